@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+
+class PanelCore;
+
+// A person's view of a configuration: what `mrb500ctl show` prints. Passwords are only
+// ever said to be set or not set.
+class ConfigurationSummary
+{
+    Q_DECLARE_TR_FUNCTIONS(ConfigurationSummary)
+
+public:
+    static QString text(const PanelCore &core);
+    static QString ipv4(quint32 address);
+};

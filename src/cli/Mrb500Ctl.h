@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QStringList>
+#include <QTextStream>
+
+class PanelCore;
+
+// The command-line companion: one run, one command, an exit status for scripts.
+class Mrb500Ctl
+{
+    Q_DECLARE_TR_FUNCTIONS(Mrb500Ctl)
+
+public:
+    enum ExitStatus { Success = 0, Failed = 1, UsageError = 2 };
+
+    Mrb500Ctl();
+    int run(const QStringList &arguments);
+
+private:
+    int show(const QString &fileName);
+    int dump(const QString &fileName);
+    int validate(const QString &fileName);
+
+    bool load(const QString &fileName, PanelCore &core);
+    int usageError(const QString &reason);
+    void printError(const QString &reason);
+
+    QTextStream out;
+    QTextStream err;
+};

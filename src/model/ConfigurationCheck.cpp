@@ -1,0 +1,146 @@
+#include "ConfigurationCheck.h"
+
+#include "PanelCore.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+
+namespace {
+
+struct TextField {
+    const char *name;
+    const QString *value;
+};
+
+void add(QList<ConfigurationProblem> &out, ConfigurationProblem::Severity severity,
+         const QString &message, int maneuver = -1)
+{
+    out.append(ConfigurationProblem{severity, message, maneuver});
+}
+
+constexpr auto Error = ConfigurationProblem::Severity::Error;
+constexpr auto Warning = ConfigurationProblem::Severity::Warning;
+
+} // namespace
+
+bool ConfigurationCheck::isUsualZoneCount(int zones)
+{
+    return zones == 0 || zones == 2 || zones == 4 || zones == 8 || zones == 12;
+}
+
+QString ConfigurationCheck::textProblem(const QString &field, const QString &text)
+{
+    for (QChar c : text) {
+        if (c.unicode() > 0xff)
+            return tr("%1 contains \"%2\", which is not a Latin-1 "
+                                               "character")
+                .arg(field, QString(c.isSurrogate() ? QChar(0xfffd) : c));
+    }
+    if (text.size() > MaxTextLength)
+        return tr("%1 has %2 characters; the panel holds at most %3")
+            .arg(field)
+            .arg(text.size())
+            .arg(MaxTextLength);
+    return {};
+}
+
+QList<ConfigurationProblem> ConfigurationCheck::check(const PanelCore &core)
+{
+    QList<ConfigurationProblem> out;
+
+    int simple = 0;
+    int logic = 0;
+    core.countManeuvers(simple, logic);
+    if (simple > MaxSimpleManeuvers)
+        add(out, Error,
+            tr("%1 simple maneuvers; the panel holds at most %2")
+                .arg(simple)
+                .arg(MaxSimpleManeuvers));
+    if (logic > MaxLogicManeuvers)
+        add(out, Error,
+            tr("%1 logic maneuvers; the panel holds at most %2")
+                .arg(logic)
+                .arg(MaxLogicManeuvers));
+
+    if (!isUsualZoneCount(core.num_zones))
+        add(out, Warning,
+            tr("The number of zones is %1; panels have 0, 2, 4, 8 "
+                                        "or 12")
+                .arg(core.num_zones));
+
+    for (int slot = 0; slot < PanelCore::ElementSlots; ++slot) {
+        const quint8 type = core.elements[slot].type;
+        if (type > Element::RelayBoard)
+            add(out, Warning,
+                tr("Auxiliary board %1 has the unknown type %2")
+                    .arg(slot + 1)
+                    .arg(type));
+    }
+
+    for (int i = 0; i < core.maneuvers.size(); ++i) {
+        const ManiobraConvencional &m = core.maneuvers.at(i);
+        const int number = i + 1;
+        if (m.events.isEmpty())
+            add(out, Error,
+                tr("Maneuver %1 has no event")
+                    .arg(number),
+                i);
+        if (m.events.size() > MaxEventsPerManeuver)
+            add(out, Error,
+                tr("Maneuver %1 has %2 events; the panel holds at "
+                                            "most %3")
+                    .arg(number)
+                    .arg(m.events.size())
+                    .arg(MaxEventsPerManeuver),
+                i);
+        for (const Event &e : m.events) {
+            const bool zoneEvent = e.evt_blk == 2 && e.evt_type >= 1 && e.evt_type <= 6;
+            if (zoneEvent && e.evt_blk_prt > core.num_zones)
+                add(out, Warning,
+                    tr("Maneuver %1 uses zone %2, but the panel has "
+                                                "%3 zones")
+                        .arg(number)
+                        .arg(e.evt_blk_prt)
+                        .arg(core.num_zones),
+                    i);
+        }
+        if (m.act_blk_type == 7) {
+            const int slot = int(m.act_blk) - 6;
+            const bool fitted = slot >= 0 && slot < PanelCore::ElementSlots
+                && core.elements[slot].type != Element::Empty;
+            if (!fitted)
+                add(out, Warning,
+                    tr("Maneuver %1 acts on auxiliary board %2, "
+                                                "which is not fitted")
+                        .arg(number)
+                        .arg(slot + 1),
+                    i);
+        }
+    }
+
+    const TextField texts[] = {
+        {QT_TRANSLATE_NOOP("ConfigurationCheck", "Web server user"), &core.webServer.User},
+        {QT_TRANSLATE_NOOP("ConfigurationCheck", "Web server password"), &core.webServer.Pass},
+        {QT_TRANSLATE_NOOP("ConfigurationCheck", "E-mail server"), &core.smtp.Host},
+        {QT_TRANSLATE_NOOP("ConfigurationCheck", "E-mail user"), &core.smtp.User},
+        {QT_TRANSLATE_NOOP("ConfigurationCheck", "E-mail password"), &core.smtp.Password},
+        {QT_TRANSLATE_NOOP("ConfigurationCheck", "Sender mailbox"), &core.smtp.SourceMail},
+        {QT_TRANSLATE_NOOP("ConfigurationCheck", "Sender domain"), &core.smtp.SourceDomain},
+        {QT_TRANSLATE_NOOP("ConfigurationCheck", "Recipient mailbox"), &core.smtp.DestMail},
+        {QT_TRANSLATE_NOOP("ConfigurationCheck", "Recipient domain"), &core.smtp.DestDomain},
+        {QT_TRANSLATE_NOOP("ConfigurationCheck", "Installation name"), &core.smtp.InstallId},
+    };
+    for (const TextField &field : texts) {
+        const QString problem = textProblem(tr(field.name), *field.value);
+        if (!problem.isEmpty())
+            add(out, Error, problem);
+    }
+    return out;
+}
+
+bool ConfigurationCheck::hasErrors(const QList<ConfigurationProblem> &problems)
+{
+    return std::any_of(problems.cbegin(), problems.cend(),
+                       [](const ConfigurationProblem &p) { return p.isError(); });
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "ConfigurationProblem.h"
+
+#include <QCoreApplication>
+#include <QList>
+
+class PanelCore;
+
+// What the panel can hold, and what is probably a mistake.
+class ConfigurationCheck
+{
+    Q_DECLARE_TR_FUNCTIONS(ConfigurationCheck)
+
+public:
+    static constexpr int MaxSimpleManeuvers = 28; // records of the simple maneuver table
+    static constexpr int MaxLogicManeuvers = 40;
+    static constexpr int MaxEventsPerManeuver = 12;
+    static constexpr int MaxTextLength = 32; // bytes of a text field in the panel
+
+    static QList<ConfigurationProblem> check(const PanelCore &core);
+    static bool hasErrors(const QList<ConfigurationProblem> &problems);
+
+    // Why a web or e-mail text cannot go to the panel, or an empty string if it can.
+    // `field` names it in the message.
+    static QString textProblem(const QString &field, const QString &text);
+
+    static bool isUsualZoneCount(int zones);
+};

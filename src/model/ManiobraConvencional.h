@@ -1,0 +1,37 @@
+#pragma once
+
+#include "Action.h"
+#include "Event.h"
+
+#include <QList>
+
+// One maneuver: an ordered event list and one action. At most one event makes it
+// simple, two or more make it logic; nothing else tells the two kinds apart.
+class ManiobraConvencional
+{
+public:
+    ManiobraConvencional() = default;
+    ManiobraConvencional(const QList<Event> &eventList, const Action &action);
+
+    bool setManiobra(const QList<Event> &eventList, const Action &action);
+
+    Action action() const;
+    void setAction(const Action &action);
+    bool isLogic() const { return events.size() > 1; }
+
+    quint8 act_blk = 0;
+    quint8 act_blk_port = 0;
+    quint8 act_blk_type = 0;
+    quint8 act_type = 0;
+    quint16 delay = 0; // half-seconds
+    QList<Event> events;
+
+    friend bool operator==(const ManiobraConvencional &a, const ManiobraConvencional &b)
+    {
+        return a.events == b.events && a.action() == b.action();
+    }
+    friend bool operator!=(const ManiobraConvencional &a, const ManiobraConvencional &b)
+    {
+        return !(a == b);
+    }
+};

@@ -1,0 +1,182 @@
+#include "MyXMLWriter.h"
+
+#include "PanelCore.h"
+#include "ProductInfo.h"
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QSaveFile>
+#include <QXmlStreamWriter>
+
+#include <algorithm>
+
+namespace {
+
+// XML 1.0 cannot carry these, not even as character references.
+bool xmlCanHold(const QString &text)
+{
+    return std::none_of(text.cbegin(), text.cend(), [](QChar c) {
+        const char16_t u = c.unicode();
+        return (u < 0x20 && u != '\t' && u != '\n' && u != '\r') || u == 0xfffe || u == 0xffff;
+    });
+}
+
+} // namespace
+
+MyXMLWriter::MyXMLWriter(const PanelCore *core)
+    : core(core)
+{
+}
+
+bool MyXMLWriter::writeFile(const QString &fileName)
+{
+    error.clear();
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly)) {
+        error = tr("Cannot write %1: %2").arg(fileName, file.errorString());
+        return false;
+    }
+    if (!write(&file)) {
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        error = tr("Cannot write %1: %2").arg(fileName, file.errorString());
+        return false;
+    }
+    return true;
+}
+
+bool MyXMLWriter::write(QIODevice *device)
+{
+    error.clear();
+    if (!checkTexts())
+        return false;
+    QXmlStreamWriter writer(device);
+    xml = &writer;
+    writer.setAutoFormatting(true);
+    writer.setAutoFormattingIndent(4);
+    writer.writeStartDocument();
+    writer.writeStartElement(QStringLiteral("CONFIG"));
+    writer.writeAttribute(QStringLiteral("Version"), ProductInfo::version());
+    writer.writeAttribute(QStringLiteral("Date"),
+                          QDate::currentDate().toString(QStringLiteral("yyyy/MM/dd")));
+    writeGeneralConfig();
+    writeWebServerAndSmtp();
+    writeElements();
+    writeManeuvers();
+    writer.writeEndElement();
+    writer.writeEndDocument();
+    xml = nullptr;
+    if (writer.hasError()) {
+        error = tr("Cannot write the configuration: %1").arg(device->errorString());
+        return false;
+    }
+    return true;
+}
+
+bool MyXMLWriter::checkTexts()
+{
+    const QString texts[] = {core->webServer.User,     core->webServer.Pass,
+                             core->smtp.Host,          core->smtp.User,
+                             core->smtp.Password,      core->smtp.SourceMail,
+                             core->smtp.SourceDomain,  core->smtp.DestMail,
+                             core->smtp.DestDomain,    core->smtp.InstallId};
+    for (const QString &text : texts) {
+        if (!xmlCanHold(text)) {
+            error = tr("The text \"%1\" contains a control character that a configuration "
+                       "file cannot hold")
+                        .arg(text.simplified());
+            return false;
+        }
+    }
+    return true;
+}
+
+void MyXMLWriter::writeGeneralConfig()
+{
+    const GeneralConfig &g = core->generalConfig;
+    xml->writeEmptyElement(QStringLiteral("GeneralConfig"));
+    xml->writeAttribute(QStringLiteral("num_zones"), QString::number(core->num_zones));
+    xml->writeAttribute(QStringLiteral("confirmation_general_mode"),
+                        QString::number(g.confirmation_general_mode));
+    xml->writeAttribute(QStringLiteral("short_general_mode"),
+                        QString::number(g.short_general_mode));
+    xml->writeAttribute(QStringLiteral("delay_confirmation"),
+                        QString::number(g.delay_confirmation));
+    xml->writeAttribute(QStringLiteral("cancel_delay"), QString::number(g.cancel_delay));
+    xml->writeAttribute(QStringLiteral("cancel_MCP_delay"), QString::number(g.cancel_MCP_delay));
+}
+
+void MyXMLWriter::writeWebServerAndSmtp()
+{
+    const WebServerConfig &w = core->webServer;
+    xml->writeEmptyElement(QStringLiteral("WebServer"));
+    xml->writeAttribute(QStringLiteral("Language"), QString::number(w.Language));
+    xml->writeAttribute(QStringLiteral("DHCP"), QString::number(w.DHCP));
+    if (w.DHCP == 0) {
+        xml->writeAttribute(QStringLiteral("IP"), QString::number(w.IP));
+        xml->writeAttribute(QStringLiteral("Gateway"), QString::number(w.Gateway));
+        xml->writeAttribute(QStringLiteral("Netmask"), QString::number(w.Netmask));
+    }
+    xml->writeAttribute(QStringLiteral("Login"), QString::number(w.Login));
+    if (w.Login != 0) {
+        xml->writeAttribute(QStringLiteral("User"), w.User);
+        xml->writeAttribute(QStringLiteral("Pass"), w.Pass);
+    }
+
+    const SmtpConfig &s = core->smtp;
+    xml->writeEmptyElement(QStringLiteral("SMTP"));
+    xml->writeAttribute(QStringLiteral("Enable"), QString::number(s.Enable));
+    if (s.Enable != 0) {
+        xml->writeAttribute(QStringLiteral("InstallId"), s.InstallId);
+        xml->writeAttribute(QStringLiteral("Host"), s.Host);
+        xml->writeAttribute(QStringLiteral("Port"), QString::number(s.Port));
+        xml->writeAttribute(QStringLiteral("User"), s.User);
+        xml->writeAttribute(QStringLiteral("Password"), s.Password);
+        xml->writeAttribute(QStringLiteral("Auth"), QString::number(s.Auth));
+        xml->writeAttribute(QStringLiteral("Mask"), QString::number(s.Mask));
+        xml->writeAttribute(QStringLiteral("SourceMail"), s.SourceMail);
+        xml->writeAttribute(QStringLiteral("SourceDomain"), s.SourceDomain);
+        xml->writeAttribute(QStringLiteral("DestMail"), s.DestMail);
+        xml->writeAttribute(QStringLiteral("DestDomain"), s.DestDomain);
+    }
+}
+
+void MyXMLWriter::writeElements()
+{
+    xml->writeStartElement(QStringLiteral("Elements"));
+    for (int i = 0; i < PanelCore::ElementSlots; ++i) {
+        Element e;
+        core->getElement(i, e);
+        if (e.type == Element::Empty)
+            continue;
+        xml->writeEmptyElement(QStringLiteral("Element"));
+        xml->writeAttribute(QStringLiteral("address"), QString::number(e.address));
+        xml->writeAttribute(QStringLiteral("type"), QString::number(e.type));
+    }
+    xml->writeEndElement();
+}
+
+void MyXMLWriter::writeManeuvers()
+{
+    xml->writeStartElement(QStringLiteral("Maniobras"));
+    for (const ManiobraConvencional &m : core->maneuvers) {
+        xml->writeStartElement(QStringLiteral("Maniobra"));
+        for (const Event &e : m.events) {
+            xml->writeEmptyElement(QStringLiteral("Event"));
+            xml->writeAttribute(QStringLiteral("evt_blk"), QString::number(e.evt_blk));
+            xml->writeAttribute(QStringLiteral("evt_blk_prt"), QString::number(e.evt_blk_prt));
+            xml->writeAttribute(QStringLiteral("evt_blk_type"), QString::number(e.evt_blk_type));
+            xml->writeAttribute(QStringLiteral("evt_type"), QString::number(e.evt_type));
+        }
+        xml->writeEmptyElement(QStringLiteral("Action"));
+        xml->writeAttribute(QStringLiteral("act_blk"), QString::number(m.act_blk));
+        xml->writeAttribute(QStringLiteral("act_blk_port"), QString::number(m.act_blk_port));
+        xml->writeAttribute(QStringLiteral("act_blk_type"), QString::number(m.act_blk_type));
+        xml->writeAttribute(QStringLiteral("act_type"), QString::number(m.act_type));
+        xml->writeAttribute(QStringLiteral("delay"), QString::number(m.delay));
+        xml->writeEndElement();
+    }
+    xml->writeEndElement();
+}

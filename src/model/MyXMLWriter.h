@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+
+class PanelCore;
+class QIODevice;
+class QXmlStreamWriter;
+
+// Writes a configuration file. Files are replaced atomically: a failed save leaves the
+// previous file as it was.
+class MyXMLWriter
+{
+    Q_DECLARE_TR_FUNCTIONS(MyXMLWriter)
+
+public:
+    explicit MyXMLWriter(const PanelCore *core);
+
+    bool writeFile(const QString &fileName);
+    bool write(QIODevice *device);
+    QString errorString() const { return error; }
+
+private:
+    bool checkTexts();
+    void writeGeneralConfig();
+    void writeWebServerAndSmtp();
+    void writeElements();
+    void writeManeuvers();
+
+    const PanelCore *core;
+    QXmlStreamWriter *xml = nullptr;
+    QString error;
+};

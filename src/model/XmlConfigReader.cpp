@@ -1,0 +1,78 @@
+#include "XmlConfigReader.h"
+
+#include "MyXMLHandler.h"
+#include "PanelCore.h"
+
+#include <QFile>
+#include <QXmlStreamReader>
+
+namespace {
+
+bool fail(QString *error, const QString &reason)
+{
+    if (error)
+        *error = reason;
+    return false;
+}
+
+} // namespace
+
+bool XmlConfigReader::readFile(const QString &fileName, PanelCore *core, QString *error)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return fail(error, tr("%1: cannot read: %2").arg(fileName, file.errorString()));
+    // Bounded read: size() says nothing for pipes and devices.
+    const QByteArray data = file.read(MaxFileSize + 1);
+    if (file.error() != QFileDevice::NoError)
+        return fail(error, tr("%1: cannot read: %2").arg(fileName, file.errorString()));
+    if (data.size() > MaxFileSize)
+        return fail(error, tr("%1: larger than %2 bytes; not a configuration file")
+                               .arg(fileName)
+                               .arg(MaxFileSize));
+    QString reason;
+    if (!readData(data, core, &reason))
+        return fail(error, tr("%1: %2").arg(fileName, reason));
+    return true;
+}
+
+bool XmlConfigReader::readData(const QByteArray &data, PanelCore *core, QString *error)
+{
+    if (data.size() > MaxFileSize)
+        return fail(error, tr("larger than %1 bytes; not a configuration file").arg(MaxFileSize));
+
+    // Fields the file does not set keep the target's values, as when filling it in place.
+    PanelCore scratch;
+    scratch.copyConfigurationFrom(*core);
+    MyXMLHandler handler(&scratch);
+
+    QXmlStreamReader xml(data);
+    while (!xml.atEnd()) {
+        switch (xml.readNext()) {
+        case QXmlStreamReader::DTD:
+            // Refusing any DTD means no entity of the file's own is ever expanded.
+            xml.raiseError(tr("document type declarations are not accepted"));
+            break;
+        case QXmlStreamReader::StartElement:
+            if (!handler.startElement(xml.name(), xml.attributes()))
+                xml.raiseError(handler.errorString());
+            break;
+        case QXmlStreamReader::EndElement:
+            handler.endElement(xml.name());
+            break;
+        default:
+            break;
+        }
+    }
+    if (xml.hasError()) {
+        const QString what = xml.error() == QXmlStreamReader::CustomError
+            ? xml.errorString()
+            : tr("not well-formed XML (%1)").arg(xml.errorString());
+        return fail(error, tr("line %1, column %2: %3")
+                               .arg(xml.lineNumber())
+                               .arg(xml.columnNumber())
+                               .arg(what));
+    }
+    core->copyConfigurationFrom(scratch);
+    return true;
+}
