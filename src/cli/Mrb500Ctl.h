@@ -5,10 +5,10 @@
 #include <QTextStream>
 
 class PanelCore;
+struct SerialSettings;
 
 // The command-line companion: one run, one command, an exit status for scripts.
-class Mrb500Ctl
-{
+class Mrb500Ctl {
     Q_DECLARE_TR_FUNCTIONS(Mrb500Ctl)
 
 public:
@@ -21,6 +21,12 @@ private:
     int show(const QString &fileName);
     int dump(const QString &fileName);
     int validate(const QString &fileName);
+    int upload(const QString &fileName, const QString &port, bool verify);
+    int download(const QString &fileName, const QString &port, const QString &baseFile);
+    int check(const QString &port);
+    int ports(bool all);
+
+    static SerialSettings portSettings(const QString &port);
 
     bool load(const QString &fileName, PanelCore &core);
     int usageError(const QString &reason);

@@ -5,6 +5,7 @@
 #include "ManiobraConvencional.h"
 #include "SerialSettings.h"
 #include "SmtpConfig.h"
+#include "TransferProgress.h"
 #include "WebServerConfig.h"
 
 #include <QList>
@@ -12,16 +13,18 @@
 
 #include <array>
 
+class CmdConvencional;
+
 // The whole configuration of one panel. The element slots and the maneuver list are
 // reached through the operations below; the plain records are edited in place.
-class PanelCore : public QObject
-{
+class PanelCore : public QObject {
     Q_OBJECT
 
 public:
     static constexpr int ElementSlots = 3;
 
     explicit PanelCore(QObject *parent = nullptr);
+    ~PanelCore() override;
 
     bool setElement(int index, const Element &element, bool overwrite);
     bool getElement(int index, Element &out) const;
@@ -40,6 +43,33 @@ public:
     void copyConfigurationFrom(const PanelCore &other);
     bool sameConfiguration(const PanelCore &other) const;
 
+    // Transfers with the panel on the port of serialSettings. Each opens the port and
+    // closes it when it ends; a false leaves the reason in transferError(). Upload sends
+    // nothing when the configuration check finds errors; download changes the model only
+    // when everything was read. Progress grows from 0 to ProgressMaximum.
+    static constexpr int ProgressMaximum = 101;
+    bool uploadConfig();
+    bool downloadConfig();
+    bool checkConnection();
+    void setVerifyAfterUpload(bool on) { verifyAfterUpload = on; }
+    bool verifiesAfterUpload() const { return verifyAfterUpload; }
+    QString transferError() const { return lastTransferError; }
+
+    // Steps of the transfers, on a port already open.
+    bool writeManeuverList();
+    bool writeSimpleManeuverTable(const QByteArray &image);
+    bool writeLogicManeuverTables(const QByteArray &image);
+    bool readManeuvers(); // appends what the panel holds
+    bool readSimpleManeuverTable(QByteArray &image);
+    bool readLogicManeuverTables(QByteArray &image);
+    QByteArray buildGeneralConfigImage() const;
+    bool writeGeneralConfig();
+    bool readGeneralConfig();
+    bool readGeneralTableTail();
+    QByteArray buildWebServerImage() const;
+    bool writeWebServerConfig();
+    bool readWebServerConfig();
+
     std::array<Element, ElementSlots> elements;
     QList<ManiobraConvencional> maneuvers;
     qint32 num_zones = 0;
@@ -47,9 +77,33 @@ public:
     GeneralConfig generalConfig;
     WebServerConfig webServer;
     SmtpConfig smtp;
+    CmdConvencional *cmd; // owned
     SerialSettings serialSettings;
 
 Q_SIGNALS:
     void progress(int value);   // download
     void progressUp(int value); // upload
+
+private:
+    struct WrittenRecord {
+        int table;
+        int record;
+        QByteArray data;
+    };
+
+    bool openLink();
+    bool failTransfer(const QString &reason);
+    bool failStep();
+    bool eraseTable(int table);
+    bool writeRecord(int table, int record, const QByteArray &data);
+    bool readRecord(int table, int record, QByteArray &data);
+    bool readGeneralRecord(QByteArray &record);
+    bool readWebServerImage(QByteArray &image);
+    bool verifyWrittenRecords();
+
+    TransferProgress transferProgress;
+    QList<WrittenRecord> writtenRecords;
+    bool recordWrites = false;
+    bool verifyAfterUpload = false;
+    QString lastTransferError;
 };

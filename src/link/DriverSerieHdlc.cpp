@@ -1,0 +1,162 @@
+#include "DriverSerieHdlc.h"
+
+#include "HdlcCodec.h"
+#include "SerialSettings.h"
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QSerialPort>
+#include <QTimer>
+
+namespace {
+
+QString seconds(int ms) {
+    return QString::number(ms / 1000.0, 'g', 3);
+}
+
+} // namespace
+
+DriverSerieHdlc::DriverSerieHdlc(QObject *parent)
+    : QObject(parent)
+    , serial(new QSerialPort) {}
+
+DriverSerieHdlc::~DriverSerieHdlc() {
+    closePort();
+    delete serial;
+}
+
+bool DriverSerieHdlc::fail(Failure failure, const QString &reason) {
+    lastFailure = failure;
+    lastError = reason;
+    return false;
+}
+
+bool DriverSerieHdlc::configurePort(const SerialSettings &settings) {
+    lastFailure = Failure::None;
+    lastError.clear();
+    closePort();
+    if (settings.name.isEmpty())
+        return fail(Failure::Port, tr("no serial port chosen"));
+    serial->setPortName(settings.name);
+    portLabel = settings.name;
+    if (!serial->open(QIODevice::ReadWrite))
+        return fail(Failure::Port,
+                    tr("cannot open %1: %2").arg(settings.name, serial->errorString()));
+
+    const std::pair<bool, const char *> steps[] = {
+        {serial->setBaudRate(settings.baudRate), QT_TR_NOOP("baud rate")},
+        {serial->setDataBits(settings.dataBits), QT_TR_NOOP("data bits")},
+        {serial->setParity(settings.parity), QT_TR_NOOP("parity")},
+        {serial->setStopBits(settings.stopBits), QT_TR_NOOP("stop bits")},
+        {serial->setFlowControl(settings.flowControl), QT_TR_NOOP("flow control")},
+    };
+    for (const auto &[accepted, what] : steps) {
+        if (!accepted) {
+            const QString reason =
+                tr("%1 refused the %2: %3").arg(settings.name, tr(what), serial->errorString());
+            closePort();
+            return fail(Failure::Port, reason);
+        }
+    }
+    reader.reset();
+    return true;
+}
+
+void DriverSerieHdlc::closePort() {
+    if (serial->isOpen())
+        serial->close();
+    serial->clearError();
+}
+
+bool DriverSerieHdlc::isOpen() const {
+    return serial->isOpen();
+}
+
+bool DriverSerieHdlc::portBroken() {
+    switch (serial->error()) {
+    case QSerialPort::NoError:
+    case QSerialPort::TimeoutError:
+        return false;
+    default:
+        return true;
+    }
+}
+
+bool DriverSerieHdlc::waitUntil(const std::function<bool()> &done, int timeoutMs) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done()) {
+        if (portBroken())
+            return false;
+        const qint64 left = timeoutMs - clock.elapsed();
+        if (left <= 0)
+            return false;
+        QEventLoop loop;
+        QTimer deadline;
+        deadline.setSingleShot(true);
+        deadline.setTimerType(Qt::PreciseTimer);
+        connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
+        connect(serial, &QSerialPort::readyRead, &loop, &QEventLoop::quit);
+        connect(serial, &QSerialPort::bytesWritten, &loop, &QEventLoop::quit);
+        connect(serial, &QSerialPort::errorOccurred, &loop, &QEventLoop::quit);
+        deadline.start(int(left));
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    }
+    return true;
+}
+
+void DriverSerieHdlc::takeInput() {
+    const QByteArray bytes = serial->readAll();
+    stats.bytesRead += bytes.size();
+    reader.append(bytes);
+}
+
+bool DriverSerieHdlc::sendFrame(QByteArray &payload) {
+    lastFailure = Failure::None;
+    lastError.clear();
+    if (!serial->isOpen())
+        return fail(Failure::Port, tr("the serial port is not open"));
+
+    // Whatever is still buffered belongs to an earlier exchange.
+    serial->clear(QSerialPort::Input);
+    serial->readAll();
+    reader.reset();
+
+    payload = HdlcCodec::encodeFrame(payload);
+    ++stats.exchanges;
+    const qint64 accepted = serial->write(payload);
+    if (accepted != payload.size())
+        return fail(Failure::Write,
+                    tr("cannot write to %1: %2").arg(portLabel, serial->errorString()));
+    stats.bytesWritten += accepted;
+    if (!waitUntil([this] { return serial->bytesToWrite() == 0; }, writeTimeoutMs)) {
+        if (portBroken())
+            return fail(Failure::Port, tr("lost %1: %2").arg(portLabel, serial->errorString()));
+        return fail(
+            Failure::Write,
+            tr("the port did not take the request within %1 s").arg(seconds(writeTimeoutMs)));
+    }
+    return true;
+}
+
+bool DriverSerieHdlc::receiveFrame(QByteArray &answer) {
+    if (!serial->isOpen())
+        return fail(Failure::Port, tr("the serial port is not open"));
+    const bool arrived = waitUntil(
+        [this] {
+            takeInput();
+            return reader.hasFrame();
+        },
+        answerTimeoutMs);
+    if (!arrived) {
+        if (portBroken())
+            return fail(Failure::Port, tr("lost %1: %2").arg(portLabel, serial->errorString()));
+        return fail(Failure::NoAnswer,
+                    tr("no answer from panel within %1 s").arg(seconds(answerTimeoutMs)));
+    }
+    const HdlcFrameReader::Frame frame = reader.takeFrame();
+    if (!frame.valid)
+        return fail(Failure::CorruptAnswer, frame.problem);
+    answer = frame.payload;
+    return true;
+}

@@ -1,0 +1,156 @@
+// PanelCore's transfers: upload, download and the connection check.
+#include "PanelCore.h"
+
+#include "CmdConvencional.h"
+#include "ConfigurationCheck.h"
+#include "GeneralConfigImage.h"
+#include "ManeuverTableImage.h"
+#include "PanelMemoryMap.h"
+#include "WebServerImage.h"
+
+#include <QDebug>
+#include <QStringList>
+
+using namespace PanelMemoryMap;
+
+namespace {
+
+// Exchanges of each transfer, for progress.
+constexpr int ErasedTables = 1 + (LastErasedLogicTable - FirstLogicTable + 1) + 1 + 1;
+constexpr int WrittenRecords = SimpleManeuverRecords + LogicManeuverRecords + 1 + WebServerRecords;
+constexpr int UploadExchanges = 1 + ErasedTables + WrittenRecords + 1;
+constexpr int DownloadExchanges =
+    SimpleManeuverRecords + LogicManeuverRecords + 1 + GeneralTailRecords + WebServerRecords;
+
+} // namespace
+
+bool PanelCore::failTransfer(const QString &reason) {
+    lastTransferError = reason;
+    transferProgress.stop();
+    return false;
+}
+
+bool PanelCore::openLink() {
+    lastTransferError.clear();
+    cmd->resetStatistics();
+    if (!serialSettings.portSelected)
+        return failTransfer(tr("no serial port chosen"));
+    if (!cmd->configurePort(serialSettings))
+        return failTransfer(cmd->errorString());
+    return true;
+}
+
+bool PanelCore::uploadConfig() {
+    lastTransferError.clear();
+    const QList<ConfigurationProblem> problems = ConfigurationCheck::check(*this);
+    if (ConfigurationCheck::hasErrors(problems)) {
+        QStringList errors;
+        for (const ConfigurationProblem &p : problems) {
+            if (p.isError())
+                errors << p.message;
+        }
+        return failTransfer(tr("the panel cannot hold this configuration: %1")
+                                .arg(errors.join(QStringLiteral("; "))));
+    }
+    if (!openLink())
+        return false;
+
+    const int planned = UploadExchanges + (verifyAfterUpload ? WrittenRecords : 0);
+    transferProgress.start(planned, ProgressMaximum, [this](int v) { Q_EMIT progressUp(v); });
+    writtenRecords.clear();
+    recordWrites = verifyAfterUpload;
+
+    cmd->beginUpload();
+    transferProgress.step();
+    qDebug() << "Write Maneouver List";
+    bool ok = writeManeuverList();
+    if (ok) {
+        qDebug() << "Write General Config";
+        ok = writeGeneralConfig();
+    }
+    if (ok) {
+        qDebug() << "Write WS";
+        ok = writeWebServerConfig();
+    }
+    recordWrites = false;
+    if (ok && verifyAfterUpload)
+        ok = verifyWrittenRecords();
+    writtenRecords.clear();
+    if (ok) {
+        qDebug() << "Reset Panel";
+        cmd->resetPanel();
+        transferProgress.step();
+    }
+    cmd->closePort();
+    if (!ok)
+        return false;
+    transferProgress.finish();
+    return true;
+}
+
+bool PanelCore::verifyWrittenRecords() {
+    for (const WrittenRecord &written : writtenRecords) {
+        QByteArray read;
+        if (!readRecord(written.table, written.record, read))
+            return false;
+        if (read == written.data)
+            continue;
+        qsizetype at = 0;
+        while (at < read.size() && read.at(at) == written.data.at(at))
+            ++at;
+        return failTransfer(tr("the panel holds 0x%1 at byte %2 where 0x%3 was written "
+                               "(verify table %4 record %5)")
+                                .arg(quint8(read.at(at)), 2, 16, QLatin1Char('0'))
+                                .arg(at)
+                                .arg(quint8(written.data.at(at)), 2, 16, QLatin1Char('0'))
+                                .arg(written.table)
+                                .arg(written.record));
+    }
+    return true;
+}
+
+bool PanelCore::downloadConfig() {
+    if (!openLink())
+        return false;
+    transferProgress.start(DownloadExchanges, ProgressMaximum,
+                           [this](int v) { Q_EMIT progress(v); });
+
+    // Everything is read before anything is decoded into the model.
+    QByteArray simple;
+    QByteArray logic;
+    QByteArray general;
+    QByteArray web;
+    const bool read = readSimpleManeuverTable(simple) && readLogicManeuverTables(logic) &&
+                      readGeneralRecord(general) && readGeneralTableTail() &&
+                      readWebServerImage(web);
+    cmd->closePort();
+    if (!read)
+        return false;
+
+    GeneralConfig newGeneral;
+    if (!GeneralConfigImage::decode(general, newGeneral))
+        return failTransfer(tr("the general record is too short"));
+    WebServerConfig newWeb = webServer;
+    SmtpConfig newSmtp = smtp;
+    if (WebServerImage::decode(web, newWeb, newSmtp) == WebServerImage::Decoded::TooShort)
+        return failTransfer(tr("the web server image is too short"));
+
+    maneuvers = ManeuverTableImage::decodeSimple(simple) + ManeuverTableImage::decodeLogic(logic);
+    generalConfig = newGeneral;
+    webServer = newWeb;
+    smtp = newSmtp;
+    transferProgress.finish();
+    return true;
+}
+
+bool PanelCore::checkConnection() {
+    if (!openLink())
+        return false;
+    transferProgress.start(1, ProgressMaximum, [this](int v) { Q_EMIT progress(v); });
+    const bool ok = readGeneralConfig();
+    cmd->closePort();
+    if (!ok)
+        return false;
+    transferProgress.finish();
+    return true;
+}

@@ -1,0 +1,194 @@
+// PanelCore's read and write steps for the three memory images. They run on a port that
+// the calling transfer opened; each command that succeeds is one step of progress.
+#include "PanelCore.h"
+
+#include "CmdConvencional.h"
+#include "GeneralConfigImage.h"
+#include "ManeuverTableImage.h"
+#include "PanelMemoryMap.h"
+#include "WebServerImage.h"
+
+#include <QDebug>
+
+using namespace PanelMemoryMap;
+
+namespace {
+
+QByteArray recordOf(const QByteArray &image, int n) {
+    return image.mid(qsizetype(n) * RecordSize, RecordSize);
+}
+
+} // namespace
+
+bool PanelCore::failStep() {
+    return failTransfer(cmd->errorString());
+}
+
+bool PanelCore::eraseTable(int table) {
+    if (!cmd->eraseTable(quint8(table)))
+        return failStep();
+    transferProgress.step();
+    return true;
+}
+
+bool PanelCore::writeRecord(int table, int record, const QByteArray &data) {
+    if (!cmd->writeRecord(quint8(table), quint8(record), data)) {
+        qDebug() << "cmd write flash error";
+        return failStep();
+    }
+    if (recordWrites)
+        writtenRecords.append({table, record, data});
+    transferProgress.step();
+    return true;
+}
+
+bool PanelCore::readRecord(int table, int record, QByteArray &data) {
+    if (!cmd->readRecord(quint8(table), quint8(record), data))
+        return failStep();
+    transferProgress.step();
+    return true;
+}
+
+bool PanelCore::writeManeuverList() {
+    ManeuverTableImage::Images images;
+    QString reason;
+    if (!ManeuverTableImage::build(maneuvers, images, &reason))
+        return failTransfer(reason);
+    return writeSimpleManeuverTable(images.simple) && writeLogicManeuverTables(images.logic);
+}
+
+bool PanelCore::writeSimpleManeuverTable(const QByteArray &image) {
+    if (image.size() > ManeuverTableImage::SimpleImageSize)
+        return failTransfer(tr("the simple maneuvers do not fit their table"));
+    QByteArray padded = image;
+    padded.append(QByteArray(ManeuverTableImage::SimpleImageSize - image.size(), '\0'));
+    if (!eraseTable(SimpleManeuverTable))
+        return false;
+    for (int k = 0; k < SimpleManeuverRecords; ++k) {
+        if (!writeRecord(SimpleManeuverTable, k, recordOf(padded, k)))
+            return false;
+    }
+    return true;
+}
+
+bool PanelCore::writeLogicManeuverTables(const QByteArray &image) {
+    if (image.size() > ManeuverTableImage::LogicImageSize)
+        return failTransfer(tr("the logic maneuvers do not fit their tables"));
+    QByteArray padded = image;
+    padded.append(QByteArray(ManeuverTableImage::LogicImageSize - image.size(), '\0'));
+    qDebug() << "Flash Erasing";
+    for (int table = FirstLogicTable; table <= LastErasedLogicTable; ++table) {
+        if (!eraseTable(table))
+            return false;
+    }
+    qDebug() << "end Flash Erasing";
+    qDebug() << "Send Tables";
+    for (int n = 0; n < LogicManeuverRecords; ++n) {
+        const auto address = ManeuverTableImage::logicRecordAddress(n);
+        if (!writeRecord(address.table, address.record, recordOf(padded, n)))
+            return false;
+    }
+    return true;
+}
+
+bool PanelCore::readSimpleManeuverTable(QByteArray &image) {
+    QByteArray read;
+    for (int k = 0; k < SimpleManeuverRecords; ++k) {
+        QByteArray record;
+        if (!readRecord(SimpleManeuverTable, k, record))
+            return false;
+        read.append(record);
+    }
+    image = read;
+    return true;
+}
+
+bool PanelCore::readLogicManeuverTables(QByteArray &image) {
+    QByteArray read;
+    for (int n = 0; n < LogicManeuverRecords; ++n) {
+        const auto address = ManeuverTableImage::logicRecordAddress(n);
+        QByteArray record;
+        if (!readRecord(address.table, address.record, record))
+            return false;
+        read.append(record);
+    }
+    image = read;
+    return true;
+}
+
+bool PanelCore::readManeuvers() {
+    QByteArray simple;
+    QByteArray logic;
+    if (!readSimpleManeuverTable(simple) || !readLogicManeuverTables(logic))
+        return false;
+    maneuvers += ManeuverTableImage::decodeSimple(simple);
+    maneuvers += ManeuverTableImage::decodeLogic(logic);
+    return true;
+}
+
+QByteArray PanelCore::buildGeneralConfigImage() const {
+    return GeneralConfigImage::build(generalConfig);
+}
+
+bool PanelCore::writeGeneralConfig() {
+    return eraseTable(GeneralTable) &&
+           writeRecord(GeneralTable, GeneralRecord, buildGeneralConfigImage());
+}
+
+bool PanelCore::readGeneralRecord(QByteArray &record) {
+    return readRecord(GeneralTable, GeneralRecord, record);
+}
+
+bool PanelCore::readGeneralConfig() {
+    QByteArray record;
+    if (!readGeneralRecord(record))
+        return false;
+    GeneralConfigImage::decode(record, generalConfig);
+    return true;
+}
+
+bool PanelCore::readGeneralTableTail() {
+    for (int k = 1; k <= GeneralTailRecords; ++k) {
+        QByteArray ignored;
+        if (!readRecord(GeneralTable, k, ignored))
+            return false;
+    }
+    return true;
+}
+
+QByteArray PanelCore::buildWebServerImage() const {
+    qDebug() << "selectWSConfig  (W)";
+    return WebServerImage::build(webServer, smtp);
+}
+
+bool PanelCore::writeWebServerConfig() {
+    const QByteArray image = buildWebServerImage();
+    if (!eraseTable(WebServerTable))
+        return false;
+    for (int k = 0; k < WebServerRecords; ++k) {
+        if (!writeRecord(WebServerTable, k, recordOf(image, k)))
+            return false;
+    }
+    return true;
+}
+
+bool PanelCore::readWebServerImage(QByteArray &image) {
+    qDebug() << "getWSConfig (R)";
+    QByteArray read;
+    for (int k = 0; k < WebServerRecords; ++k) {
+        QByteArray record;
+        if (!readRecord(WebServerTable, k, record))
+            return false;
+        read.append(record);
+    }
+    image = read;
+    return true;
+}
+
+bool PanelCore::readWebServerConfig() {
+    QByteArray image;
+    if (!readWebServerImage(image))
+        return false;
+    WebServerImage::decode(image, webServer, smtp);
+    return true;
+}
