@@ -25,13 +25,25 @@ bench: build
 	@echo "The transfer benchmark arrives with the panel link."
 
 # libFuzzer targets, built with clang in their own tree; not part of 'make test'.
+# FUZZER=xml (the configuration file reader) or FUZZER=frame (the link's frame reader
+# and answer checks).
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 600
+FUZZER ?= xml
 fuzz: deps
 	@test -f $(FUZZ_BUILD)/build.ninja || CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMRB500_FUZZ=ON
 	cmake --build $(FUZZ_BUILD)
+ifeq ($(FUZZER),xml)
 	mkdir -p fuzz-corpus/xml && cp -n examples/*.xml fuzz-corpus/xml/
 	$(FUZZ_BUILD)/fuzz/xml_reader_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=8192 fuzz-corpus/xml
+else ifeq ($(FUZZER),frame)
+	mkdir -p fuzz-corpus/frame
+	printf '\001\176\000\000\001\021\000\022\176' > fuzz-corpus/frame/seed-status
+	printf '\003zz\176\000\000\001\000\175\136\175\135\001\001\001\001\001\001\001\001\001\001\001\001\001\001\014\176\176' > fuzz-corpus/frame/seed-read
+	$(FUZZ_BUILD)/fuzz/frame_reader_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=1024 fuzz-corpus/frame
+else
+	@echo "FUZZER is xml or frame" && false
+endif
 
 clean:
 	rm -rf $(BUILD) $(FUZZ_BUILD)

@@ -1,0 +1,69 @@
+#include "CommandCodec.h"
+#include "HdlcCodec.h"
+
+#include <QTest>
+
+class TestHdlcCodec : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void encodeFrame_givesWireBytes_data();
+    void encodeFrame_givesWireBytes();
+    void unstuff_undoesEscapes_data();
+    void unstuff_undoesEscapes();
+};
+
+void TestHdlcCodec::encodeFrame_givesWireBytes_data() {
+    QTest::addColumn<QByteArray>("payload");
+    QTest::addColumn<QByteArray>("frame");
+    QTest::newRow("reset") << QByteArray::fromHex("0000010100")
+                           << QByteArray::fromHex("7e000001010002"
+                                                  "7e");
+    QTest::newRow("escaped payload byte")
+        << QByteArray::fromHex("000001117e7c") << QByteArray::fromHex("7e000001117d5e7c0c7e");
+    QTest::newRow("empty payload") << QByteArray() << QByteArray::fromHex("7e007e");
+    QTest::newRow("checksum 7E is escaped")
+        << QByteArray::fromHex("7e") << QByteArray::fromHex("7e7d5e7d5e7e");
+    QTest::newRow("checksum 7D is escaped")
+        << QByteArray::fromHex("7c01") << QByteArray::fromHex("7e7c017d5d7e");
+    QTest::newRow("checksum wraps modulo 256")
+        << QByteArray::fromHex("ff02") << QByteArray::fromHex("7eff02017e");
+    QTest::newRow("begin upload command")
+        << CommandCodec::beginUpload() << QByteArray::fromHex("7e0000011200137e");
+    QTest::newRow("erase table 7 command")
+        << CommandCodec::eraseTable(7) << QByteArray::fromHex("7e0000010f07177e");
+    QTest::newRow("read table 6 record 0 command")
+        << CommandCodec::readRecord(6, 0) << QByteArray::fromHex("7e000001110600187e");
+    QTest::newRow("reset command") << CommandCodec::resetPanel()
+                                   << QByteArray::fromHex("7e000001010002"
+                                                          "7e");
+}
+
+void TestHdlcCodec::encodeFrame_givesWireBytes() {
+    QFETCH(QByteArray, payload);
+    QFETCH(QByteArray, frame);
+    QCOMPARE(HdlcCodec::encodeFrame(payload).toHex(' '), frame.toHex(' '));
+}
+
+void TestHdlcCodec::unstuff_undoesEscapes_data() {
+    QTest::addColumn<QByteArray>("stuffed");
+    QTest::addColumn<QByteArray>("plain");
+    QTest::newRow("escaped flag") << QByteArray::fromHex("017d5e02")
+                                  << QByteArray::fromHex("017e02");
+    QTest::newRow("escaped escape") << QByteArray::fromHex("7d5d") << QByteArray::fromHex("7d");
+    QTest::newRow("lone escape at the end")
+        << QByteArray::fromHex("017d") << QByteArray::fromHex("0120");
+    QTest::newRow("nothing to undo")
+        << QByteArray::fromHex("00112233") << QByteArray::fromHex("00112233");
+}
+
+void TestHdlcCodec::unstuff_undoesEscapes() {
+    QFETCH(QByteArray, stuffed);
+    QFETCH(QByteArray, plain);
+    QCOMPARE(HdlcCodec::unstuff(stuffed).toHex(' '), plain.toHex(' '));
+    if (!stuffed.endsWith(HdlcCodec::Escape))
+        QCOMPARE(HdlcCodec::stuff(plain), stuffed);
+}
+
+QTEST_GUILESS_MAIN(TestHdlcCodec)
+#include "tst_hdlccodec.moc"
