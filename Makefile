@@ -21,8 +21,9 @@ test: build
 run: build
 	@echo "The desktop application is not built yet; try: $(BUILD)/src/cli/mrb500ctl show examples/school.xml"
 
+# Full upload and download against the simulator at 9600 baud, against the wire time.
 bench: build
-	@echo "The transfer benchmark arrives with the panel link."
+	$(BUILD)/bench/mrb500-bench
 
 # libFuzzer targets, built with clang in their own tree; not part of 'make test'.
 # FUZZER=xml (the configuration file reader) or FUZZER=frame (the link's frame reader

@@ -1,0 +1,111 @@
+// Upload and download of the largest configuration against the panel simulator at
+// 9600 baud, compared with the time the bytes themselves need on such a line.
+#include "CmdConvencional.h"
+#include "FullConfiguration.h"
+#include "PanelCore.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QLoggingCategory>
+#include <QProcess>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace {
+
+constexpr int Baud = 9600;
+
+struct Run {
+    QString name;
+    bool ok = false;
+    QString error;
+    double seconds = 0;
+    DriverSerieHdlc::Statistics stats;
+};
+
+Run measure(const QString &name, PanelCore &core, bool (PanelCore::*transfer)()) {
+    Run run;
+    run.name = name;
+    QElapsedTimer clock;
+    clock.start();
+    run.ok = (core.*transfer)();
+    run.seconds = clock.nsecsElapsed() / 1e9;
+    run.error = core.transferError();
+    run.stats = core.cmd->statistics();
+    return run;
+}
+
+} // namespace
+
+int main(int argc, char *argv[]) {
+    QCoreApplication app(argc, argv);
+    QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+
+    QProcess simulator;
+    simulator.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    simulator.start(QStringLiteral(MRB500_PANELSIM),
+                    {QStringLiteral("--baud"), QString::number(Baud)});
+    if (!simulator.waitForStarted() || !simulator.waitForReadyRead(5000)) {
+        err << "bench: cannot start the simulator " << MRB500_PANELSIM << '\n';
+        return 1;
+    }
+    const QString port = QString::fromLocal8Bit(simulator.readLine()).trimmed();
+
+    PanelCore source;
+    fillFullConfiguration(source);
+    SerialSettings settings;
+    settings.name = port;
+    settings.portSelected = true;
+    source.setSerialSettings(settings);
+
+    QList<Run> runs;
+    runs << measure(QStringLiteral("upload"), source, &PanelCore::uploadConfig);
+    PanelCore target;
+    target.setSerialSettings(settings);
+    runs << measure(QStringLiteral("download"), target, &PanelCore::downloadConfig);
+    source.setVerifyAfterUpload(true);
+    runs << measure(QStringLiteral("upload --verify"), source, &PanelCore::uploadConfig);
+
+    simulator.terminate();
+    simulator.waitForFinished(3000);
+
+    out << QStringLiteral("Full configuration (28 simple, 40 logic maneuvers, 32-character "
+                          "texts), simulator at %1 baud\n")
+               .arg(Baud);
+    out << QStringLiteral("%1 %2 %3 %4 %5 %6 %7\n")
+               .arg(QStringLiteral("transfer"), -16)
+               .arg(QStringLiteral("elapsed s"), 10)
+               .arg(QStringLiteral("exchanges"), 10)
+               .arg(QStringLiteral("bytes out"), 10)
+               .arg(QStringLiteral("bytes in"), 10)
+               .arg(QStringLiteral("wire s"), 8)
+               .arg(QStringLiteral("ratio"), 7);
+    bool allOk = true;
+    for (const Run &run : runs) {
+        if (!run.ok) {
+            out << run.name << ": FAILED: " << run.error << '\n';
+            allOk = false;
+            continue;
+        }
+        const qint64 bytes = run.stats.bytesWritten + run.stats.bytesRead;
+        const double wire = double(bytes) * 10 / Baud;
+        out << QStringLiteral("%1 %2 %3 %4 %5 %6 %7\n")
+                   .arg(run.name, -16)
+                   .arg(run.seconds, 10, 'f', 3)
+                   .arg(run.stats.exchanges, 10)
+                   .arg(run.stats.bytesWritten, 10)
+                   .arg(run.stats.bytesRead, 10)
+                   .arg(wire, 8, 'f', 3)
+                   .arg(run.seconds / wire, 7, 'f', 3);
+    }
+    const bool same = target.maneuvers == source.maneuvers &&
+                      target.generalConfig == source.generalConfig &&
+                      target.webServer == source.webServer && target.smtp == source.smtp;
+    out << (same ? "download equals what was uploaded\n"
+                 : "DOWNLOAD DIFFERS from what was uploaded\n");
+    out << "target ratio: at most 1.10\n";
+    return allOk && same ? 0 : 1;
+}
