@@ -1,0 +1,133 @@
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct Result {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+Result runCtl(const QStringList &arguments) {
+    QProcess ctl;
+    ctl.start(QStringLiteral(MRB500CTL), arguments);
+    ctl.waitForFinished(30000);
+    return {ctl.exitCode(), QString::fromUtf8(ctl.readAllStandardOutput()),
+            QString::fromUtf8(ctl.readAllStandardError())};
+}
+
+QString example(const char *name) {
+    return qEnvironmentVariable("MRB500_SOURCE_DIR") + QStringLiteral("/examples/") +
+           QLatin1String(name);
+}
+
+} // namespace
+
+// mrb500ctl's transfer commands against the simulator program, as a user runs them.
+class TestMrb500CtlTransfers : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void uploadThenDownload_giveTheSameConfiguration();
+    void commands_exitAndReport_data();
+    void commands_exitAndReport();
+
+private:
+    bool startSimulator(const QStringList &options = {});
+
+    QTemporaryDir dir;
+    QProcess simulator;
+    QString port;
+};
+
+bool TestMrb500CtlTransfers::startSimulator(const QStringList &options) {
+    port = dir.filePath(QStringLiteral("panel"));
+    simulator.start(QStringLiteral(MRB500_PANELSIM),
+                    QStringList{QStringLiteral("--link"), port} + options);
+    if (!simulator.waitForStarted() || !simulator.waitForReadyRead(5000))
+        return false;
+    return simulator.readLine().startsWith("/dev/");
+}
+
+void TestMrb500CtlTransfers::init() {
+    QVERIFY(dir.isValid());
+}
+
+void TestMrb500CtlTransfers::cleanup() {
+    simulator.terminate();
+    QVERIFY(simulator.waitForFinished(5000));
+    QCOMPARE(simulator.exitStatus(), QProcess::NormalExit);
+    QVERIFY(!QFileInfo::exists(port)); // the link goes with the simulator
+}
+
+void TestMrb500CtlTransfers::uploadThenDownload_giveTheSameConfiguration() {
+    QVERIFY(startSimulator());
+    const Result up = runCtl({QStringLiteral("upload"), example("school.xml"),
+                              QStringLiteral("--port"), port, QStringLiteral("--verify")});
+    QCOMPARE(up.err, QString());
+    QCOMPARE(up.exitCode, 0);
+
+    const QString copy = dir.filePath(QStringLiteral("copy.xml"));
+    const Result down = runCtl({QStringLiteral("download"), copy, QStringLiteral("--port"), port,
+                                QStringLiteral("--base"), example("school.xml")});
+    QCOMPARE(down.err, QString());
+    QCOMPARE(down.exitCode, 0);
+    QCOMPARE(runCtl({QStringLiteral("dump"), copy}).out,
+             runCtl({QStringLiteral("dump"), example("school.xml")}).out);
+
+    const Result check = runCtl({QStringLiteral("check"), QStringLiteral("--port"), port});
+    QCOMPARE(check.exitCode, 0);
+    QVERIFY2(check.out.contains(QLatin1String("delay_confirmation 7500")), qPrintable(check.out));
+}
+
+void TestMrb500CtlTransfers::commands_exitAndReport_data() {
+    QTest::addColumn<QStringList>("simulatorOptions");
+    QTest::addColumn<QStringList>("arguments"); // PORT and DIR are replaced
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("error");
+    const QString school = example("school.xml");
+    QTest::newRow("upload without --port")
+        << QStringList() << QStringList{"upload", school} << 2
+        << "mrb500ctl: upload needs --port; see mrb500ctl --help\n";
+    QTest::newRow("upload of a missing file")
+        << QStringList() << QStringList{"upload", "DIR/none.xml", "--port", "PORT"} << 2
+        << "mrb500ctl: ";
+    QTest::newRow("port that does not exist")
+        << QStringList() << QStringList{"upload", school, "--port", "DIR/none"} << 1
+        << "mrb500ctl: cannot open DIR/none: ";
+    QTest::newRow("panel refuses")
+        << QStringList{"--status", "5"} << QStringList{"upload", school, "--port", "PORT"} << 1
+        << "mrb500ctl: panel refused with status 5 (erase table 0)\n";
+    QTest::newRow("verify catches a changed byte")
+        << QStringList{"--flip-stored"}
+        << QStringList{"upload", school, "--port", "PORT", "--verify"} << 1
+        << "mrb500ctl: the panel holds";
+    QTest::newRow("download into a missing directory")
+        << QStringList() << QStringList{"download", "DIR/no/such/out.xml", "--port", "PORT"} << 2
+        << "mrb500ctl: cannot write DIR/no/such/out.xml\n";
+    QTest::newRow("--verify on download")
+        << QStringList() << QStringList{"download", "DIR/out.xml", "--port", "PORT", "--verify"}
+        << 2 << "mrb500ctl: download does not take --verify\n";
+}
+
+void TestMrb500CtlTransfers::commands_exitAndReport() {
+    QFETCH(QStringList, simulatorOptions);
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, error);
+    QVERIFY(startSimulator(simulatorOptions));
+    for (QString &a : arguments)
+        a.replace(QLatin1String("PORT"), port).replace(QLatin1String("DIR"), dir.path());
+    error.replace(QLatin1String("DIR"), dir.path());
+    const Result r = runCtl(arguments);
+    QCOMPARE(r.exitCode, exitCode);
+    QVERIFY2(r.err.startsWith(error), qPrintable(r.err));
+    QCOMPARE(r.err.count(QLatin1Char('\n')), 1);
+}
+
+QTEST_GUILESS_MAIN(TestMrb500CtlTransfers)
+#include "tst_mrb500ctltransfers.moc"
