@@ -19,9 +19,12 @@
 
 Mrb500Ctl::Mrb500Ctl()
     : out(stdout)
-    , err(stderr) {}
+    , err(stderr)
+{
+}
 
-int Mrb500Ctl::run(const QStringList &arguments) {
+int Mrb500Ctl::run(const QStringList &arguments)
+{
     QCommandLineParser parser;
     parser.setApplicationDescription(
         tr("Inspects MRB-500 configuration files and transfers them to and from the panel.\n\n"
@@ -65,8 +68,8 @@ int Mrb500Ctl::run(const QStringList &arguments) {
         return Success;
     }
     if (parser.isSet(version)) {
-        out << QCoreApplication::applicationName() << ' ' << QCoreApplication::applicationVersion()
-            << '\n';
+        out << QCoreApplication::applicationName() << ' '
+            << QCoreApplication::applicationVersion() << '\n';
         return Success;
     }
     if (!parser.isSet(verbose))
@@ -96,105 +99,85 @@ int Mrb500Ctl::run(const QStringList &arguments) {
         return (this->*handler)(args.at(1));
     }
 
-    const auto expectArguments = [&](int count, const QString &usage) {
-        return args.size() == count ? QString()
-                                    : tr("usage: mrb500ctl %1; see mrb500ctl --help").arg(usage);
-    };
-    const bool needsPort = command == QLatin1String("upload") ||
-                           command == QLatin1String("download") ||
-                           command == QLatin1String("check");
+    const bool needsPort = command == QLatin1String("upload")
+        || command == QLatin1String("download") || command == QLatin1String("check");
+    if (!needsPort && command != QLatin1String("ports"))
+        return usageError(tr("unknown command \"%1\"; see mrb500ctl --help").arg(command));
     if (needsPort && parser.value(port).isEmpty())
         return usageError(tr("%1 needs --port; see mrb500ctl --help").arg(command));
-    const bool known = needsPort || command == QLatin1String("ports");
-    if (known) {
-        const QStringList misplaced = {
-            command != QLatin1String("upload") && parser.isSet(verify) ? QStringLiteral("--verify")
-                                                                       : QString(),
-            command != QLatin1String("download") && parser.isSet(base) ? QStringLiteral("--base")
-                                                                       : QString(),
-            command != QLatin1String("ports") && parser.isSet(all) ? QStringLiteral("--all")
-                                                                   : QString(),
-            command == QLatin1String("ports") && parser.isSet(port) ? QStringLiteral("--port")
-                                                                    : QString()};
-        for (const QString &option : misplaced) {
-            if (!option.isEmpty())
-                return usageError(tr("%1 does not take %2").arg(command, option));
-        }
+    const std::pair<const QCommandLineOption &, const char *> commandOptions[] = {
+        {verify, "upload"}, {base, "download"}, {all, "ports"}};
+    for (const auto &[option, owner] : commandOptions) {
+        if (parser.isSet(option) && command != QLatin1String(owner))
+            return usageError(tr("%1 does not take --%2").arg(command, option.names().first()));
     }
-    QString wrong;
-    if (command == QLatin1String("upload")) {
-        if (!(wrong = expectArguments(2, QStringLiteral("upload FILE --port P [--verify]")))
-                 .isEmpty())
-            return usageError(wrong);
+    if (command == QLatin1String("ports") && parser.isSet(port))
+        return usageError(tr("ports does not take --port"));
+
+    const bool takesFile =
+        command == QLatin1String("upload") || command == QLatin1String("download");
+    if (args.size() != (takesFile ? 2 : 1))
+        return usageError((takesFile ? tr("%1 takes exactly one FILE; see mrb500ctl --help")
+                                     : tr("%1 takes no FILE; see mrb500ctl --help"))
+                              .arg(command));
+    if (command == QLatin1String("upload"))
         return upload(args.at(1), parser.value(port), parser.isSet(verify));
-    }
-    if (command == QLatin1String("download")) {
-        if (!(wrong =
-                  expectArguments(2, QStringLiteral("download FILE --port P [--base BASEFILE]")))
-                 .isEmpty())
-            return usageError(wrong);
+    if (command == QLatin1String("download"))
         return download(args.at(1), parser.value(port), parser.value(base));
-    }
-    if (command == QLatin1String("check")) {
-        if (!(wrong = expectArguments(1, QStringLiteral("check --port P"))).isEmpty())
-            return usageError(wrong);
+    if (command == QLatin1String("check"))
         return check(parser.value(port));
-    }
-    if (command == QLatin1String("ports")) {
-        if (!(wrong = expectArguments(1, QStringLiteral("ports [--all]"))).isEmpty())
-            return usageError(wrong);
-        return ports(parser.isSet(all));
-    }
-    return usageError(tr("unknown command \"%1\"; see mrb500ctl --help").arg(command));
+    return ports(parser.isSet(all));
 }
 
-SerialSettings Mrb500Ctl::portSettings(const QString &port) {
+SerialSettings Mrb500Ctl::portSettings(const QString &port)
+{
     SerialSettings settings;
     settings.name = port;
     settings.portSelected = true;
     return settings;
 }
 
-int Mrb500Ctl::upload(const QString &fileName, const QString &port, bool verify) {
+bool Mrb500Ctl::transfer(PanelCore &core, void (PanelCore::*progress)(int),
+                         bool (PanelCore::*run)())
+{
+    bool ok = false;
+    {
+        TerminalProgress bar(err, PanelCore::ProgressMaximum);
+        QObject::connect(&core, progress, [&bar](int v) { bar.show(v); });
+        ok = (core.*run)();
+    }
+    if (!ok)
+        printError(core.transferError());
+    return ok;
+}
+
+int Mrb500Ctl::upload(const QString &fileName, const QString &port, bool verify)
+{
     PanelCore core;
     if (!load(fileName, core))
         return UsageError;
     core.setSerialSettings(portSettings(port));
     core.setVerifyAfterUpload(verify);
-    bool uploaded = false;
-    {
-        TerminalProgress bar(err, PanelCore::ProgressMaximum);
-        QObject::connect(&core, &PanelCore::progressUp, [&bar](int v) { bar.show(v); });
-        uploaded = core.uploadConfig();
-    }
-    if (!uploaded) {
-        printError(core.transferError());
+    if (!transfer(core, &PanelCore::progressUp, &PanelCore::uploadConfig))
         return Failed;
-    }
     out << (verify ? tr("%1 uploaded to %2 and verified") : tr("%1 uploaded to %2"))
                .arg(fileName, port)
         << '\n';
     return Success;
 }
 
-int Mrb500Ctl::download(const QString &fileName, const QString &port, const QString &baseFile) {
+int Mrb500Ctl::download(const QString &fileName, const QString &port, const QString &baseFile)
+{
     PanelCore core;
     if (!baseFile.isEmpty() && !load(baseFile, core))
         return UsageError;
+    // Refused before the transfer rather than after it.
     const QFileInfo target(fileName);
     if (target.isDir() || !QFileInfo(target.absolutePath()).isWritable())
         return usageError(tr("cannot write %1").arg(QDir::toNativeSeparators(fileName)));
     core.setSerialSettings(portSettings(port));
-    bool downloaded = false;
-    {
-        TerminalProgress bar(err, PanelCore::ProgressMaximum);
-        QObject::connect(&core, &PanelCore::progress, [&bar](int v) { bar.show(v); });
-        downloaded = core.downloadConfig();
-    }
-    if (!downloaded) {
-        printError(core.transferError());
+    if (!transfer(core, &PanelCore::progress, &PanelCore::downloadConfig))
         return Failed;
-    }
     MyXMLWriter writer(&core);
     if (!writer.writeFile(fileName))
         return usageError(writer.errorString());
@@ -202,13 +185,12 @@ int Mrb500Ctl::download(const QString &fileName, const QString &port, const QStr
     return Success;
 }
 
-int Mrb500Ctl::check(const QString &port) {
+int Mrb500Ctl::check(const QString &port)
+{
     PanelCore core;
     core.setSerialSettings(portSettings(port));
-    if (!core.checkConnection()) {
-        printError(core.transferError());
+    if (!transfer(core, &PanelCore::progress, &PanelCore::checkConnection))
         return Failed;
-    }
     const GeneralConfig &g = core.generalConfig;
     out << tr("Panel on %1 answered; its general options:").arg(port) << '\n'
         << "confirmation_general_mode " << g.confirmation_general_mode << '\n'
@@ -219,26 +201,25 @@ int Mrb500Ctl::check(const QString &port) {
     return Success;
 }
 
-int Mrb500Ctl::ports(bool all) {
+int Mrb500Ctl::ports(bool all)
+{
     constexpr quint16 FtdiVendor = 0x0403;
     constexpr quint16 Ft232Product = 0x6001;
+    const QString na = tr("N/A");
     int listed = 0;
     for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts()) {
-        const bool ft232 = info.hasVendorIdentifier() && info.hasProductIdentifier() &&
-                           info.vendorIdentifier() == FtdiVendor &&
-                           info.productIdentifier() == Ft232Product;
+        const bool ft232 = info.hasVendorIdentifier() && info.hasProductIdentifier()
+            && info.vendorIdentifier() == FtdiVendor && info.productIdentifier() == Ft232Product;
         if (!ft232 && !all)
             continue;
-        const QString na = tr("N/A");
+        const QString ids = info.hasVendorIdentifier()
+            ? QStringLiteral("%1:%2")
+                  .arg(info.vendorIdentifier(), 4, 16, QLatin1Char('0'))
+                  .arg(info.productIdentifier(), 4, 16, QLatin1Char('0'))
+            : na;
         out << info.systemLocation() << '\t'
             << (info.description().isEmpty() ? na : info.description()) << '\t'
-            << (info.manufacturer().isEmpty() ? na : info.manufacturer()) << '\t'
-            << (info.hasVendorIdentifier()
-                    ? QStringLiteral("%1:%2")
-                          .arg(info.vendorIdentifier(), 4, 16, QLatin1Char('0'))
-                          .arg(info.productIdentifier(), 4, 16, QLatin1Char('0'))
-                    : na)
-            << '\n';
+            << (info.manufacturer().isEmpty() ? na : info.manufacturer()) << '\t' << ids << '\n';
         ++listed;
     }
     if (listed == 0)
@@ -248,7 +229,8 @@ int Mrb500Ctl::ports(bool all) {
     return Success;
 }
 
-int Mrb500Ctl::show(const QString &fileName) {
+int Mrb500Ctl::show(const QString &fileName)
+{
     PanelCore core;
     if (!load(fileName, core))
         return UsageError;
@@ -256,7 +238,8 @@ int Mrb500Ctl::show(const QString &fileName) {
     return Success;
 }
 
-int Mrb500Ctl::dump(const QString &fileName) {
+int Mrb500Ctl::dump(const QString &fileName)
+{
     PanelCore core;
     if (!load(fileName, core))
         return UsageError;
@@ -264,7 +247,8 @@ int Mrb500Ctl::dump(const QString &fileName) {
     return Success;
 }
 
-int Mrb500Ctl::validate(const QString &fileName) {
+int Mrb500Ctl::validate(const QString &fileName)
+{
     PanelCore core;
     if (!load(fileName, core))
         return UsageError;
@@ -276,7 +260,8 @@ int Mrb500Ctl::validate(const QString &fileName) {
     return ConfigurationCheck::hasErrors(problems) ? Failed : Success;
 }
 
-bool Mrb500Ctl::load(const QString &fileName, PanelCore &core) {
+bool Mrb500Ctl::load(const QString &fileName, PanelCore &core)
+{
     QString reason;
     if (XmlConfigReader::readFile(fileName, &core, &reason))
         return true;
@@ -284,12 +269,14 @@ bool Mrb500Ctl::load(const QString &fileName, PanelCore &core) {
     return false;
 }
 
-int Mrb500Ctl::usageError(const QString &reason) {
+int Mrb500Ctl::usageError(const QString &reason)
+{
     printError(reason);
     return UsageError;
 }
 
-void Mrb500Ctl::printError(const QString &reason) {
+void Mrb500Ctl::printError(const QString &reason)
+{
     // One line, whatever the reason carries.
     err << "mrb500ctl: " << reason.simplified() << '\n';
     err.flush();

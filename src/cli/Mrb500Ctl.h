@@ -8,7 +8,8 @@ class PanelCore;
 struct SerialSettings;
 
 // The command-line companion: one run, one command, an exit status for scripts.
-class Mrb500Ctl {
+class Mrb500Ctl
+{
     Q_DECLARE_TR_FUNCTIONS(Mrb500Ctl)
 
 public:
@@ -27,6 +28,7 @@ private:
     int ports(bool all);
 
     static SerialSettings portSettings(const QString &port);
+    bool transfer(PanelCore &core, void (PanelCore::*progress)(int), bool (PanelCore::*run)());
 
     bool load(const QString &fileName, PanelCore &core);
     int usageError(const QString &reason);

@@ -17,7 +17,8 @@ class CmdConvencional;
 
 // The whole configuration of one panel. The element slots and the maneuver list are
 // reached through the operations below; the plain records are edited in place.
-class PanelCore : public QObject {
+class PanelCore : public QObject
+{
     Q_OBJECT
 
 public:
@@ -97,6 +98,8 @@ private:
     bool eraseTable(int table);
     bool writeRecord(int table, int record, const QByteArray &data);
     bool readRecord(int table, int record, QByteArray &data);
+    bool writeTableRecords(int table, int count, const QByteArray &image);
+    bool readTableRecords(int table, int count, QByteArray &image);
     bool readGeneralRecord(QByteArray &record);
     bool readWebServerImage(QByteArray &image);
     bool verifyWrittenRecords();

@@ -62,13 +62,8 @@ bool PanelCore::writeSimpleManeuverTable(const QByteArray &image) {
         return failTransfer(tr("the simple maneuvers do not fit their table"));
     QByteArray padded = image;
     padded.append(QByteArray(ManeuverTableImage::SimpleImageSize - image.size(), '\0'));
-    if (!eraseTable(SimpleManeuverTable))
-        return false;
-    for (int k = 0; k < SimpleManeuverRecords; ++k) {
-        if (!writeRecord(SimpleManeuverTable, k, recordOf(padded, k)))
-            return false;
-    }
-    return true;
+    return eraseTable(SimpleManeuverTable) &&
+           writeTableRecords(SimpleManeuverTable, SimpleManeuverRecords, padded);
 }
 
 bool PanelCore::writeLogicManeuverTables(const QByteArray &image) {
@@ -91,16 +86,28 @@ bool PanelCore::writeLogicManeuverTables(const QByteArray &image) {
     return true;
 }
 
-bool PanelCore::readSimpleManeuverTable(QByteArray &image) {
+bool PanelCore::writeTableRecords(int table, int count, const QByteArray &image) {
+    for (int k = 0; k < count; ++k) {
+        if (!writeRecord(table, k, recordOf(image, k)))
+            return false;
+    }
+    return true;
+}
+
+bool PanelCore::readTableRecords(int table, int count, QByteArray &image) {
     QByteArray read;
-    for (int k = 0; k < SimpleManeuverRecords; ++k) {
+    for (int k = 0; k < count; ++k) {
         QByteArray record;
-        if (!readRecord(SimpleManeuverTable, k, record))
+        if (!readRecord(table, k, record))
             return false;
         read.append(record);
     }
     image = read;
     return true;
+}
+
+bool PanelCore::readSimpleManeuverTable(QByteArray &image) {
+    return readTableRecords(SimpleManeuverTable, SimpleManeuverRecords, image);
 }
 
 bool PanelCore::readLogicManeuverTables(QByteArray &image) {
@@ -163,26 +170,12 @@ QByteArray PanelCore::buildWebServerImage() const {
 
 bool PanelCore::writeWebServerConfig() {
     const QByteArray image = buildWebServerImage();
-    if (!eraseTable(WebServerTable))
-        return false;
-    for (int k = 0; k < WebServerRecords; ++k) {
-        if (!writeRecord(WebServerTable, k, recordOf(image, k)))
-            return false;
-    }
-    return true;
+    return eraseTable(WebServerTable) && writeTableRecords(WebServerTable, WebServerRecords, image);
 }
 
 bool PanelCore::readWebServerImage(QByteArray &image) {
     qDebug() << "getWSConfig (R)";
-    QByteArray read;
-    for (int k = 0; k < WebServerRecords; ++k) {
-        QByteArray record;
-        if (!readRecord(WebServerTable, k, record))
-            return false;
-        read.append(record);
-    }
-    image = read;
-    return true;
+    return readTableRecords(WebServerTable, WebServerRecords, image);
 }
 
 bool PanelCore::readWebServerConfig() {
