@@ -191,7 +191,7 @@ int Mrb500Ctl::check(const QString &port)
     core.setSerialSettings(portSettings(port));
     if (!transfer(core, &PanelCore::progress, &PanelCore::checkConnection))
         return Failed;
-    const GeneralConfig &g = core.generalConfig;
+    const GeneralConfig g = core.panelGeneralConfig();
     out << tr("Panel on %1 answered; its general options:").arg(port) << '\n'
         << "confirmation_general_mode " << g.confirmation_general_mode << '\n'
         << "short_general_mode " << g.short_general_mode << '\n'

@@ -147,10 +147,15 @@ bool PanelCore::checkConnection() {
     if (!openLink())
         return false;
     transferProgress.start(1, ProgressMaximum, [this](int v) { Q_EMIT progress(v); });
-    const bool ok = readGeneralConfig();
+    // The model is left alone: a download that follows may still fail, and must then
+    // leave the options as they were.
+    QByteArray record;
+    const bool ok = readGeneralRecord(record);
     cmd->closePort();
     if (!ok)
         return false;
+    if (!GeneralConfigImage::decode(record, checkedGeneral))
+        return failTransfer(tr("the general record is too short"));
     transferProgress.finish();
     return true;
 }

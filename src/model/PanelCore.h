@@ -55,6 +55,8 @@ public:
     void setVerifyAfterUpload(bool on) { verifyAfterUpload = on; }
     bool verifiesAfterUpload() const { return verifyAfterUpload; }
     QString transferError() const { return lastTransferError; }
+    // The general options the last successful checkConnection() read from the panel.
+    GeneralConfig panelGeneralConfig() const { return checkedGeneral; }
 
     // Steps of the transfers, on a port already open.
     bool writeManeuverList();
@@ -109,4 +111,5 @@ private:
     bool recordWrites = false;
     bool verifyAfterUpload = false;
     QString lastTransferError;
+    GeneralConfig checkedGeneral;
 };

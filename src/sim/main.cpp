@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QSocketNotifier>
 #include <QTextStream>
+#include <QTimer>
 
 #include <csignal>
 #include <sys/socket.h>
@@ -124,12 +125,19 @@ int main(int argc, char *argv[]) {
     panel.setFaults(faults);
     if (!panel.open(&error))
         return fail(error);
+    // Saved once a burst of changes is over, and at exit, so that an upload's writes
+    // are not slowed down by one file replacement each.
+    QTimer saveTimer;
+    saveTimer.setSingleShot(true);
+    saveTimer.setInterval(100);
+    const auto save = [&] {
+        QString saveError;
+        if (!PanelMemoryFile::save(memoryFile, engine.memory(), &saveError))
+            QTextStream(stderr) << "mrb500-panelsim: " << saveError << '\n';
+    };
     if (!memoryFile.isEmpty()) {
-        QObject::connect(&panel, &PtyPanel::memoryChanged, &app, [&] {
-            QString saveError;
-            if (!PanelMemoryFile::save(memoryFile, engine.memory(), &saveError))
-                QTextStream(stderr) << "mrb500-panelsim: " << saveError << '\n';
-        });
+        QObject::connect(&saveTimer, &QTimer::timeout, &app, save);
+        QObject::connect(&panel, &PtyPanel::memoryChanged, &saveTimer, qOverload<>(&QTimer::start));
     }
 
     const QString linkPath = parser.value(link);
@@ -149,6 +157,8 @@ int main(int argc, char *argv[]) {
 
     QTextStream(stdout) << panel.slavePath() << Qt::endl;
     const int result = app.exec();
+    if (saveTimer.isActive())
+        save();
     if (!linkPath.isEmpty())
         QFile::remove(linkPath);
     return result;

@@ -33,6 +33,7 @@ private Q_SLOTS:
     void init();
     void cleanup();
     void uploadThenDownload_giveTheSameConfiguration();
+    void memory_survivesSimulatorRestart();
     void commands_exitAndReport_data();
     void commands_exitAndReport();
 
@@ -82,6 +83,26 @@ void TestMrb500CtlTransfers::uploadThenDownload_giveTheSameConfiguration() {
     const Result check = runCtl({QStringLiteral("check"), QStringLiteral("--port"), port});
     QCOMPARE(check.exitCode, 0);
     QVERIFY2(check.out.contains(QLatin1String("delay_confirmation 7500")), qPrintable(check.out));
+}
+
+void TestMrb500CtlTransfers::memory_survivesSimulatorRestart() {
+    const QStringList memory{QStringLiteral("--memory"), dir.filePath(QStringLiteral("mem"))};
+    QVERIFY(startSimulator(memory));
+    QCOMPARE(
+        runCtl({QStringLiteral("upload"), example("school.xml"), QStringLiteral("--port"), port})
+            .exitCode,
+        0);
+    simulator.terminate();
+    QVERIFY(simulator.waitForFinished(5000));
+
+    QVERIFY(startSimulator(memory));
+    const QString copy = dir.filePath(QStringLiteral("copy.xml"));
+    QCOMPARE(runCtl({QStringLiteral("download"), copy, QStringLiteral("--port"), port,
+                     QStringLiteral("--base"), example("school.xml")})
+                 .exitCode,
+             0);
+    QCOMPARE(runCtl({QStringLiteral("dump"), copy}).out,
+             runCtl({QStringLiteral("dump"), example("school.xml")}).out);
 }
 
 void TestMrb500CtlTransfers::commands_exitAndReport_data() {

@@ -128,6 +128,9 @@ void TestPanelTransfers::download_rebuildsSimpleThenLogicAndSettings() {
     target.elements[1].type = Element::RelayBoard;
     target.maneuvers = {simple(7)};
     panel.attach(target);
+    QVERIFY(target.checkConnection());
+    QCOMPARE(target.panelGeneralConfig(), source.generalConfig);
+    QCOMPARE(target.generalConfig, GeneralConfig()); // a check changes nothing
     QVERIFY2(target.downloadConfig(), qPrintable(target.transferError()));
     QVERIFY(!target.cmd->isOpen());
     QCOMPARE(target.maneuvers,
