@@ -43,15 +43,16 @@ bool DriverSerieHdlc::configurePort(const SerialSettings &settings) {
         return fail(Failure::Port,
                     tr("cannot open %1: %2").arg(settings.name, serial->errorString()));
 
-    const std::pair<bool, const char *> steps[] = {
-        {serial->setBaudRate(settings.baudRate), QT_TR_NOOP("baud rate")},
-        {serial->setDataBits(settings.dataBits), QT_TR_NOOP("data bits")},
-        {serial->setParity(settings.parity), QT_TR_NOOP("parity")},
-        {serial->setStopBits(settings.stopBits), QT_TR_NOOP("stop bits")},
-        {serial->setFlowControl(settings.flowControl), QT_TR_NOOP("flow control")},
+    QSerialPort *port = serial;
+    const std::pair<std::function<bool()>, const char *> steps[] = {
+        {[&] { return port->setBaudRate(settings.baudRate); }, QT_TR_NOOP("baud rate")},
+        {[&] { return port->setDataBits(settings.dataBits); }, QT_TR_NOOP("data bits")},
+        {[&] { return port->setParity(settings.parity); }, QT_TR_NOOP("parity")},
+        {[&] { return port->setStopBits(settings.stopBits); }, QT_TR_NOOP("stop bits")},
+        {[&] { return port->setFlowControl(settings.flowControl); }, QT_TR_NOOP("flow control")},
     };
-    for (const auto &[accepted, what] : steps) {
-        if (!accepted) {
+    for (const auto &[apply, what] : steps) {
+        if (!apply()) {
             const QString reason =
                 tr("%1 refused the %2: %3").arg(settings.name, tr(what), serial->errorString());
             closePort();
