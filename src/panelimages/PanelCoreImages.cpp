@@ -50,6 +50,16 @@ bool PanelCore::readRecord(int table, int record, QByteArray &data) {
 }
 
 bool PanelCore::writeManeuverList() {
+    for (int i = 0; i < maneuvers.size(); ++i) {
+        const ManiobraConvencional &m = maneuvers.at(i);
+        qDebug().noquote() << "Maniobra " << i << ":";
+        for (int e = 0; e < m.events.size(); ++e) {
+            const Event &ev = m.events.at(e);
+            qDebug().noquote() << "Evento " << e << ": " << ev.evt_blk << " " << ev.evt_blk_prt
+                               << " " << ev.evt_blk_type << " " << ev.evt_type;
+        }
+        qDebug().noquote() << "Size byteArray: " << m.toByteArray().size();
+    }
     ManeuverTableImage::Images images;
     QString reason;
     if (!ManeuverTableImage::build(maneuvers, images, &reason))
@@ -165,6 +175,7 @@ bool PanelCore::readGeneralTableTail() {
 
 QByteArray PanelCore::buildWebServerImage() const {
     qDebug() << "selectWSConfig  (W)";
+    qDebug() << "Pos:" << 288 << "Content:" << smtp.DestDomain;
     return WebServerImage::build(webServer, smtp);
 }
 
@@ -182,6 +193,7 @@ bool PanelCore::readWebServerConfig() {
     QByteArray image;
     if (!readWebServerImage(image))
         return false;
-    WebServerImage::decode(image, webServer, smtp);
+    if (WebServerImage::decode(image, webServer, smtp) == WebServerImage::Decoded::Settings)
+        qDebug() << "Pos:" << 288 << "Content:" << smtp.DestDomain;
     return true;
 }

@@ -128,7 +128,9 @@ void TestPanelTransfers::download_rebuildsSimpleThenLogicAndSettings() {
     target.elements[1].type = Element::RelayBoard;
     target.maneuvers = {simple(7)};
     panel.attach(target);
+    panel.line.clearReceivedBytes();
     QVERIFY(target.checkConnection());
+    QCOMPARE(panel.line.receivedBytes().toHex(' '), frame("7e000001110600187e").toHex(' '));
     QCOMPARE(target.panelGeneralConfig(), source.generalConfig);
     QCOMPARE(target.generalConfig, GeneralConfig()); // a check changes nothing
     QVERIFY2(target.downloadConfig(), qPrintable(target.transferError()));
