@@ -100,7 +100,7 @@ void TestPanelTransfers::upload_sendsTheExactRequestSequence() {
 
     // The stored records, from the file's values.
     QCOMPARE(panel.engine.record(0, 0).toHex(' '),
-             frame("02020105010100030 03c02020206 0101").toHex(' '));
+             frame("02020105 01010003 003c 02020206 0101").toHex(' '));
     QCOMPARE(panel.engine.record(6, 0).toHex(' '),
              frame("01001d4c030100000000000000000000").toHex(' '));
     QCOMPARE(panel.engine.record(7, 0).toHex(' '),
@@ -194,25 +194,27 @@ void TestPanelTransfers::transfer_failsWithReason_data() {
     QTest::addColumn<QString>("transfer");
     QTest::addColumn<int>("status");
     QTest::addColumn<bool>("silent");
-    QTest::addColumn<bool>("missingPort");
+    QTest::addColumn<QString>("port"); // the simulator's unless given
     QTest::addColumn<QString>("reason");
-    QTest::newRow("panel refuses writes")
-        << "upload" << 5 << false << false << "panel refused with status 5 (erase table 0)";
+    QTest::newRow("panel refuses writes") << "upload" << 5 << false << ""
+                                          << "panel refused with status 5 (erase table 0)";
     QTest::newRow("silent panel on check")
-        << "check" << 0 << true << false
+        << "check" << 0 << true << ""
         << "no answer from panel within 0.2 s, also when sent again (read table 6 record 0)";
     QTest::newRow("silent panel on upload")
-        << "upload" << 0 << true << false
+        << "upload" << 0 << true << ""
         << "no answer from panel within 0.2 s, also when sent again (erase table 0)";
-    QTest::newRow("port that does not exist")
-        << "download" << 0 << false << true << "cannot open /nonexistent/mrb500: ";
+    QTest::newRow("port that does not exist") << "download" << 0 << false << "/nonexistent/mrb500"
+                                              << "cannot open /nonexistent/mrb500: ";
+    QTest::newRow("no port chosen") << "upload" << 0 << false << "unchosen"
+                                    << "no serial port chosen";
 }
 
 void TestPanelTransfers::transfer_failsWithReason() {
     QFETCH(QString, transfer);
     QFETCH(int, status);
     QFETCH(bool, silent);
-    QFETCH(bool, missingPort);
+    QFETCH(QString, port);
     QFETCH(QString, reason);
     SimulatedPanel panel;
     QVERIFY(panel.open());
@@ -226,9 +228,10 @@ void TestPanelTransfers::transfer_failsWithReason() {
     PanelCore copy;
     copy.copyConfigurationFrom(core);
     panel.attach(core, 200);
-    if (missingPort) {
+    if (!port.isEmpty()) {
         SerialSettings s = panel.settings();
-        s.name = QStringLiteral("/nonexistent/mrb500");
+        s.name = port;
+        s.portSelected = port != QLatin1String("unchosen");
         core.setSerialSettings(s);
         core.cmd->setAnswerTimeout(DriverSerieHdlc::DefaultAnswerTimeoutMs);
     }
@@ -241,9 +244,10 @@ void TestPanelTransfers::transfer_failsWithReason() {
     QVERIFY2(core.transferError().startsWith(reason), qPrintable(core.transferError()));
     QVERIFY(!core.cmd->isOpen());
     QVERIFY(core.sameConfiguration(copy));
-    if (missingPort) {
+    if (!port.isEmpty()) {
         QVERIFY2(clock.elapsed() < DriverSerieHdlc::DefaultAnswerTimeoutMs / 2,
-                 "a missing port must not wait for an answer");
+                 "a port that cannot be used must not wait for an answer");
+        QTest::qWait(50);
         QCOMPARE(panel.line.requestCount(), 0);
     }
 }
