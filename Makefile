@@ -31,7 +31,7 @@ fuzz: deps
 	@test -f $(FUZZ_BUILD)/build.ninja || CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMRB500_FUZZ=ON
 	cmake --build $(FUZZ_BUILD)
 	mkdir -p fuzz-corpus/xml && cp -n examples/*.xml fuzz-corpus/xml/
-	$(FUZZ_BUILD)/fuzz/xml_reader_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=8192 fuzz-corpus/xml
+	$(FUZZ_BUILD)/fuzz/xml_reader_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=8192 -dict=fuzz/xml.dict fuzz-corpus/xml
 
 clean:
 	rm -rf $(BUILD) $(FUZZ_BUILD)

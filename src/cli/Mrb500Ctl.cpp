@@ -14,12 +14,9 @@
 
 Mrb500Ctl::Mrb500Ctl()
     : out(stdout)
-    , err(stderr)
-{
-}
+    , err(stderr) {}
 
-int Mrb500Ctl::run(const QStringList &arguments)
-{
+int Mrb500Ctl::run(const QStringList &arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         tr("Inspects MRB-500 configuration files.\n\n"
@@ -46,8 +43,8 @@ int Mrb500Ctl::run(const QStringList &arguments)
         return Success;
     }
     if (parser.isSet(version)) {
-        out << QCoreApplication::applicationName() << ' '
-            << QCoreApplication::applicationVersion() << '\n';
+        out << QCoreApplication::applicationName() << ' ' << QCoreApplication::applicationVersion()
+            << '\n';
         return Success;
     }
     if (!parser.isSet(verbose))
@@ -73,8 +70,7 @@ int Mrb500Ctl::run(const QStringList &arguments)
     return usageError(tr("unknown command \"%1\"; see mrb500ctl --help").arg(command));
 }
 
-int Mrb500Ctl::show(const QString &fileName)
-{
+int Mrb500Ctl::show(const QString &fileName) {
     PanelCore core;
     if (!load(fileName, core))
         return UsageError;
@@ -82,8 +78,7 @@ int Mrb500Ctl::show(const QString &fileName)
     return Success;
 }
 
-int Mrb500Ctl::dump(const QString &fileName)
-{
+int Mrb500Ctl::dump(const QString &fileName) {
     PanelCore core;
     if (!load(fileName, core))
         return UsageError;
@@ -91,8 +86,7 @@ int Mrb500Ctl::dump(const QString &fileName)
     return Success;
 }
 
-int Mrb500Ctl::validate(const QString &fileName)
-{
+int Mrb500Ctl::validate(const QString &fileName) {
     PanelCore core;
     if (!load(fileName, core))
         return UsageError;
@@ -104,8 +98,7 @@ int Mrb500Ctl::validate(const QString &fileName)
     return ConfigurationCheck::hasErrors(problems) ? Failed : Success;
 }
 
-bool Mrb500Ctl::load(const QString &fileName, PanelCore &core)
-{
+bool Mrb500Ctl::load(const QString &fileName, PanelCore &core) {
     QString reason;
     if (XmlConfigReader::readFile(fileName, &core, &reason))
         return true;
@@ -113,14 +106,12 @@ bool Mrb500Ctl::load(const QString &fileName, PanelCore &core)
     return false;
 }
 
-int Mrb500Ctl::usageError(const QString &reason)
-{
+int Mrb500Ctl::usageError(const QString &reason) {
     printError(reason);
     return UsageError;
 }
 
-void Mrb500Ctl::printError(const QString &reason)
-{
+void Mrb500Ctl::printError(const QString &reason) {
     // One line, whatever the reason carries.
     err << "mrb500ctl: " << reason.simplified() << '\n';
     err.flush();
