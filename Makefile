@@ -36,7 +36,7 @@ fuzz: deps
 	cmake --build $(FUZZ_BUILD)
 ifeq ($(FUZZER),xml)
 	mkdir -p fuzz-corpus/xml && cp -n examples/*.xml fuzz-corpus/xml/
-	$(FUZZ_BUILD)/fuzz/xml_reader_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=8192 fuzz-corpus/xml
+	$(FUZZ_BUILD)/fuzz/xml_reader_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=8192 -dict=fuzz/xml.dict fuzz-corpus/xml
 else ifeq ($(FUZZER),frame)
 	mkdir -p fuzz-corpus/frame
 	printf '\001\176\000\000\001\021\000\022\176' > fuzz-corpus/frame/seed-status

@@ -7,13 +7,11 @@
 
 namespace {
 
-QString onOff(quint8 value)
-{
+QString onOff(quint8 value) {
     return value ? ConfigurationSummary::tr("on") : ConfigurationSummary::tr("off");
 }
 
-QString sounders(quint8 mask)
-{
+QString sounders(quint8 mask) {
     QStringList which;
     if (mask & 0x01)
         which << ConfigurationSummary::tr("sounder 1");
@@ -22,14 +20,12 @@ QString sounders(quint8 mask)
     return which.isEmpty() ? ConfigurationSummary::tr("none") : which.join(QStringLiteral(", "));
 }
 
-QString secret(const QString &password)
-{
+QString secret(const QString &password) {
     return password.isEmpty() ? ConfigurationSummary::tr("not set")
                               : ConfigurationSummary::tr("set");
 }
 
-QString boardName(quint8 type)
-{
+QString boardName(quint8 type) {
     switch (type) {
     case Element::Empty:
         return ConfigurationSummary::tr("none");
@@ -43,8 +39,7 @@ QString boardName(quint8 type)
 
 } // namespace
 
-QString ConfigurationSummary::ipv4(quint32 a)
-{
+QString ConfigurationSummary::ipv4(quint32 a) {
     return QStringLiteral("%1.%2.%3.%4")
         .arg(a >> 24)
         .arg((a >> 16) & 0xff)
@@ -52,8 +47,7 @@ QString ConfigurationSummary::ipv4(quint32 a)
         .arg(a & 0xff);
 }
 
-QString ConfigurationSummary::text(const PanelCore &core)
-{
+QString ConfigurationSummary::text(const PanelCore &core) {
     QStringList lines;
     lines << tr("Zones: %1").arg(core.num_zones);
     for (const Element &e : core.elements)
@@ -71,8 +65,8 @@ QString ConfigurationSummary::text(const PanelCore &core)
     const WebServerConfig &w = core.webServer;
     lines << tr("Web server: language %1, %2")
                  .arg(w.Language == 0   ? tr("Spanish")
-                          : w.Language == 1 ? tr("English")
-                                            : QString::number(w.Language))
+                      : w.Language == 1 ? tr("English")
+                                        : QString::number(w.Language))
                  .arg(w.DHCP ? tr("address by DHCP")
                              : tr("address %1, netmask %2, gateway %3")
                                    .arg(ipv4(w.IP), ipv4(w.Netmask), ipv4(w.Gateway)));

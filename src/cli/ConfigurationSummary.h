@@ -7,8 +7,7 @@ class PanelCore;
 
 // A person's view of a configuration: what `mrb500ctl show` prints. Passwords are only
 // ever said to be set or not set.
-class ConfigurationSummary
-{
+class ConfigurationSummary {
     Q_DECLARE_TR_FUNCTIONS(ConfigurationSummary)
 
 public:

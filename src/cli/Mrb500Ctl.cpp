@@ -19,12 +19,9 @@
 
 Mrb500Ctl::Mrb500Ctl()
     : out(stdout)
-    , err(stderr)
-{
-}
+    , err(stderr) {}
 
-int Mrb500Ctl::run(const QStringList &arguments)
-{
+int Mrb500Ctl::run(const QStringList &arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         tr("Inspects MRB-500 configuration files and transfers them to and from the panel.\n\n"
@@ -68,8 +65,8 @@ int Mrb500Ctl::run(const QStringList &arguments)
         return Success;
     }
     if (parser.isSet(version)) {
-        out << QCoreApplication::applicationName() << ' '
-            << QCoreApplication::applicationVersion() << '\n';
+        out << QCoreApplication::applicationName() << ' ' << QCoreApplication::applicationVersion()
+            << '\n';
         return Success;
     }
     if (!parser.isSet(verbose))
@@ -99,8 +96,9 @@ int Mrb500Ctl::run(const QStringList &arguments)
         return (this->*handler)(args.at(1));
     }
 
-    const bool needsPort = command == QLatin1String("upload")
-        || command == QLatin1String("download") || command == QLatin1String("check");
+    const bool needsPort = command == QLatin1String("upload") ||
+                           command == QLatin1String("download") ||
+                           command == QLatin1String("check");
     if (!needsPort && command != QLatin1String("ports"))
         return usageError(tr("unknown command \"%1\"; see mrb500ctl --help").arg(command));
     if (needsPort && parser.value(port).isEmpty())
@@ -129,8 +127,7 @@ int Mrb500Ctl::run(const QStringList &arguments)
     return ports(parser.isSet(all));
 }
 
-SerialSettings Mrb500Ctl::portSettings(const QString &port)
-{
+SerialSettings Mrb500Ctl::portSettings(const QString &port) {
     SerialSettings settings;
     settings.name = port;
     settings.portSelected = true;
@@ -138,8 +135,7 @@ SerialSettings Mrb500Ctl::portSettings(const QString &port)
 }
 
 bool Mrb500Ctl::transfer(PanelCore &core, void (PanelCore::*progress)(int),
-                         bool (PanelCore::*run)())
-{
+                         bool (PanelCore::*run)()) {
     bool ok = false;
     {
         TerminalProgress bar(err, PanelCore::ProgressMaximum);
@@ -151,8 +147,7 @@ bool Mrb500Ctl::transfer(PanelCore &core, void (PanelCore::*progress)(int),
     return ok;
 }
 
-int Mrb500Ctl::upload(const QString &fileName, const QString &port, bool verify)
-{
+int Mrb500Ctl::upload(const QString &fileName, const QString &port, bool verify) {
     PanelCore core;
     if (!load(fileName, core))
         return UsageError;
@@ -166,8 +161,7 @@ int Mrb500Ctl::upload(const QString &fileName, const QString &port, bool verify)
     return Success;
 }
 
-int Mrb500Ctl::download(const QString &fileName, const QString &port, const QString &baseFile)
-{
+int Mrb500Ctl::download(const QString &fileName, const QString &port, const QString &baseFile) {
     PanelCore core;
     if (!baseFile.isEmpty() && !load(baseFile, core))
         return UsageError;
@@ -185,8 +179,7 @@ int Mrb500Ctl::download(const QString &fileName, const QString &port, const QStr
     return Success;
 }
 
-int Mrb500Ctl::check(const QString &port)
-{
+int Mrb500Ctl::check(const QString &port) {
     PanelCore core;
     core.setSerialSettings(portSettings(port));
     if (!transfer(core, &PanelCore::progress, &PanelCore::checkConnection))
@@ -201,22 +194,22 @@ int Mrb500Ctl::check(const QString &port)
     return Success;
 }
 
-int Mrb500Ctl::ports(bool all)
-{
+int Mrb500Ctl::ports(bool all) {
     constexpr quint16 FtdiVendor = 0x0403;
     constexpr quint16 Ft232Product = 0x6001;
     const QString na = tr("N/A");
     int listed = 0;
     for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts()) {
-        const bool ft232 = info.hasVendorIdentifier() && info.hasProductIdentifier()
-            && info.vendorIdentifier() == FtdiVendor && info.productIdentifier() == Ft232Product;
+        const bool ft232 = info.hasVendorIdentifier() && info.hasProductIdentifier() &&
+                           info.vendorIdentifier() == FtdiVendor &&
+                           info.productIdentifier() == Ft232Product;
         if (!ft232 && !all)
             continue;
         const QString ids = info.hasVendorIdentifier()
-            ? QStringLiteral("%1:%2")
-                  .arg(info.vendorIdentifier(), 4, 16, QLatin1Char('0'))
-                  .arg(info.productIdentifier(), 4, 16, QLatin1Char('0'))
-            : na;
+                                ? QStringLiteral("%1:%2")
+                                      .arg(info.vendorIdentifier(), 4, 16, QLatin1Char('0'))
+                                      .arg(info.productIdentifier(), 4, 16, QLatin1Char('0'))
+                                : na;
         out << info.systemLocation() << '\t'
             << (info.description().isEmpty() ? na : info.description()) << '\t'
             << (info.manufacturer().isEmpty() ? na : info.manufacturer()) << '\t' << ids << '\n';
@@ -229,8 +222,7 @@ int Mrb500Ctl::ports(bool all)
     return Success;
 }
 
-int Mrb500Ctl::show(const QString &fileName)
-{
+int Mrb500Ctl::show(const QString &fileName) {
     PanelCore core;
     if (!load(fileName, core))
         return UsageError;
@@ -238,8 +230,7 @@ int Mrb500Ctl::show(const QString &fileName)
     return Success;
 }
 
-int Mrb500Ctl::dump(const QString &fileName)
-{
+int Mrb500Ctl::dump(const QString &fileName) {
     PanelCore core;
     if (!load(fileName, core))
         return UsageError;
@@ -247,8 +238,7 @@ int Mrb500Ctl::dump(const QString &fileName)
     return Success;
 }
 
-int Mrb500Ctl::validate(const QString &fileName)
-{
+int Mrb500Ctl::validate(const QString &fileName) {
     PanelCore core;
     if (!load(fileName, core))
         return UsageError;
@@ -260,8 +250,7 @@ int Mrb500Ctl::validate(const QString &fileName)
     return ConfigurationCheck::hasErrors(problems) ? Failed : Success;
 }
 
-bool Mrb500Ctl::load(const QString &fileName, PanelCore &core)
-{
+bool Mrb500Ctl::load(const QString &fileName, PanelCore &core) {
     QString reason;
     if (XmlConfigReader::readFile(fileName, &core, &reason))
         return true;
@@ -269,14 +258,12 @@ bool Mrb500Ctl::load(const QString &fileName, PanelCore &core)
     return false;
 }
 
-int Mrb500Ctl::usageError(const QString &reason)
-{
+int Mrb500Ctl::usageError(const QString &reason) {
     printError(reason);
     return UsageError;
 }
 
-void Mrb500Ctl::printError(const QString &reason)
-{
+void Mrb500Ctl::printError(const QString &reason) {
     // One line, whatever the reason carries.
     err << "mrb500ctl: " << reason.simplified() << '\n';
     err.flush();

@@ -8,8 +8,7 @@ class PanelCore;
 struct SerialSettings;
 
 // The command-line companion: one run, one command, an exit status for scripts.
-class Mrb500Ctl
-{
+class Mrb500Ctl {
     Q_DECLARE_TR_FUNCTIONS(Mrb500Ctl)
 
 public:

@@ -10,11 +10,9 @@ struct Action {
     quint8 act_type = 0;
     quint16 delay = 0;
 
-    friend bool operator==(const Action &a, const Action &b)
-    {
-        return a.act_blk == b.act_blk && a.act_blk_port == b.act_blk_port
-            && a.act_blk_type == b.act_blk_type && a.act_type == b.act_type
-            && a.delay == b.delay;
+    friend bool operator==(const Action &a, const Action &b) {
+        return a.act_blk == b.act_blk && a.act_blk_port == b.act_blk_port &&
+               a.act_blk_type == b.act_blk_type && a.act_type == b.act_type && a.delay == b.delay;
     }
     friend bool operator!=(const Action &a, const Action &b) { return !(a == b); }
 };

@@ -14,8 +14,7 @@ struct TextField {
 };
 
 void add(QList<ConfigurationProblem> &out, ConfigurationProblem::Severity severity,
-         const QString &message, int maneuver = -1)
-{
+         const QString &message, int maneuver = -1) {
     out.append(ConfigurationProblem{severity, message, maneuver});
 }
 
@@ -24,17 +23,15 @@ constexpr auto Warning = ConfigurationProblem::Severity::Warning;
 
 } // namespace
 
-bool ConfigurationCheck::isUsualZoneCount(int zones)
-{
+bool ConfigurationCheck::isUsualZoneCount(int zones) {
     return zones == 0 || zones == 2 || zones == 4 || zones == 8 || zones == 12;
 }
 
-QString ConfigurationCheck::textProblem(const QString &field, const QString &text)
-{
+QString ConfigurationCheck::textProblem(const QString &field, const QString &text) {
     for (QChar c : text) {
         if (c.unicode() > 0xff)
             return tr("%1 contains \"%2\", which is not a Latin-1 "
-                                               "character")
+                      "character")
                 .arg(field, QString(c.isSurrogate() ? QChar(0xfffd) : c));
     }
     if (text.size() > MaxTextLength)
@@ -45,8 +42,7 @@ QString ConfigurationCheck::textProblem(const QString &field, const QString &tex
     return {};
 }
 
-QList<ConfigurationProblem> ConfigurationCheck::check(const PanelCore &core)
-{
+QList<ConfigurationProblem> ConfigurationCheck::check(const PanelCore &core) {
     QList<ConfigurationProblem> out;
 
     int simple = 0;
@@ -59,37 +55,30 @@ QList<ConfigurationProblem> ConfigurationCheck::check(const PanelCore &core)
                 .arg(MaxSimpleManeuvers));
     if (logic > MaxLogicManeuvers)
         add(out, Error,
-            tr("%1 logic maneuvers; the panel holds at most %2")
-                .arg(logic)
-                .arg(MaxLogicManeuvers));
+            tr("%1 logic maneuvers; the panel holds at most %2").arg(logic).arg(MaxLogicManeuvers));
 
     if (!isUsualZoneCount(core.num_zones))
         add(out, Warning,
             tr("The number of zones is %1; panels have 0, 2, 4, 8 "
-                                        "or 12")
+               "or 12")
                 .arg(core.num_zones));
 
     for (int slot = 0; slot < PanelCore::ElementSlots; ++slot) {
         const quint8 type = core.elements[slot].type;
         if (type > Element::RelayBoard)
             add(out, Warning,
-                tr("Auxiliary board %1 has the unknown type %2")
-                    .arg(slot + 1)
-                    .arg(type));
+                tr("Auxiliary board %1 has the unknown type %2").arg(slot + 1).arg(type));
     }
 
     for (int i = 0; i < core.maneuvers.size(); ++i) {
         const ManiobraConvencional &m = core.maneuvers.at(i);
         const int number = i + 1;
         if (m.events.isEmpty())
-            add(out, Error,
-                tr("Maneuver %1 has no event")
-                    .arg(number),
-                i);
+            add(out, Error, tr("Maneuver %1 has no event").arg(number), i);
         if (m.events.size() > MaxEventsPerManeuver)
             add(out, Error,
                 tr("Maneuver %1 has %2 events; the panel holds at "
-                                            "most %3")
+                   "most %3")
                     .arg(number)
                     .arg(m.events.size())
                     .arg(MaxEventsPerManeuver),
@@ -99,7 +88,7 @@ QList<ConfigurationProblem> ConfigurationCheck::check(const PanelCore &core)
             if (zoneEvent && e.evt_blk_prt > core.num_zones)
                 add(out, Warning,
                     tr("Maneuver %1 uses zone %2, but the panel has "
-                                                "%3 zones")
+                       "%3 zones")
                         .arg(number)
                         .arg(e.evt_blk_prt)
                         .arg(core.num_zones),
@@ -107,12 +96,12 @@ QList<ConfigurationProblem> ConfigurationCheck::check(const PanelCore &core)
         }
         if (m.act_blk_type == 7) {
             const int slot = int(m.act_blk) - 6;
-            const bool fitted = slot >= 0 && slot < PanelCore::ElementSlots
-                && core.elements[slot].type != Element::Empty;
+            const bool fitted = slot >= 0 && slot < PanelCore::ElementSlots &&
+                                core.elements[slot].type != Element::Empty;
             if (!fitted)
                 add(out, Warning,
                     tr("Maneuver %1 acts on auxiliary board %2, "
-                                                "which is not fitted")
+                       "which is not fitted")
                         .arg(number)
                         .arg(slot + 1),
                     i);
@@ -139,8 +128,7 @@ QList<ConfigurationProblem> ConfigurationCheck::check(const PanelCore &core)
     return out;
 }
 
-bool ConfigurationCheck::hasErrors(const QList<ConfigurationProblem> &problems)
-{
+bool ConfigurationCheck::hasErrors(const QList<ConfigurationProblem> &problems) {
     return std::any_of(problems.cbegin(), problems.cend(),
                        [](const ConfigurationProblem &p) { return p.isError(); });
 }

@@ -8,8 +8,7 @@
 class PanelCore;
 
 // What the panel can hold, and what is probably a mistake.
-class ConfigurationCheck
-{
+class ConfigurationCheck {
     Q_DECLARE_TR_FUNCTIONS(ConfigurationCheck)
 
 public:

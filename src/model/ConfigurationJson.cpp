@@ -5,12 +5,11 @@
 
 #include <QJsonArray>
 
-QJsonObject ConfigurationJson::toJson(const PanelCore &core)
-{
+QJsonObject ConfigurationJson::toJson(const PanelCore &core) {
     QJsonArray elements;
     for (const Element &e : core.elements)
-        elements.append(QJsonObject{{QStringLiteral("address"), e.address},
-                                    {QStringLiteral("type"), e.type}});
+        elements.append(
+            QJsonObject{{QStringLiteral("address"), e.address}, {QStringLiteral("type"), e.type}});
 
     const GeneralConfig &g = core.generalConfig;
     const QJsonObject general{

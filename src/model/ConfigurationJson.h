@@ -6,8 +6,7 @@ class PanelCore;
 
 // The whole model as one JSON object, with the model's field names. Other tools parse
 // it: keys are only ever added, never renamed.
-class ConfigurationJson
-{
+class ConfigurationJson {
 public:
     static QJsonObject toJson(const PanelCore &core);
 };

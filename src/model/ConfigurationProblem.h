@@ -8,7 +8,7 @@ struct ConfigurationProblem {
     enum class Severity { Warning, Error };
 
     Severity severity = Severity::Error;
-    QString message; // translated; names what and where
+    QString message;   // translated; names what and where
     int maneuver = -1; // index in the maneuver list, or -1 when not about one maneuver
 
     bool isError() const { return severity == Severity::Error; }

@@ -9,8 +9,7 @@ struct Element {
     quint8 type = Empty;
     quint8 address = 0; // the slot's own index; fixed when the model is built
 
-    friend bool operator==(const Element &a, const Element &b)
-    {
+    friend bool operator==(const Element &a, const Element &b) {
         return a.type == b.type && a.address == b.address;
     }
     friend bool operator!=(const Element &a, const Element &b) { return !(a == b); }

@@ -10,12 +10,11 @@ struct GeneralConfig {
     quint8 cancel_delay = 0;        // bit 0 sounder 1, bit 1 sounder 2
     quint8 cancel_MCP_delay = 0;    // same bits
 
-    friend bool operator==(const GeneralConfig &a, const GeneralConfig &b)
-    {
-        return a.confirmation_general_mode == b.confirmation_general_mode
-            && a.short_general_mode == b.short_general_mode
-            && a.delay_confirmation == b.delay_confirmation && a.cancel_delay == b.cancel_delay
-            && a.cancel_MCP_delay == b.cancel_MCP_delay;
+    friend bool operator==(const GeneralConfig &a, const GeneralConfig &b) {
+        return a.confirmation_general_mode == b.confirmation_general_mode &&
+               a.short_general_mode == b.short_general_mode &&
+               a.delay_confirmation == b.delay_confirmation && a.cancel_delay == b.cancel_delay &&
+               a.cancel_MCP_delay == b.cancel_MCP_delay;
     }
     friend bool operator!=(const GeneralConfig &a, const GeneralConfig &b) { return !(a == b); }
 };

@@ -8,8 +8,7 @@ namespace ItemCodes {
 
 namespace {
 
-std::optional<Event> eventFor(int code)
-{
+std::optional<Event> eventFor(int code) {
     if (code >= zone(1) && code <= zone(MaxZoneItems))
         return Event{2, quint8(code - zone(1) + 1), 2, 2};
     switch (code) {
@@ -26,8 +25,7 @@ std::optional<Event> eventFor(int code)
     return std::nullopt;
 }
 
-std::optional<Action> actionFor(int code)
-{
+std::optional<Action> actionFor(int code) {
     const int offset = code - boardOutput(0, 1);
     if (offset >= 0 && offset < 16 * BoardSlots && offset % 16 < BoardOutputs)
         return Action{quint8(6 + offset / 16), quint8(offset % 16 + 1), 7, 1, 0};
@@ -48,8 +46,7 @@ std::optional<Action> actionFor(int code)
 
 } // namespace
 
-bool toManeuver(const QList<int> &eventCodes, int actionCode, ManiobraConvencional *maneuver)
-{
+bool toManeuver(const QList<int> &eventCodes, int actionCode, ManiobraConvencional *maneuver) {
     QList<Event> events;
     for (int code : eventCodes) {
         const std::optional<Event> event = eventFor(code);

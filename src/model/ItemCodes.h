@@ -21,9 +21,13 @@ constexpr int BoardOutputs = 4;
 constexpr int BoardSlots = 3;
 
 // Zone n (1..16) in the event tree.
-constexpr int zone(int n) { return 0x2000 + (n - 1); }
+constexpr int zone(int n) {
+    return 0x2000 + (n - 1);
+}
 // Output j (1..4) of the board in slot i (0..2) in the action tree.
-constexpr int boardOutput(int slot, int output) { return 0x1000 + 16 * slot + (output - 1); }
+constexpr int boardOutput(int slot, int output) {
+    return 0x1000 + 16 * slot + (output - 1);
+}
 
 // Builds a maneuver from the event codes (in selection order) and one action code,
 // with delay 0. Returns false, leaving the maneuver untouched, if any code is unknown.

@@ -2,25 +2,21 @@
 
 #include "ManeuverRecord.h"
 
-ManiobraConvencional::ManiobraConvencional(const QList<Event> &eventList, const Action &action)
-{
+ManiobraConvencional::ManiobraConvencional(const QList<Event> &eventList, const Action &action) {
     setManiobra(eventList, action);
 }
 
-bool ManiobraConvencional::setManiobra(const QList<Event> &eventList, const Action &action)
-{
+bool ManiobraConvencional::setManiobra(const QList<Event> &eventList, const Action &action) {
     events = eventList;
     setAction(action);
     return true;
 }
 
-Action ManiobraConvencional::action() const
-{
+Action ManiobraConvencional::action() const {
     return Action{act_blk, act_blk_port, act_blk_type, act_type, delay};
 }
 
-void ManiobraConvencional::setAction(const Action &action)
-{
+void ManiobraConvencional::setAction(const Action &action) {
     act_blk = action.act_blk;
     act_blk_port = action.act_blk_port;
     act_blk_type = action.act_blk_type;
@@ -28,12 +24,10 @@ void ManiobraConvencional::setAction(const Action &action)
     delay = action.delay;
 }
 
-ManiobraConvencional::ManiobraConvencional(const QByteArray &record)
-{
+ManiobraConvencional::ManiobraConvencional(const QByteArray &record) {
     *this = ManeuverRecord::decode(record);
 }
 
-QByteArray ManiobraConvencional::toByteArray() const
-{
+QByteArray ManiobraConvencional::toByteArray() const {
     return ManeuverRecord::encode(*this);
 }

@@ -8,8 +8,7 @@
 
 // One maneuver: an ordered event list and one action. At most one event makes it
 // simple, two or more make it logic; nothing else tells the two kinds apart.
-class ManiobraConvencional
-{
+class ManiobraConvencional {
 public:
     ManiobraConvencional() = default;
     ManiobraConvencional(const QList<Event> &eventList, const Action &action);
@@ -30,12 +29,10 @@ public:
     quint16 delay = 0; // half-seconds
     QList<Event> events;
 
-    friend bool operator==(const ManiobraConvencional &a, const ManiobraConvencional &b)
-    {
+    friend bool operator==(const ManiobraConvencional &a, const ManiobraConvencional &b) {
         return a.events == b.events && a.action() == b.action();
     }
-    friend bool operator!=(const ManiobraConvencional &a, const ManiobraConvencional &b)
-    {
+    friend bool operator!=(const ManiobraConvencional &a, const ManiobraConvencional &b) {
         return !(a == b);
     }
 };

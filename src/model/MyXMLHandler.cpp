@@ -7,13 +7,10 @@
 #include <limits>
 
 MyXMLHandler::MyXMLHandler(PanelCore *core)
-    : core(core)
-{
-}
+    : core(core) {}
 
 bool MyXMLHandler::number(QStringView attribute, QStringView value, qint64 min, qint64 max,
-                          qint64 &out)
-{
+                          qint64 &out) {
     bool ok = false;
     const qint64 parsed = value.toLongLong(&ok, 10);
     if (!ok) {
@@ -32,9 +29,7 @@ bool MyXMLHandler::number(QStringView attribute, QStringView value, qint64 min, 
     return true;
 }
 
-template <typename T>
-bool MyXMLHandler::field(QStringView attribute, QStringView value, T &out)
-{
+template <typename T> bool MyXMLHandler::field(QStringView attribute, QStringView value, T &out) {
     qint64 parsed = 0;
     if (!number(attribute, value, std::numeric_limits<T>::min(), std::numeric_limits<T>::max(),
                 parsed))
@@ -43,8 +38,7 @@ bool MyXMLHandler::field(QStringView attribute, QStringView value, T &out)
     return true;
 }
 
-bool MyXMLHandler::startElement(QStringView localName, const QXmlStreamAttributes &attributes)
-{
+bool MyXMLHandler::startElement(QStringView localName, const QXmlStreamAttributes &attributes) {
     element = localName.toString();
     if (localName == u"CONFIG")
         return readConfig(attributes);
@@ -67,8 +61,7 @@ bool MyXMLHandler::startElement(QStringView localName, const QXmlStreamAttribute
     return true;
 }
 
-bool MyXMLHandler::endElement(QStringView localName)
-{
+bool MyXMLHandler::endElement(QStringView localName) {
     // The current maneuver is deliberately not reset: a following Maniobra without
     // an Action keeps this one's action and delay.
     if (localName == u"Maniobra")
@@ -76,16 +69,14 @@ bool MyXMLHandler::endElement(QStringView localName)
     return true;
 }
 
-bool MyXMLHandler::readConfig(const QXmlStreamAttributes &attributes)
-{
+bool MyXMLHandler::readConfig(const QXmlStreamAttributes &attributes) {
     // Only as the first attribute, as files have always been read.
     if (attributes.isEmpty() || attributes.first().name() != u"num_zones")
         return true;
     return field(u"num_zones", attributes.first().value(), core->num_zones);
 }
 
-bool MyXMLHandler::readGeneralConfig(const QXmlStreamAttributes &attributes)
-{
+bool MyXMLHandler::readGeneralConfig(const QXmlStreamAttributes &attributes) {
     GeneralConfig &g = core->generalConfig;
     for (const QXmlStreamAttribute &a : attributes) {
         const QStringView name = a.name();
@@ -109,8 +100,7 @@ bool MyXMLHandler::readGeneralConfig(const QXmlStreamAttributes &attributes)
     return true;
 }
 
-bool MyXMLHandler::readWebServer(const QXmlStreamAttributes &attributes)
-{
+bool MyXMLHandler::readWebServer(const QXmlStreamAttributes &attributes) {
     WebServerConfig &w = core->webServer;
     for (const QXmlStreamAttribute &a : attributes) {
         const QStringView name = a.name();
@@ -142,15 +132,12 @@ bool MyXMLHandler::readWebServer(const QXmlStreamAttributes &attributes)
     return true;
 }
 
-bool MyXMLHandler::readSmtp(const QXmlStreamAttributes &attributes)
-{
+bool MyXMLHandler::readSmtp(const QXmlStreamAttributes &attributes) {
     SmtpConfig &s = core->smtp;
-    QString *const texts[] = {&s.Host,         &s.User,     &s.Password,
-                              &s.SourceMail,   &s.SourceDomain, &s.DestMail,
-                              &s.DestDomain,   &s.InstallId};
-    const char16_t *const textNames[] = {u"Host",         u"User",     u"Password",
-                                         u"SourceMail",   u"SourceDomain", u"DestMail",
-                                         u"DestDomain",   u"InstallId"};
+    QString *const texts[] = {&s.Host,         &s.User,     &s.Password,   &s.SourceMail,
+                              &s.SourceDomain, &s.DestMail, &s.DestDomain, &s.InstallId};
+    const char16_t *const textNames[] = {u"Host",         u"User",     u"Password",   u"SourceMail",
+                                         u"SourceDomain", u"DestMail", u"DestDomain", u"InstallId"};
     for (const QXmlStreamAttribute &a : attributes) {
         const QStringView name = a.name();
         const QStringView value = a.value();
@@ -173,8 +160,7 @@ bool MyXMLHandler::readSmtp(const QXmlStreamAttributes &attributes)
     return true;
 }
 
-bool MyXMLHandler::readElement(const QXmlStreamAttributes &attributes)
-{
+bool MyXMLHandler::readElement(const QXmlStreamAttributes &attributes) {
     Element e;
     bool hasAddress = false;
     for (const QXmlStreamAttribute &a : attributes) {
@@ -194,8 +180,7 @@ bool MyXMLHandler::readElement(const QXmlStreamAttributes &attributes)
     return true;
 }
 
-bool MyXMLHandler::readEvent(const QXmlStreamAttributes &attributes)
-{
+bool MyXMLHandler::readEvent(const QXmlStreamAttributes &attributes) {
     Event e;
     for (const QXmlStreamAttribute &a : attributes) {
         bool ok = true;
@@ -214,8 +199,7 @@ bool MyXMLHandler::readEvent(const QXmlStreamAttributes &attributes)
     return true;
 }
 
-bool MyXMLHandler::readAction(const QXmlStreamAttributes &attributes)
-{
+bool MyXMLHandler::readAction(const QXmlStreamAttributes &attributes) {
     Action action;
     for (const QXmlStreamAttribute &a : attributes) {
         bool ok = true;

@@ -12,8 +12,7 @@ class QXmlStreamAttributes;
 // element, wherever the elements stand. Saved files rely on its leniency (unknown names
 // ignored, an Action carried over to the next Maniobra); numbers, though, must be numbers
 // that fit their field, or the tag is refused with the reason in errorString().
-class MyXMLHandler
-{
+class MyXMLHandler {
     Q_DECLARE_TR_FUNCTIONS(MyXMLHandler)
 
 public:
@@ -33,10 +32,8 @@ private:
     bool readAction(const QXmlStreamAttributes &attributes);
 
     // Parses a decimal value in [min, max]; on failure records why and returns false.
-    bool number(QStringView attribute, QStringView value, qint64 min, qint64 max,
-                qint64 &out);
-    template <typename T>
-    bool field(QStringView attribute, QStringView value, T &out);
+    bool number(QStringView attribute, QStringView value, qint64 min, qint64 max, qint64 &out);
+    template <typename T> bool field(QStringView attribute, QStringView value, T &out);
 
     PanelCore *core;
     ManiobraConvencional current;

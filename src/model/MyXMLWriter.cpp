@@ -13,8 +13,7 @@
 namespace {
 
 // XML 1.0 cannot carry these, not even as character references.
-bool xmlCanHold(const QString &text)
-{
+bool xmlCanHold(const QString &text) {
     return std::none_of(text.cbegin(), text.cend(), [](QChar c) {
         const char16_t u = c.unicode();
         return (u < 0x20 && u != '\t' && u != '\n' && u != '\r') || u == 0xfffe || u == 0xffff;
@@ -24,12 +23,9 @@ bool xmlCanHold(const QString &text)
 } // namespace
 
 MyXMLWriter::MyXMLWriter(const PanelCore *core)
-    : core(core)
-{
-}
+    : core(core) {}
 
-bool MyXMLWriter::writeFile(const QString &fileName)
-{
+bool MyXMLWriter::writeFile(const QString &fileName) {
     error.clear();
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly)) {
@@ -47,8 +43,7 @@ bool MyXMLWriter::writeFile(const QString &fileName)
     return true;
 }
 
-bool MyXMLWriter::write(QIODevice *device)
-{
+bool MyXMLWriter::write(QIODevice *device) {
     error.clear();
     if (!checkTexts())
         return false;
@@ -75,13 +70,11 @@ bool MyXMLWriter::write(QIODevice *device)
     return true;
 }
 
-bool MyXMLWriter::checkTexts()
-{
-    const QString texts[] = {core->webServer.User,     core->webServer.Pass,
-                             core->smtp.Host,          core->smtp.User,
-                             core->smtp.Password,      core->smtp.SourceMail,
-                             core->smtp.SourceDomain,  core->smtp.DestMail,
-                             core->smtp.DestDomain,    core->smtp.InstallId};
+bool MyXMLWriter::checkTexts() {
+    const QString texts[] = {core->webServer.User,    core->webServer.Pass, core->smtp.Host,
+                             core->smtp.User,         core->smtp.Password,  core->smtp.SourceMail,
+                             core->smtp.SourceDomain, core->smtp.DestMail,  core->smtp.DestDomain,
+                             core->smtp.InstallId};
     for (const QString &text : texts) {
         if (!xmlCanHold(text)) {
             error = tr("The text \"%1\" contains a control character that a configuration "
@@ -93,8 +86,7 @@ bool MyXMLWriter::checkTexts()
     return true;
 }
 
-void MyXMLWriter::writeGeneralConfig()
-{
+void MyXMLWriter::writeGeneralConfig() {
     const GeneralConfig &g = core->generalConfig;
     xml->writeEmptyElement(QStringLiteral("GeneralConfig"));
     xml->writeAttribute(QStringLiteral("num_zones"), QString::number(core->num_zones));
@@ -108,8 +100,7 @@ void MyXMLWriter::writeGeneralConfig()
     xml->writeAttribute(QStringLiteral("cancel_MCP_delay"), QString::number(g.cancel_MCP_delay));
 }
 
-void MyXMLWriter::writeWebServerAndSmtp()
-{
+void MyXMLWriter::writeWebServerAndSmtp() {
     const WebServerConfig &w = core->webServer;
     xml->writeEmptyElement(QStringLiteral("WebServer"));
     xml->writeAttribute(QStringLiteral("Language"), QString::number(w.Language));
@@ -143,8 +134,7 @@ void MyXMLWriter::writeWebServerAndSmtp()
     }
 }
 
-void MyXMLWriter::writeElements()
-{
+void MyXMLWriter::writeElements() {
     xml->writeStartElement(QStringLiteral("Elements"));
     for (int i = 0; i < PanelCore::ElementSlots; ++i) {
         Element e;
@@ -158,8 +148,7 @@ void MyXMLWriter::writeElements()
     xml->writeEndElement();
 }
 
-void MyXMLWriter::writeManeuvers()
-{
+void MyXMLWriter::writeManeuvers() {
     xml->writeStartElement(QStringLiteral("Maniobras"));
     for (const ManiobraConvencional &m : core->maneuvers) {
         xml->writeStartElement(QStringLiteral("Maniobra"));

@@ -9,8 +9,7 @@ class QXmlStreamWriter;
 
 // Writes a configuration file. Files are replaced atomically: a failed save leaves the
 // previous file as it was.
-class MyXMLWriter
-{
+class MyXMLWriter {
     Q_DECLARE_TR_FUNCTIONS(MyXMLWriter)
 
 public:

@@ -4,19 +4,16 @@
 
 PanelCore::PanelCore(QObject *parent)
     : QObject(parent)
-    , cmd(new CmdConvencional)
-{
+    , cmd(new CmdConvencional) {
     for (int i = 0; i < ElementSlots; ++i)
         elements[i].address = quint8(i);
 }
 
-PanelCore::~PanelCore()
-{
+PanelCore::~PanelCore() {
     delete cmd;
 }
 
-bool PanelCore::setElement(int index, const Element &element, bool overwrite)
-{
+bool PanelCore::setElement(int index, const Element &element, bool overwrite) {
     if (index < 0 || index >= ElementSlots)
         return false;
     if (elements[index].type != Element::Empty && !overwrite)
@@ -25,46 +22,40 @@ bool PanelCore::setElement(int index, const Element &element, bool overwrite)
     return true;
 }
 
-bool PanelCore::getElement(int index, Element &out) const
-{
+bool PanelCore::getElement(int index, Element &out) const {
     if (index < 0 || index >= ElementSlots)
         return false;
     out = elements[index];
     return true;
 }
 
-int PanelCore::countElements() const
-{
+int PanelCore::countElements() const {
     int count = 0;
     for (const Element &e : elements)
         count += e.type != Element::Empty ? 1 : 0;
     return count;
 }
 
-bool PanelCore::addManeuver(const ManiobraConvencional &maneuver)
-{
+bool PanelCore::addManeuver(const ManiobraConvencional &maneuver) {
     maneuvers.append(maneuver);
     return true;
 }
 
-bool PanelCore::getManeuver(int index, ManiobraConvencional &out) const
-{
+bool PanelCore::getManeuver(int index, ManiobraConvencional &out) const {
     if (index < 0 || index >= maneuvers.size())
         return false;
     out = maneuvers.at(index);
     return true;
 }
 
-bool PanelCore::setManeuver(int index, const ManiobraConvencional &maneuver)
-{
+bool PanelCore::setManeuver(int index, const ManiobraConvencional &maneuver) {
     if (index < 0 || index >= maneuvers.size())
         return false;
     maneuvers[index] = maneuver;
     return true;
 }
 
-bool PanelCore::removeManeuver(int index)
-{
+bool PanelCore::removeManeuver(int index) {
     if (maneuvers.isEmpty())
         return false;
     // An index outside a non-empty list is not a failure: callers rely on it.
@@ -73,27 +64,23 @@ bool PanelCore::removeManeuver(int index)
     return true;
 }
 
-void PanelCore::countManeuvers(int &simple, int &logic) const
-{
+void PanelCore::countManeuvers(int &simple, int &logic) const {
     simple = 0;
     logic = 0;
     for (const ManiobraConvencional &m : maneuvers)
         ++(m.isLogic() ? logic : simple);
 }
 
-void PanelCore::setSerialSettings(const SerialSettings &settings)
-{
+void PanelCore::setSerialSettings(const SerialSettings &settings) {
     serialSettings = settings;
     portConfigured = settings.portSelected;
 }
 
-void PanelCore::setDefaults()
-{
+void PanelCore::setDefaults() {
     generalConfig = GeneralConfig();
 }
 
-void PanelCore::copyConfigurationFrom(const PanelCore &other)
-{
+void PanelCore::copyConfigurationFrom(const PanelCore &other) {
     elements = other.elements;
     maneuvers = other.maneuvers;
     num_zones = other.num_zones;
@@ -102,9 +89,8 @@ void PanelCore::copyConfigurationFrom(const PanelCore &other)
     smtp = other.smtp;
 }
 
-bool PanelCore::sameConfiguration(const PanelCore &other) const
-{
-    return elements == other.elements && maneuvers == other.maneuvers
-        && num_zones == other.num_zones && generalConfig == other.generalConfig
-        && webServer == other.webServer && smtp == other.smtp;
+bool PanelCore::sameConfiguration(const PanelCore &other) const {
+    return elements == other.elements && maneuvers == other.maneuvers &&
+           num_zones == other.num_zones && generalConfig == other.generalConfig &&
+           webServer == other.webServer && smtp == other.smtp;
 }

@@ -17,8 +17,7 @@ class CmdConvencional;
 
 // The whole configuration of one panel. The element slots and the maneuver list are
 // reached through the operations below; the plain records are edited in place.
-class PanelCore : public QObject
-{
+class PanelCore : public QObject {
     Q_OBJECT
 
 public:

@@ -5,9 +5,17 @@
 // The product texts shared by the file, the window title and the about box.
 namespace ProductInfo {
 
-inline QString model() { return QStringLiteral("MRB-500 "); }
-inline QString productLine() { return QStringLiteral(" Conventional Panel Configurator "); }
-inline QString version() { return QStringLiteral("Version 2.07"); }
-inline QString buildDate() { return QStringLiteral("2019/10/30"); }
+inline QString model() {
+    return QStringLiteral("MRB-500 ");
+}
+inline QString productLine() {
+    return QStringLiteral(" Conventional Panel Configurator ");
+}
+inline QString version() {
+    return QStringLiteral("Version 2.07");
+}
+inline QString buildDate() {
+    return QStringLiteral("2019/10/30");
+}
 
 } // namespace ProductInfo

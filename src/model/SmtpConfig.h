@@ -17,13 +17,12 @@ struct SmtpConfig {
     QString DestDomain;
     QString InstallId;
 
-    friend bool operator==(const SmtpConfig &a, const SmtpConfig &b)
-    {
-        return a.Enable == b.Enable && a.Port == b.Port && a.Auth == b.Auth && a.Mask == b.Mask
-            && a.Host == b.Host && a.User == b.User && a.Password == b.Password
-            && a.SourceMail == b.SourceMail && a.SourceDomain == b.SourceDomain
-            && a.DestMail == b.DestMail && a.DestDomain == b.DestDomain
-            && a.InstallId == b.InstallId;
+    friend bool operator==(const SmtpConfig &a, const SmtpConfig &b) {
+        return a.Enable == b.Enable && a.Port == b.Port && a.Auth == b.Auth && a.Mask == b.Mask &&
+               a.Host == b.Host && a.User == b.User && a.Password == b.Password &&
+               a.SourceMail == b.SourceMail && a.SourceDomain == b.SourceDomain &&
+               a.DestMail == b.DestMail && a.DestDomain == b.DestDomain &&
+               a.InstallId == b.InstallId;
     }
     friend bool operator!=(const SmtpConfig &a, const SmtpConfig &b) { return !(a == b); }
 };

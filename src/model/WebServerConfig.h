@@ -14,14 +14,10 @@ struct WebServerConfig {
     QString User;
     QString Pass;
 
-    friend bool operator==(const WebServerConfig &a, const WebServerConfig &b)
-    {
-        return a.DHCP == b.DHCP && a.Login == b.Login && a.Language == b.Language && a.IP == b.IP
-            && a.Netmask == b.Netmask && a.Gateway == b.Gateway && a.User == b.User
-            && a.Pass == b.Pass;
+    friend bool operator==(const WebServerConfig &a, const WebServerConfig &b) {
+        return a.DHCP == b.DHCP && a.Login == b.Login && a.Language == b.Language && a.IP == b.IP &&
+               a.Netmask == b.Netmask && a.Gateway == b.Gateway && a.User == b.User &&
+               a.Pass == b.Pass;
     }
-    friend bool operator!=(const WebServerConfig &a, const WebServerConfig &b)
-    {
-        return !(a == b);
-    }
+    friend bool operator!=(const WebServerConfig &a, const WebServerConfig &b) { return !(a == b); }
 };

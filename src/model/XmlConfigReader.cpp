@@ -8,8 +8,7 @@
 
 namespace {
 
-bool fail(QString *error, const QString &reason)
-{
+bool fail(QString *error, const QString &reason) {
     if (error)
         *error = reason;
     return false;
@@ -17,8 +16,7 @@ bool fail(QString *error, const QString &reason)
 
 } // namespace
 
-bool XmlConfigReader::readFile(const QString &fileName, PanelCore *core, QString *error)
-{
+bool XmlConfigReader::readFile(const QString &fileName, PanelCore *core, QString *error) {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         return fail(error, tr("%1: cannot read: %2").arg(fileName, file.errorString()));
@@ -36,8 +34,7 @@ bool XmlConfigReader::readFile(const QString &fileName, PanelCore *core, QString
     return true;
 }
 
-bool XmlConfigReader::readData(const QByteArray &data, PanelCore *core, QString *error)
-{
+bool XmlConfigReader::readData(const QByteArray &data, PanelCore *core, QString *error) {
     if (data.size() > MaxFileSize)
         return fail(error, tr("larger than %1 bytes; not a configuration file").arg(MaxFileSize));
 
@@ -66,12 +63,11 @@ bool XmlConfigReader::readData(const QByteArray &data, PanelCore *core, QString 
     }
     if (xml.hasError()) {
         const QString what = xml.error() == QXmlStreamReader::CustomError
-            ? xml.errorString()
-            : tr("not well-formed XML (%1)").arg(xml.errorString());
-        return fail(error, tr("line %1, column %2: %3")
-                               .arg(xml.lineNumber())
-                               .arg(xml.columnNumber())
-                               .arg(what));
+                                 ? xml.errorString()
+                                 : tr("not well-formed XML (%1)").arg(xml.errorString());
+        return fail(
+            error,
+            tr("line %1, column %2: %3").arg(xml.lineNumber()).arg(xml.columnNumber()).arg(what));
     }
     core->copyConfigurationFrom(scratch);
     return true;

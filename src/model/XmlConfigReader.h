@@ -8,8 +8,7 @@ class PanelCore;
 // Reads a configuration file into a model. The model changes only when the whole file
 // was read; a failure leaves it exactly as it was and says why (with line and column
 // where the file has one).
-class XmlConfigReader
-{
+class XmlConfigReader {
     Q_DECLARE_TR_FUNCTIONS(XmlConfigReader)
 
 public:

@@ -1,0 +1,221 @@
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+Run ctl(const QStringList &arguments) {
+    QProcess process;
+    process.start(QStringLiteral(MRB500CTL_PATH), arguments);
+    process.closeWriteChannel();
+    if (!process.waitForFinished(10000))
+        process.kill();
+    return Run{process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+               QString::fromUtf8(process.readAllStandardOutput()),
+               QString::fromUtf8(process.readAllStandardError())};
+}
+
+QString example(const char *name) {
+    return qEnvironmentVariable("MRB500_SOURCE_DIR") + QStringLiteral("/examples/") +
+           QLatin1String(name);
+}
+
+QStringList keys(const QJsonObject &o) {
+    QStringList k = o.keys();
+    k.sort();
+    return k;
+}
+
+QStringList sorted(QStringList list) {
+    list.sort();
+    return list;
+}
+
+} // namespace
+
+class TestMrb500Ctl : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir dir;
+
+    QString file(const QString &name, const QByteArray &content) {
+        const QString path = dir.filePath(name);
+        QFile f(path);
+        if (f.open(QIODevice::WriteOnly))
+            f.write(content);
+        return path;
+    }
+
+private Q_SLOTS:
+    void dump_school_printsEveryFieldAsContracted() {
+        const Run run = ctl({QStringLiteral("dump"), example("school.xml")});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.err, QString());
+        QJsonParseError parseError;
+        const QJsonObject o = QJsonDocument::fromJson(run.out.toUtf8(), &parseError).object();
+        QCOMPARE(parseError.error, QJsonParseError::NoError);
+
+        QCOMPARE(keys(o), sorted({"num_zones", "elements", "generalConfig", "webServer", "smtp",
+                                  "maneuvers"}));
+        QCOMPARE(o[QStringLiteral("num_zones")].toInt(), 12);
+        const QJsonArray elements = o[QStringLiteral("elements")].toArray();
+        QCOMPARE(elements.size(), 3);
+        QCOMPARE(keys(elements[2].toObject()), sorted({"address", "type"}));
+        QCOMPARE(elements[2].toObject()[QStringLiteral("address")].toInt(), 2);
+        QCOMPARE(keys(o[QStringLiteral("generalConfig")].toObject()),
+                 sorted({"confirmation_general_mode", "short_general_mode", "delay_confirmation",
+                         "cancel_delay", "cancel_MCP_delay"}));
+        const QJsonObject web = o[QStringLiteral("webServer")].toObject();
+        QCOMPARE(keys(web),
+                 sorted({"DHCP", "Login", "Language", "IP", "Netmask", "Gateway", "User", "Pass"}));
+        QCOMPARE(web[QStringLiteral("IP")].toDouble(), 3232238130.0); // 192.168.10.50
+        QCOMPARE(keys(o[QStringLiteral("smtp")].toObject()),
+                 sorted({"Enable", "Port", "Auth", "Mask", "Host", "User", "Password", "SourceMail",
+                         "SourceDomain", "DestMail", "DestDomain", "InstallId"}));
+        QCOMPARE(o[QStringLiteral("smtp")].toObject()[QStringLiteral("InstallId")].toString(),
+                 QStringLiteral("CEIP Río Tajo - Edificio A"));
+
+        const QJsonObject first = o[QStringLiteral("maneuvers")].toArray().first().toObject();
+        QCOMPARE(keys(first),
+                 sorted({"events", "action", "eventDescription", "actionDescription"}));
+        QCOMPARE(keys(first[QStringLiteral("events")].toArray().first().toObject()),
+                 sorted({"evt_blk", "evt_blk_prt", "evt_blk_type", "evt_type"}));
+        QCOMPARE(keys(first[QStringLiteral("action")].toObject()),
+                 sorted({"act_blk", "act_blk_port", "act_blk_type", "act_type", "delay"}));
+        QCOMPARE(first[QStringLiteral("eventDescription")].toString(),
+                 QStringLiteral("Alarma de detector en zona 1"));
+        QCOMPARE(first[QStringLiteral("actionDescription")].toString(),
+                 QStringLiteral("Activar sirenas del panel  con retardo de 30s"));
+    }
+
+    void show_school_summarisesWithoutPasswords() {
+        const Run run = ctl({QStringLiteral("show"), example("school.xml")});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.err, QString());
+        QVERIFY(run.out.contains(QStringLiteral("Zones: 12")));
+        QVERIFY(run.out.contains(QStringLiteral("Maneuvers: 9 (6 simple, 3 logic)")));
+        QVERIFY(run.out.contains(QStringLiteral("192.168.10.50")));
+        QVERIFY(run.out.contains(QStringLiteral("password set")));
+        QVERIFY(!run.out.contains(QStringLiteral("Pr0tecci0n")));
+        QVERIFY(!run.out.contains(QStringLiteral("s3cret0")));
+    }
+
+    void validate_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QStringList>("lines");
+
+        QTest::newRow("clean") << QByteArray("<CONFIG><GeneralConfig num_zones=\"4\"/></CONFIG>")
+                               << 0 << QStringList{QStringLiteral("no problems found")};
+        QTest::newRow("warning only")
+            << QByteArray("<CONFIG><GeneralConfig num_zones=\"3\"/></CONFIG>") << 0
+            << QStringList{"warning: The number of zones is 3; panels have 0, 2, 4, 8 or 12"};
+        QTest::newRow("error and warning")
+            << QByteArray("<CONFIG><GeneralConfig num_zones=\"2\"/><Maniobra><Event evt_blk=\"2\" "
+                          "evt_blk_prt=\"4\" evt_blk_type=\"2\" evt_type=\"2\"/></Maniobra>"
+                          "<Maniobra/></CONFIG>")
+            << 1
+            << QStringList{"warning: Maneuver 1 uses zone 4, but the panel has 2 zones",
+                           "error: Maneuver 2 has no event"};
+    }
+    void validate() {
+        QFETCH(QByteArray, content);
+        QFETCH(int, exitCode);
+        QFETCH(QStringList, lines);
+
+        const Run run = ctl({QStringLiteral("validate"), file(QStringLiteral("v.xml"), content)});
+        QCOMPARE(run.exitCode, exitCode);
+        QCOMPARE(run.err, QString());
+        const QStringList printed = run.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(printed.size(), lines.size());
+        for (int i = 0; i < lines.size(); ++i)
+            QVERIFY2(printed.at(i).endsWith(lines.at(i)), qPrintable(printed.at(i)));
+    }
+
+    void badFile_exitsTwoWithOneLine_data() {
+        QTest::addColumn<QByteArray>("content"); // null: no file at all
+        QTest::addColumn<QString>("reason");
+
+        QTest::newRow("missing file") << QByteArray() << "cannot read";
+        QTest::newRow("not well-formed") << QByteArray("<CONFIG>\n<SMTP>\n</CONFIG>\n")
+                                         << "line 3, column \\d+: not well-formed";
+        QTest::newRow("entity bomb")
+            << QByteArray("<!DOCTYPE C [<!ENTITY a \"aaaaaaaaaaaaaaaa\"><!ENTITY b \"&a;&a;&a;&a;"
+                          "&a;&a;&a;&a;\"><!ENTITY c \"&b;&b;&b;&b;&b;&b;&b;&b;\"><!ENTITY d \"&c;"
+                          "&c;&c;&c;&c;&c;&c;&c;\">]><C a=\"&d;&d;&d;&d;&d;&d;&d;&d;&d;\"/>")
+            << "line 1, column \\d+: document type declarations are not accepted";
+        QTest::newRow("external entity")
+            << QByteArray("<!DOCTYPE C SYSTEM \"http://192.0.2.1/x.dtd\"><C>&x;</C>")
+            << "document type declarations are not accepted";
+        QTest::newRow("not a number")
+            << QByteArray("<CONFIG><Event evt_blk=\"two\"/></CONFIG>")
+            << "line 1, column \\d+: element \"Event\", attribute \"evt_blk\": \"two\" is not a "
+               "number";
+        QTest::newRow("out of range") << QByteArray("<CONFIG><Action delay=\"65536\"/></CONFIG>")
+                                      << "attribute \"delay\": 65536 does not fit 0 to 65535";
+        QTest::newRow("over 1 MiB") << QByteArray(1024 * 1024 + 1, '\n') << "larger than 1048576";
+        QTest::newRow("binary") << QByteArray("\x00\xff\xfe\x01", 4) << "line 1, column \\d+";
+    }
+    void badFile_exitsTwoWithOneLine() {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, reason);
+
+        const QString path = content.isNull() ? dir.filePath(QStringLiteral("none.xml"))
+                                              : file(QStringLiteral("bad.xml"), content);
+        for (const char *command : {"show", "dump", "validate"}) {
+            const Run run = ctl({QLatin1String(command), path});
+            QCOMPARE(run.exitCode, 2);
+            QCOMPARE(run.out, QString());
+            QVERIFY2(run.err.count(QLatin1Char('\n')) == 1 && run.err.endsWith(QLatin1Char('\n')),
+                     qPrintable(run.err));
+            QVERIFY2(
+                run.err.startsWith(QStringLiteral("mrb500ctl: ") + path + QStringLiteral(": ")),
+                qPrintable(run.err));
+            QVERIFY2(run.err.contains(QRegularExpression(reason)), qPrintable(run.err));
+        }
+    }
+
+    void usage_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("stderrPattern");
+
+        QTest::newRow("no command") << QStringList{} << 2 << "^mrb500ctl: no command given";
+        QTest::newRow("unknown command")
+            << QStringList{"frobnicate"} << 2 << "^mrb500ctl: unknown command \"frobnicate\"";
+        QTest::newRow("missing file")
+            << QStringList{"dump"} << 2 << "^mrb500ctl: dump takes exactly one FILE";
+        QTest::newRow("two files")
+            << QStringList{"show", "a", "b"} << 2 << "^mrb500ctl: show takes exactly one FILE";
+        QTest::newRow("unknown option")
+            << QStringList{"--colour", "dump", "x"} << 2 << "^mrb500ctl: Unknown option 'colour'";
+        QTest::newRow("help") << QStringList{"--help"} << 0 << "^$";
+        QTest::newRow("version") << QStringList{"--version"} << 0 << "^$";
+    }
+    void usage() {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, stderrPattern);
+
+        const Run run = ctl(arguments);
+        QCOMPARE(run.exitCode, exitCode);
+        QVERIFY2(run.err.contains(QRegularExpression(stderrPattern)), qPrintable(run.err));
+        if (exitCode == 0)
+            QVERIFY(!run.out.isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestMrb500Ctl)
+#include "tst_mrb500ctl.moc"

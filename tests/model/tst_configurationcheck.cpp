@@ -1,0 +1,115 @@
+#include "ConfigurationCheck.h"
+#include "PanelCore.h"
+
+#include <QTest>
+
+#include <functional>
+
+using Setup = std::function<void(PanelCore &)>;
+Q_DECLARE_METATYPE(Setup)
+
+namespace {
+
+void addManeuvers(PanelCore &core, int count, int events, Action action = {1, 0, 1, 3, 0}) {
+    QList<Event> list;
+    for (int i = 0; i < events; ++i)
+        list.append(Event{2, 1, 2, 2});
+    for (int i = 0; i < count; ++i)
+        core.addManeuver(ManiobraConvencional(list, action));
+}
+
+// One line per problem, "E:" or "W:" then the message: easy to compare and to read.
+QStringList describe(const QList<ConfigurationProblem> &problems) {
+    QStringList lines;
+    for (const ConfigurationProblem &p : problems)
+        lines << (p.isError() ? QStringLiteral("E:") : QStringLiteral("W:")) + p.message;
+    return lines;
+}
+
+} // namespace
+
+class TestConfigurationCheck : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void check_data() {
+        QTest::addColumn<Setup>("setup");
+        QTest::addColumn<QStringList>("expected");
+
+        QTest::newRow("empty configuration") << Setup([](PanelCore &) {}) << QStringList{};
+        QTest::newRow("28 simple maneuvers fit")
+            << Setup([](PanelCore &c) { addManeuvers(c, 28, 1); }) << QStringList{};
+        QTest::newRow("29 simple maneuvers")
+            << Setup([](PanelCore &c) { addManeuvers(c, 29, 1); })
+            << QStringList{"E:29 simple maneuvers; the panel holds at most 28"};
+        QTest::newRow("40 logic maneuvers fit")
+            << Setup([](PanelCore &c) { addManeuvers(c, 40, 2); }) << QStringList{};
+        QTest::newRow("41 logic maneuvers")
+            << Setup([](PanelCore &c) { addManeuvers(c, 41, 12); })
+            << QStringList{"E:41 logic maneuvers; the panel holds at most 40"};
+        QTest::newRow("13 events")
+            << Setup([](PanelCore &c) { addManeuvers(c, 1, 13); })
+            << QStringList{"E:Maneuver 1 has 13 events; the panel holds at most 12"};
+        QTest::newRow("no event") << Setup([](PanelCore &c) {
+            addManeuvers(c, 1, 1);
+            addManeuvers(c, 1, 0);
+        }) << QStringList{"E:Maneuver 2 has no event"};
+        QTest::newRow("text of 32 characters fits")
+            << Setup([](PanelCore &c) { c.smtp.InstallId = QString(32, QLatin1Char('x')); })
+            << QStringList{};
+        QTest::newRow("text of 33 characters")
+            << Setup([](PanelCore &c) { c.webServer.Pass = QString(33, QLatin1Char('x')); })
+            << QStringList{"E:Web server password has 33 characters; the panel holds at most 32"};
+        QTest::newRow("Latin-1 accents fit")
+            << Setup([](PanelCore &c) { c.smtp.InstallId = QStringLiteral("Edificio Ñandú"); })
+            << QStringList{};
+        QTest::newRow("text outside Latin-1")
+            << Setup([](PanelCore &c) { c.smtp.DestDomain = QStringLiteral("b€t"); })
+            << QStringList{"E:Recipient domain contains \"€\", which is not a Latin-1 character"};
+        QTest::newRow("unusual zone count")
+            << Setup([](PanelCore &c) { c.num_zones = 5; })
+            << QStringList{"W:The number of zones is 5; panels have 0, 2, 4, 8 or 12"};
+        QTest::newRow("zone above the zone count") << Setup([](PanelCore &c) {
+            c.num_zones = 2;
+            c.addManeuver(
+                ManiobraConvencional({{2, 2, 2, 5}, {2, 3, 2, 5}}, Action{1, 0, 1, 3, 0}));
+        }) << QStringList{"W:Maneuver 1 uses zone 3, but the panel has 2 zones"};
+        QTest::newRow("panel events are not zones") << Setup([](PanelCore &c) {
+            c.addManeuver(
+                ManiobraConvencional({{2, 5, 2, 7}, {5, 1, 5, 2}}, Action{1, 0, 1, 3, 0}));
+        }) << QStringList{};
+        QTest::newRow("action on an empty board slot") << Setup([](PanelCore &c) {
+            c.elements[0].type = Element::SounderBoard;
+            addManeuvers(c, 1, 1, Action{6, 1, 7, 1, 0});
+            addManeuvers(c, 1, 1, Action{7, 1, 7, 1, 0});
+        }) << QStringList{"W:Maneuver 2 acts on auxiliary board 2, which is not fitted"};
+        QTest::newRow("unknown board type")
+            << Setup([](PanelCore &c) { c.elements[1].type = 3; })
+            << QStringList{"W:Auxiliary board 2 has the unknown type 3"};
+    }
+    void check() {
+        QFETCH(Setup, setup);
+        QFETCH(QStringList, expected);
+
+        PanelCore core;
+        core.num_zones = 12;
+        setup(core);
+        const QList<ConfigurationProblem> problems = ConfigurationCheck::check(core);
+        QCOMPARE(describe(problems), expected);
+        QCOMPARE(ConfigurationCheck::hasErrors(problems),
+                 expected.filter(QRegularExpression(QStringLiteral("^E:"))).size() > 0);
+    }
+
+    void check_namesTheManeuver() {
+        PanelCore core;
+        core.num_zones = 2;
+        addManeuvers(core, 2, 1);
+        addManeuvers(core, 1, 0);
+        const QList<ConfigurationProblem> problems = ConfigurationCheck::check(core);
+        QCOMPARE(problems.size(), 1);
+        QCOMPARE(problems.first().maneuver, 2);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestConfigurationCheck)
+#include "tst_configurationcheck.moc"
