@@ -7,29 +7,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "CtlProcess.h"
+
 namespace {
-
-struct Run {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-Run ctl(const QStringList &arguments) {
-    QProcess process;
-    process.start(QStringLiteral(MRB500CTL_PATH), arguments);
-    process.closeWriteChannel();
-    if (!process.waitForFinished(10000))
-        process.kill();
-    return Run{process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-               QString::fromUtf8(process.readAllStandardOutput()),
-               QString::fromUtf8(process.readAllStandardError())};
-}
-
-QString example(const char *name) {
-    return qEnvironmentVariable("MRB500_SOURCE_DIR") + QStringLiteral("/examples/") +
-           QLatin1String(name);
-}
 
 QStringList keys(const QJsonObject &o) {
     QStringList k = o.keys();

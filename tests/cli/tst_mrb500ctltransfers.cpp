@@ -2,28 +2,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-namespace {
-
-struct Result {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-Result runCtl(const QStringList &arguments) {
-    QProcess ctl;
-    ctl.start(QStringLiteral(MRB500CTL), arguments);
-    ctl.waitForFinished(30000);
-    return {ctl.exitCode(), QString::fromUtf8(ctl.readAllStandardOutput()),
-            QString::fromUtf8(ctl.readAllStandardError())};
-}
-
-QString example(const char *name) {
-    return qEnvironmentVariable("MRB500_SOURCE_DIR") + QStringLiteral("/examples/") +
-           QLatin1String(name);
-}
-
-} // namespace
+#include "CtlProcess.h"
 
 // mrb500ctl's transfer commands against the simulator program, as a user runs them.
 class TestMrb500CtlTransfers : public QObject {
@@ -67,20 +46,20 @@ void TestMrb500CtlTransfers::cleanup() {
 
 void TestMrb500CtlTransfers::uploadThenDownload_giveTheSameConfiguration() {
     QVERIFY(startSimulator());
-    const Result up = runCtl({QStringLiteral("upload"), example("school.xml"),
-                              QStringLiteral("--port"), port, QStringLiteral("--verify")});
+    const Run up = ctl({QStringLiteral("upload"), example("school.xml"), QStringLiteral("--port"),
+                        port, QStringLiteral("--verify")});
     QCOMPARE(up.err, QString());
     QCOMPARE(up.exitCode, 0);
 
     const QString copy = dir.filePath(QStringLiteral("copy.xml"));
-    const Result down = runCtl({QStringLiteral("download"), copy, QStringLiteral("--port"), port,
-                                QStringLiteral("--base"), example("school.xml")});
+    const Run down = ctl({QStringLiteral("download"), copy, QStringLiteral("--port"), port,
+                          QStringLiteral("--base"), example("school.xml")});
     QCOMPARE(down.err, QString());
     QCOMPARE(down.exitCode, 0);
-    QCOMPARE(runCtl({QStringLiteral("dump"), copy}).out,
-             runCtl({QStringLiteral("dump"), example("school.xml")}).out);
+    QCOMPARE(ctl({QStringLiteral("dump"), copy}).out,
+             ctl({QStringLiteral("dump"), example("school.xml")}).out);
 
-    const Result check = runCtl({QStringLiteral("check"), QStringLiteral("--port"), port});
+    const Run check = ctl({QStringLiteral("check"), QStringLiteral("--port"), port});
     QCOMPARE(check.exitCode, 0);
     QVERIFY2(check.out.contains(QLatin1String("delay_confirmation 7500")), qPrintable(check.out));
 }
@@ -88,21 +67,20 @@ void TestMrb500CtlTransfers::uploadThenDownload_giveTheSameConfiguration() {
 void TestMrb500CtlTransfers::memory_survivesSimulatorRestart() {
     const QStringList memory{QStringLiteral("--memory"), dir.filePath(QStringLiteral("mem"))};
     QVERIFY(startSimulator(memory));
-    QCOMPARE(
-        runCtl({QStringLiteral("upload"), example("school.xml"), QStringLiteral("--port"), port})
-            .exitCode,
-        0);
+    QCOMPARE(ctl({QStringLiteral("upload"), example("school.xml"), QStringLiteral("--port"), port})
+                 .exitCode,
+             0);
     simulator.terminate();
     QVERIFY(simulator.waitForFinished(5000));
 
     QVERIFY(startSimulator(memory));
     const QString copy = dir.filePath(QStringLiteral("copy.xml"));
-    QCOMPARE(runCtl({QStringLiteral("download"), copy, QStringLiteral("--port"), port,
-                     QStringLiteral("--base"), example("school.xml")})
+    QCOMPARE(ctl({QStringLiteral("download"), copy, QStringLiteral("--port"), port,
+                  QStringLiteral("--base"), example("school.xml")})
                  .exitCode,
              0);
-    QCOMPARE(runCtl({QStringLiteral("dump"), copy}).out,
-             runCtl({QStringLiteral("dump"), example("school.xml")}).out);
+    QCOMPARE(ctl({QStringLiteral("dump"), copy}).out,
+             ctl({QStringLiteral("dump"), example("school.xml")}).out);
 }
 
 void TestMrb500CtlTransfers::commands_exitAndReport_data() {
@@ -144,7 +122,7 @@ void TestMrb500CtlTransfers::commands_exitAndReport() {
     for (QString &a : arguments)
         a.replace(QLatin1String("PORT"), port).replace(QLatin1String("DIR"), dir.path());
     error.replace(QLatin1String("DIR"), dir.path());
-    const Result r = runCtl(arguments);
+    const Run r = ctl(arguments);
     QCOMPARE(r.exitCode, exitCode);
     QVERIFY2(r.err.startsWith(error), qPrintable(r.err));
     QCOMPARE(r.err.count(QLatin1Char('\n')), 1);
