@@ -1,0 +1,43 @@
+#include "MyMainWidget.h"
+#include "ui_MyMainWidget.h"
+
+#include "MyActionsWidget.h"
+#include "myAdvancedConfigurationWidget.h"
+#include "myconfigurationwidget.h"
+
+namespace {
+constexpr int AdvancedTab = 2;
+}
+
+MyMainWidget::MyMainWidget(QWidget *parent)
+    : QWidget(parent)
+    , actions(new MyActionsWidget(this))
+    , configuration(new myconfigurationwidget(this))
+    , advanced(new myAdvancedConfigurationWidget(nullptr, this))
+    , ui(new Ui::MyMainWidget) {
+    ui->setupUi(this);
+    ui->layoutTab1->addWidget(configuration);
+    ui->layoutTab2->addWidget(actions);
+    ui->layoutTab3->addWidget(advanced);
+    retranslate();
+    ui->tabWidget->setCurrentIndex(0);
+    ui->tabWidget->removeTab(AdvancedTab);
+}
+
+MyMainWidget::~MyMainWidget() {
+    delete ui;
+}
+
+void MyMainWidget::showAdvancedTab(bool show) {
+    const bool shown = ui->tabWidget->indexOf(ui->tab_3) >= 0;
+    if (show && !shown)
+        ui->tabWidget->insertTab(AdvancedTab, ui->tab_3, tr("Advanced Configuration"));
+    else if (!show && shown)
+        ui->tabWidget->removeTab(AdvancedTab);
+}
+
+void MyMainWidget::retranslate() {
+    ui->tabWidget->setTabText(0, tr("Elements"));
+    ui->tabWidget->setTabText(1, tr("Actions"));
+    ui->tabWidget->setTabText(AdvancedTab, tr("Advanced Configuration"));
+}
