@@ -139,6 +139,8 @@ void myconfigurationwidget::updateDeviceTree() {
     ui->comboBoxAuxType1->setCurrentIndex(shown(0));
     ui->comboBoxAuxType2->setCurrentIndex(second);
     ui->comboBoxAuxType3->setCurrentIndex(third);
+    // Also when no index changed: the model then holds exactly what the boxes show.
+    comboBoxAuxTypeChanged();
 }
 
 void myconfigurationwidget::retranslate() {
