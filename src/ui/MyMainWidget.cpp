@@ -5,6 +5,8 @@
 #include "myAdvancedConfigurationWidget.h"
 #include "myconfigurationwidget.h"
 
+#include <QLayout>
+
 namespace {
 constexpr int AdvancedTab = 2;
 }
@@ -22,6 +24,7 @@ MyMainWidget::MyMainWidget(QWidget *parent)
     retranslate();
     ui->tabWidget->setCurrentIndex(0);
     ui->tabWidget->removeTab(AdvancedTab);
+    connect(ui->tabWidget, &QTabWidget::currentChanged, this, &MyMainWidget::refreshLayout);
 }
 
 MyMainWidget::~MyMainWidget() {
@@ -34,10 +37,27 @@ void MyMainWidget::showAdvancedTab(bool show) {
         ui->tabWidget->insertTab(AdvancedTab, ui->tab_3, tr("Advanced Configuration"));
     else if (!show && shown)
         ui->tabWidget->removeTab(AdvancedTab);
+    connect(ui->tabWidget, &QTabWidget::currentChanged, this, &MyMainWidget::refreshLayout);
 }
 
 void MyMainWidget::retranslate() {
     ui->tabWidget->setTabText(0, tr("Elements"));
     ui->tabWidget->setTabText(1, tr("Actions"));
     ui->tabWidget->setTabText(AdvancedTab, tr("Advanced Configuration"));
+}
+
+void MyMainWidget::refreshLayout() {
+    // A page hidden behind another tab keeps its old geometry when its texts change;
+    // every nested layout has to run again, not only the page's own.
+    QWidget *page = ui->tabWidget->currentWidget();
+    if (!page)
+        return;
+    QList<QWidget *> widgets = page->findChildren<QWidget *>();
+    widgets.prepend(page);
+    for (QWidget *w : widgets) {
+        if (QLayout *layout = w->layout()) {
+            layout->invalidate();
+            layout->activate();
+        }
+    }
 }

@@ -24,6 +24,8 @@ public:
 
     void showAdvancedTab(bool show);
     void retranslate();
+    // Lays the visible page out again, e.g. after its texts changed while it was hidden.
+    void refreshLayout();
 
 private:
     MyActionsWidget *actions;

@@ -23,6 +23,9 @@
 
 namespace {
 
+constexpr int DefaultWidth = 960;
+constexpr int DefaultHeight = 760;
+
 const char *const FileFilter = QT_TRANSLATE_NOOP("MyMainWindow", "Xml files (*.xml)");
 
 QString titlePrefix() {
@@ -73,6 +76,8 @@ MyMainWindow::MyMainWindow(QWidget *parent, Qt::WindowFlags flags)
             this, &MyMainWindow::slotUpdateEventActionTrees);
     centralTabs->actionsWidget()->updateTrees();
     setFont(font);
+    // Room for both maneuver columns and most of the advanced page without scrolling.
+    resize(DefaultWidth, DefaultHeight);
 }
 
 MyMainWindow::~MyMainWindow() = default;
@@ -231,6 +236,7 @@ void MyMainWindow::changeEvent(QEvent *event) {
         centralTabs->actionsWidget()->retranslate();
         centralTabs->configurationWidget()->retranslate();
         centralTabs->advancedWidget()->retranslate();
+        centralTabs->refreshLayout();
     }
     QMainWindow::changeEvent(event);
 }

@@ -6,8 +6,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
+
 #include <QStyleFactory>
 #include <QTabWidget>
+#include <cstdio>
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
@@ -33,6 +36,16 @@ int main(int argc, char *argv[]) {
                 QStringLiteral("%1/%2-%3.png").arg(out, QLatin1String(tabNames[tab]), language);
             if (window.grab().save(file))
                 ++written;
+            // Under a real X server a label whose text grew while its page was hidden
+            // keeps its old width; say so rather than rely on spotting it.
+            for (QLabel *label : tabs->currentWidget()->findChildren<QLabel *>()) {
+                if (label->isVisible() && !label->wordWrap() &&
+                    label->width() < label->minimumSizeHint().width()) {
+                    std::fprintf(stderr, "%s: label %s is clipped\n", qPrintable(file),
+                                 qPrintable(label->objectName()));
+                    --written;
+                }
+            }
         }
     }
     dialogs.answers = {true};

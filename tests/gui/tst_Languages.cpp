@@ -103,6 +103,7 @@ void tst_Languages::switch_retranslatesEveryPage() {
     QFETCH(QString, eventTreeInput);
 
     child<QAction>("actionAdvanced")->trigger();
+    child<QTabWidget>("tabWidget")->setCurrentIndex(2); // the other pages switch while hidden
     // Through the other language first, so that every text really changes.
     choose(language == QLatin1String("language_es") ? "language_en" : "language_es");
     choose(qPrintable(language));
