@@ -8,5 +8,5 @@ out="${1:-build/screenshots}"
 file="${2:-examples/school.xml}"
 make --no-print-directory build >/dev/null
 mkdir -p "$out"
-xvfb-run -a -s "-screen 0 1280x1024x24" build/bin/gui_screenshots "$out" "$(realpath "$file")"
+QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" build/bin/gui_screenshots "$out" "$(realpath "$file")"
 ls "$out"/*.png
