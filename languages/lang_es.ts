@@ -1,10 +1,9 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="es">
 <context>
     <name>ConfigurationCheck</name>
     <message>
-        <source>%1 contains &quot;%2&quot;, which is not a Latin-1 character</source>
+        <source>%1 contains "%2", which is not a Latin-1 character</source>
         <translation>%1 contiene «%2», que no es un carácter Latin-1</translation>
     </message>
     <message>
@@ -171,7 +170,7 @@
         <translation>dirección %1, máscara %2, puerta de enlace %3</translation>
     </message>
     <message>
-        <source>Web login: user &quot;%1&quot;, password %2</source>
+        <source>Web login: user "%1", password %2</source>
         <translation>Acceso web: usuario «%1», contraseña %2</translation>
     </message>
     <message>
@@ -187,11 +186,11 @@
         <translation>averías</translation>
     </message>
     <message>
-        <source>E-mail: on, installation &quot;%1&quot;</source>
+        <source>E-mail: on, installation "%1"</source>
         <translation>Correo: activado, instalación «%1»</translation>
     </message>
     <message>
-        <source>E-mail server: %1 port %2, %3 authentication, user &quot;%4&quot;, password %5</source>
+        <source>E-mail server: %1 port %2, %3 authentication, user "%4", password %5</source>
         <translation>Servidor de correo: %1 puerto %2, autenticación %3, usuario «%4», contraseña %5</translation>
     </message>
     <message>
@@ -238,12 +237,12 @@
         <translation>Fecha de compilación %1</translation>
     </message>
     <message>
-        <source>Support: ask on the project&apos;s issue tracker, or read the &lt;a href=&quot;file:///usr/share/doc/mrb500-configurator/README.md&quot;&gt;README&lt;/a&gt; that comes with the program.</source>
-        <translation>Soporte: pregunte en el gestor de incidencias del proyecto o lea el &lt;a href=&quot;file:///usr/share/doc/mrb500-configurator/README.md&quot;&gt;README&lt;/a&gt; que acompaña al programa.</translation>
-    </message>
-    <message>
         <source>Copyright the MRB-500 configurator contributors. Free software: you may use, study, share and change it. It comes with no warranty; check every configuration on the panel before relying on it.</source>
         <translation>Copyright de los colaboradores del configurador MRB-500. Software libre: puede usarlo, estudiarlo, compartirlo y modificarlo. Se entrega sin garantía; compruebe cada configuración en la central antes de confiar en ella.</translation>
+    </message>
+    <message>
+        <source>Support: ask on the project's issue tracker, or read the &lt;a href="%1"&gt;README&lt;/a&gt; that comes with the program.</source>
+        <translation>Soporte: pregunte en el gestor de incidencias del proyecto o lea el &lt;a href="%1"&gt;README&lt;/a&gt; que acompaña al programa.</translation>
     </message>
 </context>
 <context>
@@ -370,7 +369,7 @@ Estado de salida: 0 éxito, 1 la operación falló, 2 error de uso o un fichero 
         <translation>%1 requiere exactamente un FILE; vea mrb500ctl --help</translation>
     </message>
     <message>
-        <source>unknown command &quot;%1&quot;; see mrb500ctl --help</source>
+        <source>unknown command "%1"; see mrb500ctl --help</source>
         <translation>orden desconocida «%1»; vea mrb500ctl --help</translation>
     </message>
     <message>
@@ -566,11 +565,11 @@ Estado de salida: 0 éxito, 1 la operación falló, 2 error de uso o un fichero 
 <context>
     <name>MyXMLHandler</name>
     <message>
-        <source>element &quot;%1&quot;, attribute &quot;%2&quot;: &quot;%3&quot; is not a number</source>
+        <source>element "%1", attribute "%2": "%3" is not a number</source>
         <translation>elemento «%1», atributo «%2»: «%3» no es un número</translation>
     </message>
     <message>
-        <source>element &quot;%1&quot;, attribute &quot;%2&quot;: %3 does not fit %4 to %5</source>
+        <source>element "%1", attribute "%2": %3 does not fit %4 to %5</source>
         <translation>elemento «%1», atributo «%2»: %3 no está entre %4 y %5</translation>
     </message>
 </context>
@@ -585,7 +584,7 @@ Estado de salida: 0 éxito, 1 la operación falló, 2 error de uso o un fichero 
         <translation>No se puede escribir la configuración: %1</translation>
     </message>
     <message>
-        <source>The text &quot;%1&quot; contains a control character that a configuration file cannot hold</source>
+        <source>The text "%1" contains a control character that a configuration file cannot hold</source>
         <translation>El texto «%1» contiene un carácter de control que un fichero de configuración no admite</translation>
     </message>
 </context>
@@ -633,6 +632,10 @@ Estado de salida: 0 éxito, 1 la operación falló, 2 error de uso o un fichero 
     <message>
         <source>Configuration file to open.</source>
         <translation>Fichero de configuración que se abre.</translation>
+    </message>
+    <message>
+        <source>at most one FILE</source>
+        <translation>como máximo un FILE</translation>
     </message>
 </context>
 <context>

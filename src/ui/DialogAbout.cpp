@@ -3,6 +3,9 @@
 
 #include "ProductInfo.h"
 
+#include <QDir>
+#include <QUrl>
+
 DialogAbout::DialogAbout(QWidget *parent)
     : QDialog(parent)
     , ui(new Ui::DialogAbout) {
@@ -11,10 +14,15 @@ DialogAbout::DialogAbout(QWidget *parent)
     ui->label_1->setText(tr("Trevik Fire USB Configuration Software version ") +
                          ProductInfo::version());
     ui->label_2->setText(tr("Compilation Date %1").arg(ProductInfo::buildDate()));
-    ui->label_3->setText(
-        tr("Support: ask on the project's issue tracker, or read the "
-           "<a href=\"file:///usr/share/doc/mrb500-configurator/README.md\">README</a> "
-           "that comes with the program."));
+    // The README is installed beside the program's share directory.
+    const QString readme =
+        QUrl::fromLocalFile(QDir::cleanPath(QCoreApplication::applicationDirPath() +
+                                            QStringLiteral("/../share/doc/"
+                                                           "mrb500-configurator/README.md")))
+            .toString();
+    ui->label_3->setText(tr("Support: ask on the project's issue tracker, or read the "
+                            "<a href=\"%1\">README</a> that comes with the program.")
+                             .arg(readme));
     ui->label_4->setText(
         tr("Copyright the MRB-500 configurator contributors. Free software: you may use, "
            "study, share and change it. It comes with no warranty; check every "
