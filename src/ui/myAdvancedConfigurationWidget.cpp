@@ -252,7 +252,8 @@ void myAdvancedConfigurationWidget::updateSMTPConfiguration() {
     ui->cbSMTP_enable->setChecked(smtp.Enable != 0);
     checkBoxSMTPChangeSlot(smtp.Enable != 0);
     ui->txtSMTP_svr->setText(smtp.Host);
-    ui->txtSMTP_port->setText(QString::number(smtp.Port));
+    // 0 is "no port"; the field accepts 1 to 65535 only.
+    ui->txtSMTP_port->setText(smtp.Port != 0 ? QString::number(smtp.Port) : QString());
     ui->cbSMTP_autentication->setCurrentIndex(smtp.Auth);
     ui->txtSMTP_user->setText(smtp.User);
     ui->txtSMTP_password->setText(smtp.Password);

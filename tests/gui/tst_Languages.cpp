@@ -33,6 +33,7 @@ private Q_SLOTS:
     void init();
     void cleanup();
     void languageMenu_listsInstalledFiles();
+    void languageMenu_checksSystemLanguage();
     void switch_retranslatesEveryPage_data();
     void switch_retranslatesEveryPage();
     void switch_keepsModelValuesOnScreen();
@@ -62,6 +63,16 @@ void tst_Languages::languageMenu_listsInstalledFiles() {
     // Nothing is loaded until a language is chosen.
     QCOMPARE(window->currentLanguage(), QString());
     QCOMPARE(menuTitle(0), QStringLiteral("&File"));
+}
+
+void tst_Languages::languageMenu_checksSystemLanguage() {
+    // CTest runs this once more with a Spanish system locale, and says so.
+    const bool spanish = QLocale::system().language() == QLocale::Spanish;
+    if (qEnvironmentVariable("MRB500_EXPECT_SYSTEM_LANGUAGE") == QLatin1String("es"))
+        QVERIFY(spanish);
+    QCOMPARE(child<QAction>("language_es")->isChecked(), spanish);
+    QVERIFY(!child<QAction>("language_en")->isChecked() || !spanish);
+    QCOMPARE(menuTitle(0), QStringLiteral("&File")); // checked, but not loaded yet
 }
 
 void tst_Languages::switch_retranslatesEveryPage_data() {

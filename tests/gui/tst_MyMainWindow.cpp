@@ -50,6 +50,7 @@ private Q_SLOTS:
     void start_titleAndHiddenAdvancedTab();
     void newAnsweredNo_changesNothing();
     void newAnsweredYes_resetsConfiguration();
+    void newWithBoardsButNoZones_clearsBoards();
     void saveAs_writesFileAndNamesWindow();
     void saveAsCancelled_keepsNameAndTitle();
     void saveUnnamed_asksForName();
@@ -153,6 +154,21 @@ void tst_MyMainWindow::newAnsweredYes_resetsConfiguration() {
     QCOMPARE(window->windowTitle(), UnnamedTitle);
     QCOMPARE(window->currentFileName(), QString());
     QVERIFY(!child<QWidget>("eventsWidget")->isEnabled());
+}
+
+void tst_MyMainWindow::newWithBoardsButNoZones_clearsBoards() {
+    // A file may hold boards without zones; the zone box then already shows "Select".
+    const QString file =
+        writeFile("boards.xml", "<CONFIG><GeneralConfig num_zones=\"0\"/><Elements>"
+                                "<Element address=\"0\" type=\"2\"/></Elements></CONFIG>");
+    QVERIFY(window->openFile(file));
+    QCOMPARE(window->panelCore()->countElements(), 1);
+    dialogs->answers = {true};
+
+    window->slotNew();
+
+    QCOMPARE(window->panelCore()->countElements(), 0);
+    QCOMPARE(child<QComboBox>("comboBoxAuxType1")->currentIndex(), 0);
 }
 
 void tst_MyMainWindow::saveAs_writesFileAndNamesWindow() {
