@@ -1,5 +1,6 @@
 // Grabs the main window on each tab in each language, for the README and for checking
 // the layout by eye: gui_screenshots OUTDIR
+#include "DialogAbout.h"
 #include "MyMainWindow.h"
 #include "ScriptedDialogs.h"
 
@@ -48,6 +49,11 @@ int main(int argc, char *argv[]) {
             }
         }
     }
+    DialogAbout about;
+    about.show();
+    QApplication::processEvents();
+    if (about.grab().save(out + QStringLiteral("/about-es.png")))
+        ++written;
     dialogs.answers = {true};
-    return written == 6 ? 0 : 1;
+    return written == 7 ? 0 : 1;
 }
