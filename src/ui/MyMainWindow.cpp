@@ -80,7 +80,11 @@ MyMainWindow::MyMainWindow(QWidget *parent, Qt::WindowFlags flags)
     resize(DefaultWidth, DefaultHeight);
 }
 
-MyMainWindow::~MyMainWindow() = default;
+MyMainWindow::~MyMainWindow() {
+    // The editors point at the model: they go first.
+    delete centralTabs;
+    centralTabs = nullptr;
+}
 
 void MyMainWindow::createMenus() {
     fileMenu = menuBar()->addMenu(tr("&File"));
