@@ -1,10 +1,11 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
     <name>ConfigurationCheck</name>
     <message>
-        <source>%1 contains "%2", which is not a Latin-1 character</source>
-        <translation>%1 contains "%2", which is not a Latin-1 character</translation>
+        <source>%1 contains &quot;%2&quot;, which is not a Latin-1 character</source>
+        <translation>%1 contains &quot;%2&quot;, which is not a Latin-1 character</translation>
     </message>
     <message>
         <source>%1 has %2 characters; the panel holds at most %3</source>
@@ -170,8 +171,8 @@
         <translation>address %1, netmask %2, gateway %3</translation>
     </message>
     <message>
-        <source>Web login: user "%1", password %2</source>
-        <translation>Web login: user "%1", password %2</translation>
+        <source>Web login: user &quot;%1&quot;, password %2</source>
+        <translation>Web login: user &quot;%1&quot;, password %2</translation>
     </message>
     <message>
         <source>Web login: off</source>
@@ -186,12 +187,12 @@
         <translation>faults</translation>
     </message>
     <message>
-        <source>E-mail: on, installation "%1"</source>
-        <translation>E-mail: on, installation "%1"</translation>
+        <source>E-mail: on, installation &quot;%1&quot;</source>
+        <translation>E-mail: on, installation &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>E-mail server: %1 port %2, %3 authentication, user "%4", password %5</source>
-        <translation>E-mail server: %1 port %2, %3 authentication, user "%4", password %5</translation>
+        <source>E-mail server: %1 port %2, %3 authentication, user &quot;%4&quot;, password %5</source>
+        <translation>E-mail server: %1 port %2, %3 authentication, user &quot;%4&quot;, password %5</translation>
     </message>
     <message>
         <source>password</source>
@@ -241,8 +242,8 @@
         <translation>Copyright the MRB-500 configurator contributors. Free software: you may use, study, share and change it. It comes with no warranty; check every configuration on the panel before relying on it.</translation>
     </message>
     <message>
-        <source>Support: ask on the project's issue tracker, or read the &lt;a href="%1"&gt;README&lt;/a&gt; that comes with the program.</source>
-        <translation>Support: ask on the project's issue tracker, or read the &lt;a href="%1"&gt;README&lt;/a&gt; that comes with the program.</translation>
+        <source>Support: ask on the project&apos;s issue tracker, or read the &lt;a href=&quot;%1&quot;&gt;README&lt;/a&gt; that comes with the program.</source>
+        <translation>Support: ask on the project&apos;s issue tracker, or read the &lt;a href=&quot;%1&quot;&gt;README&lt;/a&gt; that comes with the program.</translation>
     </message>
 </context>
 <context>
@@ -369,8 +370,8 @@ Exit status: 0 success, 1 the operation failed, 2 usage error or a file that can
         <translation>%1 takes exactly one FILE; see mrb500ctl --help</translation>
     </message>
     <message>
-        <source>unknown command "%1"; see mrb500ctl --help</source>
-        <translation>unknown command "%1"; see mrb500ctl --help</translation>
+        <source>unknown command &quot;%1&quot;; see mrb500ctl --help</source>
+        <translation>unknown command &quot;%1&quot;; see mrb500ctl --help</translation>
     </message>
     <message>
         <source>error: </source>
@@ -561,16 +562,24 @@ Exit status: 0 success, 1 the operation failed, 2 usage error or a file that can
         <source>Are you sure you want to quit?</source>
         <translation>Are you sure you want to quit?</translation>
     </message>
+    <message>
+        <source>Unsaved changes</source>
+        <translation>Unsaved changes</translation>
+    </message>
+    <message>
+        <source>The current configuration has changes that have not been saved. Discard them and open another file?</source>
+        <translation>The current configuration has changes that have not been saved. Discard them and open another file?</translation>
+    </message>
 </context>
 <context>
     <name>MyXMLHandler</name>
     <message>
-        <source>element "%1", attribute "%2": "%3" is not a number</source>
-        <translation>element "%1", attribute "%2": "%3" is not a number</translation>
+        <source>element &quot;%1&quot;, attribute &quot;%2&quot;: &quot;%3&quot; is not a number</source>
+        <translation>element &quot;%1&quot;, attribute &quot;%2&quot;: &quot;%3&quot; is not a number</translation>
     </message>
     <message>
-        <source>element "%1", attribute "%2": %3 does not fit %4 to %5</source>
-        <translation>element "%1", attribute "%2": %3 does not fit %4 to %5</translation>
+        <source>element &quot;%1&quot;, attribute &quot;%2&quot;: %3 does not fit %4 to %5</source>
+        <translation>element &quot;%1&quot;, attribute &quot;%2&quot;: %3 does not fit %4 to %5</translation>
     </message>
 </context>
 <context>
@@ -584,8 +593,8 @@ Exit status: 0 success, 1 the operation failed, 2 usage error or a file that can
         <translation>Cannot write the configuration: %1</translation>
     </message>
     <message>
-        <source>The text "%1" contains a control character that a configuration file cannot hold</source>
-        <translation>The text "%1" contains a control character that a configuration file cannot hold</translation>
+        <source>The text &quot;%1&quot; contains a control character that a configuration file cannot hold</source>
+        <translation>The text &quot;%1&quot; contains a control character that a configuration file cannot hold</translation>
     </message>
 </context>
 <context>

@@ -78,6 +78,7 @@ MyMainWindow::MyMainWindow(QWidget *parent, Qt::WindowFlags flags)
     setFont(font);
     // Room for both maneuver columns and most of the advanced page without scrolling.
     resize(DefaultWidth, DefaultHeight);
+    rememberSavedState();
 }
 
 MyMainWindow::~MyMainWindow() {
@@ -341,14 +342,31 @@ void MyMainWindow::slotNew() {
     centralTabs->advancedWidget()->readGeneralConfiguration();
     fileName.clear();
     setWindowTitle(titlePrefix());
+    rememberSavedState();
 }
 
 void MyMainWindow::slotOpen() {
+    if (hasUnsavedChanges() &&
+        !UserDialogs::current().askYesNo(this, tr("Unsaved changes"),
+                                         tr("The current configuration has changes that have "
+                                            "not been saved. Discard them and open another "
+                                            "file?")))
+        return;
     const QString name = UserDialogs::current().openFileName(this, tr("Open Xml"),
                                                              QStringLiteral("."), tr(FileFilter));
     if (name.isEmpty())
         return;
     openFile(name);
+}
+
+void MyMainWindow::rememberSavedState() {
+    centralTabs->advancedWidget()->writeGeneralConfiguration();
+    savedState.copyConfigurationFrom(*core);
+}
+
+bool MyMainWindow::hasUnsavedChanges() {
+    centralTabs->advancedWidget()->writeGeneralConfiguration();
+    return !core->sameConfiguration(savedState);
 }
 
 bool MyMainWindow::openFile(const QString &name) {
@@ -368,6 +386,7 @@ bool MyMainWindow::openFile(const QString &name) {
     centralTabs->actionsWidget()->refreshTable();
     centralTabs->actionsWidget()->updateTrees();
     setNamedTitle();
+    rememberSavedState();
     return true;
 }
 
@@ -401,8 +420,10 @@ void MyMainWindow::slotSaveAs() {
 bool MyMainWindow::saveToFile(const QString &name) {
     MyXMLWriter writer(core.get());
     centralTabs->advancedWidget()->writeGeneralConfiguration();
-    if (writer.writeFile(name))
+    if (writer.writeFile(name)) {
+        savedState.copyConfigurationFrom(*core);
         return true;
+    }
     UserDialogs::current().reportFailure(this, tr("Save Xml"), tr("Could not save %1.").arg(name),
                                          writer.errorString());
     return false;

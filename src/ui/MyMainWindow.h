@@ -1,12 +1,14 @@
 #pragma once
 
+#include "PanelCore.h"
+
 #include <QMainWindow>
 #include <QTranslator>
 
 #include <memory>
 
 class MyMainWidget;
-class PanelCore;
+
 class QAction;
 class QActionGroup;
 class QMenu;
@@ -64,6 +66,10 @@ private:
     bool saveToFile(const QString &name);
     void switchTranslator(QTranslator &translator, const QString &file);
     void installPanelCore(std::unique_ptr<PanelCore> fresh);
+    // The configuration as last opened, saved or made new, to tell whether edits would be
+    // lost. The advanced page is stored into the model first: it keeps its edits apart.
+    void rememberSavedState();
+    bool hasUnsavedChanges();
     void applyCommandLinePort();
     void setNamedTitle();
     void showPanelLinkMissing();
@@ -96,4 +102,5 @@ private:
     QString fileName;
     QString commandLinePort;
     std::unique_ptr<PanelCore> core;
+    PanelCore savedState;
 };

@@ -59,6 +59,8 @@ private Q_SLOTS:
     void openBroken_showsReasonChangesNothing_data();
     void openBroken_showsReasonChangesNothing();
     void openCancelled_changesNothing();
+    void openOverUnsavedEdits_asksFirst_data();
+    void openOverUnsavedEdits_asksFirst();
     void commandLinePort_survivesOpen();
     void advancedTab_toggledKeepsValues();
     void close_asksAndOnlyYesCloses();
@@ -316,6 +318,38 @@ void tst_MyMainWindow::openCancelled_changesNothing() {
     window->slotOpen();
     QCOMPARE(window->panelCore(), core);
     QCOMPARE(window->windowTitle(), StartTitle);
+}
+
+void tst_MyMainWindow::openOverUnsavedEdits_asksFirst_data() {
+    QTest::addColumn<bool>("editAfterSave");
+    QTest::addColumn<bool>("answer");
+    QTest::addColumn<bool>("opened");
+    QTest::newRow("saved_opensWithoutQuestion") << false << false << true;
+    QTest::newRow("unsavedAnsweredNo_keepsEdits") << true << false << false;
+    QTest::newRow("unsavedAnsweredYes_opens") << true << true << true;
+}
+
+void tst_MyMainWindow::openOverUnsavedEdits_asksFirst() {
+    QFETCH(bool, editAfterSave);
+    QFETCH(bool, answer);
+    QFETCH(bool, opened);
+    const QString other =
+        writeFile("other.xml", "<CONFIG><GeneralConfig num_zones=\"12\"/></CONFIG>");
+    fillConfiguration();
+    dialogs->saveName = dir.filePath(QStringLiteral("edited.xml"));
+    window->slotSaveAs();
+    if (editAfterSave)
+        window->panelCore()->removeManeuver(0);
+    PanelCore before;
+    before.copyConfigurationFrom(*window->panelCore());
+
+    dialogs->answers = {answer};
+    dialogs->openName = other;
+    window->slotOpen();
+
+    QCOMPARE(dialogs->questions.size(), editAfterSave ? 1 : 0);
+    QCOMPARE(window->currentFileName(), opened ? other : dialogs->saveName);
+    QCOMPARE(window->panelCore()->sameConfiguration(before), !opened);
 }
 
 void tst_MyMainWindow::commandLinePort_survivesOpen() {
