@@ -2,7 +2,7 @@
 BUILD ?= build
 CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps configure build test run bench fuzz clean
+.PHONY: all deps configure build test run screenshots bench fuzz clean
 
 all: build
 
@@ -18,8 +18,12 @@ build: configure
 test: build
 	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD) --output-on-failure
 
+# e.g. make run ARGS="--port /tmp/panel examples/school.xml"
 run: build
-	@echo "The desktop application is not built yet; try: $(BUILD)/src/cli/mrb500ctl show examples/school.xml"
+	$(BUILD)/bin/mrb500-configurator $(ARGS)
+
+screenshots: build
+	scripts/screenshots.sh $(BUILD)/screenshots
 
 # Full upload and download against the simulator at 9600 baud, against the wire time.
 bench: build

@@ -1,0 +1,1120 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en">
+<context>
+    <name>CmdConvencional</name>
+    <message>
+        <source>record holds %1 bytes instead of %2 (write table %3 record %4)</source>
+        <translation>record holds %1 bytes instead of %2 (write table %3 record %4)</translation>
+    </message>
+    <message>
+        <source>%1, also when sent again</source>
+        <translation>%1, also when sent again</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>CommandCodec</name>
+    <message>
+        <source>unknown command</source>
+        <translation>unknown command</translation>
+    </message>
+    <message>
+        <source>reset panel</source>
+        <translation>reset panel</translation>
+    </message>
+    <message>
+        <source>erase table %1</source>
+        <translation>erase table %1</translation>
+    </message>
+    <message>
+        <source>write table %1 record %2</source>
+        <translation>write table %1 record %2</translation>
+    </message>
+    <message>
+        <source>read table %1 record %2</source>
+        <translation>read table %1 record %2</translation>
+    </message>
+    <message>
+        <source>begin upload</source>
+        <translation>begin upload</translation>
+    </message>
+    <message>
+        <source>command 0x%1</source>
+        <translation>command 0x%1</translation>
+    </message>
+    <message>
+        <source>answer has %1 bytes, fewer than the %2 of its head</source>
+        <translation>answer has %1 bytes, fewer than the %2 of its head</translation>
+    </message>
+    <message>
+        <source>panel refused with status %1</source>
+        <translation>panel refused with status %1</translation>
+    </message>
+    <message>
+        <source>answer carries %1 data bytes instead of %2</source>
+        <translation>answer carries %1 data bytes instead of %2</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigurationCheck</name>
+    <message>
+        <source>%1 contains &quot;%2&quot;, which is not a Latin-1 character</source>
+        <translation>%1 contains &quot;%2&quot;, which is not a Latin-1 character</translation>
+    </message>
+    <message>
+        <source>%1 has %2 characters; the panel holds at most %3</source>
+        <translation>%1 has %2 characters; the panel holds at most %3</translation>
+    </message>
+    <message>
+        <source>%1 simple maneuvers; the panel holds at most %2</source>
+        <translation>%1 simple maneuvers; the panel holds at most %2</translation>
+    </message>
+    <message>
+        <source>%1 logic maneuvers; the panel holds at most %2</source>
+        <translation>%1 logic maneuvers; the panel holds at most %2</translation>
+    </message>
+    <message>
+        <source>The number of zones is %1; panels have 0, 2, 4, 8 or 12</source>
+        <translation>The number of zones is %1; panels have 0, 2, 4, 8 or 12</translation>
+    </message>
+    <message>
+        <source>Auxiliary board %1 has the unknown type %2</source>
+        <translation>Auxiliary board %1 has the unknown type %2</translation>
+    </message>
+    <message>
+        <source>Maneuver %1 has no event</source>
+        <translation>Maneuver %1 has no event</translation>
+    </message>
+    <message>
+        <source>Maneuver %1 has %2 events; the panel holds at most %3</source>
+        <translation>Maneuver %1 has %2 events; the panel holds at most %3</translation>
+    </message>
+    <message>
+        <source>Maneuver %1 uses zone %2, but the panel has %3 zones</source>
+        <translation>Maneuver %1 uses zone %2, but the panel has %3 zones</translation>
+    </message>
+    <message>
+        <source>Maneuver %1 acts on auxiliary board %2, which is not fitted</source>
+        <translation>Maneuver %1 acts on auxiliary board %2, which is not fitted</translation>
+    </message>
+    <message>
+        <source>Web server user</source>
+        <translation>Web server user</translation>
+    </message>
+    <message>
+        <source>Web server password</source>
+        <translation>Web server password</translation>
+    </message>
+    <message>
+        <source>E-mail server</source>
+        <translation>E-mail server</translation>
+    </message>
+    <message>
+        <source>E-mail user</source>
+        <translation>E-mail user</translation>
+    </message>
+    <message>
+        <source>E-mail password</source>
+        <translation>E-mail password</translation>
+    </message>
+    <message>
+        <source>Sender mailbox</source>
+        <translation>Sender mailbox</translation>
+    </message>
+    <message>
+        <source>Sender domain</source>
+        <translation>Sender domain</translation>
+    </message>
+    <message>
+        <source>Recipient mailbox</source>
+        <translation>Recipient mailbox</translation>
+    </message>
+    <message>
+        <source>Recipient domain</source>
+        <translation>Recipient domain</translation>
+    </message>
+    <message>
+        <source>Installation name</source>
+        <translation>Installation name</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigurationSummary</name>
+    <message>
+        <source>on</source>
+        <translation>on</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>off</translation>
+    </message>
+    <message>
+        <source>sounder 1</source>
+        <translation>sounder 1</translation>
+    </message>
+    <message>
+        <source>sounder 2</source>
+        <translation>sounder 2</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>not set</source>
+        <translation>not set</translation>
+    </message>
+    <message>
+        <source>set</source>
+        <translation>set</translation>
+    </message>
+    <message>
+        <source>sounder board</source>
+        <translation>sounder board</translation>
+    </message>
+    <message>
+        <source>relay board</source>
+        <translation>relay board</translation>
+    </message>
+    <message>
+        <source>unknown type %1</source>
+        <translation>unknown type %1</translation>
+    </message>
+    <message>
+        <source>Zones: %1</source>
+        <translation>Zones: %1</translation>
+    </message>
+    <message>
+        <source>Auxiliary board %1: %2</source>
+        <translation>Auxiliary board %1: %2</translation>
+    </message>
+    <message>
+        <source>Alarm confirmation: %1, delay %2 s</source>
+        <translation>Alarm confirmation: %1, delay %2 s</translation>
+    </message>
+    <message>
+        <source>Short circuit counts as alarm: %1</source>
+        <translation>Short circuit counts as alarm: %1</translation>
+    </message>
+    <message>
+        <source>Sounder delay cancelled by a second alarm: %1</source>
+        <translation>Sounder delay cancelled by a second alarm: %1</translation>
+    </message>
+    <message>
+        <source>Sounder delay cancelled by a manual call point: %1</source>
+        <translation>Sounder delay cancelled by a manual call point: %1</translation>
+    </message>
+    <message>
+        <source>Web server: language %1, %2</source>
+        <translation>Web server: language %1, %2</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Spanish</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>address by DHCP</source>
+        <translation>address by DHCP</translation>
+    </message>
+    <message>
+        <source>address %1, netmask %2, gateway %3</source>
+        <translation>address %1, netmask %2, gateway %3</translation>
+    </message>
+    <message>
+        <source>Web login: user &quot;%1&quot;, password %2</source>
+        <translation>Web login: user &quot;%1&quot;, password %2</translation>
+    </message>
+    <message>
+        <source>Web login: off</source>
+        <translation>Web login: off</translation>
+    </message>
+    <message>
+        <source>alarms</source>
+        <translation>alarms</translation>
+    </message>
+    <message>
+        <source>faults</source>
+        <translation>faults</translation>
+    </message>
+    <message>
+        <source>E-mail: on, installation &quot;%1&quot;</source>
+        <translation>E-mail: on, installation &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>E-mail server: %1 port %2, %3 authentication, user &quot;%4&quot;, password %5</source>
+        <translation>E-mail server: %1 port %2, %3 authentication, user &quot;%4&quot;, password %5</translation>
+    </message>
+    <message>
+        <source>password</source>
+        <translation>password</translation>
+    </message>
+    <message>
+        <source>plain</source>
+        <translation>plain</translation>
+    </message>
+    <message>
+        <source>E-mail from %1@%2 to %3@%4, for %5</source>
+        <translation>E-mail from %1@%2 to %3@%4, for %5</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>nothing</translation>
+    </message>
+    <message>
+        <source>E-mail: off</source>
+        <translation>E-mail: off</translation>
+    </message>
+    <message>
+        <source>Maneuvers: %1 (%2 simple, %3 logic)</source>
+        <translation>Maneuvers: %1 (%2 simple, %3 logic)</translation>
+    </message>
+</context>
+<context>
+    <name>DialogAbout</name>
+    <message>
+        <source>About</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Trevik Fire USB Configuration Software version </source>
+        <translation>Trevik Fire USB Configuration Software version </translation>
+    </message>
+    <message>
+        <source>Compilation Date %1</source>
+        <translation>Compilation Date %1</translation>
+    </message>
+    <message>
+        <source>Copyright the MRB-500 configurator contributors. Free software: you may use, study, share and change it. It comes with no warranty; check every configuration on the panel before relying on it.</source>
+        <translation>Copyright the MRB-500 configurator contributors. Free software: you may use, study, share and change it. It comes with no warranty; check every configuration on the panel before relying on it.</translation>
+    </message>
+    <message>
+        <source>Support: ask on the project&apos;s issue tracker, or read the &lt;a href=&quot;%1&quot;&gt;README&lt;/a&gt; that comes with the program.</source>
+        <translation>Support: ask on the project&apos;s issue tracker, or read the &lt;a href=&quot;%1&quot;&gt;README&lt;/a&gt; that comes with the program.</translation>
+    </message>
+</context>
+<context>
+    <name>DriverSerieHdlc</name>
+    <message>
+        <source>no serial port chosen</source>
+        <translation>no serial port chosen</translation>
+    </message>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>cannot open %1: %2</translation>
+    </message>
+    <message>
+        <source>baud rate</source>
+        <translation>baud rate</translation>
+    </message>
+    <message>
+        <source>data bits</source>
+        <translation>data bits</translation>
+    </message>
+    <message>
+        <source>parity</source>
+        <translation>parity</translation>
+    </message>
+    <message>
+        <source>stop bits</source>
+        <translation>stop bits</translation>
+    </message>
+    <message>
+        <source>flow control</source>
+        <translation>flow control</translation>
+    </message>
+    <message>
+        <source>%1 refused the %2: %3</source>
+        <translation>%1 refused the %2: %3</translation>
+    </message>
+    <message>
+        <source>the serial port is not open</source>
+        <translation>the serial port is not open</translation>
+    </message>
+    <message>
+        <source>cannot write to %1: %2</source>
+        <translation>cannot write to %1: %2</translation>
+    </message>
+    <message>
+        <source>lost %1: %2</source>
+        <translation>lost %1: %2</translation>
+    </message>
+    <message>
+        <source>the port did not take the request within %1 s</source>
+        <translation>the port did not take the request within %1 s</translation>
+    </message>
+    <message>
+        <source>no answer from panel within %1 s</source>
+        <translation>no answer from panel within %1 s</translation>
+    </message>
+</context>
+<context>
+    <name>HdlcFrameReader</name>
+    <message>
+        <source>answer frame longer than %1 bytes</source>
+        <translation>answer frame longer than %1 bytes</translation>
+    </message>
+    <message>
+        <source>answer frame ends with an escape byte</source>
+        <translation>answer frame ends with an escape byte</translation>
+    </message>
+    <message>
+        <source>answer checksum is 0x%1, expected 0x%2</source>
+        <translation>answer checksum is 0x%1, expected 0x%2</translation>
+    </message>
+</context>
+<context>
+    <name>ManeuverTableImage</name>
+    <message>
+        <source>%1 simple maneuvers; the panel holds at most %2</source>
+        <translation>%1 simple maneuvers; the panel holds at most %2</translation>
+    </message>
+    <message>
+        <source>%1 logic maneuvers; the panel holds at most %2</source>
+        <translation>%1 logic maneuvers; the panel holds at most %2</translation>
+    </message>
+</context>
+<context>
+    <name>ManiobraConvencional</name>
+    <message>
+        <source>Fallo en zona </source>
+        <translation>Fault in zone </translation>
+    </message>
+    <message>
+        <source>Fallo en panel</source>
+        <translation>Fault in panel</translation>
+    </message>
+    <message>
+        <source>Cualquier alarma en zona </source>
+        <translation>Any alarm in zone </translation>
+    </message>
+    <message>
+        <source>Cualquier alarma en panel</source>
+        <translation>Any alarm in panel</translation>
+    </message>
+    <message>
+        <source>Fallo de circuito abierto en zona </source>
+        <translation>Open circuit fault in zone </translation>
+    </message>
+    <message>
+        <source>Fallo de cortocircuito en zona </source>
+        <translation>Short circuit fault in zone </translation>
+    </message>
+    <message>
+        <source>Alarma de detector en zona </source>
+        <translation>Detector alarm in zone </translation>
+    </message>
+    <message>
+        <source>Alarma de pulsador en zona </source>
+        <translation>Call point alarm in zone </translation>
+    </message>
+    <message>
+        <source>Alarma de pulsador en panel</source>
+        <translation>Call point alarm in panel</translation>
+    </message>
+    <message>
+        <source>Entrada auxiliar OFF</source>
+        <translation>Auxiliary input OFF</translation>
+    </message>
+    <message>
+        <source>Entrada auxiliar ON</source>
+        <translation>Auxiliary input ON</translation>
+    </message>
+    <message>
+        <source> del panel</source>
+        <translation> of the panel</translation>
+    </message>
+    <message>
+        <source>Silenciar zumbador y activar led de silenciar central</source>
+        <translation>Mute the buzzer and light the panel mute LED</translation>
+    </message>
+    <message>
+        <source>Reset general</source>
+        <translation>General reset</translation>
+    </message>
+    <message>
+        <source>Activar sirena</source>
+        <translation>Activate sounder</translation>
+    </message>
+    <message>
+        <source>Desactivar sirena</source>
+        <translation>Deactivate sounder</translation>
+    </message>
+    <message>
+        <source>Activar la salida </source>
+        <translation>Activate output </translation>
+    </message>
+    <message>
+        <source>Desactivar la salida </source>
+        <translation>Deactivate output </translation>
+    </message>
+    <message>
+        <source> de la placa auxiliar </source>
+        <translation> of auxiliary board </translation>
+    </message>
+    <message>
+        <source>  con retardo de </source>
+        <translation>  with a delay of </translation>
+    </message>
+</context>
+<context>
+    <name>Mrb500Ctl</name>
+    <message>
+        <source>A configuration file.</source>
+        <translation>A configuration file.</translation>
+    </message>
+    <message>
+        <source>Print diagnostic lines on standard error.</source>
+        <translation>Print diagnostic lines on standard error.</translation>
+    </message>
+    <message>
+        <source>no command given; see mrb500ctl --help</source>
+        <translation>no command given; see mrb500ctl --help</translation>
+    </message>
+    <message>
+        <source>%1 takes exactly one FILE; see mrb500ctl --help</source>
+        <translation>%1 takes exactly one FILE; see mrb500ctl --help</translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%1&quot;; see mrb500ctl --help</source>
+        <translation>unknown command &quot;%1&quot;; see mrb500ctl --help</translation>
+    </message>
+    <message>
+        <source>error: </source>
+        <translation>error: </translation>
+    </message>
+    <message>
+        <source>warning: </source>
+        <translation>warning: </translation>
+    </message>
+    <message>
+        <source>%1: no problems found</source>
+        <translation>%1: no problems found</translation>
+    </message>
+    <message>
+        <source>Inspects MRB-500 configuration files and transfers them to and from the panel.
+
+Commands:
+  show FILE                     human-readable summary
+  dump FILE                     the whole configuration as one JSON object
+  validate FILE                 one line per problem; exit status 1 on any error
+  upload FILE --port P [--verify]
+                                write FILE to the panel (and read it back)
+  download FILE --port P [--base BASEFILE]
+                                read the panel into FILE; zones and boards from BASEFILE
+  check --port P                read the panel&apos;s general options
+  ports [--all]                 FT232 adapters (every serial port with --all)
+
+Exit status: 0 success, 1 the operation failed, 2 usage error or a file that cannot be read or written.</source>
+        <translation>Inspects MRB-500 configuration files and transfers them to and from the panel.
+
+Commands:
+  show FILE                     human-readable summary
+  dump FILE                     the whole configuration as one JSON object
+  validate FILE                 one line per problem; exit status 1 on any error
+  upload FILE --port P [--verify]
+                                write FILE to the panel (and read it back)
+  download FILE --port P [--base BASEFILE]
+                                read the panel into FILE; zones and boards from BASEFILE
+  check --port P                read the panel&apos;s general options
+  ports [--all]                 FT232 adapters (every serial port with --all)
+
+Exit status: 0 success, 1 the operation failed, 2 usage error or a file that cannot be read or written.</translation>
+    </message>
+    <message>
+        <source>show, dump, validate, upload, download, check or ports</source>
+        <translation>show, dump, validate, upload, download, check or ports</translation>
+    </message>
+    <message>
+        <source>The panel&apos;s serial port: a name or a path.</source>
+        <translation>The panel&apos;s serial port: a name or a path.</translation>
+    </message>
+    <message>
+        <source>After an upload, read every record back and compare.</source>
+        <translation>After an upload, read every record back and compare.</translation>
+    </message>
+    <message>
+        <source>Take zones and boards for a download from BASEFILE.</source>
+        <translation>Take zones and boards for a download from BASEFILE.</translation>
+    </message>
+    <message>
+        <source>List every serial port.</source>
+        <translation>List every serial port.</translation>
+    </message>
+    <message>
+        <source>%1 takes no options but --verbose</source>
+        <translation>%1 takes no options but --verbose</translation>
+    </message>
+    <message>
+        <source>%1 needs --port; see mrb500ctl --help</source>
+        <translation>%1 needs --port; see mrb500ctl --help</translation>
+    </message>
+    <message>
+        <source>%1 does not take --%2</source>
+        <translation>%1 does not take --%2</translation>
+    </message>
+    <message>
+        <source>ports does not take --port</source>
+        <translation>ports does not take --port</translation>
+    </message>
+    <message>
+        <source>%1 takes no FILE; see mrb500ctl --help</source>
+        <translation>%1 takes no FILE; see mrb500ctl --help</translation>
+    </message>
+    <message>
+        <source>%1 uploaded to %2 and verified</source>
+        <translation>%1 uploaded to %2 and verified</translation>
+    </message>
+    <message>
+        <source>%1 uploaded to %2</source>
+        <translation>%1 uploaded to %2</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>cannot write %1</translation>
+    </message>
+    <message>
+        <source>%1 downloaded from %2</source>
+        <translation>%1 downloaded from %2</translation>
+    </message>
+    <message>
+        <source>Panel on %1 answered; its general options:</source>
+        <translation>Panel on %1 answered; its general options:</translation>
+    </message>
+    <message>
+        <source>N/A</source>
+        <translation>N/A</translation>
+    </message>
+    <message>
+        <source>no serial port found</source>
+        <translation>no serial port found</translation>
+    </message>
+    <message>
+        <source>no FT232 adapter found; mrb500ctl ports --all lists every serial port</source>
+        <translation>no FT232 adapter found; mrb500ctl ports --all lists every serial port</translation>
+    </message>
+</context>
+<context>
+    <name>MyActionsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>INPUTS</source>
+        <translation>INPUTS</translation>
+    </message>
+    <message>
+        <source>OUTPUTS</source>
+        <translation>OUTPUTS</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Event</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Action</translation>
+    </message>
+    <message>
+        <source>Panel</source>
+        <translation>Panel</translation>
+    </message>
+    <message>
+        <source>Zone</source>
+        <translation>Zone</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>Input</translation>
+    </message>
+    <message>
+        <source>Sirena</source>
+        <translation>Sounder</translation>
+    </message>
+    <message>
+        <source>Aux Module </source>
+        <translation>Aux Module </translation>
+    </message>
+    <message>
+        <source>Rele</source>
+        <translation>Relay</translation>
+    </message>
+</context>
+<context>
+    <name>MyMainWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Elements</source>
+        <translation>Elements</translation>
+    </message>
+    <message>
+        <source>Actions</source>
+        <translation>Actions</translation>
+    </message>
+    <message>
+        <source>Advanced Configuration</source>
+        <translation>Advanced Configuration</translation>
+    </message>
+</context>
+<context>
+    <name>MyMainWindow</name>
+    <message>
+        <source>Xml files (*.xml)</source>
+        <translation>Xml files (*.xml)</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>Download Panel</source>
+        <translation>Download Panel</translation>
+    </message>
+    <message>
+        <source>Upload Panel</source>
+        <translation>Upload Panel</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>Save as</translation>
+    </message>
+    <message>
+        <source>Configure serial port</source>
+        <translation>Configure serial port</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>View advanced options</source>
+        <translation>View advanced options</translation>
+    </message>
+    <message>
+        <source>&amp;Configuration</source>
+        <translation>&amp;Configuration</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;About</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Download Config from panel</source>
+        <translation>Download Config from panel</translation>
+    </message>
+    <message>
+        <source>Upload Config to panel</source>
+        <translation>Upload Config to panel</translation>
+    </message>
+    <message>
+        <source>Panel</source>
+        <translation>Panel</translation>
+    </message>
+    <message>
+        <source>This version cannot talk to the panel yet. Nothing was sent or received.</source>
+        <translation>This version cannot talk to the panel yet. Nothing was sent or received.</translation>
+    </message>
+    <message>
+        <source>Open Xml</source>
+        <translation>Open Xml</translation>
+    </message>
+    <message>
+        <source>Could not open %1.</source>
+        <translation>Could not open %1.</translation>
+    </message>
+    <message>
+        <source>Save Xml</source>
+        <translation>Save Xml</translation>
+    </message>
+    <message>
+        <source>Could not save %1.</source>
+        <translation>Could not save %1.</translation>
+    </message>
+    <message>
+        <source>Close Confirmation</source>
+        <translation>Close Confirmation</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to quit?</source>
+        <translation>Are you sure you want to quit?</translation>
+    </message>
+    <message>
+        <source>Unsaved changes</source>
+        <translation>Unsaved changes</translation>
+    </message>
+    <message>
+        <source>The current configuration has changes that have not been saved. Discard them and open another file?</source>
+        <translation>The current configuration has changes that have not been saved. Discard them and open another file?</translation>
+    </message>
+</context>
+<context>
+    <name>MyXMLHandler</name>
+    <message>
+        <source>element &quot;%1&quot;, attribute &quot;%2&quot;: &quot;%3&quot; is not a number</source>
+        <translation>element &quot;%1&quot;, attribute &quot;%2&quot;: &quot;%3&quot; is not a number</translation>
+    </message>
+    <message>
+        <source>element &quot;%1&quot;, attribute &quot;%2&quot;: %3 does not fit %4 to %5</source>
+        <translation>element &quot;%1&quot;, attribute &quot;%2&quot;: %3 does not fit %4 to %5</translation>
+    </message>
+</context>
+<context>
+    <name>MyXMLWriter</name>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Cannot write %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write the configuration: %1</source>
+        <translation>Cannot write the configuration: %1</translation>
+    </message>
+    <message>
+        <source>The text &quot;%1&quot; contains a control character that a configuration file cannot hold</source>
+        <translation>The text &quot;%1&quot; contains a control character that a configuration file cannot hold</translation>
+    </message>
+</context>
+<context>
+    <name>PanelCore</name>
+    <message>
+        <source>no serial port chosen</source>
+        <translation>no serial port chosen</translation>
+    </message>
+    <message>
+        <source>the panel cannot hold this configuration: %1</source>
+        <translation>the panel cannot hold this configuration: %1</translation>
+    </message>
+    <message>
+        <source>the panel holds 0x%1 at byte %2 where 0x%3 was written (verify table %4 record %5)</source>
+        <translation>the panel holds 0x%1 at byte %2 where 0x%3 was written (verify table %4 record %5)</translation>
+    </message>
+    <message>
+        <source>the general record is too short</source>
+        <translation>the general record is too short</translation>
+    </message>
+    <message>
+        <source>the web server image is too short</source>
+        <translation>the web server image is too short</translation>
+    </message>
+    <message>
+        <source>the simple maneuvers do not fit their table</source>
+        <translation>the simple maneuvers do not fit their table</translation>
+    </message>
+    <message>
+        <source>the logic maneuvers do not fit their tables</source>
+        <translation>the logic maneuvers do not fit their tables</translation>
+    </message>
+</context>
+<context>
+    <name>PanelMemoryFile</name>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>cannot read %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 line %2: expected &quot;table record&quot; and 32 hex digits</source>
+        <translation>%1 line %2: expected &quot;table record&quot; and 32 hex digits</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>cannot write %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PtyPanel</name>
+    <message>
+        <source>cannot open a pseudo-terminal: %1</source>
+        <translation>cannot open a pseudo-terminal: %1</translation>
+    </message>
+</context>
+<context>
+    <name>XmlConfigReader</name>
+    <message>
+        <source>%1: cannot read: %2</source>
+        <translation>%1: cannot read: %2</translation>
+    </message>
+    <message>
+        <source>%1: larger than %2 bytes; not a configuration file</source>
+        <translation>%1: larger than %2 bytes; not a configuration file</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>larger than %1 bytes; not a configuration file</source>
+        <translation>larger than %1 bytes; not a configuration file</translation>
+    </message>
+    <message>
+        <source>document type declarations are not accepted</source>
+        <translation>document type declarations are not accepted</translation>
+    </message>
+    <message>
+        <source>not well-formed XML (%1)</source>
+        <translation>not well-formed XML (%1)</translation>
+    </message>
+    <message>
+        <source>line %1, column %2: %3</source>
+        <translation>line %1, column %2: %3</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Prepares the configuration of an MRB-500 panel.</source>
+        <translation>Prepares the configuration of an MRB-500 panel.</translation>
+    </message>
+    <message>
+        <source>Serial port of the panel (any name or path).</source>
+        <translation>Serial port of the panel (any name or path).</translation>
+    </message>
+    <message>
+        <source>Configuration file to open.</source>
+        <translation>Configuration file to open.</translation>
+    </message>
+    <message>
+        <source>at most one FILE</source>
+        <translation>at most one FILE</translation>
+    </message>
+</context>
+<context>
+    <name>myAdvancedConfigurationWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;&lt;u&gt;Configuración Panel&lt;/u&gt;&lt;/b&gt;</source>
+        <translation>&lt;b&gt;&lt;u&gt;Panel Configuration&lt;/u&gt;&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Cancelar Retardo después de segunda alarma</source>
+        <translation>Cancel delay after a second alarm</translation>
+    </message>
+    <message>
+        <source>Sirena 1</source>
+        <translation>Sounder 1</translation>
+    </message>
+    <message>
+        <source>Sirena 2</source>
+        <translation>Sounder 2</translation>
+    </message>
+    <message>
+        <source>Cancelar Retardo si la alarma es de pulsador</source>
+        <translation>Cancel delay if the alarm comes from a call point</translation>
+    </message>
+    <message>
+        <source>Considerar cortocircuito como Alarma</source>
+        <translation>Treat a short circuit as an alarm</translation>
+    </message>
+    <message>
+        <source>Modo Confirmación</source>
+        <translation>Confirmation mode</translation>
+    </message>
+    <message>
+        <source> Retardo </source>
+        <translation> Delay </translation>
+    </message>
+    <message>
+        <source>seg</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Configuración Web Server</source>
+        <translation>Web Server Configuration</translation>
+    </message>
+    <message>
+        <source>DHCP</source>
+        <translation>DHCP</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>Máscara de red</source>
+        <translation>Net mask</translation>
+    </message>
+    <message>
+        <source>Puerta de enlace</source>
+        <translation>Gateway</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Login</translation>
+    </message>
+    <message>
+        <source>Nombre de usuario</source>
+        <translation>User name</translation>
+    </message>
+    <message>
+        <source>Contraseña</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>Idioma web</source>
+        <translation>Web language</translation>
+    </message>
+    <message>
+        <source>Español</source>
+        <translation>Spanish</translation>
+    </message>
+    <message>
+        <source>Ingles</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Configuración SMTP</source>
+        <translation>SMTP Configuration</translation>
+    </message>
+    <message>
+        <source>Habilitar</source>
+        <translation>Enable</translation>
+    </message>
+    <message>
+        <source>Nombre del servidor</source>
+        <translation>Server name</translation>
+    </message>
+    <message>
+        <source>Puerto</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Autenticación</source>
+        <translation>Authentication</translation>
+    </message>
+    <message>
+        <source>Plana</source>
+        <translation>Plain</translation>
+    </message>
+    <message>
+        <source>Correo de salida</source>
+        <translation>Sender address</translation>
+    </message>
+    <message>
+        <source>Correo destino</source>
+        <translation>Recipient address</translation>
+    </message>
+    <message>
+        <source>Enviar correos</source>
+        <translation>Send e-mails for</translation>
+    </message>
+    <message>
+        <source>Alarmas</source>
+        <translation>Alarms</translation>
+    </message>
+    <message>
+        <source>Averías</source>
+        <translation>Faults</translation>
+    </message>
+    <message>
+        <source>Nombre de la instalación</source>
+        <translation>Installation name</translation>
+    </message>
+</context>
+<context>
+    <name>myconfigurationwidget</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Número de zonas</source>
+        <translation>Number of zones</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Select</translation>
+    </message>
+    <message>
+        <source>2</source>
+        <translation>2</translation>
+    </message>
+    <message>
+        <source>4</source>
+        <translation>4</translation>
+    </message>
+    <message>
+        <source>8</source>
+        <translation>8</translation>
+    </message>
+    <message>
+        <source>12</source>
+        <translation>12</translation>
+    </message>
+    <message>
+        <source>Tarjeta Auxiliar 1</source>
+        <translation>Auxiliary Board 1</translation>
+    </message>
+    <message>
+        <source>tipo de tarjeta:</source>
+        <translation>board type:</translation>
+    </message>
+    <message>
+        <source>Ninguna</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>Sirenas</source>
+        <translation>Sounders</translation>
+    </message>
+    <message>
+        <source>Relés</source>
+        <translation>Relays</translation>
+    </message>
+    <message>
+        <source>Tarjeta Auxiliar 2</source>
+        <translation>Auxiliary Board 2</translation>
+    </message>
+    <message>
+        <source>Tarjeta Auxiliar 3</source>
+        <translation>Auxiliary Board 3</translation>
+    </message>
+    <message>
+        <source>Please introduce a valid number of zones before proceeding with the configuration</source>
+        <translation>Please introduce a valid number of zones before proceeding with the configuration</translation>
+    </message>
+</context>
+</TS>

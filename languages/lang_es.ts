@@ -1,0 +1,1120 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>CmdConvencional</name>
+    <message>
+        <source>record holds %1 bytes instead of %2 (write table %3 record %4)</source>
+        <translation>el registro tiene %1 bytes en lugar de %2 (escribir tabla %3 registro %4)</translation>
+    </message>
+    <message>
+        <source>%1, also when sent again</source>
+        <translation>%1, también al enviarlo de nuevo</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>CommandCodec</name>
+    <message>
+        <source>unknown command</source>
+        <translation>orden desconocida</translation>
+    </message>
+    <message>
+        <source>reset panel</source>
+        <translation>reiniciar central</translation>
+    </message>
+    <message>
+        <source>erase table %1</source>
+        <translation>borrar tabla %1</translation>
+    </message>
+    <message>
+        <source>write table %1 record %2</source>
+        <translation>escribir tabla %1 registro %2</translation>
+    </message>
+    <message>
+        <source>read table %1 record %2</source>
+        <translation>leer tabla %1 registro %2</translation>
+    </message>
+    <message>
+        <source>begin upload</source>
+        <translation>iniciar carga</translation>
+    </message>
+    <message>
+        <source>command 0x%1</source>
+        <translation>orden 0x%1</translation>
+    </message>
+    <message>
+        <source>answer has %1 bytes, fewer than the %2 of its head</source>
+        <translation>la respuesta tiene %1 bytes, menos que los %2 de su cabecera</translation>
+    </message>
+    <message>
+        <source>panel refused with status %1</source>
+        <translation>la central rechazó con estado %1</translation>
+    </message>
+    <message>
+        <source>answer carries %1 data bytes instead of %2</source>
+        <translation>la respuesta trae %1 bytes de datos en lugar de %2</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigurationCheck</name>
+    <message>
+        <source>%1 contains &quot;%2&quot;, which is not a Latin-1 character</source>
+        <translation>%1 contiene «%2», que no es un carácter Latin-1</translation>
+    </message>
+    <message>
+        <source>%1 has %2 characters; the panel holds at most %3</source>
+        <translation>%1 tiene %2 caracteres; la central admite como máximo %3</translation>
+    </message>
+    <message>
+        <source>%1 simple maneuvers; the panel holds at most %2</source>
+        <translation>%1 maniobras simples; la central admite como máximo %2</translation>
+    </message>
+    <message>
+        <source>%1 logic maneuvers; the panel holds at most %2</source>
+        <translation>%1 maniobras lógicas; la central admite como máximo %2</translation>
+    </message>
+    <message>
+        <source>The number of zones is %1; panels have 0, 2, 4, 8 or 12</source>
+        <translation>El número de zonas es %1; las centrales tienen 0, 2, 4, 8 o 12</translation>
+    </message>
+    <message>
+        <source>Auxiliary board %1 has the unknown type %2</source>
+        <translation>La tarjeta auxiliar %1 tiene el tipo desconocido %2</translation>
+    </message>
+    <message>
+        <source>Maneuver %1 has no event</source>
+        <translation>La maniobra %1 no tiene ningún evento</translation>
+    </message>
+    <message>
+        <source>Maneuver %1 has %2 events; the panel holds at most %3</source>
+        <translation>La maniobra %1 tiene %2 eventos; la central admite como máximo %3</translation>
+    </message>
+    <message>
+        <source>Maneuver %1 uses zone %2, but the panel has %3 zones</source>
+        <translation>La maniobra %1 usa la zona %2, pero la central tiene %3 zonas</translation>
+    </message>
+    <message>
+        <source>Maneuver %1 acts on auxiliary board %2, which is not fitted</source>
+        <translation>La maniobra %1 actúa sobre la tarjeta auxiliar %2, que no está instalada</translation>
+    </message>
+    <message>
+        <source>Web server user</source>
+        <translation>Usuario del servidor web</translation>
+    </message>
+    <message>
+        <source>Web server password</source>
+        <translation>Contraseña del servidor web</translation>
+    </message>
+    <message>
+        <source>E-mail server</source>
+        <translation>Servidor de correo</translation>
+    </message>
+    <message>
+        <source>E-mail user</source>
+        <translation>Usuario de correo</translation>
+    </message>
+    <message>
+        <source>E-mail password</source>
+        <translation>Contraseña de correo</translation>
+    </message>
+    <message>
+        <source>Sender mailbox</source>
+        <translation>Buzón del remitente</translation>
+    </message>
+    <message>
+        <source>Sender domain</source>
+        <translation>Dominio del remitente</translation>
+    </message>
+    <message>
+        <source>Recipient mailbox</source>
+        <translation>Buzón del destinatario</translation>
+    </message>
+    <message>
+        <source>Recipient domain</source>
+        <translation>Dominio del destinatario</translation>
+    </message>
+    <message>
+        <source>Installation name</source>
+        <translation>Nombre de la instalación</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigurationSummary</name>
+    <message>
+        <source>on</source>
+        <translation>activado</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>desactivado</translation>
+    </message>
+    <message>
+        <source>sounder 1</source>
+        <translation>sirena 1</translation>
+    </message>
+    <message>
+        <source>sounder 2</source>
+        <translation>sirena 2</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguna</translation>
+    </message>
+    <message>
+        <source>not set</source>
+        <translation>sin definir</translation>
+    </message>
+    <message>
+        <source>set</source>
+        <translation>definida</translation>
+    </message>
+    <message>
+        <source>sounder board</source>
+        <translation>tarjeta de sirenas</translation>
+    </message>
+    <message>
+        <source>relay board</source>
+        <translation>tarjeta de relés</translation>
+    </message>
+    <message>
+        <source>unknown type %1</source>
+        <translation>tipo desconocido %1</translation>
+    </message>
+    <message>
+        <source>Zones: %1</source>
+        <translation>Zonas: %1</translation>
+    </message>
+    <message>
+        <source>Auxiliary board %1: %2</source>
+        <translation>Tarjeta auxiliar %1: %2</translation>
+    </message>
+    <message>
+        <source>Alarm confirmation: %1, delay %2 s</source>
+        <translation>Confirmación de alarma: %1, retardo %2 s</translation>
+    </message>
+    <message>
+        <source>Short circuit counts as alarm: %1</source>
+        <translation>Cortocircuito como alarma: %1</translation>
+    </message>
+    <message>
+        <source>Sounder delay cancelled by a second alarm: %1</source>
+        <translation>Retardo de sirenas cancelado por segunda alarma: %1</translation>
+    </message>
+    <message>
+        <source>Sounder delay cancelled by a manual call point: %1</source>
+        <translation>Retardo de sirenas cancelado por pulsador: %1</translation>
+    </message>
+    <message>
+        <source>Web server: language %1, %2</source>
+        <translation>Servidor web: idioma %1, %2</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>español</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>inglés</translation>
+    </message>
+    <message>
+        <source>address by DHCP</source>
+        <translation>dirección por DHCP</translation>
+    </message>
+    <message>
+        <source>address %1, netmask %2, gateway %3</source>
+        <translation>dirección %1, máscara %2, puerta de enlace %3</translation>
+    </message>
+    <message>
+        <source>Web login: user &quot;%1&quot;, password %2</source>
+        <translation>Acceso web: usuario «%1», contraseña %2</translation>
+    </message>
+    <message>
+        <source>Web login: off</source>
+        <translation>Acceso web: desactivado</translation>
+    </message>
+    <message>
+        <source>alarms</source>
+        <translation>alarmas</translation>
+    </message>
+    <message>
+        <source>faults</source>
+        <translation>averías</translation>
+    </message>
+    <message>
+        <source>E-mail: on, installation &quot;%1&quot;</source>
+        <translation>Correo: activado, instalación «%1»</translation>
+    </message>
+    <message>
+        <source>E-mail server: %1 port %2, %3 authentication, user &quot;%4&quot;, password %5</source>
+        <translation>Servidor de correo: %1 puerto %2, autenticación %3, usuario «%4», contraseña %5</translation>
+    </message>
+    <message>
+        <source>password</source>
+        <translation>contraseña</translation>
+    </message>
+    <message>
+        <source>plain</source>
+        <translation>plana</translation>
+    </message>
+    <message>
+        <source>E-mail from %1@%2 to %3@%4, for %5</source>
+        <translation>Correo de %1@%2 a %3@%4, para %5</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>nada</translation>
+    </message>
+    <message>
+        <source>E-mail: off</source>
+        <translation>Correo: desactivado</translation>
+    </message>
+    <message>
+        <source>Maneuvers: %1 (%2 simple, %3 logic)</source>
+        <translation>Maniobras: %1 (%2 simples, %3 lógicas)</translation>
+    </message>
+</context>
+<context>
+    <name>DialogAbout</name>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Trevik Fire USB Configuration Software version </source>
+        <translation>Software de configuración USB Trevik Fire versión </translation>
+    </message>
+    <message>
+        <source>Compilation Date %1</source>
+        <translation>Fecha de compilación %1</translation>
+    </message>
+    <message>
+        <source>Copyright the MRB-500 configurator contributors. Free software: you may use, study, share and change it. It comes with no warranty; check every configuration on the panel before relying on it.</source>
+        <translation>Copyright de los colaboradores del configurador MRB-500. Software libre: puede usarlo, estudiarlo, compartirlo y modificarlo. Se entrega sin garantía; compruebe cada configuración en la central antes de confiar en ella.</translation>
+    </message>
+    <message>
+        <source>Support: ask on the project&apos;s issue tracker, or read the &lt;a href=&quot;%1&quot;&gt;README&lt;/a&gt; that comes with the program.</source>
+        <translation>Soporte: pregunte en el gestor de incidencias del proyecto o lea el &lt;a href=&quot;%1&quot;&gt;README&lt;/a&gt; que acompaña al programa.</translation>
+    </message>
+</context>
+<context>
+    <name>DriverSerieHdlc</name>
+    <message>
+        <source>no serial port chosen</source>
+        <translation>no se eligió ningún puerto serie</translation>
+    </message>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>no se puede abrir %1: %2</translation>
+    </message>
+    <message>
+        <source>baud rate</source>
+        <translation>velocidad</translation>
+    </message>
+    <message>
+        <source>data bits</source>
+        <translation>bits de datos</translation>
+    </message>
+    <message>
+        <source>parity</source>
+        <translation>paridad</translation>
+    </message>
+    <message>
+        <source>stop bits</source>
+        <translation>bits de parada</translation>
+    </message>
+    <message>
+        <source>flow control</source>
+        <translation>control de flujo</translation>
+    </message>
+    <message>
+        <source>%1 refused the %2: %3</source>
+        <translation>%1 rechazó %2: %3</translation>
+    </message>
+    <message>
+        <source>the serial port is not open</source>
+        <translation>el puerto serie no está abierto</translation>
+    </message>
+    <message>
+        <source>cannot write to %1: %2</source>
+        <translation>no se puede escribir en %1: %2</translation>
+    </message>
+    <message>
+        <source>lost %1: %2</source>
+        <translation>se perdió %1: %2</translation>
+    </message>
+    <message>
+        <source>the port did not take the request within %1 s</source>
+        <translation>el puerto no aceptó la petición en %1 s</translation>
+    </message>
+    <message>
+        <source>no answer from panel within %1 s</source>
+        <translation>sin respuesta de la central en %1 s</translation>
+    </message>
+</context>
+<context>
+    <name>HdlcFrameReader</name>
+    <message>
+        <source>answer frame longer than %1 bytes</source>
+        <translation>trama de respuesta de más de %1 bytes</translation>
+    </message>
+    <message>
+        <source>answer frame ends with an escape byte</source>
+        <translation>la trama de respuesta termina con un byte de escape</translation>
+    </message>
+    <message>
+        <source>answer checksum is 0x%1, expected 0x%2</source>
+        <translation>la suma de control de la respuesta es 0x%1, se esperaba 0x%2</translation>
+    </message>
+</context>
+<context>
+    <name>ManeuverTableImage</name>
+    <message>
+        <source>%1 simple maneuvers; the panel holds at most %2</source>
+        <translation>%1 maniobras simples; la central admite como máximo %2</translation>
+    </message>
+    <message>
+        <source>%1 logic maneuvers; the panel holds at most %2</source>
+        <translation>%1 maniobras lógicas; la central admite como máximo %2</translation>
+    </message>
+</context>
+<context>
+    <name>ManiobraConvencional</name>
+    <message>
+        <source>Fallo en zona </source>
+        <translation>Fallo en zona </translation>
+    </message>
+    <message>
+        <source>Fallo en panel</source>
+        <translation>Fallo en panel</translation>
+    </message>
+    <message>
+        <source>Cualquier alarma en zona </source>
+        <translation>Cualquier alarma en zona </translation>
+    </message>
+    <message>
+        <source>Cualquier alarma en panel</source>
+        <translation>Cualquier alarma en panel</translation>
+    </message>
+    <message>
+        <source>Fallo de circuito abierto en zona </source>
+        <translation>Fallo de circuito abierto en zona </translation>
+    </message>
+    <message>
+        <source>Fallo de cortocircuito en zona </source>
+        <translation>Fallo de cortocircuito en zona </translation>
+    </message>
+    <message>
+        <source>Alarma de detector en zona </source>
+        <translation>Alarma de detector en zona </translation>
+    </message>
+    <message>
+        <source>Alarma de pulsador en zona </source>
+        <translation>Alarma de pulsador en zona </translation>
+    </message>
+    <message>
+        <source>Alarma de pulsador en panel</source>
+        <translation>Alarma de pulsador en panel</translation>
+    </message>
+    <message>
+        <source>Entrada auxiliar OFF</source>
+        <translation>Entrada auxiliar OFF</translation>
+    </message>
+    <message>
+        <source>Entrada auxiliar ON</source>
+        <translation>Entrada auxiliar ON</translation>
+    </message>
+    <message>
+        <source> del panel</source>
+        <translation> del panel</translation>
+    </message>
+    <message>
+        <source>Silenciar zumbador y activar led de silenciar central</source>
+        <translation>Silenciar zumbador y activar led de silenciar central</translation>
+    </message>
+    <message>
+        <source>Reset general</source>
+        <translation>Reset general</translation>
+    </message>
+    <message>
+        <source>Activar sirena</source>
+        <translation>Activar sirena</translation>
+    </message>
+    <message>
+        <source>Desactivar sirena</source>
+        <translation>Desactivar sirena</translation>
+    </message>
+    <message>
+        <source>Activar la salida </source>
+        <translation>Activar la salida </translation>
+    </message>
+    <message>
+        <source>Desactivar la salida </source>
+        <translation>Desactivar la salida </translation>
+    </message>
+    <message>
+        <source> de la placa auxiliar </source>
+        <translation> de la placa auxiliar </translation>
+    </message>
+    <message>
+        <source>  con retardo de </source>
+        <translation>  con retardo de </translation>
+    </message>
+</context>
+<context>
+    <name>Mrb500Ctl</name>
+    <message>
+        <source>A configuration file.</source>
+        <translation>Un fichero de configuración.</translation>
+    </message>
+    <message>
+        <source>Print diagnostic lines on standard error.</source>
+        <translation>Escribe líneas de diagnóstico en la salida de error.</translation>
+    </message>
+    <message>
+        <source>no command given; see mrb500ctl --help</source>
+        <translation>no se indicó ninguna orden; vea mrb500ctl --help</translation>
+    </message>
+    <message>
+        <source>%1 takes exactly one FILE; see mrb500ctl --help</source>
+        <translation>%1 requiere exactamente un FILE; vea mrb500ctl --help</translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%1&quot;; see mrb500ctl --help</source>
+        <translation>orden desconocida «%1»; vea mrb500ctl --help</translation>
+    </message>
+    <message>
+        <source>error: </source>
+        <translation>error: </translation>
+    </message>
+    <message>
+        <source>warning: </source>
+        <translation>aviso: </translation>
+    </message>
+    <message>
+        <source>%1: no problems found</source>
+        <translation>%1: no se encontró ningún problema</translation>
+    </message>
+    <message>
+        <source>Inspects MRB-500 configuration files and transfers them to and from the panel.
+
+Commands:
+  show FILE                     human-readable summary
+  dump FILE                     the whole configuration as one JSON object
+  validate FILE                 one line per problem; exit status 1 on any error
+  upload FILE --port P [--verify]
+                                write FILE to the panel (and read it back)
+  download FILE --port P [--base BASEFILE]
+                                read the panel into FILE; zones and boards from BASEFILE
+  check --port P                read the panel&apos;s general options
+  ports [--all]                 FT232 adapters (every serial port with --all)
+
+Exit status: 0 success, 1 the operation failed, 2 usage error or a file that cannot be read or written.</source>
+        <translation>Examina archivos de configuración de MRB-500 y los transfiere a la central y desde ella.
+
+Órdenes:
+  show FILE                     resumen legible
+  dump FILE                     toda la configuración como un objeto JSON
+  validate FILE                 una línea por problema; estado de salida 1 ante cualquier error
+  upload FILE --port P [--verify]
+                                escribe FILE en la central (y lo vuelve a leer)
+  download FILE --port P [--base BASEFILE]
+                                lee la central en FILE; zonas y módulos de BASEFILE
+  check --port P                lee las opciones generales de la central
+  ports [--all]                 adaptadores FT232 (todos los puertos serie con --all)
+
+Estado de salida: 0 éxito, 1 la operación falló, 2 error de uso o un archivo que no se puede leer ni escribir.</translation>
+    </message>
+    <message>
+        <source>show, dump, validate, upload, download, check or ports</source>
+        <translation>show, dump, validate, upload, download, check o ports</translation>
+    </message>
+    <message>
+        <source>The panel&apos;s serial port: a name or a path.</source>
+        <translation>El puerto serie de la central: un nombre o una ruta.</translation>
+    </message>
+    <message>
+        <source>After an upload, read every record back and compare.</source>
+        <translation>Tras una carga, volver a leer cada registro y compararlo.</translation>
+    </message>
+    <message>
+        <source>Take zones and boards for a download from BASEFILE.</source>
+        <translation>Tomar zonas y módulos de una descarga de BASEFILE.</translation>
+    </message>
+    <message>
+        <source>List every serial port.</source>
+        <translation>Listar todos los puertos serie.</translation>
+    </message>
+    <message>
+        <source>%1 takes no options but --verbose</source>
+        <translation>%1 no admite más opción que --verbose</translation>
+    </message>
+    <message>
+        <source>%1 needs --port; see mrb500ctl --help</source>
+        <translation>%1 necesita --port; vea mrb500ctl --help</translation>
+    </message>
+    <message>
+        <source>%1 does not take --%2</source>
+        <translation>%1 no admite --%2</translation>
+    </message>
+    <message>
+        <source>ports does not take --port</source>
+        <translation>ports no admite --port</translation>
+    </message>
+    <message>
+        <source>%1 takes no FILE; see mrb500ctl --help</source>
+        <translation>%1 no admite FILE; vea mrb500ctl --help</translation>
+    </message>
+    <message>
+        <source>%1 uploaded to %2 and verified</source>
+        <translation>%1 cargado en %2 y verificado</translation>
+    </message>
+    <message>
+        <source>%1 uploaded to %2</source>
+        <translation>%1 cargado en %2</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>no se puede escribir %1</translation>
+    </message>
+    <message>
+        <source>%1 downloaded from %2</source>
+        <translation>%1 descargado de %2</translation>
+    </message>
+    <message>
+        <source>Panel on %1 answered; its general options:</source>
+        <translation>La central en %1 respondió; sus opciones generales:</translation>
+    </message>
+    <message>
+        <source>N/A</source>
+        <translation>N/D</translation>
+    </message>
+    <message>
+        <source>no serial port found</source>
+        <translation>no se encontró ningún puerto serie</translation>
+    </message>
+    <message>
+        <source>no FT232 adapter found; mrb500ctl ports --all lists every serial port</source>
+        <translation>no se encontró ningún adaptador FT232; mrb500ctl ports --all lista todos los puertos serie</translation>
+    </message>
+</context>
+<context>
+    <name>MyActionsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulario</translation>
+    </message>
+    <message>
+        <source>INPUTS</source>
+        <translation>ENTRADAS</translation>
+    </message>
+    <message>
+        <source>OUTPUTS</source>
+        <translation>SALIDAS</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Evento</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Acción</translation>
+    </message>
+    <message>
+        <source>Panel</source>
+        <translation>Central</translation>
+    </message>
+    <message>
+        <source>Zone</source>
+        <translation>Zona</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>Entrada</translation>
+    </message>
+    <message>
+        <source>Sirena</source>
+        <translation>Sirena</translation>
+    </message>
+    <message>
+        <source>Aux Module </source>
+        <translation>Módulo auxiliar </translation>
+    </message>
+    <message>
+        <source>Rele</source>
+        <translation>Rele</translation>
+    </message>
+</context>
+<context>
+    <name>MyMainWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulario</translation>
+    </message>
+    <message>
+        <source>Elements</source>
+        <translation>Elementos</translation>
+    </message>
+    <message>
+        <source>Actions</source>
+        <translation>Acciones</translation>
+    </message>
+    <message>
+        <source>Advanced Configuration</source>
+        <translation>Configuración avanzada</translation>
+    </message>
+</context>
+<context>
+    <name>MyMainWindow</name>
+    <message>
+        <source>Xml files (*.xml)</source>
+        <translation>Ficheros Xml (*.xml)</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>Download Panel</source>
+        <translation>Descargar de la central</translation>
+    </message>
+    <message>
+        <source>Upload Panel</source>
+        <translation>Cargar en la central</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuevo</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>Guardar como</translation>
+    </message>
+    <message>
+        <source>Configure serial port</source>
+        <translation>Configurar puerto serie</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opciones</translation>
+    </message>
+    <message>
+        <source>View advanced options</source>
+        <translation>Ver opciones avanzadas</translation>
+    </message>
+    <message>
+        <source>&amp;Configuration</source>
+        <translation>&amp;Configuración</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>A&amp;cerca de</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>Download Config from panel</source>
+        <translation>Descargar la configuración de la central</translation>
+    </message>
+    <message>
+        <source>Upload Config to panel</source>
+        <translation>Cargar la configuración en la central</translation>
+    </message>
+    <message>
+        <source>Panel</source>
+        <translation>Central</translation>
+    </message>
+    <message>
+        <source>This version cannot talk to the panel yet. Nothing was sent or received.</source>
+        <translation>Esta versión aún no puede comunicarse con la central. No se ha enviado ni recibido nada.</translation>
+    </message>
+    <message>
+        <source>Open Xml</source>
+        <translation>Abrir Xml</translation>
+    </message>
+    <message>
+        <source>Could not open %1.</source>
+        <translation>No se pudo abrir %1.</translation>
+    </message>
+    <message>
+        <source>Save Xml</source>
+        <translation>Guardar Xml</translation>
+    </message>
+    <message>
+        <source>Could not save %1.</source>
+        <translation>No se pudo guardar %1.</translation>
+    </message>
+    <message>
+        <source>Close Confirmation</source>
+        <translation>Confirmar cierre</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to quit?</source>
+        <translation>¿Seguro que desea salir?</translation>
+    </message>
+    <message>
+        <source>Unsaved changes</source>
+        <translation>Cambios sin guardar</translation>
+    </message>
+    <message>
+        <source>The current configuration has changes that have not been saved. Discard them and open another file?</source>
+        <translation>La configuración actual tiene cambios que no se han guardado. ¿Descartarlos y abrir otro archivo?</translation>
+    </message>
+</context>
+<context>
+    <name>MyXMLHandler</name>
+    <message>
+        <source>element &quot;%1&quot;, attribute &quot;%2&quot;: &quot;%3&quot; is not a number</source>
+        <translation>elemento «%1», atributo «%2»: «%3» no es un número</translation>
+    </message>
+    <message>
+        <source>element &quot;%1&quot;, attribute &quot;%2&quot;: %3 does not fit %4 to %5</source>
+        <translation>elemento «%1», atributo «%2»: %3 no está entre %4 y %5</translation>
+    </message>
+</context>
+<context>
+    <name>MyXMLWriter</name>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>No se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write the configuration: %1</source>
+        <translation>No se puede escribir la configuración: %1</translation>
+    </message>
+    <message>
+        <source>The text &quot;%1&quot; contains a control character that a configuration file cannot hold</source>
+        <translation>El texto «%1» contiene un carácter de control que un fichero de configuración no admite</translation>
+    </message>
+</context>
+<context>
+    <name>PanelCore</name>
+    <message>
+        <source>no serial port chosen</source>
+        <translation>no se eligió ningún puerto serie</translation>
+    </message>
+    <message>
+        <source>the panel cannot hold this configuration: %1</source>
+        <translation>la central no admite esta configuración: %1</translation>
+    </message>
+    <message>
+        <source>the panel holds 0x%1 at byte %2 where 0x%3 was written (verify table %4 record %5)</source>
+        <translation>la central guarda 0x%1 en el byte %2 donde se escribió 0x%3 (verificar tabla %4 registro %5)</translation>
+    </message>
+    <message>
+        <source>the general record is too short</source>
+        <translation>el registro general es demasiado corto</translation>
+    </message>
+    <message>
+        <source>the web server image is too short</source>
+        <translation>la imagen del servidor web es demasiado corta</translation>
+    </message>
+    <message>
+        <source>the simple maneuvers do not fit their table</source>
+        <translation>las maniobras simples no caben en su tabla</translation>
+    </message>
+    <message>
+        <source>the logic maneuvers do not fit their tables</source>
+        <translation>las maniobras lógicas no caben en sus tablas</translation>
+    </message>
+</context>
+<context>
+    <name>PanelMemoryFile</name>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>no se puede leer %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 line %2: expected &quot;table record&quot; and 32 hex digits</source>
+        <translation>%1 línea %2: se esperaba «tabla registro» y 32 dígitos hexadecimales</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>no se puede escribir %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PtyPanel</name>
+    <message>
+        <source>cannot open a pseudo-terminal: %1</source>
+        <translation>no se puede abrir un pseudoterminal: %1</translation>
+    </message>
+</context>
+<context>
+    <name>XmlConfigReader</name>
+    <message>
+        <source>%1: cannot read: %2</source>
+        <translation>%1: no se puede leer: %2</translation>
+    </message>
+    <message>
+        <source>%1: larger than %2 bytes; not a configuration file</source>
+        <translation>%1: mayor de %2 bytes; no es un fichero de configuración</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>larger than %1 bytes; not a configuration file</source>
+        <translation>mayor de %1 bytes; no es un fichero de configuración</translation>
+    </message>
+    <message>
+        <source>document type declarations are not accepted</source>
+        <translation>no se aceptan declaraciones de tipo de documento</translation>
+    </message>
+    <message>
+        <source>not well-formed XML (%1)</source>
+        <translation>XML mal formado (%1)</translation>
+    </message>
+    <message>
+        <source>line %1, column %2: %3</source>
+        <translation>línea %1, columna %2: %3</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Prepares the configuration of an MRB-500 panel.</source>
+        <translation>Prepara la configuración de una central MRB-500.</translation>
+    </message>
+    <message>
+        <source>Serial port of the panel (any name or path).</source>
+        <translation>Puerto serie de la central (cualquier nombre o ruta).</translation>
+    </message>
+    <message>
+        <source>Configuration file to open.</source>
+        <translation>Fichero de configuración que se abre.</translation>
+    </message>
+    <message>
+        <source>at most one FILE</source>
+        <translation>como máximo un FILE</translation>
+    </message>
+</context>
+<context>
+    <name>myAdvancedConfigurationWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulario</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;&lt;u&gt;Configuración Panel&lt;/u&gt;&lt;/b&gt;</source>
+        <translation>&lt;b&gt;&lt;u&gt;Configuración Panel&lt;/u&gt;&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Cancelar Retardo después de segunda alarma</source>
+        <translation>Cancelar Retardo después de segunda alarma</translation>
+    </message>
+    <message>
+        <source>Sirena 1</source>
+        <translation>Sirena 1</translation>
+    </message>
+    <message>
+        <source>Sirena 2</source>
+        <translation>Sirena 2</translation>
+    </message>
+    <message>
+        <source>Cancelar Retardo si la alarma es de pulsador</source>
+        <translation>Cancelar Retardo si la alarma es de pulsador</translation>
+    </message>
+    <message>
+        <source>Considerar cortocircuito como Alarma</source>
+        <translation>Considerar cortocircuito como Alarma</translation>
+    </message>
+    <message>
+        <source>Modo Confirmación</source>
+        <translation>Modo Confirmación</translation>
+    </message>
+    <message>
+        <source> Retardo </source>
+        <translation> Retardo </translation>
+    </message>
+    <message>
+        <source>seg</source>
+        <translation>seg</translation>
+    </message>
+    <message>
+        <source>Configuración Web Server</source>
+        <translation>Configuración Web Server</translation>
+    </message>
+    <message>
+        <source>DHCP</source>
+        <translation>DHCP</translation>
+    </message>
+    <message>
+        <source>IP</source>
+        <translation>IP</translation>
+    </message>
+    <message>
+        <source>Máscara de red</source>
+        <translation>Máscara de red</translation>
+    </message>
+    <message>
+        <source>Puerta de enlace</source>
+        <translation>Puerta de enlace</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Login</translation>
+    </message>
+    <message>
+        <source>Nombre de usuario</source>
+        <translation>Nombre de usuario</translation>
+    </message>
+    <message>
+        <source>Contraseña</source>
+        <translation>Contraseña</translation>
+    </message>
+    <message>
+        <source>Idioma web</source>
+        <translation>Idioma web</translation>
+    </message>
+    <message>
+        <source>Español</source>
+        <translation>Español</translation>
+    </message>
+    <message>
+        <source>Ingles</source>
+        <translation>Ingles</translation>
+    </message>
+    <message>
+        <source>Configuración SMTP</source>
+        <translation>Configuración SMTP</translation>
+    </message>
+    <message>
+        <source>Habilitar</source>
+        <translation>Habilitar</translation>
+    </message>
+    <message>
+        <source>Nombre del servidor</source>
+        <translation>Nombre del servidor</translation>
+    </message>
+    <message>
+        <source>Puerto</source>
+        <translation>Puerto</translation>
+    </message>
+    <message>
+        <source>Autenticación</source>
+        <translation>Autenticación</translation>
+    </message>
+    <message>
+        <source>Plana</source>
+        <translation>Plana</translation>
+    </message>
+    <message>
+        <source>Correo de salida</source>
+        <translation>Correo de salida</translation>
+    </message>
+    <message>
+        <source>Correo destino</source>
+        <translation>Correo destino</translation>
+    </message>
+    <message>
+        <source>Enviar correos</source>
+        <translation>Enviar correos</translation>
+    </message>
+    <message>
+        <source>Alarmas</source>
+        <translation>Alarmas</translation>
+    </message>
+    <message>
+        <source>Averías</source>
+        <translation>Averías</translation>
+    </message>
+    <message>
+        <source>Nombre de la instalación</source>
+        <translation>Nombre de la instalación</translation>
+    </message>
+</context>
+<context>
+    <name>myconfigurationwidget</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Diálogo</translation>
+    </message>
+    <message>
+        <source>Número de zonas</source>
+        <translation>Número de zonas</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Seleccionar</translation>
+    </message>
+    <message>
+        <source>2</source>
+        <translation>2</translation>
+    </message>
+    <message>
+        <source>4</source>
+        <translation>4</translation>
+    </message>
+    <message>
+        <source>8</source>
+        <translation>8</translation>
+    </message>
+    <message>
+        <source>12</source>
+        <translation>12</translation>
+    </message>
+    <message>
+        <source>Tarjeta Auxiliar 1</source>
+        <translation>Tarjeta Auxiliar 1</translation>
+    </message>
+    <message>
+        <source>tipo de tarjeta:</source>
+        <translation>tipo de tarjeta:</translation>
+    </message>
+    <message>
+        <source>Ninguna</source>
+        <translation>Ninguna</translation>
+    </message>
+    <message>
+        <source>Sirenas</source>
+        <translation>Sirenas</translation>
+    </message>
+    <message>
+        <source>Relés</source>
+        <translation>Relés</translation>
+    </message>
+    <message>
+        <source>Tarjeta Auxiliar 2</source>
+        <translation>Tarjeta Auxiliar 2</translation>
+    </message>
+    <message>
+        <source>Tarjeta Auxiliar 3</source>
+        <translation>Tarjeta Auxiliar 3</translation>
+    </message>
+    <message>
+        <source>Please introduce a valid number of zones before proceeding with the configuration</source>
+        <translation>Introduzca un número de zonas válido antes de continuar con la configuración</translation>
+    </message>
+</context>
+</TS>

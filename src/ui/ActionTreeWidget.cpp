@@ -1,0 +1,4 @@
+#include "ActionTreeWidget.h"
+
+ActionTreeWidget::ActionTreeWidget(QWidget *parent)
+    : QTreeWidget(parent) {}

@@ -1,0 +1,442 @@
+#include "MyMainWindow.h"
+
+#include "DialogAbout.h"
+#include "MyActionsWidget.h"
+#include "MyMainWidget.h"
+#include "MyXMLWriter.h"
+#include "PanelCore.h"
+#include "ProductInfo.h"
+#include "UserDialogs.h"
+#include "XmlConfigReader.h"
+#include "myAdvancedConfigurationWidget.h"
+#include "myconfigurationwidget.h"
+
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDebug>
+#include <QDir>
+#include <QFontDatabase>
+#include <QLibraryInfo>
+#include <QMenuBar>
+#include <QToolBar>
+
+namespace {
+
+constexpr int DefaultWidth = 960;
+constexpr int DefaultHeight = 760;
+
+const char *const FileFilter = QT_TRANSLATE_NOOP("MyMainWindow", "Xml files (*.xml)");
+
+QString titlePrefix() {
+    return QStringLiteral("TrevUSB Configurator ") + ProductInfo::version() + QStringLiteral(" ") +
+           ProductInfo::buildDate();
+}
+
+QFont windowFont() {
+    const QString preferred = QStringLiteral("Segoe UI");
+    QFont font = QFontDatabase::hasFamily(preferred)
+                     ? QFont(preferred)
+                     : QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    font.setPointSize(10);
+    font.setWeight(QFont::Normal);
+    font.setItalic(false);
+    return font;
+}
+
+// "es_ES" -> "es"
+QString languageOfLocale(const QString &localeName) {
+    const int cut = localeName.lastIndexOf(QLatin1Char('_'));
+    return cut < 0 ? localeName : localeName.left(cut);
+}
+
+} // namespace
+
+MyMainWindow::MyMainWindow(QWidget *parent, Qt::WindowFlags flags)
+    : QMainWindow(parent, flags)
+    , core(std::make_unique<PanelCore>()) {
+    const QFont font = windowFont();
+    core->num_zones = 0;
+    setWindowTitle(ProductInfo::productLine() + ProductInfo::model() + ProductInfo::version() +
+                   QStringLiteral(" ") + ProductInfo::buildDate());
+    setWindowIcon(QIcon(QStringLiteral(":/icons/icons/logo.png")));
+    QApplication::setFont(font);
+
+    centralTabs = new MyMainWidget(this);
+    setCentralWidget(centralTabs);
+    centralTabs->actionsWidget()->setPanelCore(core.get());
+    centralTabs->configurationWidget()->setPanelCore(core.get());
+    centralTabs->advancedWidget()->setPanelCore(core.get());
+
+    createMenus();
+    connect(centralTabs->configurationWidget(),
+            &myconfigurationwidget::signalElementAddedRemovedModified, this,
+            &MyMainWindow::slotUpdateEventActionTrees);
+    connect(centralTabs->configurationWidget(), &myconfigurationwidget::signalNumberOfZonesModified,
+            this, &MyMainWindow::slotUpdateEventActionTrees);
+    centralTabs->actionsWidget()->updateTrees();
+    setFont(font);
+    // Room for both maneuver columns and most of the advanced page without scrolling.
+    resize(DefaultWidth, DefaultHeight);
+    rememberSavedState();
+}
+
+MyMainWindow::~MyMainWindow() {
+    // The editors point at the model: they go first.
+    delete centralTabs;
+    centralTabs = nullptr;
+}
+
+void MyMainWindow::createMenus() {
+    fileMenu = menuBar()->addMenu(tr("&File"));
+    downloadAction =
+        fileMenu->addAction(tr("Download Panel"), this, &MyMainWindow::slotDownloadConfig);
+    uploadAction = fileMenu->addAction(tr("Upload Panel"), this, &MyMainWindow::slotUploadConfig);
+    fileMenu->addSeparator();
+    newAction = fileMenu->addAction(tr("New"), this, &MyMainWindow::slotNew);
+    openAction = fileMenu->addAction(tr("Open"), this, &MyMainWindow::slotOpen);
+    saveAction = fileMenu->addAction(tr("Save"), this, &MyMainWindow::slotSave);
+    saveAsAction = fileMenu->addAction(tr("Save as"), this, &MyMainWindow::slotSaveAs);
+    fileMenu->addSeparator();
+    serialPortAction = fileMenu->addAction(tr("Configure serial port"), this,
+                                           &MyMainWindow::configureSerialPortSlot);
+    fileMenu->addSeparator();
+    quitAction = fileMenu->addAction(tr("Quit"), this, &MyMainWindow::slotClose);
+
+    optionsMenu = menuBar()->addMenu(tr("&Options"));
+    advancedAction = optionsMenu->addAction(tr("View advanced options"));
+    advancedAction->setCheckable(true);
+    advancedAction->setChecked(false);
+    connect(advancedAction, &QAction::triggered, this, &MyMainWindow::hideShowAdvancedTab);
+
+    configurationMenu = menuBar()->addMenu(tr("&Configuration"));
+    languageMenu = configurationMenu->addMenu(tr("Language"));
+    createLanguageMenu(languageMenu);
+
+    aboutMenu = menuBar()->addMenu(tr("&About"));
+    aboutAction = aboutMenu->addAction(tr("About"), this, &MyMainWindow::slotAbout);
+
+    const QString icons = QStringLiteral(":/icons/icons/");
+    fileToolBar = addToolBar(tr("File"));
+    fileToolBar->setObjectName(QStringLiteral("fileToolBar"));
+    fileToolBar->addAction(QIcon(icons + QStringLiteral("upload.png")),
+                           tr("Download Config from panel"), this,
+                           &MyMainWindow::slotDownloadConfig);
+    fileToolBar->addAction(QIcon(icons + QStringLiteral("download.png")),
+                           tr("Upload Config to panel"), this, &MyMainWindow::slotUploadConfig);
+    fileToolBar->addSeparator();
+    fileToolBar->addAction(QIcon(icons + QStringLiteral("new.png")), tr("New"), this,
+                           &MyMainWindow::slotNew);
+    fileToolBar->addAction(QIcon(icons + QStringLiteral("open.png")), tr("Open"), this,
+                           &MyMainWindow::slotOpen);
+    fileToolBar->addAction(QIcon(icons + QStringLiteral("save.png")), tr("Save"), this,
+                           &MyMainWindow::slotSave);
+    fileToolBar->addAction(QIcon(icons + QStringLiteral("save.png")), tr("Save as"), this,
+                           &MyMainWindow::slotSaveAs);
+    fileToolBar->addSeparator();
+
+    const std::pair<QAction *, const char *> names[] = {{downloadAction, "actionDownload"},
+                                                        {uploadAction, "actionUpload"},
+                                                        {newAction, "actionNew"},
+                                                        {openAction, "actionOpen"},
+                                                        {saveAction, "actionSave"},
+                                                        {saveAsAction, "actionSaveAs"},
+                                                        {serialPortAction, "actionSerialPort"},
+                                                        {quitAction, "actionQuit"},
+                                                        {advancedAction, "actionAdvanced"},
+                                                        {aboutAction, "actionAbout"}};
+    for (const auto &[action, name] : names)
+        action->setObjectName(QLatin1String(name));
+}
+
+void MyMainWindow::retranslate() {
+    fileMenu->setTitle(tr("&File"));
+    optionsMenu->setTitle(tr("&Options"));
+    configurationMenu->setTitle(tr("&Configuration"));
+    languageMenu->setTitle(tr("Language"));
+    downloadAction->setText(tr("Download Panel"));
+    uploadAction->setText(tr("Upload Panel"));
+    newAction->setText(tr("New"));
+    openAction->setText(tr("Open"));
+    saveAction->setText(tr("Save"));
+    saveAsAction->setText(tr("Save as"));
+    quitAction->setText(tr("Quit"));
+    advancedAction->setText(tr("View advanced options"));
+    aboutAction->setText(tr("&About"));
+    // Also the texts the original left in the language they were created in.
+    aboutMenu->setTitle(tr("&About"));
+    serialPortAction->setText(tr("Configure serial port"));
+    fileToolBar->setWindowTitle(tr("File"));
+    const QList<QAction *> tools = fileToolBar->actions();
+    const char *const toolTexts[] = {QT_TR_NOOP("Download Config from panel"),
+                                     QT_TR_NOOP("Upload Config to panel"),
+                                     nullptr,
+                                     QT_TR_NOOP("New"),
+                                     QT_TR_NOOP("Open"),
+                                     QT_TR_NOOP("Save"),
+                                     QT_TR_NOOP("Save as")};
+    for (int i = 0; i < tools.size() && i < int(std::size(toolTexts)); ++i) {
+        if (toolTexts[i])
+            tools[i]->setText(tr(toolTexts[i]));
+    }
+}
+
+void MyMainWindow::createLanguageMenu(QMenu *menu) {
+    languageGroup = new QActionGroup(this);
+    languageGroup->setExclusive(true);
+    connect(languageGroup, &QActionGroup::triggered, this, &MyMainWindow::slotLanguageChanged);
+
+    const QString defaultCode = languageOfLocale(QLocale::system().name());
+    translationsDir = QCoreApplication::applicationDirPath() + QStringLiteral("/languages");
+    const QStringList files =
+        QDir(translationsDir).entryList(QStringList(QStringLiteral("lang_*.qm")));
+    for (const QString &file : files) {
+        QString code = file.left(file.lastIndexOf(QLatin1Char('.')));
+        code = code.mid(code.indexOf(QLatin1Char('_')) + 1);
+        auto *action = new QAction(QLocale::languageToString(QLocale(code).language()), this);
+        action->setCheckable(true);
+        action->setData(code);
+        action->setObjectName(QStringLiteral("language_") + code);
+        menu->addAction(action);
+        languageGroup->addAction(action);
+        if (code == defaultCode)
+            action->setChecked(true);
+    }
+}
+
+void MyMainWindow::slotLanguageChanged(QAction *action) {
+    if (action)
+        loadLanguage(action->data().toString());
+}
+
+void MyMainWindow::loadLanguage(const QString &code) {
+    if (code == currentLanguageCode)
+        return;
+    currentLanguageCode = code;
+    QLocale::setDefault(QLocale(code));
+    qDebug() << "rLanguage: " << code;
+    // Qt's own texts (standard buttons) follow the application's language.
+    QCoreApplication::removeTranslator(&qtTranslator);
+    if (qtTranslator.load(QLocale(code), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtTranslator);
+    switchTranslator(translator, QStringLiteral("lang_%1.qm").arg(code));
+    for (QAction *action : languageGroup->actions())
+        action->setChecked(action->data().toString() == code);
+}
+
+void MyMainWindow::switchTranslator(QTranslator &translator, const QString &file) {
+    QCoreApplication::removeTranslator(&translator);
+    if (translator.load(file, translationsDir))
+        QCoreApplication::installTranslator(&translator);
+}
+
+void MyMainWindow::changeEvent(QEvent *event) {
+    if (event->type() == QEvent::LocaleChange) {
+        loadLanguage(languageOfLocale(QLocale::system().name()));
+    } else if (event->type() == QEvent::LanguageChange && centralTabs) {
+        qDebug() << "Language Changed";
+        retranslate();
+        centralTabs->retranslate();
+        centralTabs->actionsWidget()->retranslate();
+        centralTabs->configurationWidget()->retranslate();
+        centralTabs->advancedWidget()->retranslate();
+        centralTabs->refreshLayout();
+    }
+    QMainWindow::changeEvent(event);
+}
+
+void MyMainWindow::hideShowAdvancedTab(bool show) {
+    centralTabs->showAdvancedTab(show);
+}
+
+void MyMainWindow::slotClose() {
+    close();
+}
+
+void MyMainWindow::slotExportSite() {}
+
+void MyMainWindow::showPanelLinkMissing() {
+    UserDialogs::current().inform(this, tr("Panel"),
+                                  tr("This version cannot talk to the panel yet. Nothing was "
+                                     "sent or received."));
+}
+
+void MyMainWindow::slotDownloadConfig() {
+    showPanelLinkMissing();
+}
+
+void MyMainWindow::slotUploadConfig() {
+    showPanelLinkMissing();
+}
+
+void MyMainWindow::configureSerialPortSlot() {
+    showPanelLinkMissing();
+}
+
+void MyMainWindow::slotUpdateDeviceTree() {
+    centralTabs->configurationWidget()->updateDeviceTree();
+}
+
+void MyMainWindow::slotUpdateEventActionTables() {
+    centralTabs->actionsWidget()->refreshTable();
+}
+
+void MyMainWindow::slotUpdateEventActionTrees() {
+    centralTabs->actionsWidget()->updateTrees();
+}
+
+void MyMainWindow::slotReadNumberOfZones() {
+    centralTabs->configurationWidget()->readNumberOfZones();
+}
+
+void MyMainWindow::slotReadGeneralConfiguration() {
+    centralTabs->advancedWidget()->readGeneralConfiguration();
+}
+
+void MyMainWindow::slotWriteGeneralConfiguration() {
+    centralTabs->advancedWidget()->writeGeneralConfiguration();
+}
+
+void MyMainWindow::setCommandLinePort(const QString &portName) {
+    commandLinePort = portName;
+    applyCommandLinePort();
+}
+
+void MyMainWindow::applyCommandLinePort() {
+    if (commandLinePort.isEmpty())
+        return;
+    SerialSettings settings = core->serialSettings;
+    settings.name = commandLinePort;
+    settings.portSelected = true;
+    core->setSerialSettings(settings);
+}
+
+void MyMainWindow::setNamedTitle() {
+    setWindowTitle(titlePrefix() + QStringLiteral(" --- ") + fileName);
+}
+
+void MyMainWindow::slotNew() {
+    if (!UserDialogs::current().askYesNo(
+            this, QStringLiteral("Confirmation"),
+            QStringLiteral("Do you want to erase current configuration and create a new one")))
+        return;
+
+    MyActionsWidget *actions = centralTabs->actionsWidget();
+    const int count = int(core->maneuvers.size());
+    for (int i = 0; i < count; ++i) {
+        core->removeManeuver(0);
+        actions->refreshTable();
+    }
+    core->num_zones = 0;
+    // With the zones gone the zone editor drops the boards; make sure it also happens
+    // when its box already showed "Select".
+    centralTabs->configurationWidget()->readNumberOfZones();
+    if (core->countElements() != 0) {
+        for (Element &slot : core->elements)
+            slot.type = Element::Empty;
+        centralTabs->configurationWidget()->updateDeviceTree();
+    }
+    actions->updateTrees();
+    core->setDefaults();
+    centralTabs->advancedWidget()->readGeneralConfiguration();
+    fileName.clear();
+    setWindowTitle(titlePrefix());
+    rememberSavedState();
+}
+
+void MyMainWindow::slotOpen() {
+    if (hasUnsavedChanges() &&
+        !UserDialogs::current().askYesNo(this, tr("Unsaved changes"),
+                                         tr("The current configuration has changes that have "
+                                            "not been saved. Discard them and open another "
+                                            "file?")))
+        return;
+    const QString name = UserDialogs::current().openFileName(this, tr("Open Xml"),
+                                                             QStringLiteral("."), tr(FileFilter));
+    if (name.isEmpty())
+        return;
+    openFile(name);
+}
+
+void MyMainWindow::rememberSavedState() {
+    centralTabs->advancedWidget()->writeGeneralConfiguration();
+    savedState.copyConfigurationFrom(*core);
+}
+
+bool MyMainWindow::hasUnsavedChanges() {
+    centralTabs->advancedWidget()->writeGeneralConfiguration();
+    return !core->sameConfiguration(savedState);
+}
+
+bool MyMainWindow::openFile(const QString &name) {
+    auto fresh = std::make_unique<PanelCore>();
+    QString reason;
+    if (!XmlConfigReader::readFile(name, fresh.get(), &reason)) {
+        UserDialogs::current().reportFailure(this, tr("Open Xml"),
+                                             tr("Could not open %1.").arg(name), reason);
+        return false;
+    }
+    fileName = name;
+    installPanelCore(std::move(fresh));
+    myconfigurationwidget *zones = centralTabs->configurationWidget();
+    zones->readNumberOfZones();
+    zones->updateDeviceTree();
+    centralTabs->advancedWidget()->readGeneralConfiguration();
+    centralTabs->actionsWidget()->refreshTable();
+    centralTabs->actionsWidget()->updateTrees();
+    setNamedTitle();
+    rememberSavedState();
+    return true;
+}
+
+void MyMainWindow::installPanelCore(std::unique_ptr<PanelCore> fresh) {
+    // The editors learn of the new model before the old one goes away.
+    centralTabs->actionsWidget()->setPanelCore(fresh.get());
+    centralTabs->advancedWidget()->setPanelCore(fresh.get());
+    centralTabs->configurationWidget()->setPanelCore(fresh.get());
+    core = std::move(fresh);
+    applyCommandLinePort();
+}
+
+void MyMainWindow::slotSave() {
+    if (fileName.isEmpty())
+        slotSaveAs();
+    else
+        saveToFile(fileName);
+}
+
+void MyMainWindow::slotSaveAs() {
+    const QString name = UserDialogs::current().saveFileName(this, tr("Save Xml"),
+                                                             QStringLiteral("."), tr(FileFilter));
+    if (name.isEmpty())
+        return;
+    if (!saveToFile(name))
+        return;
+    fileName = name;
+    setNamedTitle();
+}
+
+bool MyMainWindow::saveToFile(const QString &name) {
+    MyXMLWriter writer(core.get());
+    centralTabs->advancedWidget()->writeGeneralConfiguration();
+    if (writer.writeFile(name)) {
+        savedState.copyConfigurationFrom(*core);
+        return true;
+    }
+    UserDialogs::current().reportFailure(this, tr("Save Xml"), tr("Could not save %1.").arg(name),
+                                         writer.errorString());
+    return false;
+}
+
+void MyMainWindow::slotAbout() {
+    DialogAbout about;
+    about.exec();
+}
+
+void MyMainWindow::closeEvent(QCloseEvent *event) {
+    event->ignore();
+    if (UserDialogs::current().askYesNo(this, tr("Close Confirmation"),
+                                        tr("Are you sure you want to quit?")))
+        event->accept();
+}

@@ -1,0 +1,106 @@
+#pragma once
+
+#include "PanelCore.h"
+
+#include <QMainWindow>
+#include <QTranslator>
+
+#include <memory>
+
+class MyMainWidget;
+
+class QAction;
+class QActionGroup;
+class QMenu;
+class QToolBar;
+
+// The one top-level window: owns the configuration being edited, hosts the editors and
+// carries the file, panel, language and about commands.
+class MyMainWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit MyMainWindow(QWidget *parent = nullptr, Qt::WindowFlags flags = {});
+    ~MyMainWindow() override;
+
+    PanelCore *panelCore() const { return core.get(); }
+    MyMainWidget *mainWidget() const { return centralTabs; }
+    QString currentFileName() const { return fileName; }
+    QString translationsDirectory() const { return translationsDir; }
+    QString currentLanguage() const { return currentLanguageCode; }
+
+    // Opens a configuration file; on failure says why and changes nothing.
+    bool openFile(const QString &name);
+    // A port named on the command line: every configuration in this session uses it.
+    void setCommandLinePort(const QString &portName);
+    void loadLanguage(const QString &code);
+
+public Q_SLOTS:
+    void slotLanguageChanged(QAction *action);
+    void hideShowAdvancedTab(bool show);
+    void slotClose();
+    void slotExportSite();
+    void slotDownloadConfig();
+    void slotUploadConfig();
+    void slotUpdateDeviceTree();
+    void slotUpdateEventActionTables();
+    void slotUpdateEventActionTrees();
+    void slotReadNumberOfZones();
+    void slotReadGeneralConfiguration();
+    void slotWriteGeneralConfiguration();
+    void configureSerialPortSlot();
+    void slotSave();
+    void slotSaveAs();
+    void slotOpen();
+    void slotAbout();
+    void slotNew();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void createMenus();
+    void createLanguageMenu(QMenu *menu);
+    void retranslate();
+    bool saveToFile(const QString &name);
+    void switchTranslator(QTranslator &translator, const QString &file);
+    void installPanelCore(std::unique_ptr<PanelCore> fresh);
+    // The configuration as last opened, saved or made new, to tell whether edits would be
+    // lost. The advanced page is stored into the model first: it keeps its edits apart.
+    void rememberSavedState();
+    bool hasUnsavedChanges();
+    void applyCommandLinePort();
+    void setNamedTitle();
+    void showPanelLinkMissing();
+
+    QTranslator translator;
+    QTranslator qtTranslator;
+    QString currentLanguageCode;
+    QString translationsDir;
+
+    QMenu *fileMenu = nullptr;
+    QMenu *optionsMenu = nullptr;
+    QMenu *configurationMenu = nullptr;
+    QMenu *languageMenu = nullptr;
+    QMenu *aboutMenu = nullptr;
+
+    QAction *downloadAction = nullptr;
+    QAction *uploadAction = nullptr;
+    QAction *newAction = nullptr;
+    QAction *openAction = nullptr;
+    QAction *saveAction = nullptr;
+    QAction *saveAsAction = nullptr;
+    QAction *serialPortAction = nullptr;
+    QAction *quitAction = nullptr;
+    QAction *advancedAction = nullptr;
+    QAction *aboutAction = nullptr;
+    QActionGroup *languageGroup = nullptr;
+
+    QToolBar *fileToolBar = nullptr;
+    MyMainWidget *centralTabs = nullptr;
+    QString fileName;
+    QString commandLinePort;
+    std::unique_ptr<PanelCore> core;
+    PanelCore savedState;
+};

@@ -1,0 +1,30 @@
+#include "QtUserDialogs.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+bool QtUserDialogs::askYesNo(QWidget *parent, const QString &title, const QString &text) {
+    return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::NoButton) == QMessageBox::Yes;
+}
+
+void QtUserDialogs::inform(QWidget *parent, const QString &title, const QString &text) {
+    QMessageBox::information(parent, title, text);
+}
+
+void QtUserDialogs::reportFailure(QWidget *parent, const QString &title, const QString &text,
+                                  const QString &reason) {
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
+    box.setInformativeText(reason);
+    box.exec();
+}
+
+QString QtUserDialogs::openFileName(QWidget *parent, const QString &caption, const QString &dir,
+                                    const QString &filter) {
+    return QFileDialog::getOpenFileName(parent, caption, dir, filter);
+}
+
+QString QtUserDialogs::saveFileName(QWidget *parent, const QString &caption, const QString &dir,
+                                    const QString &filter) {
+    return QFileDialog::getSaveFileName(parent, caption, dir, filter);
+}

@@ -1,0 +1,16 @@
+#include "UserDialogs.h"
+
+#include "QtUserDialogs.h"
+
+namespace {
+UserDialogs *installed = nullptr;
+}
+
+UserDialogs &UserDialogs::current() {
+    static QtUserDialogs standard;
+    return installed ? *installed : standard;
+}
+
+void UserDialogs::install(UserDialogs *dialogs) {
+    installed = dialogs;
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// Every question, message and file dialog of the program goes through here, so that a
+// different implementation can answer without a person at the screen.
+class UserDialogs {
+public:
+    virtual ~UserDialogs() = default;
+
+    // Yes/No question without a default button; true for Yes.
+    virtual bool askYesNo(QWidget *parent, const QString &title, const QString &text) = 0;
+    virtual void inform(QWidget *parent, const QString &title, const QString &text) = 0;
+    // A failure: `text` is the standard message, `reason` the why, shown below it.
+    virtual void reportFailure(QWidget *parent, const QString &title, const QString &text,
+                               const QString &reason) = 0;
+    virtual QString openFileName(QWidget *parent, const QString &caption, const QString &dir,
+                                 const QString &filter) = 0;
+    virtual QString saveFileName(QWidget *parent, const QString &caption, const QString &dir,
+                                 const QString &filter) = 0;
+
+    // The implementation in use; the standard Qt dialogs unless another was installed.
+    static UserDialogs &current();
+    // Installs `dialogs` (not owned) in place of the standard ones; nullptr restores them.
+    static void install(UserDialogs *dialogs);
+};

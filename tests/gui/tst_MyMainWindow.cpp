@@ -1,0 +1,399 @@
+#include "ItemCodes.h"
+#include "MyMainWindow.h"
+#include "PanelCore.h"
+#include "ScriptedDialogs.h"
+#include "XmlConfigReader.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+const QString StartTitle =
+    QStringLiteral(" Conventional Panel Configurator MRB-500 Version 2.07 2019/10/30");
+const QString UnnamedTitle = QStringLiteral("TrevUSB Configurator Version 2.07 2019/10/30");
+
+QString namedTitle(const QString &file) {
+    return UnnamedTitle + QStringLiteral(" --- ") + file;
+}
+
+QByteArray contents(const QString &file) {
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+class tst_MyMainWindow : public QObject {
+    Q_OBJECT
+
+private:
+    template <class T> T *child(const char *name) { return window->findChild<T *>(name); }
+    QAction *action(const char *name) { return child<QAction>(name); }
+    // 4 zones, a relay board, two maneuvers and some general and web options.
+    void fillConfiguration();
+    QString writeFile(const char *name, const QByteArray &data);
+
+    QTemporaryDir dir;
+    ScriptedDialogs *dialogs = nullptr;
+    MyMainWindow *window = nullptr;
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void start_titleAndHiddenAdvancedTab();
+    void newAnsweredNo_changesNothing();
+    void newAnsweredYes_resetsConfiguration();
+    void newWithBoardsButNoZones_clearsBoards();
+    void saveAs_writesFileAndNamesWindow();
+    void saveAsCancelled_keepsNameAndTitle();
+    void saveUnnamed_asksForName();
+    void saveFailing_keepsOldFileNameAndTitle();
+    void open_showsFileInEveryEditor();
+    void openBroken_showsReasonChangesNothing_data();
+    void openBroken_showsReasonChangesNothing();
+    void openCancelled_changesNothing();
+    void openOverUnsavedEdits_asksFirst_data();
+    void openOverUnsavedEdits_asksFirst();
+    void commandLinePort_survivesOpen();
+    void advancedTab_toggledKeepsValues();
+    void close_asksAndOnlyYesCloses();
+};
+
+void tst_MyMainWindow::init() {
+    QVERIFY(dir.isValid());
+    dialogs = new ScriptedDialogs;
+    window = new MyMainWindow;
+    window->show();
+}
+
+void tst_MyMainWindow::cleanup() {
+    dialogs->answers = {true};
+    window->close();
+    delete window;
+    delete dialogs;
+}
+
+void tst_MyMainWindow::fillConfiguration() {
+    child<QComboBox>("comboBoxMaxZones")->setCurrentIndex(2);
+    child<QComboBox>("comboBoxAuxType1")->setCurrentIndex(2);
+    PanelCore *core = window->panelCore();
+    ManiobraConvencional m;
+    QVERIFY(ItemCodes::toManeuver({ItemCodes::zone(3)}, ItemCodes::Sounder1, &m));
+    core->addManeuver(m);
+    QVERIFY(ItemCodes::toManeuver({ItemCodes::zone(1), ItemCodes::Input},
+                                  ItemCodes::boardOutput(0, 2), &m));
+    core->addManeuver(m);
+    core->generalConfig.short_general_mode = 1;
+    core->generalConfig.cancel_delay = 2;
+    core->webServer.DHCP = 0;
+    core->webServer.IP = 0x0A000007;
+    core->smtp.Enable = 1;
+    core->smtp.Host = QStringLiteral("smtp.example");
+    window->slotReadGeneralConfiguration();
+    window->slotUpdateEventActionTables();
+}
+
+QString tst_MyMainWindow::writeFile(const char *name, const QByteArray &data) {
+    const QString path = dir.filePath(QLatin1String(name));
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(data) != data.size())
+        qFatal("cannot write %s", qPrintable(path));
+    return path;
+}
+
+void tst_MyMainWindow::start_titleAndHiddenAdvancedTab() {
+    QCOMPARE(window->windowTitle(), StartTitle);
+    QCOMPARE(window->currentFileName(), QString());
+    auto *tabs = child<QTabWidget>("tabWidget");
+    QCOMPARE(tabs->count(), 2);
+    QCOMPARE(tabs->currentIndex(), 0);
+    QVERIFY(!action("actionAdvanced")->isChecked());
+    QVERIFY(!child<QWidget>("eventsWidget")->isEnabled()); // no zones yet
+}
+
+void tst_MyMainWindow::newAnsweredNo_changesNothing() {
+    fillConfiguration();
+    PanelCore before;
+    before.copyConfigurationFrom(*window->panelCore());
+    dialogs->answers = {false};
+
+    window->slotNew();
+
+    QCOMPARE(dialogs->questions,
+             QStringList{"Confirmation: Do you want to erase current configuration and create a "
+                         "new one"});
+    QVERIFY(window->panelCore()->sameConfiguration(before));
+    QCOMPARE(window->windowTitle(), StartTitle);
+    QCOMPARE(child<QTableWidget>("tableWidget")->rowCount(), 2);
+}
+
+void tst_MyMainWindow::newAnsweredYes_resetsConfiguration() {
+    fillConfiguration();
+    const PanelCore *core = window->panelCore();
+    const WebServerConfig web = core->webServer;
+    const SmtpConfig smtp = core->smtp;
+    dialogs->answers = {true};
+
+    window->slotNew();
+
+    QVERIFY(core->maneuvers.isEmpty());
+    QCOMPARE(child<QTableWidget>("tableWidget")->rowCount(), 0);
+    QCOMPARE(core->num_zones, 0);
+    QCOMPARE(core->countElements(), 0);
+    QCOMPARE(child<QComboBox>("comboBoxMaxZones")->currentIndex(), 0);
+    QCOMPARE(child<QComboBox>("comboBoxAuxType1")->currentIndex(), 0);
+    QVERIFY(core->generalConfig == GeneralConfig());
+    QVERIFY(core->webServer == web);
+    QVERIFY(core->smtp == smtp);
+    QCOMPARE(dialogs->messages.size(), 1); // the zone editor's
+    QCOMPARE(window->windowTitle(), UnnamedTitle);
+    QCOMPARE(window->currentFileName(), QString());
+    QVERIFY(!child<QWidget>("eventsWidget")->isEnabled());
+}
+
+void tst_MyMainWindow::newWithBoardsButNoZones_clearsBoards() {
+    // A file may hold boards without zones; the zone box then already shows "Select".
+    const QString file =
+        writeFile("boards.xml", "<CONFIG><GeneralConfig num_zones=\"0\"/><Elements>"
+                                "<Element address=\"0\" type=\"2\"/></Elements></CONFIG>");
+    QVERIFY(window->openFile(file));
+    QCOMPARE(window->panelCore()->countElements(), 1);
+    dialogs->answers = {true};
+
+    window->slotNew();
+
+    QCOMPARE(window->panelCore()->countElements(), 0);
+    QCOMPARE(child<QComboBox>("comboBoxAuxType1")->currentIndex(), 0);
+}
+
+void tst_MyMainWindow::saveAs_writesFileAndNamesWindow() {
+    fillConfiguration();
+    dialogs->saveName = dir.filePath(QStringLiteral("site"));
+    window->slotSaveAs();
+
+    QVERIFY(dialogs->failures.isEmpty());
+    QCOMPARE(window->currentFileName(), dialogs->saveName);
+    QCOMPARE(window->windowTitle(), namedTitle(dialogs->saveName)); // no extension added
+    PanelCore reread;
+    QString error;
+    QVERIFY2(XmlConfigReader::readFile(dialogs->saveName, &reread, &error), qPrintable(error));
+    QVERIFY(reread.sameConfiguration(*window->panelCore()));
+    QCOMPARE(reread.num_zones, 4);
+    QCOMPARE(reread.maneuvers.size(), 2);
+
+    // Save to the known name asks nothing and leaves the title.
+    dialogs->saveName.clear();
+    window->panelCore()->num_zones = 8;
+    window->slotSave();
+    QVERIFY(XmlConfigReader::readFile(window->currentFileName(), &reread));
+    QCOMPARE(reread.num_zones, 8);
+    QCOMPARE(window->windowTitle(), namedTitle(window->currentFileName()));
+}
+
+void tst_MyMainWindow::saveAsCancelled_keepsNameAndTitle() {
+    dialogs->saveName.clear();
+    window->slotSaveAs();
+    QCOMPARE(window->currentFileName(), QString());
+    QCOMPARE(window->windowTitle(), StartTitle);
+}
+
+void tst_MyMainWindow::saveUnnamed_asksForName() {
+    dialogs->saveName = dir.filePath(QStringLiteral("unnamed.xml"));
+    window->slotSave();
+    QVERIFY(QFile::exists(dialogs->saveName));
+    QCOMPARE(window->currentFileName(), dialogs->saveName);
+}
+
+void tst_MyMainWindow::saveFailing_keepsOldFileNameAndTitle() {
+    fillConfiguration();
+    const QString good = dir.filePath(QStringLiteral("kept.xml"));
+    dialogs->saveName = good;
+    window->slotSaveAs();
+    const QByteArray saved = contents(good);
+    QVERIFY(!saved.isEmpty());
+
+    // A text no configuration file can hold makes the writer refuse.
+    window->show();
+    auto *enable = child<QAbstractButton>("cbSMTP_enable");
+    QVERIFY(enable->isChecked());
+    child<QLineEdit>("txtSMTP_instalId")->setText(QStringLiteral("bad\x01text"));
+    window->slotSave();
+    QCOMPARE(dialogs->failures.size(), 1);
+    QVERIFY2(dialogs->failures.first().contains(QStringLiteral("control character")),
+             qPrintable(dialogs->failures.first()));
+    QCOMPARE(contents(good), saved);
+
+    // Save as to a place that cannot be written keeps the old name and title.
+    child<QLineEdit>("txtSMTP_instalId")->setText(QStringLiteral("fine"));
+    dialogs->saveName = dir.filePath(QStringLiteral("missing/dir/x.xml"));
+    window->slotSaveAs();
+    QCOMPARE(dialogs->failures.size(), 2);
+    QVERIFY(!dialogs->failures.last().section(QLatin1Char('\n'), 1).trimmed().isEmpty());
+    QCOMPARE(window->currentFileName(), good);
+    QCOMPARE(window->windowTitle(), namedTitle(good));
+}
+
+void tst_MyMainWindow::open_showsFileInEveryEditor() {
+    const QString file = writeFile(
+        "site.xml", "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                    "<CONFIG Version=\"Version 2.07\" Date=\"2019/10/30\">\n"
+                    "<GeneralConfig num_zones=\"4\" confirmation_general_mode=\"1\" "
+                    "short_general_mode=\"0\" delay_confirmation=\"12500\" cancel_delay=\"0\" "
+                    "cancel_MCP_delay=\"0\"/>\n"
+                    "<WebServer Language=\"1\" DHCP=\"1\" Login=\"0\"/>\n<SMTP Enable=\"0\"/>\n"
+                    "<Elements><Element address=\"0\" type=\"1\"/>"
+                    "<Element address=\"1\" type=\"2\"/></Elements>\n"
+                    "<Maniobras><Maniobra><Event evt_blk=\"2\" evt_blk_prt=\"3\" "
+                    "evt_blk_type=\"2\" evt_type=\"5\"/><Action act_blk=\"1\" act_blk_port=\"0\" "
+                    "act_blk_type=\"1\" act_type=\"3\" delay=\"40\"/></Maniobra></Maniobras>\n"
+                    "</CONFIG>\n");
+    dialogs->openName = file;
+    window->slotOpen();
+
+    QVERIFY2(dialogs->failures.isEmpty(), qPrintable(dialogs->failures.join('\n')));
+    QCOMPARE(window->currentFileName(), file);
+    QCOMPARE(window->windowTitle(), namedTitle(file));
+    QCOMPARE(child<QComboBox>("comboBoxMaxZones")->currentText(), QStringLiteral("4"));
+    QCOMPARE(child<QComboBox>("comboBoxAuxType1")->currentText(), QStringLiteral("Sirenas"));
+    QCOMPARE(child<QComboBox>("comboBoxAuxType2")->currentText(), QStringLiteral("Relés"));
+    QCOMPARE(child<QComboBox>("comboBoxAuxType3")->currentText(), QStringLiteral("Ninguna"));
+    QCOMPARE(child<QAbstractButton>("radioButtonConfirmation")->isChecked(), true);
+    QCOMPARE(child<QComboBox>("cbWS_Language")->currentIndex(), 1);
+    auto *table = child<QTableWidget>("tableWidget");
+    QCOMPARE(table->rowCount(), 1);
+    QCOMPARE(table->item(0, 1)->text(),
+             QStringLiteral("Activar sirenas del panel  con retardo de 20s"));
+    QCOMPARE(window->panelCore()->countElements(), 2);
+    QVERIFY(child<QWidget>("eventsWidget")->isEnabled());
+    QVERIFY(dialogs->messages.isEmpty());
+}
+
+void tst_MyMainWindow::openBroken_showsReasonChangesNothing_data() {
+    QTest::addColumn<QByteArray>("data");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("notWellFormed_lineAndColumn")
+        << QByteArray("<CONFIG>\n<GeneralConfig num_zones=\"2\">\n</CONFIG>\n")
+        << QStringLiteral("line 3");
+    QTest::newRow("notANumber_namesAttribute")
+        << QByteArray("<CONFIG><GeneralConfig num_zones=\"four\"/></CONFIG>")
+        << QStringLiteral("num_zones");
+    QTest::newRow("missingFile_cannotRead") << QByteArray() << QStringLiteral("cannot read");
+}
+
+void tst_MyMainWindow::openBroken_showsReasonChangesNothing() {
+    QFETCH(QByteArray, data);
+    QFETCH(QString, reason);
+    fillConfiguration();
+    const QString good = dir.filePath(QStringLiteral("good.xml"));
+    dialogs->saveName = good;
+    window->slotSaveAs();
+    PanelCore before;
+    before.copyConfigurationFrom(*window->panelCore());
+    const PanelCore *coreBefore = window->panelCore();
+
+    dialogs->openName =
+        data.isEmpty() ? dir.filePath(QStringLiteral("absent.xml")) : writeFile("broken.xml", data);
+    window->slotOpen();
+
+    QCOMPARE(dialogs->failures.size(), 1);
+    QVERIFY2(dialogs->failures.first().contains(reason), qPrintable(dialogs->failures.first()));
+    QCOMPARE(window->panelCore(), coreBefore);
+    QVERIFY(window->panelCore()->sameConfiguration(before));
+    QCOMPARE(window->currentFileName(), good);
+    QCOMPARE(window->windowTitle(), namedTitle(good));
+    QCOMPARE(child<QComboBox>("comboBoxMaxZones")->currentText(), QStringLiteral("4"));
+    QCOMPARE(child<QTableWidget>("tableWidget")->rowCount(), 2);
+}
+
+void tst_MyMainWindow::openCancelled_changesNothing() {
+    const PanelCore *core = window->panelCore();
+    dialogs->openName.clear();
+    window->slotOpen();
+    QCOMPARE(window->panelCore(), core);
+    QCOMPARE(window->windowTitle(), StartTitle);
+}
+
+void tst_MyMainWindow::openOverUnsavedEdits_asksFirst_data() {
+    QTest::addColumn<bool>("editAfterSave");
+    QTest::addColumn<bool>("answer");
+    QTest::addColumn<bool>("opened");
+    QTest::newRow("saved_opensWithoutQuestion") << false << false << true;
+    QTest::newRow("unsavedAnsweredNo_keepsEdits") << true << false << false;
+    QTest::newRow("unsavedAnsweredYes_opens") << true << true << true;
+}
+
+void tst_MyMainWindow::openOverUnsavedEdits_asksFirst() {
+    QFETCH(bool, editAfterSave);
+    QFETCH(bool, answer);
+    QFETCH(bool, opened);
+    const QString other =
+        writeFile("other.xml", "<CONFIG><GeneralConfig num_zones=\"12\"/></CONFIG>");
+    fillConfiguration();
+    dialogs->saveName = dir.filePath(QStringLiteral("edited.xml"));
+    window->slotSaveAs();
+    if (editAfterSave)
+        window->panelCore()->removeManeuver(0);
+    PanelCore before;
+    before.copyConfigurationFrom(*window->panelCore());
+
+    dialogs->answers = {answer};
+    dialogs->openName = other;
+    window->slotOpen();
+
+    QCOMPARE(dialogs->questions.size(), editAfterSave ? 1 : 0);
+    QCOMPARE(window->currentFileName(), opened ? other : dialogs->saveName);
+    QCOMPARE(window->panelCore()->sameConfiguration(before), !opened);
+}
+
+void tst_MyMainWindow::commandLinePort_survivesOpen() {
+    window->setCommandLinePort(QStringLiteral("/tmp/panel-pty"));
+    QCOMPARE(window->panelCore()->serialSettings.name, QStringLiteral("/tmp/panel-pty"));
+    QVERIFY(window->panelCore()->serialSettings.portSelected);
+    QVERIFY(window->panelCore()->portConfigured);
+
+    dialogs->saveName = dir.filePath(QStringLiteral("port.xml"));
+    window->slotSaveAs();
+    QVERIFY(window->openFile(dialogs->saveName));
+    QCOMPARE(window->panelCore()->serialSettings.name, QStringLiteral("/tmp/panel-pty"));
+    QVERIFY(window->panelCore()->portConfigured);
+}
+
+void tst_MyMainWindow::advancedTab_toggledKeepsValues() {
+    auto *tabs = child<QTabWidget>("tabWidget");
+    action("actionAdvanced")->trigger();
+    QCOMPARE(tabs->count(), 3);
+    QCOMPARE(tabs->tabText(2), QStringLiteral("Advanced Configuration"));
+    child<QLineEdit>("txtSMTP_svr")->setText(QStringLiteral("kept.example"));
+
+    action("actionAdvanced")->trigger();
+    QCOMPARE(tabs->count(), 2);
+    action("actionAdvanced")->trigger();
+    QCOMPARE(tabs->count(), 3);
+    QCOMPARE(child<QLineEdit>("txtSMTP_svr")->text(), QStringLiteral("kept.example"));
+}
+
+void tst_MyMainWindow::close_asksAndOnlyYesCloses() {
+    dialogs->answers = {false};
+    QVERIFY(!window->close());
+    QVERIFY(window->isVisible());
+    QCOMPARE(dialogs->questions, QStringList{"Close Confirmation: Are you sure you want to quit?"});
+
+    dialogs->answers = {false};
+    action("actionQuit")->trigger();
+    QVERIFY(window->isVisible());
+    QCOMPARE(dialogs->questions.size(), 2);
+
+    dialogs->answers = {true};
+    action("actionQuit")->trigger();
+    QVERIFY(!window->isVisible());
+}
+
+QTEST_MAIN(tst_MyMainWindow)
+#include "tst_MyMainWindow.moc"
