@@ -846,6 +846,10 @@ Exit status: 0 success, 1 the operation failed, 2 usage error or a file that can
         <source>the logic maneuvers do not fit their tables</source>
         <translation>the logic maneuvers do not fit their tables</translation>
     </message>
+    <message>
+        <source>a transfer with the panel is already running</source>
+        <translation>a transfer with the panel is already running</translation>
+    </message>
 </context>
 <context>
     <name>PanelMemoryFile</name>

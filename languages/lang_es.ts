@@ -846,6 +846,10 @@ Estado de salida: 0 éxito, 1 la operación falló, 2 error de uso o un archivo 
         <source>the logic maneuvers do not fit their tables</source>
         <translation>las maniobras lógicas no caben en sus tablas</translation>
     </message>
+    <message>
+        <source>a transfer with the panel is already running</source>
+        <translation>ya hay una transferencia con la central en curso</translation>
+    </message>
 </context>
 <context>
     <name>PanelMemoryFile</name>

@@ -30,6 +30,15 @@ bool PanelCore::failTransfer(const QString &reason) {
     return false;
 }
 
+bool PanelCore::busy() {
+    // An open port means a transfer is waiting for the panel and this call came from an
+    // event handled meanwhile; its own result and reason stay untouched.
+    if (!cmd->isOpen())
+        return false;
+    lastTransferError = tr("a transfer with the panel is already running");
+    return true;
+}
+
 bool PanelCore::openLink() {
     lastTransferError.clear();
     cmd->resetStatistics();
@@ -41,6 +50,8 @@ bool PanelCore::openLink() {
 }
 
 bool PanelCore::uploadConfig() {
+    if (busy())
+        return false;
     lastTransferError.clear();
     const QList<ConfigurationProblem> problems = ConfigurationCheck::check(*this);
     if (ConfigurationCheck::hasErrors(problems)) {
@@ -85,6 +96,7 @@ bool PanelCore::uploadConfig() {
     if (!ok)
         return false;
     transferProgress.finish();
+    lastTransferError.clear();
     return true;
 }
 
@@ -110,7 +122,7 @@ bool PanelCore::verifyWrittenRecords() {
 }
 
 bool PanelCore::downloadConfig() {
-    if (!openLink())
+    if (busy() || !openLink())
         return false;
     transferProgress.start(DownloadExchanges, ProgressMaximum,
                            [this](int v) { Q_EMIT progress(v); });
@@ -140,11 +152,12 @@ bool PanelCore::downloadConfig() {
     webServer = newWeb;
     smtp = newSmtp;
     transferProgress.finish();
+    lastTransferError.clear();
     return true;
 }
 
 bool PanelCore::checkConnection() {
-    if (!openLink())
+    if (busy() || !openLink())
         return false;
     transferProgress.start(1, ProgressMaximum, [this](int v) { Q_EMIT progress(v); });
     // The model is left alone: a download that follows may still fail, and must then
@@ -157,5 +170,6 @@ bool PanelCore::checkConnection() {
     if (!GeneralConfigImage::decode(record, checkedGeneral))
         return failTransfer(tr("the general record is too short"));
     transferProgress.finish();
+    lastTransferError.clear();
     return true;
 }

@@ -93,6 +93,7 @@ private:
         QByteArray data;
     };
 
+    bool busy();
     bool openLink();
     bool failTransfer(const QString &reason);
     bool failStep();

@@ -65,6 +65,7 @@ private Q_SLOTS:
     void upload_refusesWhatThePanelCannotHold();
     void progress_growsToMaximum_data();
     void progress_growsToMaximum();
+    void transfer_refusedWhileAnotherRuns();
     void verify_catchesStoredDifference_data();
     void verify_catchesStoredDifference();
 };
@@ -354,6 +355,28 @@ void TestPanelTransfers::progress_growsToMaximum() {
                  "progress went backwards or stood still");
     const int last = spy.last().first().toInt();
     QVERIFY(fails ? last < PanelCore::ProgressMaximum : last == PanelCore::ProgressMaximum);
+}
+
+void TestPanelTransfers::transfer_refusedWhileAnotherRuns() {
+    SimulatedPanel panel;
+    QVERIFY(panel.open());
+    PanelCore core;
+    fillMixed(core);
+    panel.attach(core);
+    // Progress is reported while the download waits for the panel, as any event would be.
+    QList<bool> nested;
+    QString nestedReason;
+    connect(&core, &PanelCore::progress, this, [&](int value) {
+        if (value != 50)
+            return;
+        nested << core.uploadConfig() << core.checkConnection() << core.downloadConfig();
+        nestedReason = core.transferError();
+    });
+    QVERIFY2(core.downloadConfig(), qPrintable(core.transferError()));
+    QCOMPARE(nested, (QList<bool>{false, false, false}));
+    QCOMPARE(nestedReason, QStringLiteral("a transfer with the panel is already running"));
+    QCOMPARE(core.transferError(), QString());
+    QCOMPARE(panel.line.requestCount(), 182);
 }
 
 void TestPanelTransfers::verify_catchesStoredDifference_data() {
