@@ -44,6 +44,13 @@ void fillMixed(PanelCore &core) {
     core.smtp.InstallId = QStringLiteral("Edificio Río");
 }
 
+// Fills the panel's memory through a real upload of the mixed configuration.
+bool uploadMixed(const SimulatedPanel &panel, PanelCore &source) {
+    fillMixed(source);
+    panel.attach(source);
+    return source.uploadConfig();
+}
+
 QByteArray frame(const char *hex) {
     return QByteArray::fromHex(hex);
 }
@@ -120,9 +127,7 @@ void TestPanelTransfers::download_rebuildsSimpleThenLogicAndSettings() {
     SimulatedPanel panel;
     QVERIFY(panel.open());
     PanelCore source;
-    fillMixed(source);
-    panel.attach(source);
-    QVERIFY2(source.uploadConfig(), qPrintable(source.transferError()));
+    QVERIFY2(uploadMixed(panel, source), qPrintable(source.transferError()));
 
     PanelCore target;
     target.num_zones = 8;
@@ -168,9 +173,7 @@ void TestPanelTransfers::download_survivesLineFaults() {
     SimulatedPanel panel;
     QVERIFY(panel.open());
     PanelCore source;
-    fillMixed(source);
-    panel.attach(source);
-    QVERIFY(source.uploadConfig());
+    QVERIFY(uploadMixed(panel, source));
 
     const int first = panel.line.requestCount();
     panel.line.setAnswerPieces(pieceBytes, pauseMs);
@@ -257,9 +260,7 @@ void TestPanelTransfers::download_failingHalfwayLeavesModelUnchanged() {
     SimulatedPanel panel;
     QVERIFY(panel.open());
     PanelCore other;
-    fillMixed(other);
-    panel.attach(other);
-    QVERIFY(other.uploadConfig());
+    QVERIFY(uploadMixed(panel, other));
 
     PanelCore core;
     QVERIFY(XmlConfigReader::readFile(example("school.xml"), &core));
