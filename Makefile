@@ -27,7 +27,7 @@ screenshots: build
 
 # Full upload and download against the simulator at 9600 baud, against the wire time.
 bench: build
-	$(BUILD)/bench/mrb500-bench
+	$(BUILD)/bin/mrb500-bench
 
 # libFuzzer targets, built with clang in their own tree; not part of 'make test'.
 # FUZZER=xml (the configuration file reader) or FUZZER=frame (the link's frame reader
