@@ -1,10 +1,11 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
     <name>ConfigurationCheck</name>
     <message>
-        <source>%1 contains "%2", which is not a Latin-1 character</source>
-        <translation>%1 contains "%2", which is not a Latin-1 character</translation>
+        <source>%1 contains &quot;%2&quot;, which is not a Latin-1 character</source>
+        <translation>%1 contains &quot;%2&quot;, which is not a Latin-1 character</translation>
     </message>
     <message>
         <source>%1 has %2 characters; the panel holds at most %3</source>
@@ -170,8 +171,8 @@
         <translation>address %1, netmask %2, gateway %3</translation>
     </message>
     <message>
-        <source>Web login: user "%1", password %2</source>
-        <translation>Web login: user "%1", password %2</translation>
+        <source>Web login: user &quot;%1&quot;, password %2</source>
+        <translation>Web login: user &quot;%1&quot;, password %2</translation>
     </message>
     <message>
         <source>Web login: off</source>
@@ -186,12 +187,12 @@
         <translation>faults</translation>
     </message>
     <message>
-        <source>E-mail: on, installation "%1"</source>
-        <translation>E-mail: on, installation "%1"</translation>
+        <source>E-mail: on, installation &quot;%1&quot;</source>
+        <translation>E-mail: on, installation &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>E-mail server: %1 port %2, %3 authentication, user "%4", password %5</source>
-        <translation>E-mail server: %1 port %2, %3 authentication, user "%4", password %5</translation>
+        <source>E-mail server: %1 port %2, %3 authentication, user &quot;%4&quot;, password %5</source>
+        <translation>E-mail server: %1 port %2, %3 authentication, user &quot;%4&quot;, password %5</translation>
     </message>
     <message>
         <source>password</source>
@@ -241,8 +242,134 @@
         <translation>Copyright the MRB-500 configurator contributors. Free software: you may use, study, share and change it. It comes with no warranty; check every configuration on the panel before relying on it.</translation>
     </message>
     <message>
-        <source>Support: ask on the project's issue tracker, or read the &lt;a href="%1"&gt;README&lt;/a&gt; that comes with the program.</source>
-        <translation>Support: ask on the project's issue tracker, or read the &lt;a href="%1"&gt;README&lt;/a&gt; that comes with the program.</translation>
+        <source>Support: ask on the project&apos;s issue tracker, or read the &lt;a href=&quot;%1&quot;&gt;README&lt;/a&gt; that comes with the program.</source>
+        <translation>Support: ask on the project&apos;s issue tracker, or read the &lt;a href=&quot;%1&quot;&gt;README&lt;/a&gt; that comes with the program.</translation>
+    </message>
+</context>
+<context>
+    <name>DialogAddLogic</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>EVENT LIST</source>
+        <translation>EVENT LIST</translation>
+    </message>
+    <message>
+        <source>ACTION</source>
+        <translation>ACTION</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Action</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Delay</translation>
+    </message>
+    <message>
+        <source>seg</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Modulo</source>
+        <translation>Module</translation>
+    </message>
+    <message>
+        <source>Entrada</source>
+        <translation>Output</translation>
+    </message>
+    <message>
+        <source>Output ON</source>
+        <translation>Output ON</translation>
+    </message>
+    <message>
+        <source>Output OFF</source>
+        <translation>Output OFF</translation>
+    </message>
+    <message>
+        <source>Sirenas ON</source>
+        <translation>Sounders ON</translation>
+    </message>
+    <message>
+        <source>Sirenas OFF</source>
+        <translation>Sounders OFF</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Mute</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reset</translation>
+    </message>
+</context>
+<context>
+    <name>LogEventWidget</name>
+    <message>
+        <source>Zona</source>
+        <translation>Zone</translation>
+    </message>
+    <message>
+        <source>event</source>
+        <translation>event</translation>
+    </message>
+    <message>
+        <source>Source Type</source>
+        <translation>Source Type</translation>
+    </message>
+    <message>
+        <source>Alarma en zona</source>
+        <translation>Alarm in zone</translation>
+    </message>
+    <message>
+        <source>Averia en zona</source>
+        <translation>Fault in zone</translation>
+    </message>
+    <message>
+        <source>Alarma en panel</source>
+        <translation>Alarm in panel</translation>
+    </message>
+    <message>
+        <source>Alarma de pulsador en panel</source>
+        <translation>Call point alarm in panel</translation>
+    </message>
+    <message>
+        <source>Averia en panel</source>
+        <translation>Fault in panel</translation>
+    </message>
+    <message>
+        <source>Entrada ON</source>
+        <translation>Input ON</translation>
+    </message>
+    <message>
+        <source>Entrada OFF</source>
+        <translation>Input OFF</translation>
+    </message>
+    <message>
+        <source>alarma de detector</source>
+        <translation>detector alarm</translation>
+    </message>
+    <message>
+        <source>alarma de pulsador</source>
+        <translation>call point alarm</translation>
+    </message>
+    <message>
+        <source>cualquier alarma</source>
+        <translation>any alarm</translation>
+    </message>
+    <message>
+        <source>avería de corte</source>
+        <translation>open-circuit fault</translation>
+    </message>
+    <message>
+        <source>avería de cruce</source>
+        <translation>short-circuit fault</translation>
+    </message>
+    <message>
+        <source>cualquier avería</source>
+        <translation>any fault</translation>
     </message>
 </context>
 <context>
@@ -369,8 +496,8 @@ Exit status: 0 success, 1 the operation failed, 2 usage error or a file that can
         <translation>%1 takes exactly one FILE; see mrb500ctl --help</translation>
     </message>
     <message>
-        <source>unknown command "%1"; see mrb500ctl --help</source>
-        <translation>unknown command "%1"; see mrb500ctl --help</translation>
+        <source>unknown command &quot;%1&quot;; see mrb500ctl --help</source>
+        <translation>unknown command &quot;%1&quot;; see mrb500ctl --help</translation>
     </message>
     <message>
         <source>error: </source>
@@ -430,6 +557,26 @@ Exit status: 0 success, 1 the operation failed, 2 usage error or a file that can
     <message>
         <source>Rele</source>
         <translation>Relay</translation>
+    </message>
+    <message>
+        <source>Please select one event source from the event tree</source>
+        <translation>Please select one event source from the event tree</translation>
+    </message>
+    <message>
+        <source>Please select one action from the action tree</source>
+        <translation>Please select one action from the action tree</translation>
+    </message>
+    <message>
+        <source>A maneuver can have at most %1 events; %2 are selected.</source>
+        <translation>A maneuver can have at most %1 events; %2 are selected.</translation>
+    </message>
+    <message>
+        <source>Limite máximo maniobras lógicas permitidas: </source>
+        <translation>Maximum number of logic maneuvers allowed: </translation>
+    </message>
+    <message>
+        <source>Limite máximo maniobras simples permitidas: </source>
+        <translation>Maximum number of simple maneuvers allowed: </translation>
     </message>
 </context>
 <context>
@@ -565,12 +712,12 @@ Exit status: 0 success, 1 the operation failed, 2 usage error or a file that can
 <context>
     <name>MyXMLHandler</name>
     <message>
-        <source>element "%1", attribute "%2": "%3" is not a number</source>
-        <translation>element "%1", attribute "%2": "%3" is not a number</translation>
+        <source>element &quot;%1&quot;, attribute &quot;%2&quot;: &quot;%3&quot; is not a number</source>
+        <translation>element &quot;%1&quot;, attribute &quot;%2&quot;: &quot;%3&quot; is not a number</translation>
     </message>
     <message>
-        <source>element "%1", attribute "%2": %3 does not fit %4 to %5</source>
-        <translation>element "%1", attribute "%2": %3 does not fit %4 to %5</translation>
+        <source>element &quot;%1&quot;, attribute &quot;%2&quot;: %3 does not fit %4 to %5</source>
+        <translation>element &quot;%1&quot;, attribute &quot;%2&quot;: %3 does not fit %4 to %5</translation>
     </message>
 </context>
 <context>
@@ -584,8 +731,8 @@ Exit status: 0 success, 1 the operation failed, 2 usage error or a file that can
         <translation>Cannot write the configuration: %1</translation>
     </message>
     <message>
-        <source>The text "%1" contains a control character that a configuration file cannot hold</source>
-        <translation>The text "%1" contains a control character that a configuration file cannot hold</translation>
+        <source>The text &quot;%1&quot; contains a control character that a configuration file cannot hold</source>
+        <translation>The text &quot;%1&quot; contains a control character that a configuration file cannot hold</translation>
     </message>
 </context>
 <context>

@@ -1,9 +1,10 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
     <name>ConfigurationCheck</name>
     <message>
-        <source>%1 contains "%2", which is not a Latin-1 character</source>
+        <source>%1 contains &quot;%2&quot;, which is not a Latin-1 character</source>
         <translation>%1 contiene «%2», que no es un carácter Latin-1</translation>
     </message>
     <message>
@@ -170,7 +171,7 @@
         <translation>dirección %1, máscara %2, puerta de enlace %3</translation>
     </message>
     <message>
-        <source>Web login: user "%1", password %2</source>
+        <source>Web login: user &quot;%1&quot;, password %2</source>
         <translation>Acceso web: usuario «%1», contraseña %2</translation>
     </message>
     <message>
@@ -186,11 +187,11 @@
         <translation>averías</translation>
     </message>
     <message>
-        <source>E-mail: on, installation "%1"</source>
+        <source>E-mail: on, installation &quot;%1&quot;</source>
         <translation>Correo: activado, instalación «%1»</translation>
     </message>
     <message>
-        <source>E-mail server: %1 port %2, %3 authentication, user "%4", password %5</source>
+        <source>E-mail server: %1 port %2, %3 authentication, user &quot;%4&quot;, password %5</source>
         <translation>Servidor de correo: %1 puerto %2, autenticación %3, usuario «%4», contraseña %5</translation>
     </message>
     <message>
@@ -241,8 +242,134 @@
         <translation>Copyright de los colaboradores del configurador MRB-500. Software libre: puede usarlo, estudiarlo, compartirlo y modificarlo. Se entrega sin garantía; compruebe cada configuración en la central antes de confiar en ella.</translation>
     </message>
     <message>
-        <source>Support: ask on the project's issue tracker, or read the &lt;a href="%1"&gt;README&lt;/a&gt; that comes with the program.</source>
-        <translation>Soporte: pregunte en el gestor de incidencias del proyecto o lea el &lt;a href="%1"&gt;README&lt;/a&gt; que acompaña al programa.</translation>
+        <source>Support: ask on the project&apos;s issue tracker, or read the &lt;a href=&quot;%1&quot;&gt;README&lt;/a&gt; that comes with the program.</source>
+        <translation>Soporte: pregunte en el gestor de incidencias del proyecto o lea el &lt;a href=&quot;%1&quot;&gt;README&lt;/a&gt; que acompaña al programa.</translation>
+    </message>
+</context>
+<context>
+    <name>DialogAddLogic</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Diálogo</translation>
+    </message>
+    <message>
+        <source>EVENT LIST</source>
+        <translation>LISTA DE EVENTOS</translation>
+    </message>
+    <message>
+        <source>ACTION</source>
+        <translation>ACCIÓN</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Acción</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Retardo</translation>
+    </message>
+    <message>
+        <source>seg</source>
+        <translation>seg</translation>
+    </message>
+    <message>
+        <source>Modulo</source>
+        <translation>Módulo</translation>
+    </message>
+    <message>
+        <source>Entrada</source>
+        <translation>Salida</translation>
+    </message>
+    <message>
+        <source>Output ON</source>
+        <translation>Salida ON</translation>
+    </message>
+    <message>
+        <source>Output OFF</source>
+        <translation>Salida OFF</translation>
+    </message>
+    <message>
+        <source>Sirenas ON</source>
+        <translation>Sirenas ON</translation>
+    </message>
+    <message>
+        <source>Sirenas OFF</source>
+        <translation>Sirenas OFF</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Silenciar</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reset</translation>
+    </message>
+</context>
+<context>
+    <name>LogEventWidget</name>
+    <message>
+        <source>Zona</source>
+        <translation>Zona</translation>
+    </message>
+    <message>
+        <source>event</source>
+        <translation>evento</translation>
+    </message>
+    <message>
+        <source>Source Type</source>
+        <translation>Tipo de origen</translation>
+    </message>
+    <message>
+        <source>Alarma en zona</source>
+        <translation>Alarma en zona</translation>
+    </message>
+    <message>
+        <source>Averia en zona</source>
+        <translation>Avería en zona</translation>
+    </message>
+    <message>
+        <source>Alarma en panel</source>
+        <translation>Alarma en panel</translation>
+    </message>
+    <message>
+        <source>Alarma de pulsador en panel</source>
+        <translation>Alarma de pulsador en panel</translation>
+    </message>
+    <message>
+        <source>Averia en panel</source>
+        <translation>Avería en panel</translation>
+    </message>
+    <message>
+        <source>Entrada ON</source>
+        <translation>Entrada ON</translation>
+    </message>
+    <message>
+        <source>Entrada OFF</source>
+        <translation>Entrada OFF</translation>
+    </message>
+    <message>
+        <source>alarma de detector</source>
+        <translation>alarma de detector</translation>
+    </message>
+    <message>
+        <source>alarma de pulsador</source>
+        <translation>alarma de pulsador</translation>
+    </message>
+    <message>
+        <source>cualquier alarma</source>
+        <translation>cualquier alarma</translation>
+    </message>
+    <message>
+        <source>avería de corte</source>
+        <translation>avería de corte</translation>
+    </message>
+    <message>
+        <source>avería de cruce</source>
+        <translation>avería de cruce</translation>
+    </message>
+    <message>
+        <source>cualquier avería</source>
+        <translation>cualquier avería</translation>
     </message>
 </context>
 <context>
@@ -369,7 +496,7 @@ Estado de salida: 0 éxito, 1 la operación falló, 2 error de uso o un fichero 
         <translation>%1 requiere exactamente un FILE; vea mrb500ctl --help</translation>
     </message>
     <message>
-        <source>unknown command "%1"; see mrb500ctl --help</source>
+        <source>unknown command &quot;%1&quot;; see mrb500ctl --help</source>
         <translation>orden desconocida «%1»; vea mrb500ctl --help</translation>
     </message>
     <message>
@@ -430,6 +557,26 @@ Estado de salida: 0 éxito, 1 la operación falló, 2 error de uso o un fichero 
     <message>
         <source>Rele</source>
         <translation>Rele</translation>
+    </message>
+    <message>
+        <source>Please select one event source from the event tree</source>
+        <translation>Seleccione un origen de evento en el árbol de eventos</translation>
+    </message>
+    <message>
+        <source>Please select one action from the action tree</source>
+        <translation>Seleccione una acción en el árbol de acciones</translation>
+    </message>
+    <message>
+        <source>A maneuver can have at most %1 events; %2 are selected.</source>
+        <translation>Una maniobra puede tener como máximo %1 eventos; hay %2 seleccionados.</translation>
+    </message>
+    <message>
+        <source>Limite máximo maniobras lógicas permitidas: </source>
+        <translation>Límite máximo de maniobras lógicas permitidas: </translation>
+    </message>
+    <message>
+        <source>Limite máximo maniobras simples permitidas: </source>
+        <translation>Límite máximo de maniobras simples permitidas: </translation>
     </message>
 </context>
 <context>
@@ -565,11 +712,11 @@ Estado de salida: 0 éxito, 1 la operación falló, 2 error de uso o un fichero 
 <context>
     <name>MyXMLHandler</name>
     <message>
-        <source>element "%1", attribute "%2": "%3" is not a number</source>
+        <source>element &quot;%1&quot;, attribute &quot;%2&quot;: &quot;%3&quot; is not a number</source>
         <translation>elemento «%1», atributo «%2»: «%3» no es un número</translation>
     </message>
     <message>
-        <source>element "%1", attribute "%2": %3 does not fit %4 to %5</source>
+        <source>element &quot;%1&quot;, attribute &quot;%2&quot;: %3 does not fit %4 to %5</source>
         <translation>elemento «%1», atributo «%2»: %3 no está entre %4 y %5</translation>
     </message>
 </context>
@@ -584,7 +731,7 @@ Estado de salida: 0 éxito, 1 la operación falló, 2 error de uso o un fichero 
         <translation>No se puede escribir la configuración: %1</translation>
     </message>
     <message>
-        <source>The text "%1" contains a control character that a configuration file cannot hold</source>
+        <source>The text &quot;%1&quot; contains a control character that a configuration file cannot hold</source>
         <translation>El texto «%1» contiene un carácter de control que un fichero de configuración no admite</translation>
     </message>
 </context>
