@@ -1,6 +1,6 @@
 #include "DialogAddLogic.h"
 #include "LogEventWidget.h"
-#include "ManiobraConvencional.h"
+#include "ManeuverText.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -10,38 +10,6 @@
 #include <QtTest>
 
 namespace {
-
-// Reads "2.3.2.5 5.1.5.2 | 1.0.1.3 40": events, then the action and its delay.
-ManiobraConvencional parse(const QString &text) {
-    ManiobraConvencional m;
-    const QStringList halves = text.split(QLatin1Char('|'));
-    for (const QString &event : halves.at(0).split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        const QStringList f = event.split(QLatin1Char('.'));
-        m.events << Event{quint8(f[0].toUInt()), quint8(f[1].toUInt()), quint8(f[2].toUInt()),
-                          quint8(f[3].toUInt())};
-    }
-    const QStringList action = halves.at(1).split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    const QStringList f = action.at(0).split(QLatin1Char('.'));
-    m.setAction(Action{quint8(f[0].toUInt()), quint8(f[1].toUInt()), quint8(f[2].toUInt()),
-                       quint8(f[3].toUInt()), quint16(action.at(1).toUInt())});
-    return m;
-}
-
-QString format(const ManiobraConvencional &m) {
-    QStringList events;
-    for (const Event &e : m.events)
-        events << QStringLiteral("%1.%2.%3.%4")
-                      .arg(e.evt_blk)
-                      .arg(e.evt_blk_prt)
-                      .arg(e.evt_blk_type)
-                      .arg(e.evt_type);
-    return events.join(QLatin1Char(' ')) + QStringLiteral(" | %1.%2.%3.%4 %5")
-                                               .arg(m.act_blk)
-                                               .arg(m.act_blk_port)
-                                               .arg(m.act_blk_type)
-                                               .arg(m.act_type)
-                                               .arg(m.delay);
-}
 
 QStringList items(const QComboBox *box) {
     QStringList out;
@@ -143,7 +111,7 @@ void tst_DialogAddLogic::load() {
     QFETCH(int, output);
     QFETCH(int, delay);
 
-    dialog->loadManeuver(parse(maneuver));
+    dialog->loadManeuver(maneuverFromText(maneuver));
     dialog->show(); // loaded before it shows, as the editor does
 
     QStringList shown;
@@ -252,7 +220,7 @@ void tst_DialogAddLogic::store() {
     QFETCH(int, delay);
     QFETCH(QString, expected);
 
-    ManiobraConvencional m = parse(maneuver);
+    ManiobraConvencional m = maneuverFromText(maneuver);
     dialog->loadManeuver(m);
     LogEventWidget *line = lines().value(0);
     if (!source.isEmpty())
@@ -269,18 +237,18 @@ void tst_DialogAddLogic::store() {
         child<QSpinBox>("spinBoxLogDelay")->setValue(delay);
     dialog->storeManeuver(m);
 
-    QCOMPARE(format(m), expected);
+    QCOMPARE(maneuverText(m), expected);
 }
 
 void tst_DialogAddLogic::reload_replacesLines() {
-    dialog->loadManeuver(parse(QStringLiteral("2.1.2.5 2.2.2.5 2.3.2.5 | 1.0.1.3 0")));
-    dialog->loadManeuver(parse(QStringLiteral("2.4.2.6 | 6.2.7.1 0")));
+    dialog->loadManeuver(maneuverFromText(QStringLiteral("2.1.2.5 2.2.2.5 2.3.2.5 | 1.0.1.3 0")));
+    dialog->loadManeuver(maneuverFromText(QStringLiteral("2.4.2.6 | 6.2.7.1 0")));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCOMPARE(lines().size(), 1);
     QCOMPARE(dialog->findChildren<LogEventWidget *>().size(), 1);
-    ManiobraConvencional m = parse(QStringLiteral("2.4.2.6 | 6.2.7.1 0"));
+    ManiobraConvencional m = maneuverFromText(QStringLiteral("2.4.2.6 | 6.2.7.1 0"));
     dialog->storeManeuver(m);
-    QCOMPARE(format(m), QStringLiteral("2.4.2.6 | 6.2.7.1 0"));
+    QCOMPARE(maneuverText(m), QStringLiteral("2.4.2.6 | 6.2.7.1 0"));
 }
 
 QTEST_MAIN(tst_DialogAddLogic)

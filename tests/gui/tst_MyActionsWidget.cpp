@@ -1,6 +1,7 @@
 #include "DialogAddLogic.h"
 #include "ItemCodes.h"
 #include "ManeuverDescription.h"
+#include "ManeuverText.h"
 #include "MyActionsWidget.h"
 #include "PanelCore.h"
 #include "ScriptedDialogs.h"
@@ -39,23 +40,6 @@ ManiobraConvencional maneuver(const QList<int> &events, int action) {
     ManiobraConvencional m;
     ItemCodes::toManeuver(events, action, &m);
     return m;
-}
-
-// "blk.prt.type.type ... | blk.port.type.type delay", for readable comparisons.
-QString codes(const ManiobraConvencional &m) {
-    QStringList events;
-    for (const Event &e : m.events)
-        events << QStringLiteral("%1.%2.%3.%4")
-                      .arg(e.evt_blk)
-                      .arg(e.evt_blk_prt)
-                      .arg(e.evt_blk_type)
-                      .arg(e.evt_type);
-    return events.join(QLatin1Char(' ')) + QStringLiteral(" | %1.%2.%3.%4 %5")
-                                               .arg(m.act_blk)
-                                               .arg(m.act_blk_port)
-                                               .arg(m.act_blk_type)
-                                               .arg(m.act_type)
-                                               .arg(m.delay);
 }
 
 QTreeWidgetItem *findCode(QTreeWidget *tree, int code) {
@@ -313,7 +297,7 @@ void tst_MyActionsWidget::create_bySelectionAndDoubleClick() {
 
     QCOMPARE(dialogs->messages, QStringList());
     QCOMPARE(core->maneuvers.size(), 1);
-    QCOMPARE(codes(core->maneuvers.first()), expected);
+    QCOMPARE(maneuverText(core->maneuvers.first()), expected);
     QCOMPARE(rows(), QStringList{row});
     QVERIFY(tree("eventsWidget")->selectedItems().isEmpty());
     QVERIFY(tree("actionsWidget")->selectedItems().isEmpty());
@@ -329,8 +313,8 @@ void tst_MyActionsWidget::create_byDrop_equalsDoubleClick() {
 
     QCOMPARE(dialogs->messages, QStringList());
     QCOMPARE(core->maneuvers.size(), 2);
-    QCOMPARE(codes(core->maneuvers.at(1)), codes(core->maneuvers.at(0)));
-    QCOMPARE(codes(core->maneuvers.at(1)), QStringLiteral("2.2.2.2 5.1.5.2 | 1.1.1.3 0"));
+    QCOMPARE(maneuverText(core->maneuvers.at(1)), maneuverText(core->maneuvers.at(0)));
+    QCOMPARE(maneuverText(core->maneuvers.at(1)), QStringLiteral("2.2.2.2 5.1.5.2 | 1.1.1.3 0"));
     // The dropped items are a request, not new outputs.
     QCOMPARE(describe(tree("actionsWidget")),
              (QStringList{"Panel:4000", "Sirena 1:4001", "Sirena 2:4002"}));
@@ -462,10 +446,7 @@ void tst_MyActionsWidget::modify() {
     QFETCH(QString, row);
 
     core->addManeuver(maneuver({ItemCodes::zone(1)}, ItemCodes::Sounder1));
-    ManiobraConvencional detector;
-    detector.events = {Event{2, 3, 2, 5}};
-    detector.setAction(Action{1, 0, 1, 3, 40});
-    core->addManeuver(detector);
+    core->addManeuver(maneuverFromText(QStringLiteral("2.3.2.5 | 1.0.1.3 40")));
     setUpPanel(4);
 
     // Nothing selected: no dialog.
@@ -490,8 +471,8 @@ void tst_MyActionsWidget::modify() {
 
     QVERIFY(shown);
     QCOMPARE(core->maneuvers.size(), 2);
-    QCOMPARE(codes(core->maneuvers.at(1)), expected);
-    QCOMPARE(codes(core->maneuvers.at(0)), QStringLiteral("2.1.2.2 | 1.1.1.3 0"));
+    QCOMPARE(maneuverText(core->maneuvers.at(1)), expected);
+    QCOMPARE(maneuverText(core->maneuvers.at(0)), QStringLiteral("2.1.2.2 | 1.1.1.3 0"));
     QCOMPARE(rows().at(1), row);
 }
 
