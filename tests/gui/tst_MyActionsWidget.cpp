@@ -94,6 +94,8 @@ private Q_SLOTS:
     void modify_data();
     void modify();
     void marks_followZonesAndBoards();
+    void returnManeouver_readsHexActionCode_data();
+    void returnManeouver_readsHexActionCode();
 };
 
 void tst_MyActionsWidget::init() {
@@ -506,6 +508,35 @@ void tst_MyActionsWidget::marks_followZonesAndBoards() {
     core->elements[1].type = Element::SounderBoard;
     editor->updateTrees();
     QCOMPARE(marks(), QStringList({"", "", ""}));
+}
+
+void tst_MyActionsWidget::returnManeouver_readsHexActionCode_data() {
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("expected"); // empty: refused, maneuver untouched
+
+    QTest::newRow("sounder2") << "4002"
+                              << "2.1.2.2 | 1.2.1.3 0";
+    QTest::newRow("thirdBoardOutput4") << "1023"
+                                       << "2.1.2.2 | 8.4.7.1 0";
+    QTest::newRow("reset") << "4003"
+                           << "2.1.2.2 | 1.0.1.2 0";
+    QTest::newRow("zoneCodeAsAction_refused") << "2000"
+                                              << "";
+    QTest::newRow("notHex_refused") << "sounder"
+                                    << "";
+    QTest::newRow("empty_refused") << ""
+                                   << "";
+}
+
+void tst_MyActionsWidget::returnManeouver_readsHexActionCode() {
+    QFETCH(QString, action);
+    QFETCH(QString, expected);
+
+    const QString untouched = QStringLiteral("5.1.5.1 | 1.0.1.4 6");
+    ManiobraConvencional m = maneuverFromText(untouched);
+    const bool ok = editor->returnManeouver({ItemCodes::zone(1)}, action, &m);
+    QCOMPARE(ok, !expected.isEmpty());
+    QCOMPARE(maneuverText(m), ok ? expected : untouched);
 }
 
 QTEST_MAIN(tst_MyActionsWidget)
