@@ -51,7 +51,6 @@ private Q_SLOTS:
     void load();
     void store_data();
     void store();
-    void reload_replacesLines();
 };
 
 void tst_DialogAddLogic::init() {
@@ -80,11 +79,6 @@ void tst_DialogAddLogic::load_data() {
     QTest::newRow("inputOnReset_fourActions")
         << "5.1.5.2 | 1.0.1.2 0" << QStringList{"event1 | *Entrada ON,Entrada OFF"}
         << QStringList{"Sirenas ON", "Sirenas OFF", "Mute", "*Reset"} << false << 0 << 0 << 0;
-    QTest::newRow("zoneMute_muteAndResetOnly")
-        << "2.2.2.1 | 1.0.1.1 0"
-        << QStringList{"event1 | Alarma en zona,*Averia en zona | "
-                       "avería de corte,avería de cruce,*cualquier avería"}
-        << QStringList{"*Mute", "Reset"} << false << 0 << 0 << 0;
     QTest::newRow("module2Output3Off")
         << "2.0.2.7 | 7.3.7.2 10"
         << QStringList{"event1 | Alarma en panel,"
@@ -183,23 +177,11 @@ void tst_DialogAddLogic::store_data() {
         << "Alarma en zona"
         << ""
         << "" << -1 << -1 << -1 << "2.9.2.5 | 1.0.1.4 0";
-    QTest::newRow("faultToAlarmAndBack_anyFault") << "2.9.2.2 | 1.0.1.4 0"
-                                                  << "Averia en zona"
-                                                  << "cualquier avería"
-                                                  << "" << -1 << -1 << -1 << "2.9.2.1 | 1.0.1.4 0";
-    QTest::newRow("panelAlarmToCallPoint") << "2.0.2.2 | 1.2.1.3 6"
-                                           << "Alarma de pulsador en panel"
-                                           << ""
-                                           << "" << -1 << -1 << -1 << "2.0.2.7 | 1.2.1.3 6";
     QTest::newRow("module2Output3_toModule3Output1On")
         << "2.1.2.5 | 7.3.7.2 10"
         << ""
         << ""
         << "Output ON" << 3 << 1 << -1 << "2.1.2.5 | 8.1.7.1 10";
-    QTest::newRow("moduleZero_keepsBoard") << "2.1.2.5 | 7.3.7.2 10"
-                                           << ""
-                                           << ""
-                                           << "" << 0 << 4 << 2 << "2.1.2.5 | 7.4.7.2 4";
     QTest::newRow("oddDelayUntouched_kept") << "2.1.2.5 | 1.1.1.3 41"
                                             << ""
                                             << ""
@@ -238,17 +220,6 @@ void tst_DialogAddLogic::store() {
     dialog->storeManeuver(m);
 
     QCOMPARE(maneuverText(m), expected);
-}
-
-void tst_DialogAddLogic::reload_replacesLines() {
-    dialog->loadManeuver(maneuverFromText(QStringLiteral("2.1.2.5 2.2.2.5 2.3.2.5 | 1.0.1.3 0")));
-    dialog->loadManeuver(maneuverFromText(QStringLiteral("2.4.2.6 | 6.2.7.1 0")));
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCOMPARE(lines().size(), 1);
-    QCOMPARE(dialog->findChildren<LogEventWidget *>().size(), 1);
-    ManiobraConvencional m = maneuverFromText(QStringLiteral("2.4.2.6 | 6.2.7.1 0"));
-    dialog->storeManeuver(m);
-    QCOMPARE(maneuverText(m), QStringLiteral("2.4.2.6 | 6.2.7.1 0"));
 }
 
 QTEST_MAIN(tst_DialogAddLogic)

@@ -1,6 +1,5 @@
 #include "DialogAddLogic.h"
 #include "ItemCodes.h"
-#include "ManeuverDescription.h"
 #include "ManeuverText.h"
 #include "MyActionsWidget.h"
 #include "PanelCore.h"
@@ -67,7 +66,7 @@ class tst_MyActionsWidget : public QObject {
 private:
     QTreeWidget *tree(const char *name) { return editor->findChild<QTreeWidget *>(name); }
     QTableWidget *table() { return editor->findChild<QTableWidget *>("tableWidget"); }
-    void setUpPanel(int zones, const QList<int> &boards = {0, 0, 0});
+    void setUpPanel(int zones);
     void selectEvents(const QList<int> &codes);
     void doubleClickAction(int code);
     void dropOnAction(int code);
@@ -93,9 +92,6 @@ private Q_SLOTS:
     void remove();
     void modify_data();
     void modify();
-    void marks_followZonesAndBoards();
-    void returnManeouver_readsHexActionCode_data();
-    void returnManeouver_readsHexActionCode();
 };
 
 void tst_MyActionsWidget::init() {
@@ -114,10 +110,8 @@ void tst_MyActionsWidget::cleanup() {
     delete dialogs;
 }
 
-void tst_MyActionsWidget::setUpPanel(int zones, const QList<int> &boards) {
+void tst_MyActionsWidget::setUpPanel(int zones) {
     core->num_zones = zones;
-    for (int slot = 0; slot < 3; ++slot)
-        core->elements[slot].type = quint8(boards.at(slot));
     editor->updateTrees();
     editor->refreshTable();
 }
@@ -261,39 +255,32 @@ void tst_MyActionsWidget::form_hasItsFixedParts() {
 }
 
 void tst_MyActionsWidget::create_bySelectionAndDoubleClick_data() {
-    QTest::addColumn<QList<int>>("boards");
     QTest::addColumn<QList<int>>("events");
     QTest::addColumn<int>("action");
     QTest::addColumn<QString>("expected");
     QTest::addColumn<QString>("row");
 
-    const QList<int> none{0, 0, 0};
     QTest::newRow("zone3AndInput_sounder2_logicManeuver")
-        << none << QList<int>{ItemCodes::zone(3), ItemCodes::Input} << ItemCodes::Sounder2
+        << QList<int>{ItemCodes::zone(3), ItemCodes::Input} << ItemCodes::Sounder2
         << "2.3.2.2 5.1.5.2 | 1.2.1.3 0"
         << "Cualquier alarma en zona 3 - Entrada auxiliar ON => Activar sirena 2 del panel";
     QTest::newRow("panelAsAction_allSounders")
-        << none << QList<int>{ItemCodes::zone(1)} << ItemCodes::Panel << "2.1.2.2 | 1.0.1.3 0"
+        << QList<int>{ItemCodes::zone(1)} << ItemCodes::Panel << "2.1.2.2 | 1.0.1.3 0"
         << "Cualquier alarma en zona 1 => Activar sirenas del panel";
     QTest::newRow("inputThenZone_selectionOrderKept")
-        << none << QList<int>{ItemCodes::Input, ItemCodes::Panel, ItemCodes::zone(2)}
-        << ItemCodes::Sounder1 << "5.1.5.2 2.0.2.2 2.2.2.2 | 1.1.1.3 0"
+        << QList<int>{ItemCodes::Input, ItemCodes::Panel, ItemCodes::zone(2)} << ItemCodes::Sounder1
+        << "5.1.5.2 2.0.2.2 2.2.2.2 | 1.1.1.3 0"
         << "Entrada auxiliar ON - Cualquier alarma en panel - Cualquier alarma en zona 2 => "
            "Activar sirena 1 del panel";
-    QTest::newRow("relayOfSecondBoard_output4")
-        << QList<int>{1, 2, 0} << QList<int>{ItemCodes::zone(4)} << ItemCodes::boardOutput(1, 4)
-        << "2.4.2.2 | 7.4.7.1 0"
-        << "Cualquier alarma en zona 4 => Activar la salida 4 de la placa auxiliar 2";
 }
 
 void tst_MyActionsWidget::create_bySelectionAndDoubleClick() {
-    QFETCH(QList<int>, boards);
     QFETCH(QList<int>, events);
     QFETCH(int, action);
     QFETCH(QString, expected);
     QFETCH(QString, row);
 
-    setUpPanel(4, boards);
+    setUpPanel(4);
     selectEvents(events);
     doubleClickAction(action);
 
@@ -386,8 +373,6 @@ void tst_MyActionsWidget::remove_data() {
 
     QTest::newRow("button_lastRow_selectsPrevious")
         << 3 << QList<int>{2} << false << QList<int>{1, 2} << 1;
-    QTest::newRow("key_middleRow_selectsPrevious")
-        << 3 << QList<int>{1} << true << QList<int>{1, 3} << 0;
     QTest::newRow("key_firstRow_selectsNewFirst")
         << 3 << QList<int>{0} << true << QList<int>{2, 3} << 0;
     QTest::newRow("button_onlyRow_emptyAndNothingSelected")
@@ -476,67 +461,6 @@ void tst_MyActionsWidget::modify() {
     QCOMPARE(maneuverText(core->maneuvers.at(1)), expected);
     QCOMPARE(maneuverText(core->maneuvers.at(0)), QStringLiteral("2.1.2.2 | 1.1.1.3 0"));
     QCOMPARE(rows().at(1), row);
-}
-
-void tst_MyActionsWidget::marks_followZonesAndBoards() {
-    core->addManeuver(maneuver({ItemCodes::zone(1)}, ItemCodes::Panel));
-    core->addManeuver(maneuver({ItemCodes::zone(4)}, ItemCodes::Panel));
-    core->addManeuver(maneuver({ItemCodes::zone(1)}, ItemCodes::boardOutput(1, 2)));
-    setUpPanel(4, {1, 2, 0});
-    // Per row: "icon: " when the row has an icon, then the tooltip of both cells.
-    auto marks = [this] {
-        QStringList out;
-        for (int row = 0; row < table()->rowCount(); ++row) {
-            const QTableWidgetItem *event = table()->item(row, 0);
-            const QString tip = event->toolTip();
-            out << (event->icon().isNull() ? QString() : QStringLiteral("icon: ")) + tip +
-                       (table()->item(row, 1)->toolTip() == tip ? QString()
-                                                                : QStringLiteral(" (differs)"));
-        }
-        return out;
-    };
-    QCOMPARE(marks(), QStringList({"", "", ""}));
-
-    core->num_zones = 2;
-    core->elements[1].type = Element::Empty;
-    editor->updateTrees(); // what the window does when the zone editor announces a change
-    QCOMPARE(marks(),
-             QStringList({"", "icon: Maneuver 2 uses zone 4, but the panel has 2 zones",
-                          "icon: Maneuver 3 acts on auxiliary board 2, which is not fitted"}));
-
-    core->num_zones = 4;
-    core->elements[1].type = Element::SounderBoard;
-    editor->updateTrees();
-    QCOMPARE(marks(), QStringList({"", "", ""}));
-}
-
-void tst_MyActionsWidget::returnManeouver_readsHexActionCode_data() {
-    QTest::addColumn<QString>("action");
-    QTest::addColumn<QString>("expected"); // empty: refused, maneuver untouched
-
-    QTest::newRow("sounder2") << "4002"
-                              << "2.1.2.2 | 1.2.1.3 0";
-    QTest::newRow("thirdBoardOutput4") << "1023"
-                                       << "2.1.2.2 | 8.4.7.1 0";
-    QTest::newRow("reset") << "4003"
-                           << "2.1.2.2 | 1.0.1.2 0";
-    QTest::newRow("zoneCodeAsAction_refused") << "2000"
-                                              << "";
-    QTest::newRow("notHex_refused") << "sounder"
-                                    << "";
-    QTest::newRow("empty_refused") << ""
-                                   << "";
-}
-
-void tst_MyActionsWidget::returnManeouver_readsHexActionCode() {
-    QFETCH(QString, action);
-    QFETCH(QString, expected);
-
-    const QString untouched = QStringLiteral("5.1.5.1 | 1.0.1.4 6");
-    ManiobraConvencional m = maneuverFromText(untouched);
-    const bool ok = editor->returnManeouver({ItemCodes::zone(1)}, action, &m);
-    QCOMPARE(ok, !expected.isEmpty());
-    QCOMPARE(maneuverText(m), ok ? expected : untouched);
 }
 
 QTEST_MAIN(tst_MyActionsWidget)
