@@ -10,6 +10,9 @@ void ActionTreeWidget::dropEvent(QDropEvent *event) {
         clearSelection();
     // The base class finishes the drag state and accepts the drop (see dropMimeData).
     QTreeWidget::dropEvent(event);
+    // Never a move, even with Shift held: the event tree would drop the dragged items.
+    if (event->isAccepted())
+        event->setDropAction(Qt::CopyAction);
     QTreeWidgetItem *target = itemAt(event->position().toPoint());
     if (target && (target->flags() & Qt::ItemIsSelectable))
         target->setSelected(true);

@@ -143,14 +143,17 @@ void tst_MyActionsWidget::dropOnAction(int code) {
     std::unique_ptr<QMimeData> data(
         events->model()->mimeData(events->selectionModel()->selectedIndexes()));
     const QPoint at = actions->visualItemRect(item).center();
-    QDragEnterEvent enter(at, Qt::CopyAction, data.get(), Qt::LeftButton, {});
+    // Shift asks for a move; the source would then delete what it dragged.
+    const Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction;
+    QDragEnterEvent enter(at, offered, data.get(), Qt::LeftButton, Qt::ShiftModifier);
     QApplication::sendEvent(actions->viewport(), &enter);
-    QDragMoveEvent move(at, Qt::CopyAction, data.get(), Qt::LeftButton, {});
+    QDragMoveEvent move(at, offered, data.get(), Qt::LeftButton, Qt::ShiftModifier);
     QApplication::sendEvent(actions->viewport(), &move);
     QVERIFY(move.isAccepted());
-    QDropEvent drop(at, Qt::CopyAction, data.get(), Qt::LeftButton, {});
+    QDropEvent drop(at, offered, data.get(), Qt::LeftButton, Qt::ShiftModifier);
     QApplication::sendEvent(actions->viewport(), &drop);
     QVERIFY(drop.isAccepted());
+    QCOMPARE(drop.dropAction(), Qt::CopyAction);
 }
 
 QStringList tst_MyActionsWidget::rows() {
