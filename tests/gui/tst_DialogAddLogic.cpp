@@ -51,6 +51,7 @@ private Q_SLOTS:
     void load();
     void store_data();
     void store();
+    void okWithoutChanges_keepsEveryKnownKind();
 };
 
 void tst_DialogAddLogic::init() {
@@ -220,6 +221,26 @@ void tst_DialogAddLogic::store() {
     dialog->storeManeuver(m);
 
     QCOMPARE(maneuverText(m), expected);
+}
+
+void tst_DialogAddLogic::okWithoutChanges_keepsEveryKnownKind() {
+    // Every event kind of the three families, every action, with and without a delay.
+    const QStringList maneuvers{
+        "2.4.2.2 2.4.2.5 2.4.2.6 | 1.0.1.3 8",
+        "2.4.2.1 2.4.2.3 2.4.2.4 | 1.2.1.4 0",
+        "2.0.2.2 2.0.2.7 2.0.2.1 | 1.1.1.3 0",
+        "5.1.5.2 | 1.0.1.1 0",
+        "5.1.5.1 | 1.0.1.2 0",
+        "2.12.2.5 5.1.5.1 | 6.1.7.1 12",
+        "2.1.2.6 | 8.4.7.2 0",
+    };
+    for (const QString &text : maneuvers) {
+        DialogAddLogic fresh;
+        ManiobraConvencional m = maneuverFromText(text);
+        fresh.loadManeuver(m);
+        fresh.storeManeuver(m);
+        QCOMPARE(maneuverText(m), text);
+    }
 }
 
 QTEST_MAIN(tst_DialogAddLogic)
