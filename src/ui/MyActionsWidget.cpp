@@ -247,7 +247,7 @@ void MyActionsWidget::slotCreateSelectedAction() {
                                       tr("Please select one action from the action tree"));
         return;
     }
-    // The selection is kept so that the user only has to drop a few events.
+    // The selection stays, so that the user only has to deselect the extra events.
     if (eventCodes.size() > ConfigurationCheck::MaxEventsPerManeuver) {
         UserDialogs::current().inform(this, QString(),
                                       tr("A maneuver can have at most %1 events; %2 are selected.")
