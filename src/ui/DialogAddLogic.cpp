@@ -53,6 +53,8 @@ void DialogAddLogic::LogActionComboBoxChanged(int index) {
 void DialogAddLogic::loadManeuver(const ManiobraConvencional &maneuver) {
     qDeleteAll(eventLines);
     eventLines.clear();
+    for (int row = 0; row < ui->logicLayout->rowCount(); ++row)
+        ui->logicLayout->setRowStretch(row, 0);
     for (int i = 0; i < maneuver.events.size(); ++i) {
         auto *line = new LogEventWidget(maneuver, i, ui->scrollAreaWidgetContents);
         line->setMinimumHeight(EventLineHeight);
