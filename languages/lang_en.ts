@@ -305,6 +305,65 @@
     </message>
 </context>
 <context>
+    <name>DialogAddLogic</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>EVENT LIST</source>
+        <translation>EVENT LIST</translation>
+    </message>
+    <message>
+        <source>ACTION</source>
+        <translation>ACTION</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Action</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Delay</translation>
+    </message>
+    <message>
+        <source>seg</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Modulo</source>
+        <translation>Module</translation>
+    </message>
+    <message>
+        <source>Entrada</source>
+        <translation>Output</translation>
+    </message>
+    <message>
+        <source>Output ON</source>
+        <translation>Output ON</translation>
+    </message>
+    <message>
+        <source>Output OFF</source>
+        <translation>Output OFF</translation>
+    </message>
+    <message>
+        <source>Sirenas ON</source>
+        <translation>Sounders ON</translation>
+    </message>
+    <message>
+        <source>Sirenas OFF</source>
+        <translation>Sounders OFF</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Mute</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reset</translation>
+    </message>
+</context>
+<context>
     <name>DriverSerieHdlc</name>
     <message>
         <source>no serial port chosen</source>
@@ -372,6 +431,73 @@
     <message>
         <source>answer checksum is 0x%1, expected 0x%2</source>
         <translation>answer checksum is 0x%1, expected 0x%2</translation>
+    </message>
+</context>
+<context>
+    <name>LogEventWidget</name>
+    <message>
+        <source>Zona</source>
+        <translation>Zone</translation>
+    </message>
+    <message>
+        <source>event</source>
+        <translation>event</translation>
+    </message>
+    <message>
+        <source>Source Type</source>
+        <translation>Source Type</translation>
+    </message>
+    <message>
+        <source>Alarma en zona</source>
+        <translation>Alarm in zone</translation>
+    </message>
+    <message>
+        <source>Averia en zona</source>
+        <translation>Fault in zone</translation>
+    </message>
+    <message>
+        <source>Alarma en panel</source>
+        <translation>Alarm in panel</translation>
+    </message>
+    <message>
+        <source>Alarma de pulsador en panel</source>
+        <translation>Call point alarm in panel</translation>
+    </message>
+    <message>
+        <source>Averia en panel</source>
+        <translation>Fault in panel</translation>
+    </message>
+    <message>
+        <source>Entrada ON</source>
+        <translation>Input ON</translation>
+    </message>
+    <message>
+        <source>Entrada OFF</source>
+        <translation>Input OFF</translation>
+    </message>
+    <message>
+        <source>alarma de detector</source>
+        <translation>detector alarm</translation>
+    </message>
+    <message>
+        <source>alarma de pulsador</source>
+        <translation>call point alarm</translation>
+    </message>
+    <message>
+        <source>cualquier alarma</source>
+        <translation>any alarm</translation>
+    </message>
+    <message>
+        <source>avería de corte</source>
+        <translation>open-circuit fault</translation>
+    </message>
+    <message>
+        <source>avería de cruce</source>
+        <translation>short-circuit fault</translation>
+    </message>
+    <message>
+        <source>cualquier avería</source>
+        <translation>any fault</translation>
     </message>
 </context>
 <context>
@@ -650,6 +776,26 @@ Exit status: 0 success, 1 the operation failed, 2 usage error or a file that can
     <message>
         <source>Rele</source>
         <translation>Relay</translation>
+    </message>
+    <message>
+        <source>Please select one event source from the event tree</source>
+        <translation>Please select one event source from the event tree</translation>
+    </message>
+    <message>
+        <source>Please select one action from the action tree</source>
+        <translation>Please select one action from the action tree</translation>
+    </message>
+    <message>
+        <source>A maneuver can have at most %1 events; %2 are selected.</source>
+        <translation>A maneuver can have at most %1 events; %2 are selected.</translation>
+    </message>
+    <message>
+        <source>Limite máximo maniobras lógicas permitidas: </source>
+        <translation>Maximum number of logic maneuvers allowed: </translation>
+    </message>
+    <message>
+        <source>Limite máximo maniobras simples permitidas: </source>
+        <translation>Maximum number of simple maneuvers allowed: </translation>
     </message>
 </context>
 <context>

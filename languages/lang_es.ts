@@ -305,6 +305,65 @@
     </message>
 </context>
 <context>
+    <name>DialogAddLogic</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Diálogo</translation>
+    </message>
+    <message>
+        <source>EVENT LIST</source>
+        <translation>LISTA DE EVENTOS</translation>
+    </message>
+    <message>
+        <source>ACTION</source>
+        <translation>ACCIÓN</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Acción</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Retardo</translation>
+    </message>
+    <message>
+        <source>seg</source>
+        <translation>seg</translation>
+    </message>
+    <message>
+        <source>Modulo</source>
+        <translation>Módulo</translation>
+    </message>
+    <message>
+        <source>Entrada</source>
+        <translation>Salida</translation>
+    </message>
+    <message>
+        <source>Output ON</source>
+        <translation>Salida ON</translation>
+    </message>
+    <message>
+        <source>Output OFF</source>
+        <translation>Salida OFF</translation>
+    </message>
+    <message>
+        <source>Sirenas ON</source>
+        <translation>Sirenas ON</translation>
+    </message>
+    <message>
+        <source>Sirenas OFF</source>
+        <translation>Sirenas OFF</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Silenciar</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reset</translation>
+    </message>
+</context>
+<context>
     <name>DriverSerieHdlc</name>
     <message>
         <source>no serial port chosen</source>
@@ -372,6 +431,73 @@
     <message>
         <source>answer checksum is 0x%1, expected 0x%2</source>
         <translation>la suma de control de la respuesta es 0x%1, se esperaba 0x%2</translation>
+    </message>
+</context>
+<context>
+    <name>LogEventWidget</name>
+    <message>
+        <source>Zona</source>
+        <translation>Zona</translation>
+    </message>
+    <message>
+        <source>event</source>
+        <translation>evento</translation>
+    </message>
+    <message>
+        <source>Source Type</source>
+        <translation>Tipo de origen</translation>
+    </message>
+    <message>
+        <source>Alarma en zona</source>
+        <translation>Alarma en zona</translation>
+    </message>
+    <message>
+        <source>Averia en zona</source>
+        <translation>Avería en zona</translation>
+    </message>
+    <message>
+        <source>Alarma en panel</source>
+        <translation>Alarma en panel</translation>
+    </message>
+    <message>
+        <source>Alarma de pulsador en panel</source>
+        <translation>Alarma de pulsador en panel</translation>
+    </message>
+    <message>
+        <source>Averia en panel</source>
+        <translation>Avería en panel</translation>
+    </message>
+    <message>
+        <source>Entrada ON</source>
+        <translation>Entrada ON</translation>
+    </message>
+    <message>
+        <source>Entrada OFF</source>
+        <translation>Entrada OFF</translation>
+    </message>
+    <message>
+        <source>alarma de detector</source>
+        <translation>alarma de detector</translation>
+    </message>
+    <message>
+        <source>alarma de pulsador</source>
+        <translation>alarma de pulsador</translation>
+    </message>
+    <message>
+        <source>cualquier alarma</source>
+        <translation>cualquier alarma</translation>
+    </message>
+    <message>
+        <source>avería de corte</source>
+        <translation>avería de corte</translation>
+    </message>
+    <message>
+        <source>avería de cruce</source>
+        <translation>avería de cruce</translation>
+    </message>
+    <message>
+        <source>cualquier avería</source>
+        <translation>cualquier avería</translation>
     </message>
 </context>
 <context>
@@ -650,6 +776,26 @@ Estado de salida: 0 éxito, 1 la operación falló, 2 error de uso o un archivo 
     <message>
         <source>Rele</source>
         <translation>Rele</translation>
+    </message>
+    <message>
+        <source>Please select one event source from the event tree</source>
+        <translation>Seleccione un origen de evento en el árbol de eventos</translation>
+    </message>
+    <message>
+        <source>Please select one action from the action tree</source>
+        <translation>Seleccione una acción en el árbol de acciones</translation>
+    </message>
+    <message>
+        <source>A maneuver can have at most %1 events; %2 are selected.</source>
+        <translation>Una maniobra puede tener como máximo %1 eventos; hay %2 seleccionados.</translation>
+    </message>
+    <message>
+        <source>Limite máximo maniobras lógicas permitidas: </source>
+        <translation>Límite máximo de maniobras lógicas permitidas: </translation>
+    </message>
+    <message>
+        <source>Limite máximo maniobras simples permitidas: </source>
+        <translation>Límite máximo de maniobras simples permitidas: </translation>
     </message>
 </context>
 <context>

@@ -2,11 +2,16 @@
 #include "ui_MyActionsWidget.h"
 
 #include "ActionTreeWidget.h"
+#include "ConfigurationCheck.h"
+#include "DialogAddLogic.h"
 #include "ItemCodes.h"
 #include "ManeuverDescription.h"
 #include "PanelCore.h"
+#include "UserDialogs.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QStyle>
 
 namespace {
 
@@ -59,6 +64,16 @@ MyActionsWidget::MyActionsWidget(QWidget *parent)
     table->setAlternatingRowColors(true);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->installEventFilter(this);
+
+    connect(ui->pushButtonDel, &QPushButton::clicked, this, &MyActionsWidget::slotRemoveAction);
+    connect(ui->pushButtonMod, &QPushButton::clicked, this, &MyActionsWidget::slotModify);
+    connect(actionTree, &QTreeWidget::itemDoubleClicked, this,
+            &MyActionsWidget::actionTreeDoubleClickedSlot);
+    connect(table, &QTableWidget::itemDoubleClicked, this,
+            &MyActionsWidget::tableDoubleClickedSlot);
+    connect(actionTree, &ActionTreeWidget::createEvent, this,
+            &MyActionsWidget::actionTreeDoubleClickedSlot);
 }
 
 MyActionsWidget::~MyActionsWidget() {
@@ -88,6 +103,8 @@ void MyActionsWidget::updateTrees() {
           static_cast<QWidget *>(ui->pushButtonMod)})
         w->setEnabled(usable);
     buildActionTree();
+    // Zones and boards changed: a maneuver may now point at something the panel lacks.
+    markProblems();
 }
 
 void MyActionsWidget::buildEventTree() {
@@ -151,6 +168,150 @@ void MyActionsWidget::refreshTable() {
         table->setItem(row, 0, event);
         table->setItem(row, 1, action);
     }
+    markProblems();
+}
+
+void MyActionsWidget::markProblems() {
+    QTableWidget *table = ui->tableWidget;
+    QList<QStringList> reasons(table->rowCount());
+    QList<bool> errors(table->rowCount(), false);
+    for (const ConfigurationProblem &problem : ConfigurationCheck::check(*core)) {
+        if (problem.maneuver < 0 || problem.maneuver >= table->rowCount())
+            continue;
+        reasons[problem.maneuver] << problem.message;
+        errors[problem.maneuver] = errors[problem.maneuver] || problem.isError();
+    }
+    const QIcon warning = style()->standardIcon(QStyle::SP_MessageBoxWarning);
+    const QIcon error = style()->standardIcon(QStyle::SP_MessageBoxCritical);
+    for (int row = 0; row < table->rowCount(); ++row) {
+        const QString tip = reasons[row].join(QLatin1Char('\n'));
+        table->item(row, 0)->setIcon(tip.isEmpty() ? QIcon() : errors[row] ? error : warning);
+        for (int column = 0; column < table->columnCount(); ++column)
+            table->item(row, column)->setToolTip(tip);
+    }
+}
+
+QList<int> MyActionsWidget::selectedManeuvers() const {
+    QList<int> indexes;
+    for (const QTableWidgetItem *item : ui->tableWidget->selectedItems()) {
+        if (!indexes.contains(item->type()))
+            indexes << item->type();
+    }
+    return indexes;
+}
+
+void MyActionsWidget::slotRemoveAction() {
+    const QList<int> selected = selectedManeuvers();
+    if (selected.isEmpty())
+        return;
+    const int index = selected.first();
+    core->removeManeuver(index);
+    refreshTable();
+    QTableWidget *table = ui->tableWidget;
+    const int next = qMax(index - 1, 0);
+    if (next < table->rowCount())
+        table->selectRow(next);
+    table->setFocus();
+}
+
+void MyActionsWidget::slotModify() {
+    const QList<int> selected = selectedManeuvers();
+    if (selected.isEmpty())
+        return;
+    const int index = selected.first();
+    ManiobraConvencional maneuver;
+    if (!core->getManeuver(index, maneuver))
+        return;
+    DialogAddLogic dialog(this);
+    dialog.loadManeuver(maneuver);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    dialog.storeManeuver(maneuver);
+    core->setManeuver(index, maneuver);
+    refreshTable();
+    ui->tableWidget->selectRow(index);
+}
+
+void MyActionsWidget::slotCreateSelectedAction() {
+    QList<int> eventCodes;
+    for (const QTreeWidgetItem *item : ui->eventsWidget->selectedItems())
+        eventCodes << item->type();
+    if (eventCodes.isEmpty()) {
+        UserDialogs::current().inform(this, QString(),
+                                      tr("Please select one event source from the event tree"));
+        return;
+    }
+    const QList<QTreeWidgetItem *> actions = actionTree->selectedItems();
+    if (actions.size() != 1) {
+        UserDialogs::current().inform(this, QString(),
+                                      tr("Please select one action from the action tree"));
+        return;
+    }
+    // The selection stays, so that the user only has to deselect the extra events.
+    if (eventCodes.size() > ConfigurationCheck::MaxEventsPerManeuver) {
+        UserDialogs::current().inform(this, QString(),
+                                      tr("A maneuver can have at most %1 events; %2 are selected.")
+                                          .arg(ConfigurationCheck::MaxEventsPerManeuver)
+                                          .arg(eventCodes.size()));
+        return;
+    }
+
+    // Refused here rather than cut short on the way to the panel.
+    int simple = 0;
+    int logic = 0;
+    core->countManeuvers(simple, logic);
+    const bool isLogic = eventCodes.size() > 1;
+    if (isLogic && logic >= ConfigurationCheck::MaxLogicManeuvers) {
+        clearTreeSelections();
+        UserDialogs::current().inform(this, QString(),
+                                      tr("Limite máximo maniobras lógicas permitidas: ") +
+                                          QString::number(ConfigurationCheck::MaxLogicManeuvers));
+        return;
+    }
+    if (!isLogic && simple >= ConfigurationCheck::MaxSimpleManeuvers) {
+        clearTreeSelections();
+        UserDialogs::current().inform(this, QString(),
+                                      tr("Limite máximo maniobras simples permitidas: ") +
+                                          QString::number(ConfigurationCheck::MaxSimpleManeuvers));
+        return;
+    }
+
+    ManiobraConvencional maneuver;
+    if (returnManeouver(eventCodes, QString::number(actions.first()->type(), 16), &maneuver)) {
+        core->addManeuver(maneuver);
+        refreshTable();
+        ui->tableWidget->scrollToBottom();
+    }
+    clearTreeSelections();
+}
+
+void MyActionsWidget::clearTreeSelections() {
+    ui->eventsWidget->clearSelection();
+    actionTree->clearSelection();
+}
+
+void MyActionsWidget::actionTreeDoubleClickedSlot(QTreeWidgetItem *, int) {
+    slotCreateSelectedAction();
+}
+
+void MyActionsWidget::tableDoubleClickedSlot(QTableWidgetItem *) {
+    slotModify();
+}
+
+bool MyActionsWidget::returnManeouver(QList<int> eventList, QString actionIndex,
+                                      ManiobraConvencional *maniobra) {
+    bool ok = false;
+    const int actionCode = actionIndex.toInt(&ok, 16);
+    return ok && ItemCodes::toManeuver(eventList, actionCode, maniobra);
+}
+
+bool MyActionsWidget::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == ui->tableWidget && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent *>(event)->key() == Qt::Key_Delete) {
+        slotRemoveAction();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void MyActionsWidget::retranslate() {

@@ -1,10 +1,14 @@
 #pragma once
 
+#include <QList>
 #include <QWidget>
 
 class ActionTreeWidget;
+class ManiobraConvencional;
 class PanelCore;
+class QTableWidgetItem;
 class QTreeWidget;
+class QTreeWidgetItem;
 namespace Ui {
 class MyActionsWidget;
 }
@@ -24,9 +28,23 @@ public:
     void refreshTable();
     void retranslate();
 
+public Q_SLOTS:
+    void slotRemoveAction();
+    void slotModify();
+    void slotCreateSelectedAction();
+    void actionTreeDoubleClickedSlot(QTreeWidgetItem *item, int column);
+    void tableDoubleClickedSlot(QTableWidgetItem *item);
+    bool returnManeouver(QList<int> eventList, QString actionIndex, ManiobraConvencional *maniobra);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void buildEventTree();
     void buildActionTree();
+    void markProblems();
+    void clearTreeSelections();
+    QList<int> selectedManeuvers() const;
     static void setUpTree(QTreeWidget *tree);
 
     PanelCore *core = nullptr;

@@ -64,6 +64,7 @@ private Q_SLOTS:
     void commandLinePort_survivesOpen();
     void advancedTab_toggledKeepsValues();
     void close_asksAndOnlyYesCloses();
+    void zoneEditorChanges_moveProblemMarks();
 };
 
 void tst_MyMainWindow::init() {
@@ -393,6 +394,28 @@ void tst_MyMainWindow::close_asksAndOnlyYesCloses() {
     dialogs->answers = {true};
     action("actionQuit")->trigger();
     QVERIFY(!window->isVisible());
+}
+
+void tst_MyMainWindow::zoneEditorChanges_moveProblemMarks() {
+    fillConfiguration();
+    auto *table = child<QTableWidget>("tableWidget");
+    auto marked = [table] {
+        QList<bool> out;
+        for (int row = 0; row < table->rowCount(); ++row)
+            out << !table->item(row, 0)->icon().isNull();
+        return out;
+    };
+    QCOMPARE(marked(), (QList<bool>{false, false}));
+
+    child<QComboBox>("comboBoxMaxZones")->setCurrentIndex(1); // 2 zones: zone 3 is gone
+    QCOMPARE(marked(), (QList<bool>{true, false}));
+    QVERIFY(table->item(0, 0)->toolTip().contains(QStringLiteral("zone 3")));
+    child<QComboBox>("comboBoxAuxType1")->setCurrentIndex(0); // the relay board is removed
+    QCOMPARE(marked(), (QList<bool>{true, true}));
+
+    child<QComboBox>("comboBoxMaxZones")->setCurrentIndex(2);
+    child<QComboBox>("comboBoxAuxType1")->setCurrentIndex(2);
+    QCOMPARE(marked(), (QList<bool>{false, false}));
 }
 
 QTEST_MAIN(tst_MyMainWindow)

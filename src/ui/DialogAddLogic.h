@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QDialog>
+#include <QList>
+
+class LogEventWidget;
+class ManiobraConvencional;
+namespace Ui {
+class DialogAddLogic;
+}
+
+// Changes an existing maneuver: the kind of each event within its family, the action
+// within its block, the output of an auxiliary board and the delay. The number of
+// events, their sources and zones stay as they are.
+class DialogAddLogic : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit DialogAddLogic(QWidget *parent = nullptr);
+    ~DialogAddLogic() override;
+
+    void loadManeuver(const ManiobraConvencional &maneuver);
+    // Writes the choices into the maneuver that was loaded.
+    void storeManeuver(ManiobraConvencional &maneuver) const;
+
+public Q_SLOTS:
+    void LogActionComboBoxChanged(int index);
+
+private:
+    enum class ActionKind { Unknown, Panel, AuxiliaryOutput };
+
+    Ui::DialogAddLogic *ui;
+    QList<LogEventWidget *> eventLines;
+    ActionKind actionKind = ActionKind::Unknown;
+    int shownDelay = 0;
+};
