@@ -112,6 +112,7 @@ int main(int argc, char *argv[]) {
     QApplication::processEvents();
     if (about.grab().save(out + QStringLiteral("/about-es.png")))
         ++written;
+    about.close();
     window.loadLanguage(QStringLiteral("en"));
     tabs->setCurrentIndex(1);
     if (grabUpload(window, out + QStringLiteral("/upload-progress-en.png")))

@@ -12,6 +12,8 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableWidget>
@@ -123,6 +125,7 @@ private Q_SLOTS:
     void failure_showsTheLinkReason_data();
     void failure_showsTheLinkReason();
     void transfer_keepsWindowLive();
+    void verifyOption_inOptionsMenuFollowsLanguage();
 };
 
 void tst_PanelCommands::init() {
@@ -425,6 +428,20 @@ void tst_PanelCommands::transfer_keepsWindowLive() {
     QVERIFY(std::is_sorted(values.begin(), values.end()));
     QCOMPARE(values.last(), 101);
     QVERIFY(std::is_sorted(watcher.progressValues.begin(), watcher.progressValues.end()));
+}
+
+void tst_PanelCommands::verifyOption_inOptionsMenuFollowsLanguage() {
+    QAction *option = child<QAction>("actionVerifyAfterUpload");
+    QMenu *options = window->menuBar()->actions().at(1)->menu();
+    QVERIFY(options->actions().contains(option));
+    option->trigger();
+    window->loadLanguage(QStringLiteral("es"));
+    QCoreApplication::sendPostedEvents(); // Qt posts the language change to the windows
+    QCOMPARE(option->text(), QStringLiteral("Verificar tras cargar"));
+    QVERIFY(!option->isChecked());
+    window->loadLanguage(QStringLiteral("en"));
+    QCoreApplication::sendPostedEvents();
+    QCOMPARE(option->text(), QStringLiteral("Verify after upload"));
 }
 
 QTEST_MAIN(tst_PanelCommands)
