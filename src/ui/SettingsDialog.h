@@ -18,8 +18,8 @@ class SettingsDialog : public QDialog {
     Q_OBJECT
 
 public:
-    // `ports` (not owned) enumerates the serial ports; the system's when null.
-    explicit SettingsDialog(QWidget *parent = nullptr, const SerialPortList *ports = nullptr);
+    // `portList` (not owned) enumerates the serial ports; the system's when null.
+    explicit SettingsDialog(QWidget *parent = nullptr, const SerialPortList *portList = nullptr);
     ~SettingsDialog() override;
 
     SerialSettings selectedSettings() const { return selection; }
