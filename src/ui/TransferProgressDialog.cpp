@@ -5,7 +5,7 @@
 
 TransferProgressDialog::TransferProgressDialog(const QString &label, int maximum, QWidget *parent)
     : QProgressDialog(label, QString(), 0, maximum, parent,
-                      Qt::Window | Qt::WindowTitleHint | Qt::CustomizeWindowHint) {
+                      Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint) {
     setObjectName(QStringLiteral("transferProgressDialog"));
     setWindowModality(Qt::WindowModal);
     setCancelButton(nullptr);

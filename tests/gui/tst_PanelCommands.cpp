@@ -57,9 +57,13 @@ private:
         if (auto *progress = window->findChild<TransferProgressDialog *>()) {
             ++progressSightings;
             progressValues << progress->value();
+            // Escape must not close it, and there is nothing to cancel with.
+            QTest::keyClick(progress, Qt::Key_Escape);
             progressBlocksWindow = progressBlocksWindow && progress->isVisible() &&
                                    progress->windowModality() == Qt::WindowModal &&
-                                   QApplication::activeModalWidget() == progress;
+                                   QApplication::activeModalWidget() == progress &&
+                                   !progress->findChild<QPushButton *>() &&
+                                   !(progress->windowFlags() & Qt::WindowCloseButtonHint);
         }
     }
 
