@@ -71,8 +71,6 @@ private Q_SLOTS:
     void emptyDescription_showsNotAvailable();
     void showAll_listsEveryPortAndKeepsChoice();
     void untouched_yieldsFixedLineParameters();
-    void parameterLists_carryTheLinkCodes_data();
-    void parameterLists_carryTheLinkCodes();
     void localEchoCleared_changesOnlyEcho();
     void chosenPort_data();
     void chosenPort();
@@ -140,36 +138,6 @@ void tst_SettingsDialog::untouched_yieldsFixedLineParameters() {
     QCOMPARE(s.flowControl, QSerialPort::NoFlowControl);
     QCOMPARE(s.stringFlowControl, QStringLiteral("None"));
     QVERIFY(s.localEchoEnabled);
-}
-
-void tst_SettingsDialog::parameterLists_carryTheLinkCodes_data() {
-    QTest::addColumn<QString>("box");
-    QTest::addColumn<QStringList>("texts");
-    QTest::addColumn<QList<int>>("codes"); // -1: no value
-    QTest::newRow("baud") << "baudRateBox"
-                          << QStringList{"9600", "19200", "38400", "115200", "Custom"}
-                          << QList<int>{9600, 19200, 38400, 115200, -1};
-    QTest::newRow("data bits") << "dataBitsBox" << QStringList{"5", "6", "7", "8"}
-                               << QList<int>{5, 6, 7, 8};
-    QTest::newRow("parity, Mark before Space")
-        << "parityBox" << QStringList{"None", "Even", "Odd", "Mark", "Space"}
-        << QList<int>{0, 2, 3, 5, 4};
-    QTest::newRow("stop bits") << "stopBitsBox" << QStringList{"1", "1.5", "2"}
-                               << QList<int>{1, 3, 2};
-    QTest::newRow("flow control") << "flowControlBox" << QStringList{"None", "RTS/CTS", "XON/XOFF"}
-                                  << QList<int>{0, 1, 2};
-}
-
-void tst_SettingsDialog::parameterLists_carryTheLinkCodes() {
-    QFETCH(QString, box);
-    QFETCH(QStringList, texts);
-    QFETCH(QList<int>, codes);
-    auto *combo = dialog->findChild<QComboBox *>(box);
-    QCOMPARE(items(combo), texts);
-    for (int i = 0; i < combo->count(); ++i) {
-        const QVariant data = combo->itemData(i);
-        QCOMPARE(data.isValid() ? data.toInt() : -1, codes.at(i));
-    }
 }
 
 void tst_SettingsDialog::localEchoCleared_changesOnlyEcho() {
