@@ -896,14 +896,6 @@ Exit status: 0 success, 1 the operation failed, 2 usage error or a file that can
         <translation>Upload Config to panel</translation>
     </message>
     <message>
-        <source>Panel</source>
-        <translation>Panel</translation>
-    </message>
-    <message>
-        <source>This version cannot talk to the panel yet. Nothing was sent or received.</source>
-        <translation>This version cannot talk to the panel yet. Nothing was sent or received.</translation>
-    </message>
-    <message>
         <source>Open Xml</source>
         <translation>Open Xml</translation>
     </message>
@@ -934,6 +926,50 @@ Exit status: 0 success, 1 the operation failed, 2 usage error or a file that can
     <message>
         <source>The current configuration has changes that have not been saved. Discard them and open another file?</source>
         <translation>The current configuration has changes that have not been saved. Discard them and open another file?</translation>
+    </message>
+    <message>
+        <source>Verify after upload</source>
+        <translation>Verify after upload</translation>
+    </message>
+    <message>
+        <source>Error uploading to panel.</source>
+        <translation>Error uploading to panel.</translation>
+    </message>
+    <message>
+        <source>The panel cannot hold this configuration, so nothing was sent:</source>
+        <translation>The panel cannot hold this configuration, so nothing was sent:</translation>
+    </message>
+    <message>
+        <source>please, introduce a number of zones</source>
+        <translation>please, introduce a number of zones</translation>
+    </message>
+    <message>
+        <source>The current configuration has changes that have not been saved. Discard them and read the configuration of the panel?</source>
+        <translation>The current configuration has changes that have not been saved. Discard them and read the configuration of the panel?</translation>
+    </message>
+    <message>
+        <source>Descargando configuracion de la central...</source>
+        <translation>Downloading the configuration from the panel...</translation>
+    </message>
+    <message>
+        <source>Error downloading from panel.</source>
+        <translation>Error downloading from panel.</translation>
+    </message>
+    <message>
+        <source>Download ok</source>
+        <translation>Download ok</translation>
+    </message>
+    <message>
+        <source>Cargando configuracion a la central...</source>
+        <translation>Uploading the configuration to the panel...</translation>
+    </message>
+    <message>
+        <source>Upload ok!</source>
+        <translation>Upload ok!</translation>
+    </message>
+    <message>
+        <source>Every record was read back from the panel and matches what was sent.</source>
+        <translation>Every record was read back from the panel and matches what was sent.</translation>
     </message>
 </context>
 <context>
@@ -1017,6 +1053,112 @@ Exit status: 0 success, 1 the operation failed, 2 usage error or a file that can
     <message>
         <source>cannot open a pseudo-terminal: %1</source>
         <translation>cannot open a pseudo-terminal: %1</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>N/A</source>
+        <translation>N/A</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>Settings</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Select Parameters</source>
+        <translation>Select Parameters</translation>
+    </message>
+    <message>
+        <source>BaudRate:</source>
+        <translation>BaudRate:</translation>
+    </message>
+    <message>
+        <source>Data bits:</source>
+        <translation>Data bits:</translation>
+    </message>
+    <message>
+        <source>Parity:</source>
+        <translation>Parity:</translation>
+    </message>
+    <message>
+        <source>Stop bits:</source>
+        <translation>Stop bits:</translation>
+    </message>
+    <message>
+        <source>Flow control:</source>
+        <translation>Flow control:</translation>
+    </message>
+    <message>
+        <source>Select Serial Port</source>
+        <translation>Select Serial Port</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>Description:</translation>
+    </message>
+    <message>
+        <source>Manufacturer:</source>
+        <translation>Manufacturer:</translation>
+    </message>
+    <message>
+        <source>Location:</source>
+        <translation>Location:</translation>
+    </message>
+    <message>
+        <source>Vendor ID:</source>
+        <translation>Vendor ID:</translation>
+    </message>
+    <message>
+        <source>Product ID:</source>
+        <translation>Product ID:</translation>
+    </message>
+    <message>
+        <source>Show all serial ports</source>
+        <translation>Show all serial ports</translation>
+    </message>
+    <message>
+        <source>Other port:</source>
+        <translation>Other port:</translation>
+    </message>
+    <message>
+        <source>A port that is not listed, by name or path (for example a simulator&apos;s terminal). When filled in, it is used instead of the list.</source>
+        <translation>A port that is not listed, by name or path (for example a simulator&apos;s terminal). When filled in, it is used instead of the list.</translation>
+    </message>
+    <message>
+        <source>Additional options</source>
+        <translation>Additional options</translation>
+    </message>
+    <message>
+        <source>Local echo</source>
+        <translation>Local echo</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>Description: %1</source>
+        <translation>Description: %1</translation>
+    </message>
+    <message>
+        <source>Manufacturer: %1</source>
+        <translation>Manufacturer: %1</translation>
+    </message>
+    <message>
+        <source>Location: %1</source>
+        <translation>Location: %1</translation>
+    </message>
+    <message>
+        <source>Vendor Identifier: %1</source>
+        <translation>Vendor Identifier: %1</translation>
+    </message>
+    <message>
+        <source>Product Identifier: %1</source>
+        <translation>Product Identifier: %1</translation>
     </message>
 </context>
 <context>

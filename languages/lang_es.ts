@@ -896,14 +896,6 @@ Estado de salida: 0 éxito, 1 la operación falló, 2 error de uso o un archivo 
         <translation>Cargar la configuración en la central</translation>
     </message>
     <message>
-        <source>Panel</source>
-        <translation>Central</translation>
-    </message>
-    <message>
-        <source>This version cannot talk to the panel yet. Nothing was sent or received.</source>
-        <translation>Esta versión aún no puede comunicarse con la central. No se ha enviado ni recibido nada.</translation>
-    </message>
-    <message>
         <source>Open Xml</source>
         <translation>Abrir Xml</translation>
     </message>
@@ -934,6 +926,50 @@ Estado de salida: 0 éxito, 1 la operación falló, 2 error de uso o un archivo 
     <message>
         <source>The current configuration has changes that have not been saved. Discard them and open another file?</source>
         <translation>La configuración actual tiene cambios que no se han guardado. ¿Descartarlos y abrir otro archivo?</translation>
+    </message>
+    <message>
+        <source>Verify after upload</source>
+        <translation>Verificar tras cargar</translation>
+    </message>
+    <message>
+        <source>Error uploading to panel.</source>
+        <translation>Error al cargar la configuración en la central.</translation>
+    </message>
+    <message>
+        <source>The panel cannot hold this configuration, so nothing was sent:</source>
+        <translation>La central no puede guardar esta configuración, así que no se ha enviado nada:</translation>
+    </message>
+    <message>
+        <source>please, introduce a number of zones</source>
+        <translation>por favor, introduzca un número de zonas</translation>
+    </message>
+    <message>
+        <source>The current configuration has changes that have not been saved. Discard them and read the configuration of the panel?</source>
+        <translation>La configuración actual tiene cambios sin guardar. ¿Descartarlos y leer la configuración de la central?</translation>
+    </message>
+    <message>
+        <source>Descargando configuracion de la central...</source>
+        <translation>Descargando configuración de la central...</translation>
+    </message>
+    <message>
+        <source>Error downloading from panel.</source>
+        <translation>Error al descargar la configuración de la central.</translation>
+    </message>
+    <message>
+        <source>Download ok</source>
+        <translation>Descarga correcta</translation>
+    </message>
+    <message>
+        <source>Cargando configuracion a la central...</source>
+        <translation>Cargando configuración en la central...</translation>
+    </message>
+    <message>
+        <source>Upload ok!</source>
+        <translation>¡Carga correcta!</translation>
+    </message>
+    <message>
+        <source>Every record was read back from the panel and matches what was sent.</source>
+        <translation>Cada registro se ha vuelto a leer de la central y coincide con lo enviado.</translation>
     </message>
 </context>
 <context>
@@ -1017,6 +1053,112 @@ Estado de salida: 0 éxito, 1 la operación falló, 2 error de uso o un archivo 
     <message>
         <source>cannot open a pseudo-terminal: %1</source>
         <translation>no se puede abrir un pseudoterminal: %1</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>N/A</source>
+        <translation>N/D</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>Settings</source>
+        <translation>Configuración</translation>
+    </message>
+    <message>
+        <source>Select Parameters</source>
+        <translation>Parámetros</translation>
+    </message>
+    <message>
+        <source>BaudRate:</source>
+        <translation>Velocidad:</translation>
+    </message>
+    <message>
+        <source>Data bits:</source>
+        <translation>Bits de datos:</translation>
+    </message>
+    <message>
+        <source>Parity:</source>
+        <translation>Paridad:</translation>
+    </message>
+    <message>
+        <source>Stop bits:</source>
+        <translation>Bits de parada:</translation>
+    </message>
+    <message>
+        <source>Flow control:</source>
+        <translation>Control de flujo:</translation>
+    </message>
+    <message>
+        <source>Select Serial Port</source>
+        <translation>Puerto serie</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>Descripción:</translation>
+    </message>
+    <message>
+        <source>Manufacturer:</source>
+        <translation>Fabricante:</translation>
+    </message>
+    <message>
+        <source>Location:</source>
+        <translation>Ubicación:</translation>
+    </message>
+    <message>
+        <source>Vendor ID:</source>
+        <translation>ID de fabricante:</translation>
+    </message>
+    <message>
+        <source>Product ID:</source>
+        <translation>ID de producto:</translation>
+    </message>
+    <message>
+        <source>Show all serial ports</source>
+        <translation>Mostrar todos los puertos serie</translation>
+    </message>
+    <message>
+        <source>Other port:</source>
+        <translation>Otro puerto:</translation>
+    </message>
+    <message>
+        <source>A port that is not listed, by name or path (for example a simulator&apos;s terminal). When filled in, it is used instead of the list.</source>
+        <translation>Un puerto que no aparece en la lista, por nombre o ruta (por ejemplo, el terminal de un simulador). Si se rellena, se usa en lugar de la lista.</translation>
+    </message>
+    <message>
+        <source>Additional options</source>
+        <translation>Opciones adicionales</translation>
+    </message>
+    <message>
+        <source>Local echo</source>
+        <translation>Eco local</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>Description: %1</source>
+        <translation>Descripción: %1</translation>
+    </message>
+    <message>
+        <source>Manufacturer: %1</source>
+        <translation>Fabricante: %1</translation>
+    </message>
+    <message>
+        <source>Location: %1</source>
+        <translation>Ubicación: %1</translation>
+    </message>
+    <message>
+        <source>Vendor Identifier: %1</source>
+        <translation>Identificador de fabricante: %1</translation>
+    </message>
+    <message>
+        <source>Product Identifier: %1</source>
+        <translation>Identificador de producto: %1</translation>
     </message>
 </context>
 <context>

@@ -1,11 +1,14 @@
 #include "MyMainWindow.h"
 
+#include "ConfigurationCheck.h"
 #include "DialogAbout.h"
 #include "MyActionsWidget.h"
 #include "MyMainWidget.h"
 #include "MyXMLWriter.h"
 #include "PanelCore.h"
 #include "ProductInfo.h"
+#include "SettingsDialog.h"
+#include "TransferProgressDialog.h"
 #include "UserDialogs.h"
 #include "XmlConfigReader.h"
 #include "myAdvancedConfigurationWidget.h"
@@ -108,6 +111,11 @@ void MyMainWindow::createMenus() {
     advancedAction->setCheckable(true);
     advancedAction->setChecked(false);
     connect(advancedAction, &QAction::triggered, this, &MyMainWindow::hideShowAdvancedTab);
+    // Reading every record back doubles the transfer, but catches a panel that stored
+    // something else than it was sent.
+    verifyAction = optionsMenu->addAction(tr("Verify after upload"));
+    verifyAction->setCheckable(true);
+    verifyAction->setChecked(true);
 
     configurationMenu = menuBar()->addMenu(tr("&Configuration"));
     languageMenu = configurationMenu->addMenu(tr("Language"));
@@ -144,6 +152,7 @@ void MyMainWindow::createMenus() {
                                                         {serialPortAction, "actionSerialPort"},
                                                         {quitAction, "actionQuit"},
                                                         {advancedAction, "actionAdvanced"},
+                                                        {verifyAction, "actionVerifyAfterUpload"},
                                                         {aboutAction, "actionAbout"}};
     for (const auto &[action, name] : names)
         action->setObjectName(QLatin1String(name));
@@ -162,6 +171,7 @@ void MyMainWindow::retranslate() {
     saveAsAction->setText(tr("Save as"));
     quitAction->setText(tr("Quit"));
     advancedAction->setText(tr("View advanced options"));
+    verifyAction->setText(tr("Verify after upload"));
     aboutAction->setText(tr("&About"));
     // Also the texts the original left in the language they were created in.
     aboutMenu->setTitle(tr("&About"));
@@ -256,22 +266,115 @@ void MyMainWindow::slotClose() {
 
 void MyMainWindow::slotExportSite() {}
 
-void MyMainWindow::showPanelLinkMissing() {
-    UserDialogs::current().inform(this, tr("Panel"),
-                                  tr("This version cannot talk to the panel yet. Nothing was "
-                                     "sent or received."));
+void MyMainWindow::reportTransferFailure(const QString &title, const QString &text) {
+    QString reason = core->transferError();
+    if (!reason.isEmpty())
+        reason[0] = reason.at(0).toUpper();
+    UserDialogs::current().reportFailure(this, title, text, reason);
+}
+
+bool MyMainWindow::uploadAllowed() {
+    QStringList errors;
+    for (const ConfigurationProblem &problem : ConfigurationCheck::check(*core)) {
+        if (problem.isError())
+            errors << QStringLiteral("- ") + problem.message;
+    }
+    if (errors.isEmpty())
+        return true;
+    UserDialogs::current().reportFailure(
+        this, tr("Upload Panel"), tr("Error uploading to panel."),
+        tr("The panel cannot hold this configuration, so nothing was sent:") + QLatin1Char('\n') +
+            errors.join(QLatin1Char('\n')));
+    return false;
+}
+
+bool MyMainWindow::downloadWouldLoseEdits() {
+    // Zones and boards stay: the panel does not store them.
+    centralTabs->advancedWidget()->writeGeneralConfiguration();
+    return core->maneuvers != savedState.maneuvers ||
+           !(core->generalConfig == savedState.generalConfig) ||
+           !(core->webServer == savedState.webServer) || !(core->smtp == savedState.smtp);
 }
 
 void MyMainWindow::slotDownloadConfig() {
-    showPanelLinkMissing();
+    if (core->num_zones == 0) {
+        UserDialogs::current().inform(this, tr("Download Panel"),
+                                      tr("please, introduce a number of zones"));
+        return;
+    }
+    if (downloadWouldLoseEdits() &&
+        !UserDialogs::current().askYesNo(this, tr("Unsaved changes"),
+                                         tr("The current configuration has changes that have "
+                                            "not been saved. Discard them and read the "
+                                            "configuration of the panel?")))
+        return;
+    if (!core->portConfigured)
+        configureSerialPortSlot();
+
+    bool ok = false;
+    {
+        TransferProgressDialog progress(tr("Descargando configuracion de la central..."),
+                                        PanelCore::ProgressMaximum, this);
+        progress.setWindowTitle(tr("Download Panel"));
+        // The dialog is up for the connection check too: a silent panel takes a while.
+        ok = core->checkConnection();
+        if (ok) {
+            connect(core.get(), &PanelCore::progress, &progress, &QProgressDialog::setValue);
+            ok = core->downloadConfig();
+        }
+    }
+    // A failed download changed nothing, so the editors keep what they show, unsaved
+    // edits of the advanced page included.
+    if (!ok) {
+        reportTransferFailure(tr("Download Panel"), tr("Error downloading from panel."));
+        return;
+    }
+    centralTabs->actionsWidget()->refreshTable();
+    centralTabs->advancedWidget()->readGeneralConfiguration();
+    UserDialogs::current().inform(this, tr("Download Panel"), tr("Download ok"));
 }
 
 void MyMainWindow::slotUploadConfig() {
-    showPanelLinkMissing();
+    if (core->num_zones == 0) {
+        UserDialogs::current().inform(this, tr("Upload Panel"),
+                                      tr("please, introduce a number of zones"));
+        return;
+    }
+    centralTabs->advancedWidget()->writeGeneralConfiguration();
+    if (!uploadAllowed())
+        return;
+    if (!core->portConfigured)
+        configureSerialPortSlot();
+
+    const bool verify = verifyAction->isChecked();
+    core->setVerifyAfterUpload(verify);
+    bool ok = false;
+    {
+        TransferProgressDialog progress(tr("Cargando configuracion a la central..."),
+                                        PanelCore::ProgressMaximum, this);
+        progress.setWindowTitle(tr("Upload Panel"));
+        connect(core.get(), &PanelCore::progressUp, &progress, &QProgressDialog::setValue);
+        ok = core->uploadConfig();
+    }
+    if (!ok) {
+        reportTransferFailure(tr("Upload Panel"), tr("Error uploading to panel."));
+        return;
+    }
+    QString text = tr("Upload ok!");
+    if (verify)
+        text += QLatin1Char('\n') + tr("Every record was read back from the panel and matches "
+                                       "what was sent.");
+    UserDialogs::current().inform(this, tr("Upload Panel"), text);
 }
 
 void MyMainWindow::configureSerialPortSlot() {
-    showPanelLinkMissing();
+    SettingsDialog dialog(this, portList);
+    dialog.preselect(core->serialSettings.name);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    SerialSettings settings = dialog.selectedSettings();
+    settings.portSelected = !settings.name.isEmpty();
+    core->setSerialSettings(settings);
 }
 
 void MyMainWindow::slotUpdateDeviceTree() {

@@ -8,6 +8,7 @@
 #include <memory>
 
 class MyMainWidget;
+class SerialPortList;
 
 class QAction;
 class QActionGroup;
@@ -34,6 +35,8 @@ public:
     // A port named on the command line: every configuration in this session uses it.
     void setCommandLinePort(const QString &portName);
     void loadLanguage(const QString &code);
+    // Where the serial settings dialog finds the ports (not owned); the system's when null.
+    void setSerialPortList(const SerialPortList *list) { portList = list; }
 
 public Q_SLOTS:
     void slotLanguageChanged(QAction *action);
@@ -72,7 +75,10 @@ private:
     bool hasUnsavedChanges();
     void applyCommandLinePort();
     void setNamedTitle();
-    void showPanelLinkMissing();
+    // Ends a panel command: the standard text, with the link's reason under it.
+    void reportTransferFailure(const QString &title, const QString &text);
+    bool uploadAllowed();
+    bool downloadWouldLoseEdits();
 
     QTranslator translator;
     QTranslator qtTranslator;
@@ -94,6 +100,7 @@ private:
     QAction *serialPortAction = nullptr;
     QAction *quitAction = nullptr;
     QAction *advancedAction = nullptr;
+    QAction *verifyAction = nullptr;
     QAction *aboutAction = nullptr;
     QActionGroup *languageGroup = nullptr;
 
@@ -101,6 +108,7 @@ private:
     MyMainWidget *centralTabs = nullptr;
     QString fileName;
     QString commandLinePort;
+    const SerialPortList *portList = nullptr;
     std::unique_ptr<PanelCore> core;
     PanelCore savedState;
 };

@@ -1,17 +1,24 @@
-// Grabs the main window on each tab and the maneuver dialog in each language, for the
-// README and for checking the layout by eye: gui_screenshots OUTDIR [FILE]
+// Grabs the main window on each tab in each language, the maneuver dialog, the serial
+// settings dialog and an upload in progress, for the README and for checking the layout by
+// eye: gui_screenshots OUTDIR [FILE]
 #include "DialogAbout.h"
 #include "DialogAddLogic.h"
+#include "FakeSerialPortList.h"
 #include "MyActionsWidget.h"
 #include "MyMainWidget.h"
 #include "MyMainWindow.h"
 #include "PanelCore.h"
+#include "PanelSimulator.h"
+#include "PtyPanel.h"
 #include "ScriptedDialogs.h"
+#include "SettingsDialog.h"
+#include "TransferProgressDialog.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QScreen>
 
 #include <QStyleFactory>
 #include <QTabWidget>
@@ -20,8 +27,8 @@
 namespace {
 
 // Under a real X server a label whose text grew while its page was hidden keeps its old
-// width; say so rather than rely on spotting it. Returns the number of clipped labels.
-int reportClippedLabels(QWidget *page, const QString &file) {
+// width; say so rather than rely on spotting it.
+int clippedLabels(QWidget *page, const QString &file) {
     int clipped = 0;
     for (QLabel *label : page->findChildren<QLabel *>()) {
         if (label->isVisible() && !label->wordWrap() &&
@@ -43,6 +50,45 @@ int busiestManeuver(const PanelCore &core) {
             best = i;
     }
     return best;
+}
+
+// The serial settings dialog with two adapters attached, in the current language.
+bool grabSettings(const QString &file) {
+    FakeSerialPortList ports;
+    ports.ports = {
+        FakeSerialPortList::ft232(QStringLiteral("ttyUSB0"), QStringLiteral("FT232R USB UART")),
+        FakeSerialPortList::ft232(QStringLiteral("ttyUSB1"))};
+    SettingsDialog settings(nullptr, &ports);
+    settings.show();
+    QApplication::processEvents();
+    return settings.grab().save(file) && clippedLabels(&settings, file) == 0;
+}
+
+// The window with its progress dialog half-way through an upload to a simulated panel.
+bool grabUpload(MyMainWindow &window, const QString &file) {
+    PanelSimulator engine;
+    PtyPanel line(&engine);
+    QString error;
+    if (!line.open(&error)) {
+        std::fprintf(stderr, "%s\n", qPrintable(error));
+        return false;
+    }
+    line.setLatencyMs(5);
+    window.setCommandLinePort(line.slavePath());
+    bool saved = false;
+    QObject::connect(window.panelCore(), &PanelCore::progressUp, &window, [&](int value) {
+        if (saved || value < 40)
+            return;
+        saved = true;
+        auto *progress = window.findChild<TransferProgressDialog *>();
+        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        const QRect area = window.frameGeometry();
+        QPixmap shot =
+            window.screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
+        saved = progress && progress->isVisible() && shot.save(file);
+    });
+    window.slotUploadConfig();
+    return saved;
 }
 
 } // namespace
@@ -71,7 +117,7 @@ int main(int argc, char *argv[]) {
                 QStringLiteral("%1/%2-%3.png").arg(out, QLatin1String(tabNames[tab]), language);
             if (window.grab().save(file))
                 ++written;
-            written -= reportClippedLabels(tabs->currentWidget(), file);
+            written -= clippedLabels(tabs->currentWidget(), file);
         }
         const int maneuver = busiestManeuver(*window.panelCore());
         if (maneuver >= 0) {
@@ -83,16 +129,20 @@ int main(int argc, char *argv[]) {
                 QStringLiteral("%1/maneuver-%2.png").arg(out, QLatin1String(language));
             if (dialog.grab().save(file))
                 ++written;
-            written -= reportClippedLabels(&dialog, file);
+            written -= clippedLabels(&dialog, file);
         }
+        if (grabSettings(QStringLiteral("%1/settings-%2.png").arg(out, QLatin1String(language))))
+            ++written;
     }
     DialogAbout about;
     about.show();
     QApplication::processEvents();
     if (about.grab().save(out + QStringLiteral("/about-es.png")))
         ++written;
+    about.close();
 
     // The marks of maneuvers that no longer fit the panel: drop the zones to eight.
+    const bool hasManeuvers = busiestManeuver(*window.panelCore()) >= 0;
     window.panelCore()->num_zones = qMin(8, int(window.panelCore()->num_zones));
     window.mainWidget()->actionsWidget()->updateTrees();
     tabs->setCurrentIndex(1);
@@ -100,8 +150,12 @@ int main(int argc, char *argv[]) {
     if (window.grab().save(out + QStringLiteral("/actions-marks-es.png")))
         ++written;
 
+    window.loadLanguage(QStringLiteral("en"));
+    tabs->setCurrentIndex(1);
+    if (grabUpload(window, out + QStringLiteral("/upload-progress-en.png")))
+        ++written;
     dialogs.answers = {true};
-    // Six tabs, the about box, the marks and, with a file that has maneuvers, two dialogs.
-    const int expected = busiestManeuver(*window.panelCore()) >= 0 ? 10 : 8;
-    return written == expected ? 0 : 1;
+    // Six tabs, two settings dialogs, the about box, the marks, the upload and, with a
+    // file that has maneuvers, two maneuver dialogs.
+    return written == (hasManeuvers ? 13 : 11) ? 0 : 1;
 }
