@@ -18,9 +18,9 @@
 #include <QLoggingCategory>
 #include <QSaveFile>
 
-#include <algorithm>
 #include <QSerialPortInfo>
 
+#include <algorithm>
 #include <cstdio>
 
 Mrb500Ctl::Mrb500Ctl()
@@ -48,9 +48,10 @@ int Mrb500Ctl::run(const QStringList &arguments) {
            "  ports [--all]                 FT232 adapters (every serial port with --all)\n\n"
            "Exit status: 0 success, 1 the operation failed, 2 usage error or a file that "
            "cannot be read or written."));
-    parser.addPositionalArgument(QStringLiteral("command"),
-                                 tr("show, dump, validate, upload, download, check, diff, report or ports"),
-                                 QStringLiteral("<command>"));
+    parser.addPositionalArgument(
+        QStringLiteral("command"),
+        tr("show, dump, validate, upload, download, check, diff, report or ports"),
+        QStringLiteral("<command>"));
     parser.addPositionalArgument(QStringLiteral("file"), tr("A configuration file."),
                                  QStringLiteral("[FILE]"));
     const QCommandLineOption verbose(QStringLiteral("verbose"),
@@ -67,8 +68,7 @@ int Mrb500Ctl::run(const QStringList &arguments) {
     const QCommandLineOption noBackup(QStringLiteral("no-backup"),
                                       tr("Upload without saving the panel's content first."));
     const QCommandLineOption showChanges(
-        QStringLiteral("show-changes"),
-        tr("Before an upload, list what it changes in the panel."));
+        QStringLiteral("show-changes"), tr("Before an upload, list what it changes in the panel."));
     const QCommandLineOption trace(QStringLiteral("trace"),
                                    tr("Write every frame exchanged with the panel to FILE."),
                                    QStringLiteral("FILE"));
@@ -100,9 +100,8 @@ int Mrb500Ctl::run(const QStringList &arguments) {
         return usageError(tr("no command given; see mrb500ctl --help"));
     const QString command = args.first();
     using Handler = int (Mrb500Ctl::*)(const QString &);
-    const QList<const QCommandLineOption *> commandOnly{&port,        &verify, &base,
-                                                        &all,         &noBackup, &showChanges,
-                                                        &trace,       &pdf,    &csv};
+    const QList<const QCommandLineOption *> commandOnly{
+        &port, &verify, &base, &all, &noBackup, &showChanges, &trace, &pdf, &csv};
     if (std::any_of(commandOnly.cbegin(), commandOnly.cend(),
                     [&](const QCommandLineOption *o) { return parser.isSet(*o); })) {
         for (const char *name : {"show", "dump", "validate"}) {
@@ -232,8 +231,7 @@ bool Mrb500Ctl::writeTrace() {
     return false;
 }
 
-int Mrb500Ctl::upload(const QString &fileName, const QString &port,
-                      const UploadOptions &options) {
+int Mrb500Ctl::upload(const QString &fileName, const QString &port, const UploadOptions &options) {
     PanelCore core;
     if (!load(fileName, core))
         return UsageError;
@@ -251,8 +249,10 @@ int Mrb500Ctl::upload(const QString &fileName, const QString &port,
         BackupStore store;
         const bool saved = transfer(
             core, &PanelCore::progress, [&] { return store.backUpPanel(core, panel); },
-            [&] { return tr("%1; to upload without a backup, use --no-backup")
-                      .arg(store.errorString()); });
+            [&] {
+                return tr("%1; to upload without a backup, use --no-backup")
+                    .arg(store.errorString());
+            });
         if (!saved)
             return Failed;
         out << tr("backup of the panel saved as %1")

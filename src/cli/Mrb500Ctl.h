@@ -3,8 +3,8 @@
 #include <QCoreApplication>
 #include <QStringList>
 
-#include <functional>
 #include <QTextStream>
+#include <functional>
 
 class PanelCore;
 struct SerialSettings;

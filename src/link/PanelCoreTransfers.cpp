@@ -65,7 +65,8 @@ QString PanelCore::uploadRefusal() const {
         if (p.isError())
             errors << p.message;
     }
-    return tr("the panel cannot hold this configuration: %1").arg(errors.join(QStringLiteral("; ")));
+    return tr("the panel cannot hold this configuration: %1")
+        .arg(errors.join(QStringLiteral("; ")));
 }
 
 bool PanelCore::uploadConfig() {

@@ -52,10 +52,10 @@ bool BackupStore::save(const PanelCore &content) {
         error = tr("cannot create the backup folder %1").arg(QDir::toNativeSeparators(folder));
         return false;
     }
-    const QString stamp = QStringLiteral("panel-") +
-                          QDateTime::currentDateTimeUtc().toString(
-                              QStringLiteral("yyyyMMdd-HHmmss-zzz")) +
-                          QLatin1Char('Z');
+    const QString stamp =
+        QStringLiteral("panel-") +
+        QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz")) +
+        QLatin1Char('Z');
     QString name = stamp + QStringLiteral(".xml");
     for (int n = 1; dir.exists(name); ++n) {
         if (n > 99) {

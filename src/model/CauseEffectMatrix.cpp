@@ -44,7 +44,8 @@ CauseEffectMatrix::CauseEffectMatrix(const PanelCore &core) {
     for (const ManiobraConvencional &m : core.maneuvers) {
         if (std::none_of(rows.cbegin(), rows.cend(),
                          [&](const Cause &c) { return c.events == m.events; }))
-            rows.append({m.events, eventDescription(m), ConfigurationFields::zoneNamesUsed(core, m)});
+            rows.append(
+                {m.events, eventDescription(m), ConfigurationFields::zoneNamesUsed(core, m)});
         Action action = m.action();
         action.delay = 0;
         if (std::none_of(columns.cbegin(), columns.cend(),

@@ -20,8 +20,8 @@ public:
 
     struct Cause {
         QList<Event> events;
-        QString label;      // the event description
-        QString zoneNames;  // names of the zones it uses, if any
+        QString label;     // the event description
+        QString zoneNames; // names of the zones it uses, if any
     };
     struct Effect {
         Action action; // delay 0

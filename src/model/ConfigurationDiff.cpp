@@ -27,9 +27,12 @@ void compareFields(const QList<ConfigurationField> &before, const QList<Configur
     for (const ConfigurationField &b : before) {
         const ConfigurationField *a = find(after, b.area, b.key);
         if (!a) {
-            out.append({b.area, Kind::Removed, b.label + QStringLiteral(" \"") + b.shown +
-                                                   QLatin1Char('"'),
-                        {}, {}, false});
+            out.append({b.area,
+                        Kind::Removed,
+                        b.label + QStringLiteral(" \"") + b.shown + QLatin1Char('"'),
+                        {},
+                        {},
+                        false});
         } else if (a->compared != b.compared) {
             out.append({b.area, Kind::Changed, b.label, b.secret ? QString() : b.shown,
                         b.secret ? QString() : a->shown, b.secret});
@@ -37,8 +40,11 @@ void compareFields(const QList<ConfigurationField> &before, const QList<Configur
     }
     for (const ConfigurationField &a : after) {
         if (!find(before, a.area, a.key))
-            out.append({a.area, Kind::Added,
-                        a.label + QStringLiteral(" \"") + a.shown + QLatin1Char('"'), {}, {},
+            out.append({a.area,
+                        Kind::Added,
+                        a.label + QStringLiteral(" \"") + a.shown + QLatin1Char('"'),
+                        {},
+                        {},
                         false});
     }
 }
@@ -85,8 +91,12 @@ QList<ConfigurationDifference> ConfigurationDiff::compare(const PanelCore &befor
                 ++r;
                 continue;
             }
-            out.append({Area::Maneuvers, Kind::Changed, {}, described(before, removed.at(r)),
-                        described(after, added.at(match)), false});
+            out.append({Area::Maneuvers,
+                        Kind::Changed,
+                        {},
+                        described(before, removed.at(r)),
+                        described(after, added.at(match)),
+                        false});
             removed.removeAt(r);
             added.removeAt(match);
         }

@@ -36,10 +36,10 @@ struct Builder {
                        raw < 0 ? shown : shown + QLatin1Char('#') + QString::number(raw), false});
     }
     void addSecret(Area area, const char *key, const QString &label, const QString &value) {
-        fields.append({area, QLatin1String(key), label,
-                       value.isEmpty() ? ConfigurationFields::tr("not set")
-                                       : ConfigurationFields::tr("set"),
-                       value, true});
+        fields.append(
+            {area, QLatin1String(key), label,
+             value.isEmpty() ? ConfigurationFields::tr("not set") : ConfigurationFields::tr("set"),
+             value, true});
     }
 };
 
@@ -122,12 +122,12 @@ QList<ConfigurationField> ConfigurationFields::of(const PanelCore &core, Scope s
           onOff(g.confirmation_general_mode), g.confirmation_general_mode);
     b.add(Area::General, "delay_confirmation", tr("Confirmation delay"),
           seconds(g.delay_confirmation / 250.0), g.delay_confirmation);
-    b.add(Area::General, "short", tr("Short circuit counts as alarm"),
-          onOff(g.short_general_mode), g.short_general_mode);
+    b.add(Area::General, "short", tr("Short circuit counts as alarm"), onOff(g.short_general_mode),
+          g.short_general_mode);
     b.add(Area::General, "cancel_delay", tr("Sounder delay cancelled by a second alarm"),
           sounders(g.cancel_delay), g.cancel_delay);
-    b.add(Area::General, "cancel_MCP_delay",
-          tr("Sounder delay cancelled by a manual call point"), sounders(g.cancel_MCP_delay), g.cancel_MCP_delay);
+    b.add(Area::General, "cancel_MCP_delay", tr("Sounder delay cancelled by a manual call point"),
+          sounders(g.cancel_MCP_delay), g.cancel_MCP_delay);
 
     const WebServerConfig &w = core.webServer;
     b.add(Area::WebServer, "Language", tr("Web language"),
@@ -152,8 +152,7 @@ QList<ConfigurationField> ConfigurationFields::of(const PanelCore &core, Scope s
     b.add(Area::Email, "InstallId", tr("Installation name"), s.InstallId);
     b.add(Area::Email, "Host", tr("E-mail server"), s.Host);
     b.add(Area::Email, "Port", tr("E-mail server port"), QString::number(s.Port));
-    b.add(Area::Email, "Auth", tr("Authentication"),
-          s.Auth ? tr("password") : tr("plain"), s.Auth);
+    b.add(Area::Email, "Auth", tr("Authentication"), s.Auth ? tr("password") : tr("plain"), s.Auth);
     b.add(Area::Email, "User", tr("E-mail user"), s.User);
     b.addSecret(Area::Email, "Password", tr("E-mail password"), s.Password);
     b.add(Area::Email, "Mask", tr("Events mailed"),

@@ -232,8 +232,8 @@ bool MyXMLHandler::readZoneName(const QXmlStreamAttributes &attributes) {
         return false;
     }
     qint64 zone = 0;
-    if (!number(u"number", attributes.value(QStringLiteral("number")), 1,
-                PanelCore::MaxZoneNumber, zone))
+    if (!number(u"number", attributes.value(QStringLiteral("number")), 1, PanelCore::MaxZoneNumber,
+                zone))
         return false;
     const QString name = attributes.value(QStringLiteral("name")).toString();
     const QString problem = PanelCore::zoneNameProblem(int(zone), name);

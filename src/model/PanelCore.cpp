@@ -119,6 +119,7 @@ void PanelCore::copyConfigurationFrom(const PanelCore &other) {
 
 bool PanelCore::sameConfiguration(const PanelCore &other) const {
     return elements == other.elements && maneuvers == other.maneuvers &&
-           num_zones == other.num_zones && names == other.names && generalConfig == other.generalConfig &&
-           webServer == other.webServer && smtp == other.smtp;
+           num_zones == other.num_zones && names == other.names &&
+           generalConfig == other.generalConfig && webServer == other.webServer &&
+           smtp == other.smtp;
 }

@@ -51,9 +51,9 @@ QString fieldTable(const QList<ConfigurationField> &fields, Area area) {
         if (f.area == area)
             body += row({esc(f.label), esc(f.shown)});
     }
-    return table(row({esc(CauseEffectReport::tr("Setting")), esc(CauseEffectReport::tr("Value"))},
-                     true),
-                 body);
+    return table(
+        row({esc(CauseEffectReport::tr("Setting")), esc(CauseEffectReport::tr("Value"))}, true),
+        body);
 }
 
 } // namespace
@@ -80,7 +80,8 @@ QString CauseEffectReport::html() const {
     facts += row({esc(tr("Tool")), esc(ProductInfo::model().trimmed() + QLatin1Char(' ') +
                                        ProductInfo::productLine().trimmed() + QLatin1Char(' ') +
                                        ProductInfo::version())});
-    facts += row({esc(tr("Configuration fingerprint")), QStringLiteral("<b>%1</b>").arg(esc(fingerprint))});
+    facts += row(
+        {esc(tr("Configuration fingerprint")), QStringLiteral("<b>%1</b>").arg(esc(fingerprint))});
     html += table({}, facts);
     html += QStringLiteral("<p>%1</p>")
                 .arg(esc(tr("The fingerprint is a checksum of everything the panel stores. A "
@@ -90,14 +91,14 @@ QString CauseEffectReport::html() const {
     QString zones;
     for (int z = 1; z <= core.num_zones; ++z)
         zones += row({QString::number(z), esc(core.zoneName(z))});
-    html += core.num_zones > 0
-                ? table(row({esc(tr("Zone")), esc(tr("Name"))}, true), zones)
-                : QStringLiteral("<p>%1</p>").arg(esc(tr("No zones.")));
+    html += core.num_zones > 0 ? table(row({esc(tr("Zone")), esc(tr("Name"))}, true), zones)
+                               : QStringLiteral("<p>%1</p>").arg(esc(tr("No zones.")));
 
     html += heading(tr("Auxiliary boards"));
     QString boards;
     for (const Element &e : core.elements)
-        boards += row({QString::number(e.address + 1), esc(ConfigurationFields::boardName(e.type))});
+        boards +=
+            row({QString::number(e.address + 1), esc(ConfigurationFields::boardName(e.type))});
     html += table(row({esc(tr("Board")), esc(tr("Type"))}, true), boards);
 
     const QList<ConfigurationField> fields =
@@ -154,12 +155,11 @@ QString CauseEffectReport::html() const {
         maneuvers += row({QString::number(i + 1), esc(m.isLogic() ? tr("logic") : tr("simple")),
                           events, esc(actionDescription(m))});
     }
-    html += core.maneuvers.isEmpty()
-                ? QStringLiteral("<p>%1</p>").arg(esc(tr("No maneuvers.")))
-                : table(row({QStringLiteral("#"), esc(tr("Kind")), esc(tr("Events")),
-                             esc(tr("Action"))},
-                            true),
-                        maneuvers);
+    html += core.maneuvers.isEmpty() ? QStringLiteral("<p>%1</p>").arg(esc(tr("No maneuvers.")))
+                                     : table(row({QStringLiteral("#"), esc(tr("Kind")),
+                                                  esc(tr("Events")), esc(tr("Action"))},
+                                                 true),
+                                             maneuvers);
 
     html += heading(tr("Consistency check"));
     const QList<ConfigurationProblem> problems = ConfigurationCheck::check(core);
@@ -217,9 +217,9 @@ bool CauseEffectReport::writePdf(const QString &fileName) {
         QTextOption option = document.defaultTextOption();
         option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
         document.setDefaultTextOption(option);
-        document.setDefaultStyleSheet(QStringLiteral(
-            "h1 { font-size: 16pt; } h2 { font-size: 12pt; margin-top: 12px; } "
-            "th { background-color: #e0e0e0; text-align: left; }"));
+        document.setDefaultStyleSheet(
+            QStringLiteral("h1 { font-size: 16pt; } h2 { font-size: 12pt; margin-top: 12px; } "
+                           "th { background-color: #e0e0e0; text-align: left; }"));
         document.setHtml(html());
         const QSizeF body(page.width(), page.height() - footerHeight);
         document.setPageSize(body);

@@ -172,8 +172,8 @@ private Q_SLOTS:
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("firstLine");
         QTest::newRow("equal") << example("school.xml") << 0 << "No differences.";
-        QTest::newRow("different") << example("shop.xml") << 1
-                                   << "Zones: Number of zones changed from \"12\" to \"2\"";
+        QTest::newRow("different")
+            << example("shop.xml") << 1 << "Zones: Number of zones changed from \"12\" to \"2\"";
         QTest::newRow("unreadable") << dir.filePath(QStringLiteral("none.xml")) << 2 << "";
     }
     void diff_exitsByResult() {
@@ -191,8 +191,8 @@ private Q_SLOTS:
     void report_writesPdfAndCsv() {
         const QString pdf = dir.filePath(QStringLiteral("school.pdf"));
         const QString csv = dir.filePath(QStringLiteral("school.csv"));
-        const Run run = ctl({QStringLiteral("report"), example("school.xml"), QStringLiteral("--pdf"),
-                             pdf, QStringLiteral("--csv"), csv});
+        const Run run = ctl({QStringLiteral("report"), example("school.xml"),
+                             QStringLiteral("--pdf"), pdf, QStringLiteral("--csv"), csv});
         QCOMPARE(run.err, QString());
         QCOMPARE(run.exitCode, 0);
         QFile written(pdf);
@@ -202,8 +202,9 @@ private Q_SLOTS:
         QVERIFY(matrix.open(QIODevice::ReadOnly));
         QVERIFY(matrix.readLine().startsWith("Cause,Zone names,"));
 
-        const Run missing = ctl({QStringLiteral("report"), example("school.xml"),
-                                 QStringLiteral("--pdf"), dir.filePath(QStringLiteral("no/x.pdf"))});
+        const Run missing =
+            ctl({QStringLiteral("report"), example("school.xml"), QStringLiteral("--pdf"),
+                 dir.filePath(QStringLiteral("no/x.pdf"))});
         QCOMPARE(missing.exitCode, 2);
         QVERIFY(missing.err.startsWith(QLatin1String("mrb500ctl: cannot write ")));
     }

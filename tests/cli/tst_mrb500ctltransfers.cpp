@@ -113,19 +113,20 @@ void TestMrb500CtlTransfers::upload_backsUpShowsChangesAndTraces() {
     QVERIFY(!text.contains(QLatin1String("Pr0tecci0n")));
 
     // Now equal: nothing left to write, and diff agrees.
-    const Run again = ctl({QStringLiteral("upload"), example("school.xml"), QStringLiteral("--port"),
-                           port, QStringLiteral("--show-changes"), QStringLiteral("--no-backup")});
+    const Run again =
+        ctl({QStringLiteral("upload"), example("school.xml"), QStringLiteral("--port"), port,
+             QStringLiteral("--show-changes"), QStringLiteral("--no-backup")});
     QCOMPARE(again.exitCode, 0);
     QVERIFY2(again.out.startsWith(QLatin1String("The panel already holds this configuration.\n")),
              qPrintable(again.out));
     QCOMPARE(QDir(backups).entryList(QDir::Files).size(), 1);
-    const Run diff = ctl({QStringLiteral("diff"), example("school.xml"), QStringLiteral("--port"),
-                          port});
+    const Run diff =
+        ctl({QStringLiteral("diff"), example("school.xml"), QStringLiteral("--port"), port});
     QCOMPARE(diff.out, QStringLiteral("No differences.\n"));
     QCOMPARE(diff.exitCode, 0);
-    QCOMPARE(ctl({QStringLiteral("diff"), example("shop.xml"), QStringLiteral("--port"), port})
-                 .exitCode,
-             1);
+    QCOMPARE(
+        ctl({QStringLiteral("diff"), example("shop.xml"), QStringLiteral("--port"), port}).exitCode,
+        1);
 }
 
 void TestMrb500CtlTransfers::commands_exitAndReport_data() {

@@ -66,9 +66,10 @@ void TestLinkTrace::exchange_hidesPasswordBytes() {
     }
     QCOMPARE(trace.toText().contains(QLatin1String("50 50")), !hidden);
     // The head of a hidden write stays readable.
-    QVERIFY(LinkTrace::hex(entries.at(0)).startsWith(
-        QStringLiteral("00 00 01 10 %1 %2").arg(table, 2, 16, QLatin1Char('0'))
-            .arg(record, 2, 16, QLatin1Char('0'))));
+    QVERIFY(LinkTrace::hex(entries.at(0))
+                .startsWith(QStringLiteral("00 00 01 10 %1 %2")
+                                .arg(table, 2, 16, QLatin1Char('0'))
+                                .arg(record, 2, 16, QLatin1Char('0'))));
 }
 
 void TestLinkTrace::toText_listsEveryEntryInOrder() {

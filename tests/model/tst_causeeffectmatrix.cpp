@@ -42,9 +42,8 @@ QList<QStringList> parseCsv(const QByteArray &csv) {
 }
 
 bool readSchool(PanelCore &core) {
-    return XmlConfigReader::readFile(qEnvironmentVariable("MRB500_SOURCE_DIR") +
-                                         QStringLiteral("/examples/school.xml"),
-                                     &core);
+    return XmlConfigReader::readFile(
+        qEnvironmentVariable("MRB500_SOURCE_DIR") + QStringLiteral("/examples/school.xml"), &core);
 }
 
 } // namespace
@@ -65,7 +64,8 @@ void TestCauseEffectMatrix::csv_holdsEveryManeuverInItsCell() {
     QVERIFY(!core.maneuvers.isEmpty());
     const QList<QStringList> lines = parseCsv(CauseEffectMatrix(core).toCsv());
     const QStringList header = lines.first();
-    QCOMPARE(header.mid(0, 2), (QStringList{QStringLiteral("Cause"), QStringLiteral("Zone names")}));
+    QCOMPARE(header.mid(0, 2),
+             (QStringList{QStringLiteral("Cause"), QStringLiteral("Zone names")}));
 
     int filled = 0;
     for (const QStringList &line : lines.mid(1)) {
@@ -84,8 +84,8 @@ void TestCauseEffectMatrix::csv_holdsEveryManeuverInItsCell() {
             return l.first() == eventDescription(m);
         });
         QVERIFY(line != lines.cend());
-        QCOMPARE(line->at(column), m.delay == 0 ? QStringLiteral("X")
-                                                : QStringLiteral("%1 s").arg(m.delay / 2.0));
+        QCOMPARE(line->at(column),
+                 m.delay == 0 ? QStringLiteral("X") : QStringLiteral("%1 s").arg(m.delay / 2.0));
         const bool firstZone = m.events.first().evt_blk == 2 && m.events.first().evt_blk_prt == 1;
         QCOMPARE(line->at(1), firstZone ? QStringLiteral("zone 1 Hall, \"main\"") : QString());
     }

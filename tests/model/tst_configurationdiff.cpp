@@ -57,35 +57,50 @@ void TestConfigurationDiff::compare_findsEachKindOfDifference_data() {
     auto row = [](const char *name, Change change, Area area, Kind kind, const char *text) {
         QTest::newRow(name) << change << int(area) << int(kind) << QString::fromUtf8(text);
     };
-    row("general option", [](PanelCore &c) { c.generalConfig.delay_confirmation = 7500; },
+    row(
+        "general option", [](PanelCore &c) { c.generalConfig.delay_confirmation = 7500; },
         Area::General, Kind::Changed, "Confirmation delay changed from \"0 s\" to \"30 s\"");
-    row("cancel mask bit", [](PanelCore &c) { c.generalConfig.cancel_delay = 2; },
-        Area::General, Kind::Changed, "sounder 2");
-    row("web address", [](PanelCore &c) { c.webServer.IP = 0xC0A80102; }, Area::WebServer,
+    row(
+        "cancel mask bit", [](PanelCore &c) { c.generalConfig.cancel_delay = 2; }, Area::General,
+        Kind::Changed, "sounder 2");
+    row(
+        "web address", [](PanelCore &c) { c.webServer.IP = 0xC0A80102; }, Area::WebServer,
         Kind::Changed, "\"0.0.0.0\" to \"192.168.1.2\"");
-    row("web password", [](PanelCore &c) { c.webServer.Pass = QStringLiteral("other"); },
+    row(
+        "web password", [](PanelCore &c) { c.webServer.Pass = QStringLiteral("other"); },
         Area::WebServer, Kind::Changed, "Web password changed");
-    row("e-mail text", [](PanelCore &c) { c.smtp.InstallId = QStringLiteral("Escuela"); },
+    row(
+        "e-mail text", [](PanelCore &c) { c.smtp.InstallId = QStringLiteral("Escuela"); },
         Area::Email, Kind::Changed, "Installation name changed from \"\" to \"Escuela\"");
-    row("e-mail password", [](PanelCore &c) { c.smtp.Password.clear(); }, Area::Email,
+    row(
+        "e-mail password", [](PanelCore &c) { c.smtp.Password.clear(); }, Area::Email,
         Kind::Changed, "E-mail password changed");
-    row("zones", [](PanelCore &c) { c.num_zones = 8; }, Area::Zones, Kind::Changed,
+    row(
+        "zones", [](PanelCore &c) { c.num_zones = 8; }, Area::Zones, Kind::Changed,
         "\"4\" to \"8\"");
-    row("board", [](PanelCore &c) { c.elements[2].type = Element::SounderBoard; }, Area::Boards,
+    row(
+        "board", [](PanelCore &c) { c.elements[2].type = Element::SounderBoard; }, Area::Boards,
         Kind::Changed, "Board 3 changed from \"none\" to \"sounder board\"");
-    row("zone name renamed", [](PanelCore &c) { c.setZoneName(3, QStringLiteral("Hall")); },
+    row(
+        "zone name renamed", [](PanelCore &c) { c.setZoneName(3, QStringLiteral("Hall")); },
         Area::ZoneNames, Kind::Changed, "Zone 3 changed from \"Kitchen\" to \"Hall\"");
-    row("zone name added", [](PanelCore &c) { c.setZoneName(1, QStringLiteral("Gym")); },
+    row(
+        "zone name added", [](PanelCore &c) { c.setZoneName(1, QStringLiteral("Gym")); },
         Area::ZoneNames, Kind::Added, "added Zone 1 \"Gym\"");
-    row("zone name removed", [](PanelCore &c) { c.setZoneName(3, {}); }, Area::ZoneNames,
+    row(
+        "zone name removed", [](PanelCore &c) { c.setZoneName(3, {}); }, Area::ZoneNames,
         Kind::Removed, "removed Zone 3 \"Kitchen\"");
-    row("maneuver added", [](PanelCore &c) { c.maneuvers.append(zoneAlarm(4)); },
-        Area::Maneuvers, Kind::Added, "added Alarma de detector en zona 4 => Activar sirenas");
-    row("maneuver removed", [](PanelCore &c) { c.maneuvers.removeAt(1); }, Area::Maneuvers,
+    row(
+        "maneuver added", [](PanelCore &c) { c.maneuvers.append(zoneAlarm(4)); }, Area::Maneuvers,
+        Kind::Added, "added Alarma de detector en zona 4 => Activar sirenas");
+    row(
+        "maneuver removed", [](PanelCore &c) { c.maneuvers.removeAt(1); }, Area::Maneuvers,
         Kind::Removed, "removed Cualquier alarma en zona 2 - Cualquier alarma en zona 3 =>");
-    row("maneuver delay", [](PanelCore &c) { c.maneuvers[0].delay = 20; }, Area::Maneuvers,
+    row(
+        "maneuver delay", [](PanelCore &c) { c.maneuvers[0].delay = 20; }, Area::Maneuvers,
         Kind::Changed, "to Alarma de detector en zona 1 => Activar sirenas del panel  con retardo");
-    row("maneuver trigger", [](PanelCore &c) { c.maneuvers[2].events[0].evt_type = 6; },
+    row(
+        "maneuver trigger", [](PanelCore &c) { c.maneuvers[2].events[0].evt_type = 6; },
         Area::Maneuvers, Kind::Changed, "[zone 3 Kitchen]");
 }
 

@@ -67,11 +67,10 @@ void TestCommissioning::backup_readsWholePanelBeforeAnyWrite() {
     QVERIFY(file.uploadConfig());
 
     const QList<QByteArray> &requests = panel.engine.requests();
-    const qsizetype firstChange = std::find_if(requests.cbegin(), requests.cend(),
-                                               [](const QByteArray &r) {
-                                                   return code(r) != CommandCodec::ReadRecord;
-                                               }) -
-                                  requests.cbegin();
+    const qsizetype firstChange =
+        std::find_if(requests.cbegin(), requests.cend(),
+                     [](const QByteArray &r) { return code(r) != CommandCodec::ReadRecord; }) -
+        requests.cbegin();
     QCOMPARE(firstChange, 182); // the whole download, then the upload
     QCOMPARE(code(requests.at(firstChange)), quint8(CommandCodec::BeginUpload));
 
@@ -84,7 +83,8 @@ void TestCommissioning::backup_readsWholePanelBeforeAnyWrite() {
     QCOMPARE(saved.num_zones, file.num_zones);
     QCOMPARE(saved.elements, file.elements);
     QCOMPARE(saved.zoneName(3), QStringLiteral("Gimnasio"));
-    QVERIFY(!ConfigurationDiff::compare(saved, file, ConfigurationDiff::Scope::PanelHeld).isEmpty());
+    QVERIFY(
+        !ConfigurationDiff::compare(saved, file, ConfigurationDiff::Scope::PanelHeld).isEmpty());
 }
 
 void TestCommissioning::backup_unreadablePanelStopsWithReason() {
