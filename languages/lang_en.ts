@@ -579,46 +579,6 @@
 <context>
     <name>ConfigurationSummary</name>
     <message>
-        <source>on</source>
-        <translation>on</translation>
-    </message>
-    <message>
-        <source>off</source>
-        <translation>off</translation>
-    </message>
-    <message>
-        <source>sounder 1</source>
-        <translation>sounder 1</translation>
-    </message>
-    <message>
-        <source>sounder 2</source>
-        <translation>sounder 2</translation>
-    </message>
-    <message>
-        <source>none</source>
-        <translation>none</translation>
-    </message>
-    <message>
-        <source>not set</source>
-        <translation>not set</translation>
-    </message>
-    <message>
-        <source>set</source>
-        <translation>set</translation>
-    </message>
-    <message>
-        <source>sounder board</source>
-        <translation>sounder board</translation>
-    </message>
-    <message>
-        <source>relay board</source>
-        <translation>relay board</translation>
-    </message>
-    <message>
-        <source>unknown type %1</source>
-        <translation>unknown type %1</translation>
-    </message>
-    <message>
         <source>Zones: %1</source>
         <translation>Zones: %1</translation>
     </message>
@@ -709,6 +669,10 @@
     <message>
         <source>Maneuvers: %1 (%2 simple, %3 logic)</source>
         <translation>Maneuvers: %1 (%2 simple, %3 logic)</translation>
+    </message>
+    <message>
+        <source>Zone %1: %2</source>
+        <translation>Zone %1: %2</translation>
     </message>
 </context>
 <context>

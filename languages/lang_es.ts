@@ -579,46 +579,6 @@
 <context>
     <name>ConfigurationSummary</name>
     <message>
-        <source>on</source>
-        <translation>activado</translation>
-    </message>
-    <message>
-        <source>off</source>
-        <translation>desactivado</translation>
-    </message>
-    <message>
-        <source>sounder 1</source>
-        <translation>sirena 1</translation>
-    </message>
-    <message>
-        <source>sounder 2</source>
-        <translation>sirena 2</translation>
-    </message>
-    <message>
-        <source>none</source>
-        <translation>ninguna</translation>
-    </message>
-    <message>
-        <source>not set</source>
-        <translation>sin definir</translation>
-    </message>
-    <message>
-        <source>set</source>
-        <translation>definida</translation>
-    </message>
-    <message>
-        <source>sounder board</source>
-        <translation>tarjeta de sirenas</translation>
-    </message>
-    <message>
-        <source>relay board</source>
-        <translation>tarjeta de relés</translation>
-    </message>
-    <message>
-        <source>unknown type %1</source>
-        <translation>tipo desconocido %1</translation>
-    </message>
-    <message>
         <source>Zones: %1</source>
         <translation>Zonas: %1</translation>
     </message>
@@ -709,6 +669,10 @@
     <message>
         <source>Maneuvers: %1 (%2 simple, %3 logic)</source>
         <translation>Maniobras: %1 (%2 simples, %3 lógicas)</translation>
+    </message>
+    <message>
+        <source>Zone %1: %2</source>
+        <translation>Zona %1: %2</translation>
     </message>
 </context>
 <context>

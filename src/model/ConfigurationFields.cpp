@@ -9,19 +9,6 @@ namespace {
 
 using Area = ConfigurationField::Area;
 
-QString onOff(int value) {
-    return value ? ConfigurationFields::tr("on") : ConfigurationFields::tr("off");
-}
-
-QString sounders(quint8 mask) {
-    QStringList which;
-    if (mask & 0x01)
-        which << ConfigurationFields::tr("sounder 1");
-    if (mask & 0x02)
-        which << ConfigurationFields::tr("sounder 2");
-    return which.isEmpty() ? ConfigurationFields::tr("none") : which.join(QStringLiteral(", "));
-}
-
 QString seconds(double value) {
     return ConfigurationFields::tr("%1 s").arg(value);
 }
@@ -44,6 +31,23 @@ struct Builder {
 };
 
 } // namespace
+
+QString ConfigurationFields::onOff(int value) {
+    return value ? tr("on") : tr("off");
+}
+
+QString ConfigurationFields::sounders(quint8 mask) {
+    QStringList which;
+    if (mask & 0x01)
+        which << tr("sounder 1");
+    if (mask & 0x02)
+        which << tr("sounder 2");
+    return which.isEmpty() ? tr("none") : which.join(QStringLiteral(", "));
+}
+
+QString ConfigurationFields::secretState(const QString &secret) {
+    return secret.isEmpty() ? tr("not set") : tr("set");
+}
 
 QString ConfigurationFields::ipv4(quint32 a) {
     return QStringLiteral("%1.%2.%3.%4")

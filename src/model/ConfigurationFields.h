@@ -24,6 +24,9 @@ public:
 
     static QString ipv4(quint32 address);
     static QString boardName(quint8 type);
+    static QString onOff(int value);
+    static QString sounders(quint8 mask);              // "sounder 1, sounder 2", or "none"
+    static QString secretState(const QString &secret); // "set" or "not set"
     // "Alarma de detector en zona 3 => Activar sirenas del panel"
     static QString maneuverText(const ManiobraConvencional &maneuver);
     // "zone 3 Kitchen, zone 4 Hall" for the named zones the maneuver's events use.
