@@ -181,6 +181,10 @@
         <source>cannot write %1: the PDF could not be started</source>
         <translation>cannot write %1: the PDF could not be started</translation>
     </message>
+    <message>
+        <source>not available</source>
+        <translation>not available</translation>
+    </message>
 </context>
 <context>
     <name>CmdConvencional</name>

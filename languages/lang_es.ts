@@ -181,6 +181,10 @@
         <source>cannot write %1: the PDF could not be started</source>
         <translation>no se puede escribir %1: no se pudo iniciar el PDF</translation>
     </message>
+    <message>
+        <source>not available</source>
+        <translation>no disponible</translation>
+    </message>
 </context>
 <context>
     <name>CmdConvencional</name>

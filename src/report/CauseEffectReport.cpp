@@ -178,8 +178,9 @@ QString CauseEffectReport::html() const {
 QString CauseEffectReport::footer(int page, int pages) const {
     const QString installation = core.smtp.InstallId;
     const QString where = installation.isEmpty() ? QString() : installation + QStringLiteral(" · ");
+    const QString fingerprint = ConfigurationFingerprint::of(core);
     return tr("%1Fingerprint %2 · Page %3 of %4")
-        .arg(where, ConfigurationFingerprint::of(core))
+        .arg(where, fingerprint.isEmpty() ? tr("not available") : fingerprint)
         .arg(page)
         .arg(pages);
 }
