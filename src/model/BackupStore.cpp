@@ -48,7 +48,9 @@ bool BackupStore::save(const PanelCore &content) {
     error.clear();
     last.clear();
     QDir dir(folder);
-    if (folder.isEmpty() || !dir.mkpath(QStringLiteral("."))) {
+    // Backups hold the panel's passwords: for this user's eyes only.
+    if (folder.isEmpty() || !dir.mkpath(QStringLiteral(".")) ||
+        !QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner)) {
         error = tr("cannot create the backup folder %1").arg(QDir::toNativeSeparators(folder));
         return false;
     }
@@ -71,6 +73,7 @@ bool BackupStore::save(const PanelCore &content) {
         error = tr("cannot save the backup: %1").arg(writer.errorString());
         return false;
     }
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
     last = path;
     const QStringList all = backups();
     for (qsizetype i = Kept; i < all.size(); ++i)

@@ -43,6 +43,10 @@ void TestBackupStore::save_keepsTheNewestAndLeavesOtherFiles() {
 
     PanelCore newest;
     QVERIFY(XmlConfigReader::readFile(store.backups().first(), &newest));
+    const QFile::Permissions others = QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther |
+                                      QFile::WriteOther;
+    QCOMPARE(QFile::permissions(store.lastBackup()) & others, QFile::Permissions());
+    QCOMPARE(QFile::permissions(store.directory()) & others, QFile::Permissions());
     QCOMPARE(newest.num_zones, BackupStore::Kept + 2);
 }
 
