@@ -2,6 +2,7 @@
 #include "ConfigurationJson.h"
 #include "MyXMLWriter.h"
 #include "PanelCore.h"
+#include "WrittenXml.h"
 #include "XmlConfigReader.h"
 
 #include <QBuffer>
@@ -10,15 +11,6 @@
 #include <QTest>
 
 namespace {
-
-QByteArray written(const PanelCore &core) {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    MyXMLWriter writer(&core);
-    if (!writer.write(&buffer))
-        qWarning() << writer.errorString();
-    return buffer.data();
-}
 
 void fill(PanelCore &core) {
     core.num_zones = 4;
