@@ -2,6 +2,191 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>BackupStore</name>
+    <message>
+        <source>cannot read the panel for a backup: %1</source>
+        <translation>cannot read the panel for a backup: %1</translation>
+    </message>
+    <message>
+        <source>cannot create the backup folder %1</source>
+        <translation>cannot create the backup folder %1</translation>
+    </message>
+    <message>
+        <source>too many backups at the same moment in %1</source>
+        <translation>too many backups at the same moment in %1</translation>
+    </message>
+    <message>
+        <source>cannot save the backup: %1</source>
+        <translation>cannot save the backup: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CauseEffectMatrix</name>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>Cause</source>
+        <translation>Cause</translation>
+    </message>
+    <message>
+        <source>Zone names</source>
+        <translation>Zone names</translation>
+    </message>
+</context>
+<context>
+    <name>CauseEffectReport</name>
+    <message>
+        <source>Setting</source>
+        <translation>Setting</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>not available: %1</source>
+        <translation>not available: %1</translation>
+    </message>
+    <message>
+        <source>(no installation name)</source>
+        <translation>(no installation name)</translation>
+    </message>
+    <message>
+        <source>Cause-and-effect report</source>
+        <translation>Cause-and-effect report</translation>
+    </message>
+    <message>
+        <source>Installation</source>
+        <translation>Installation</translation>
+    </message>
+    <message>
+        <source>Configuration file</source>
+        <translation>Configuration file</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Tool</source>
+        <translation>Tool</translation>
+    </message>
+    <message>
+        <source>Configuration fingerprint</source>
+        <translation>Configuration fingerprint</translation>
+    </message>
+    <message>
+        <source>The fingerprint is a checksum of everything the panel stores. A configuration downloaded from the panel gives the same value.</source>
+        <translation>The fingerprint is a checksum of everything the panel stores. A configuration downloaded from the panel gives the same value.</translation>
+    </message>
+    <message>
+        <source>Zones</source>
+        <translation>Zones</translation>
+    </message>
+    <message>
+        <source>Zone</source>
+        <translation>Zone</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>No zones.</source>
+        <translation>No zones.</translation>
+    </message>
+    <message>
+        <source>Auxiliary boards</source>
+        <translation>Auxiliary boards</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Board</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Cause-and-effect matrix</source>
+        <translation>Cause-and-effect matrix</translation>
+    </message>
+    <message>
+        <source>No maneuvers.</source>
+        <translation>No maneuvers.</translation>
+    </message>
+    <message>
+        <source>Rows: causes. Columns: effects E1, E2, ... as listed below. A cell holds the delay before the effect, or %1 when it is immediate.</source>
+        <translation>Rows: causes. Columns: effects E1, E2, ... as listed below. A cell holds the delay before the effect, or %1 when it is immediate.</translation>
+    </message>
+    <message>
+        <source>Cause</source>
+        <translation>Cause</translation>
+    </message>
+    <message>
+        <source>Effect</source>
+        <translation>Effect</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Action</translation>
+    </message>
+    <message>
+        <source>Maneuvers</source>
+        <translation>Maneuvers</translation>
+    </message>
+    <message>
+        <source>logic</source>
+        <translation>logic</translation>
+    </message>
+    <message>
+        <source>simple</source>
+        <translation>simple</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <translation>Events</translation>
+    </message>
+    <message>
+        <source>Consistency check</source>
+        <translation>Consistency check</translation>
+    </message>
+    <message>
+        <source>No problems found.</source>
+        <translation>No problems found.</translation>
+    </message>
+    <message>
+        <source>Error:</source>
+        <translation>Error:</translation>
+    </message>
+    <message>
+        <source>Warning:</source>
+        <translation>Warning:</translation>
+    </message>
+    <message>
+        <source>%1Fingerprint %2 · Page %3 of %4</source>
+        <translation>%1Fingerprint %2 · Page %3 of %4</translation>
+    </message>
+    <message>
+        <source>not available</source>
+        <translation>not available</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>cannot write %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot write %1: the PDF could not be started</source>
+        <translation>cannot write %1: the PDF could not be started</translation>
+    </message>
+</context>
+<context>
     <name>CmdConvencional</name>
     <message>
         <source>record holds %1 bytes instead of %2 (write table %3 record %4)</source>
@@ -141,9 +326,55 @@
         <source>Installation name</source>
         <translation>Installation name</translation>
     </message>
+    <message>
+        <source>Zone %1 is named &quot;%2&quot;, but the panel has %3 zones</source>
+        <translation>Zone %1 is named &quot;%2&quot;, but the panel has %3 zones</translation>
+    </message>
 </context>
 <context>
-    <name>ConfigurationSummary</name>
+    <name>ConfigurationDiff</name>
+    <message>
+        <source>%1 [%2]</source>
+        <translation>%1 [%2]</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigurationDifference</name>
+    <message>
+        <source>%1: added %2</source>
+        <translation>%1: added %2</translation>
+    </message>
+    <message>
+        <source>%1: removed %2</source>
+        <translation>%1: removed %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 changed</source>
+        <translation>%1: %2 changed</translation>
+    </message>
+    <message>
+        <source>%1: changed %2 to %3</source>
+        <translation>%1: changed %2 to %3</translation>
+    </message>
+    <message>
+        <source>%1: %2 changed from &quot;%3&quot; to &quot;%4&quot;</source>
+        <translation>%1: %2 changed from &quot;%3&quot; to &quot;%4&quot;</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigurationFields</name>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>not set</source>
+        <translation>not set</translation>
+    </message>
+    <message>
+        <source>set</source>
+        <translation>set</translation>
+    </message>
     <message>
         <source>on</source>
         <translation>on</translation>
@@ -165,14 +396,6 @@
         <translation>none</translation>
     </message>
     <message>
-        <source>not set</source>
-        <translation>not set</translation>
-    </message>
-    <message>
-        <source>set</source>
-        <translation>set</translation>
-    </message>
-    <message>
         <source>sounder board</source>
         <translation>sounder board</translation>
     </message>
@@ -184,6 +407,181 @@
         <source>unknown type %1</source>
         <translation>unknown type %1</translation>
     </message>
+    <message>
+        <source>General options</source>
+        <translation>General options</translation>
+    </message>
+    <message>
+        <source>Web server</source>
+        <translation>Web server</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>Zones</source>
+        <translation>Zones</translation>
+    </message>
+    <message>
+        <source>Auxiliary boards</source>
+        <translation>Auxiliary boards</translation>
+    </message>
+    <message>
+        <source>Zone names</source>
+        <translation>Zone names</translation>
+    </message>
+    <message>
+        <source>Maneuvers</source>
+        <translation>Maneuvers</translation>
+    </message>
+    <message>
+        <source>%1 =&gt; %2</source>
+        <translation>%1 =&gt; %2</translation>
+    </message>
+    <message>
+        <source>zone %1 %2</source>
+        <translation>zone %1 %2</translation>
+    </message>
+    <message>
+        <source>Number of zones</source>
+        <translation>Number of zones</translation>
+    </message>
+    <message>
+        <source>Board %1</source>
+        <translation>Board %1</translation>
+    </message>
+    <message>
+        <source>Zone %1</source>
+        <translation>Zone %1</translation>
+    </message>
+    <message>
+        <source>Alarm confirmation</source>
+        <translation>Alarm confirmation</translation>
+    </message>
+    <message>
+        <source>Confirmation delay</source>
+        <translation>Confirmation delay</translation>
+    </message>
+    <message>
+        <source>Short circuit counts as alarm</source>
+        <translation>Short circuit counts as alarm</translation>
+    </message>
+    <message>
+        <source>Sounder delay cancelled by a second alarm</source>
+        <translation>Sounder delay cancelled by a second alarm</translation>
+    </message>
+    <message>
+        <source>Sounder delay cancelled by a manual call point</source>
+        <translation>Sounder delay cancelled by a manual call point</translation>
+    </message>
+    <message>
+        <source>Web language</source>
+        <translation>Web language</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Spanish</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Address by DHCP</source>
+        <translation>Address by DHCP</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>IP address</translation>
+    </message>
+    <message>
+        <source>Net mask</source>
+        <translation>Net mask</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Gateway</translation>
+    </message>
+    <message>
+        <source>Web login</source>
+        <translation>Web login</translation>
+    </message>
+    <message>
+        <source>Web user</source>
+        <translation>Web user</translation>
+    </message>
+    <message>
+        <source>Web password</source>
+        <translation>Web password</translation>
+    </message>
+    <message>
+        <source>alarms</source>
+        <translation>alarms</translation>
+    </message>
+    <message>
+        <source>faults</source>
+        <translation>faults</translation>
+    </message>
+    <message>
+        <source>Send e-mails</source>
+        <translation>Send e-mails</translation>
+    </message>
+    <message>
+        <source>Installation name</source>
+        <translation>Installation name</translation>
+    </message>
+    <message>
+        <source>E-mail server</source>
+        <translation>E-mail server</translation>
+    </message>
+    <message>
+        <source>E-mail server port</source>
+        <translation>E-mail server port</translation>
+    </message>
+    <message>
+        <source>Authentication</source>
+        <translation>Authentication</translation>
+    </message>
+    <message>
+        <source>password</source>
+        <translation>password</translation>
+    </message>
+    <message>
+        <source>plain</source>
+        <translation>plain</translation>
+    </message>
+    <message>
+        <source>E-mail user</source>
+        <translation>E-mail user</translation>
+    </message>
+    <message>
+        <source>E-mail password</source>
+        <translation>E-mail password</translation>
+    </message>
+    <message>
+        <source>Events mailed</source>
+        <translation>Events mailed</translation>
+    </message>
+    <message>
+        <source>Sender mailbox</source>
+        <translation>Sender mailbox</translation>
+    </message>
+    <message>
+        <source>Sender domain</source>
+        <translation>Sender domain</translation>
+    </message>
+    <message>
+        <source>Recipient mailbox</source>
+        <translation>Recipient mailbox</translation>
+    </message>
+    <message>
+        <source>Recipient domain</source>
+        <translation>Recipient domain</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigurationSummary</name>
     <message>
         <source>Zones: %1</source>
         <translation>Zones: %1</translation>
@@ -275,6 +673,10 @@
     <message>
         <source>Maneuvers: %1 (%2 simple, %3 logic)</source>
         <translation>Maneuvers: %1 (%2 simple, %3 logic)</translation>
+    </message>
+    <message>
+        <source>Zone %1: %2</source>
+        <translation>Zone %1: %2</translation>
     </message>
 </context>
 <context>
@@ -431,6 +833,97 @@
     <message>
         <source>answer checksum is 0x%1, expected 0x%2</source>
         <translation>answer checksum is 0x%1, expected 0x%2</translation>
+    </message>
+</context>
+<context>
+    <name>LinkTrace</name>
+    <message>
+        <source>simple maneuvers</source>
+        <translation>simple maneuvers</translation>
+    </message>
+    <message>
+        <source>logic maneuvers</source>
+        <translation>logic maneuvers</translation>
+    </message>
+    <message>
+        <source>general options</source>
+        <translation>general options</translation>
+    </message>
+    <message>
+        <source>general table, not interpreted</source>
+        <translation>general table, not interpreted</translation>
+    </message>
+    <message>
+        <source>web user</source>
+        <translation>web user</translation>
+    </message>
+    <message>
+        <source>web password, hidden</source>
+        <translation>web password, hidden</translation>
+    </message>
+    <message>
+        <source>e-mail server</source>
+        <translation>e-mail server</translation>
+    </message>
+    <message>
+        <source>e-mail user</source>
+        <translation>e-mail user</translation>
+    </message>
+    <message>
+        <source>e-mail password, hidden</source>
+        <translation>e-mail password, hidden</translation>
+    </message>
+    <message>
+        <source>sender mailbox</source>
+        <translation>sender mailbox</translation>
+    </message>
+    <message>
+        <source>sender domain</source>
+        <translation>sender domain</translation>
+    </message>
+    <message>
+        <source>recipient mailbox</source>
+        <translation>recipient mailbox</translation>
+    </message>
+    <message>
+        <source>recipient domain</source>
+        <translation>recipient domain</translation>
+    </message>
+    <message>
+        <source>installation name</source>
+        <translation>installation name</translation>
+    </message>
+    <message>
+        <source>web and e-mail settings</source>
+        <translation>web and e-mail settings</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>accepted</source>
+        <translation>accepted</translation>
+    </message>
+    <message>
+        <source>answer to %1: %2</source>
+        <translation>answer to %1: %2</translation>
+    </message>
+    <message>
+        <source># %1, started %2; %3 entries; password bytes shown as **</source>
+        <translation># %1, started %2; %3 entries; password bytes shown as **</translation>
+    </message>
+    <message>
+        <source>sent</source>
+        <translation>sent</translation>
+    </message>
+    <message>
+        <source>received</source>
+        <translation>received</translation>
+    </message>
+    <message>
+        <source>problem</source>
+        <translation>problem</translation>
     </message>
 </context>
 <context>
@@ -629,40 +1122,6 @@
         <translation>%1: no problems found</translation>
     </message>
     <message>
-        <source>Inspects MRB-500 configuration files and transfers them to and from the panel.
-
-Commands:
-  show FILE                     human-readable summary
-  dump FILE                     the whole configuration as one JSON object
-  validate FILE                 one line per problem; exit status 1 on any error
-  upload FILE --port P [--verify]
-                                write FILE to the panel (and read it back)
-  download FILE --port P [--base BASEFILE]
-                                read the panel into FILE; zones and boards from BASEFILE
-  check --port P                read the panel&apos;s general options
-  ports [--all]                 FT232 adapters (every serial port with --all)
-
-Exit status: 0 success, 1 the operation failed, 2 usage error or a file that cannot be read or written.</source>
-        <translation>Inspects MRB-500 configuration files and transfers them to and from the panel.
-
-Commands:
-  show FILE                     human-readable summary
-  dump FILE                     the whole configuration as one JSON object
-  validate FILE                 one line per problem; exit status 1 on any error
-  upload FILE --port P [--verify]
-                                write FILE to the panel (and read it back)
-  download FILE --port P [--base BASEFILE]
-                                read the panel into FILE; zones and boards from BASEFILE
-  check --port P                read the panel&apos;s general options
-  ports [--all]                 FT232 adapters (every serial port with --all)
-
-Exit status: 0 success, 1 the operation failed, 2 usage error or a file that cannot be read or written.</translation>
-    </message>
-    <message>
-        <source>show, dump, validate, upload, download, check or ports</source>
-        <translation>show, dump, validate, upload, download, check or ports</translation>
-    </message>
-    <message>
         <source>The panel&apos;s serial port: a name or a path.</source>
         <translation>The panel&apos;s serial port: a name or a path.</translation>
     </message>
@@ -689,10 +1148,6 @@ Exit status: 0 success, 1 the operation failed, 2 usage error or a file that can
     <message>
         <source>%1 does not take --%2</source>
         <translation>%1 does not take --%2</translation>
-    </message>
-    <message>
-        <source>ports does not take --port</source>
-        <translation>ports does not take --port</translation>
     </message>
     <message>
         <source>%1 takes no FILE; see mrb500ctl --help</source>
@@ -729,6 +1184,112 @@ Exit status: 0 success, 1 the operation failed, 2 usage error or a file that can
     <message>
         <source>no FT232 adapter found; mrb500ctl ports --all lists every serial port</source>
         <translation>no FT232 adapter found; mrb500ctl ports --all lists every serial port</translation>
+    </message>
+    <message>
+        <source>Inspects MRB-500 configuration files and transfers them to and from the panel.
+
+Commands:
+  show FILE                     human-readable summary
+  dump FILE                     the whole configuration as one JSON object
+  validate FILE                 one line per problem; exit status 1 on any error
+  upload FILE --port P [--verify] [--no-backup] [--show-changes]
+                                back up the panel, then write FILE to it (and
+                                read it back)
+  download FILE --port P [--base BASEFILE]
+                                read the panel into FILE; zones and boards from BASEFILE
+  check --port P                read the panel&apos;s general options
+  diff A B | diff FILE --port P list the differences; exit status 1 when any
+  report FILE --pdf OUT [--csv OUT]
+                                cause-and-effect report (PDF) and matrix (CSV)
+  ports [--all]                 FT232 adapters (every serial port with --all)
+
+Exit status: 0 success, 1 the operation failed, 2 usage error or a file that cannot be read or written.</source>
+        <translation>Inspects MRB-500 configuration files and transfers them to and from the panel.
+
+Commands:
+  show FILE                     human-readable summary
+  dump FILE                     the whole configuration as one JSON object
+  validate FILE                 one line per problem; exit status 1 on any error
+  upload FILE --port P [--verify] [--no-backup] [--show-changes]
+                                back up the panel, then write FILE to it (and
+                                read it back)
+  download FILE --port P [--base BASEFILE]
+                                read the panel into FILE; zones and boards from BASEFILE
+  check --port P                read the panel&apos;s general options
+  diff A B | diff FILE --port P list the differences; exit status 1 when any
+  report FILE --pdf OUT [--csv OUT]
+                                cause-and-effect report (PDF) and matrix (CSV)
+  ports [--all]                 FT232 adapters (every serial port with --all)
+
+Exit status: 0 success, 1 the operation failed, 2 usage error or a file that cannot be read or written.</translation>
+    </message>
+    <message>
+        <source>show, dump, validate, upload, download, check, diff, report or ports</source>
+        <translation>show, dump, validate, upload, download, check, diff, report or ports</translation>
+    </message>
+    <message>
+        <source>Upload without saving the panel&apos;s content first.</source>
+        <translation>Upload without saving the panel&apos;s content first.</translation>
+    </message>
+    <message>
+        <source>Before an upload, list what it changes in the panel.</source>
+        <translation>Before an upload, list what it changes in the panel.</translation>
+    </message>
+    <message>
+        <source>Write every frame exchanged with the panel to FILE.</source>
+        <translation>Write every frame exchanged with the panel to FILE.</translation>
+    </message>
+    <message>
+        <source>Write the report to OUT as PDF.</source>
+        <translation>Write the report to OUT as PDF.</translation>
+    </message>
+    <message>
+        <source>Write the cause-and-effect matrix to OUT as CSV.</source>
+        <translation>Write the cause-and-effect matrix to OUT as CSV.</translation>
+    </message>
+    <message>
+        <source>--trace needs a panel; diff takes it with --port</source>
+        <translation>--trace needs a panel; diff takes it with --port</translation>
+    </message>
+    <message>
+        <source>diff --port takes exactly one FILE; see mrb500ctl --help</source>
+        <translation>diff --port takes exactly one FILE; see mrb500ctl --help</translation>
+    </message>
+    <message>
+        <source>diff takes two FILEs; see mrb500ctl --help</source>
+        <translation>diff takes two FILEs; see mrb500ctl --help</translation>
+    </message>
+    <message>
+        <source>report needs --pdf or --csv; see mrb500ctl --help</source>
+        <translation>report needs --pdf or --csv; see mrb500ctl --help</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>cannot write %1: %2</translation>
+    </message>
+    <message>
+        <source>%1; to upload without a backup, use --no-backup</source>
+        <translation>%1; to upload without a backup, use --no-backup</translation>
+    </message>
+    <message>
+        <source>backup of the panel saved as %1</source>
+        <translation>backup of the panel saved as %1</translation>
+    </message>
+    <message>
+        <source>The panel already holds this configuration.</source>
+        <translation>The panel already holds this configuration.</translation>
+    </message>
+    <message>
+        <source>Changes to be written to the panel:</source>
+        <translation>Changes to be written to the panel:</translation>
+    </message>
+    <message>
+        <source>No differences.</source>
+        <translation>No differences.</translation>
+    </message>
+    <message>
+        <source>%1 written</source>
+        <translation>%1 written</translation>
     </message>
 </context>
 <context>
@@ -982,6 +1543,14 @@ Exit status: 0 success, 1 the operation failed, 2 usage error or a file that can
         <source>element &quot;%1&quot;, attribute &quot;%2&quot;: %3 does not fit %4 to %5</source>
         <translation>element &quot;%1&quot;, attribute &quot;%2&quot;: %3 does not fit %4 to %5</translation>
     </message>
+    <message>
+        <source>element &quot;Zone&quot; has no attribute &quot;number&quot;</source>
+        <translation>element &quot;Zone&quot; has no attribute &quot;number&quot;</translation>
+    </message>
+    <message>
+        <source>element &quot;Zone&quot;: %1</source>
+        <translation>element &quot;Zone&quot;: %1</translation>
+    </message>
 </context>
 <context>
     <name>MyXMLWriter</name>
@@ -1031,6 +1600,30 @@ Exit status: 0 success, 1 the operation failed, 2 usage error or a file that can
     <message>
         <source>a transfer with the panel is already running</source>
         <translation>a transfer with the panel is already running</translation>
+    </message>
+    <message>
+        <source>upload</source>
+        <translation>upload</translation>
+    </message>
+    <message>
+        <source>download</source>
+        <translation>download</translation>
+    </message>
+    <message>
+        <source>connection check</source>
+        <translation>connection check</translation>
+    </message>
+    <message>
+        <source>there is no zone %1; zones are numbered 1 to %2</source>
+        <translation>there is no zone %1; zones are numbered 1 to %2</translation>
+    </message>
+    <message>
+        <source>the name of zone %1 has %2 characters; at most %3</source>
+        <translation>the name of zone %1 has %2 characters; at most %3</translation>
+    </message>
+    <message>
+        <source>the name of zone %1 contains a control character</source>
+        <translation>the name of zone %1 contains a control character</translation>
     </message>
 </context>
 <context>

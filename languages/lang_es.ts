@@ -2,6 +2,191 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>BackupStore</name>
+    <message>
+        <source>cannot read the panel for a backup: %1</source>
+        <translation>no se puede leer la central para la copia de seguridad: %1</translation>
+    </message>
+    <message>
+        <source>cannot create the backup folder %1</source>
+        <translation>no se puede crear la carpeta de copias de seguridad %1</translation>
+    </message>
+    <message>
+        <source>too many backups at the same moment in %1</source>
+        <translation>demasiadas copias de seguridad en el mismo instante en %1</translation>
+    </message>
+    <message>
+        <source>cannot save the backup: %1</source>
+        <translation>no se puede guardar la copia de seguridad: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CauseEffectMatrix</name>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>Cause</source>
+        <translation>Causa</translation>
+    </message>
+    <message>
+        <source>Zone names</source>
+        <translation>Nombres de zona</translation>
+    </message>
+</context>
+<context>
+    <name>CauseEffectReport</name>
+    <message>
+        <source>Setting</source>
+        <translation>Ajuste</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valor</translation>
+    </message>
+    <message>
+        <source>not available: %1</source>
+        <translation>no disponible: %1</translation>
+    </message>
+    <message>
+        <source>(no installation name)</source>
+        <translation>(sin nombre de instalación)</translation>
+    </message>
+    <message>
+        <source>Cause-and-effect report</source>
+        <translation>Informe de causa y efecto</translation>
+    </message>
+    <message>
+        <source>Installation</source>
+        <translation>Instalación</translation>
+    </message>
+    <message>
+        <source>Configuration file</source>
+        <translation>Archivo de configuración</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Tool</source>
+        <translation>Herramienta</translation>
+    </message>
+    <message>
+        <source>Configuration fingerprint</source>
+        <translation>Huella de la configuración</translation>
+    </message>
+    <message>
+        <source>The fingerprint is a checksum of everything the panel stores. A configuration downloaded from the panel gives the same value.</source>
+        <translation>La huella es una suma de comprobación de todo lo que guarda la central. Una configuración descargada de la central da el mismo valor.</translation>
+    </message>
+    <message>
+        <source>Zones</source>
+        <translation>Zonas</translation>
+    </message>
+    <message>
+        <source>Zone</source>
+        <translation>Zona</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>No zones.</source>
+        <translation>Sin zonas.</translation>
+    </message>
+    <message>
+        <source>Auxiliary boards</source>
+        <translation>Placas auxiliares</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Placa</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Cause-and-effect matrix</source>
+        <translation>Matriz de causa y efecto</translation>
+    </message>
+    <message>
+        <source>No maneuvers.</source>
+        <translation>Sin maniobras.</translation>
+    </message>
+    <message>
+        <source>Rows: causes. Columns: effects E1, E2, ... as listed below. A cell holds the delay before the effect, or %1 when it is immediate.</source>
+        <translation>Filas: causas. Columnas: efectos E1, E2, ... según la lista de abajo. Una celda indica el retardo antes del efecto, o %1 si es inmediato.</translation>
+    </message>
+    <message>
+        <source>Cause</source>
+        <translation>Causa</translation>
+    </message>
+    <message>
+        <source>Effect</source>
+        <translation>Efecto</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>Acción</translation>
+    </message>
+    <message>
+        <source>Maneuvers</source>
+        <translation>Maniobras</translation>
+    </message>
+    <message>
+        <source>logic</source>
+        <translation>lógica</translation>
+    </message>
+    <message>
+        <source>simple</source>
+        <translation>simple</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <translation>Eventos</translation>
+    </message>
+    <message>
+        <source>Consistency check</source>
+        <translation>Comprobación de coherencia</translation>
+    </message>
+    <message>
+        <source>No problems found.</source>
+        <translation>No se han encontrado problemas.</translation>
+    </message>
+    <message>
+        <source>Error:</source>
+        <translation>Error:</translation>
+    </message>
+    <message>
+        <source>Warning:</source>
+        <translation>Aviso:</translation>
+    </message>
+    <message>
+        <source>%1Fingerprint %2 · Page %3 of %4</source>
+        <translation>%1Huella %2 · Página %3 de %4</translation>
+    </message>
+    <message>
+        <source>not available</source>
+        <translation>no disponible</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>no se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot write %1: the PDF could not be started</source>
+        <translation>no se puede escribir %1: no se pudo iniciar el PDF</translation>
+    </message>
+</context>
+<context>
     <name>CmdConvencional</name>
     <message>
         <source>record holds %1 bytes instead of %2 (write table %3 record %4)</source>
@@ -141,16 +326,62 @@
         <source>Installation name</source>
         <translation>Nombre de la instalación</translation>
     </message>
+    <message>
+        <source>Zone %1 is named &quot;%2&quot;, but the panel has %3 zones</source>
+        <translation>La zona %1 se llama «%2», pero la central tiene %3 zonas</translation>
+    </message>
 </context>
 <context>
-    <name>ConfigurationSummary</name>
+    <name>ConfigurationDiff</name>
+    <message>
+        <source>%1 [%2]</source>
+        <translation>%1 [%2]</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigurationDifference</name>
+    <message>
+        <source>%1: added %2</source>
+        <translation>%1: añadido %2</translation>
+    </message>
+    <message>
+        <source>%1: removed %2</source>
+        <translation>%1: eliminado %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 changed</source>
+        <translation>%1: %2 ha cambiado</translation>
+    </message>
+    <message>
+        <source>%1: changed %2 to %3</source>
+        <translation>%1: cambiado %2 a %3</translation>
+    </message>
+    <message>
+        <source>%1: %2 changed from &quot;%3&quot; to &quot;%4&quot;</source>
+        <translation>%1: %2 ha cambiado de «%3» a «%4»</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigurationFields</name>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>not set</source>
+        <translation>sin definir</translation>
+    </message>
+    <message>
+        <source>set</source>
+        <translation>definida</translation>
+    </message>
     <message>
         <source>on</source>
-        <translation>activado</translation>
+        <translation>sí</translation>
     </message>
     <message>
         <source>off</source>
-        <translation>desactivado</translation>
+        <translation>no</translation>
     </message>
     <message>
         <source>sounder 1</source>
@@ -165,25 +396,192 @@
         <translation>ninguna</translation>
     </message>
     <message>
-        <source>not set</source>
-        <translation>sin definir</translation>
-    </message>
-    <message>
-        <source>set</source>
-        <translation>definida</translation>
-    </message>
-    <message>
         <source>sounder board</source>
-        <translation>tarjeta de sirenas</translation>
+        <translation>placa de sirenas</translation>
     </message>
     <message>
         <source>relay board</source>
-        <translation>tarjeta de relés</translation>
+        <translation>placa de relés</translation>
     </message>
     <message>
         <source>unknown type %1</source>
         <translation>tipo desconocido %1</translation>
     </message>
+    <message>
+        <source>General options</source>
+        <translation>Opciones generales</translation>
+    </message>
+    <message>
+        <source>Web server</source>
+        <translation>Servidor web</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>Correo electrónico</translation>
+    </message>
+    <message>
+        <source>Zones</source>
+        <translation>Zonas</translation>
+    </message>
+    <message>
+        <source>Auxiliary boards</source>
+        <translation>Placas auxiliares</translation>
+    </message>
+    <message>
+        <source>Zone names</source>
+        <translation>Nombres de zona</translation>
+    </message>
+    <message>
+        <source>Maneuvers</source>
+        <translation>Maniobras</translation>
+    </message>
+    <message>
+        <source>%1 =&gt; %2</source>
+        <translation>%1 =&gt; %2</translation>
+    </message>
+    <message>
+        <source>zone %1 %2</source>
+        <translation>zona %1 %2</translation>
+    </message>
+    <message>
+        <source>Number of zones</source>
+        <translation>Número de zonas</translation>
+    </message>
+    <message>
+        <source>Board %1</source>
+        <translation>Placa %1</translation>
+    </message>
+    <message>
+        <source>Zone %1</source>
+        <translation>Zona %1</translation>
+    </message>
+    <message>
+        <source>Alarm confirmation</source>
+        <translation>Confirmación de alarma</translation>
+    </message>
+    <message>
+        <source>Confirmation delay</source>
+        <translation>Retardo de confirmación</translation>
+    </message>
+    <message>
+        <source>Short circuit counts as alarm</source>
+        <translation>Cortocircuito considerado alarma</translation>
+    </message>
+    <message>
+        <source>Sounder delay cancelled by a second alarm</source>
+        <translation>Retardo de sirenas cancelado por segunda alarma</translation>
+    </message>
+    <message>
+        <source>Sounder delay cancelled by a manual call point</source>
+        <translation>Retardo de sirenas cancelado por pulsador</translation>
+    </message>
+    <message>
+        <source>Web language</source>
+        <translation>Idioma web</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Español</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Inglés</translation>
+    </message>
+    <message>
+        <source>Address by DHCP</source>
+        <translation>Dirección por DHCP</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>Dirección IP</translation>
+    </message>
+    <message>
+        <source>Net mask</source>
+        <translation>Máscara de red</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Puerta de enlace</translation>
+    </message>
+    <message>
+        <source>Web login</source>
+        <translation>Acceso web con usuario</translation>
+    </message>
+    <message>
+        <source>Web user</source>
+        <translation>Usuario web</translation>
+    </message>
+    <message>
+        <source>Web password</source>
+        <translation>Contraseña web</translation>
+    </message>
+    <message>
+        <source>alarms</source>
+        <translation>alarmas</translation>
+    </message>
+    <message>
+        <source>faults</source>
+        <translation>averías</translation>
+    </message>
+    <message>
+        <source>Send e-mails</source>
+        <translation>Enviar correos</translation>
+    </message>
+    <message>
+        <source>Installation name</source>
+        <translation>Nombre de la instalación</translation>
+    </message>
+    <message>
+        <source>E-mail server</source>
+        <translation>Servidor de correo</translation>
+    </message>
+    <message>
+        <source>E-mail server port</source>
+        <translation>Puerto del servidor de correo</translation>
+    </message>
+    <message>
+        <source>Authentication</source>
+        <translation>Autenticación</translation>
+    </message>
+    <message>
+        <source>password</source>
+        <translation>contraseña</translation>
+    </message>
+    <message>
+        <source>plain</source>
+        <translation>plana</translation>
+    </message>
+    <message>
+        <source>E-mail user</source>
+        <translation>Usuario de correo</translation>
+    </message>
+    <message>
+        <source>E-mail password</source>
+        <translation>Contraseña de correo</translation>
+    </message>
+    <message>
+        <source>Events mailed</source>
+        <translation>Eventos enviados por correo</translation>
+    </message>
+    <message>
+        <source>Sender mailbox</source>
+        <translation>Buzón del remitente</translation>
+    </message>
+    <message>
+        <source>Sender domain</source>
+        <translation>Dominio del remitente</translation>
+    </message>
+    <message>
+        <source>Recipient mailbox</source>
+        <translation>Buzón del destinatario</translation>
+    </message>
+    <message>
+        <source>Recipient domain</source>
+        <translation>Dominio del destinatario</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigurationSummary</name>
     <message>
         <source>Zones: %1</source>
         <translation>Zonas: %1</translation>
@@ -275,6 +673,10 @@
     <message>
         <source>Maneuvers: %1 (%2 simple, %3 logic)</source>
         <translation>Maniobras: %1 (%2 simples, %3 lógicas)</translation>
+    </message>
+    <message>
+        <source>Zone %1: %2</source>
+        <translation>Zona %1: %2</translation>
     </message>
 </context>
 <context>
@@ -431,6 +833,97 @@
     <message>
         <source>answer checksum is 0x%1, expected 0x%2</source>
         <translation>la suma de control de la respuesta es 0x%1, se esperaba 0x%2</translation>
+    </message>
+</context>
+<context>
+    <name>LinkTrace</name>
+    <message>
+        <source>simple maneuvers</source>
+        <translation>maniobras simples</translation>
+    </message>
+    <message>
+        <source>logic maneuvers</source>
+        <translation>maniobras lógicas</translation>
+    </message>
+    <message>
+        <source>general options</source>
+        <translation>opciones generales</translation>
+    </message>
+    <message>
+        <source>general table, not interpreted</source>
+        <translation>tabla general, sin interpretar</translation>
+    </message>
+    <message>
+        <source>web user</source>
+        <translation>usuario web</translation>
+    </message>
+    <message>
+        <source>web password, hidden</source>
+        <translation>contraseña web, oculta</translation>
+    </message>
+    <message>
+        <source>e-mail server</source>
+        <translation>servidor de correo</translation>
+    </message>
+    <message>
+        <source>e-mail user</source>
+        <translation>usuario de correo</translation>
+    </message>
+    <message>
+        <source>e-mail password, hidden</source>
+        <translation>contraseña de correo, oculta</translation>
+    </message>
+    <message>
+        <source>sender mailbox</source>
+        <translation>buzón del remitente</translation>
+    </message>
+    <message>
+        <source>sender domain</source>
+        <translation>dominio del remitente</translation>
+    </message>
+    <message>
+        <source>recipient mailbox</source>
+        <translation>buzón del destinatario</translation>
+    </message>
+    <message>
+        <source>recipient domain</source>
+        <translation>dominio del destinatario</translation>
+    </message>
+    <message>
+        <source>installation name</source>
+        <translation>nombre de la instalación</translation>
+    </message>
+    <message>
+        <source>web and e-mail settings</source>
+        <translation>ajustes web y de correo</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>accepted</source>
+        <translation>aceptada</translation>
+    </message>
+    <message>
+        <source>answer to %1: %2</source>
+        <translation>respuesta a %1: %2</translation>
+    </message>
+    <message>
+        <source># %1, started %2; %3 entries; password bytes shown as **</source>
+        <translation># %1, iniciada %2; %3 entradas; bytes de contraseñas mostrados como **</translation>
+    </message>
+    <message>
+        <source>sent</source>
+        <translation>enviada</translation>
+    </message>
+    <message>
+        <source>received</source>
+        <translation>recibida</translation>
+    </message>
+    <message>
+        <source>problem</source>
+        <translation>problema</translation>
     </message>
 </context>
 <context>
@@ -629,40 +1122,6 @@
         <translation>%1: no se encontró ningún problema</translation>
     </message>
     <message>
-        <source>Inspects MRB-500 configuration files and transfers them to and from the panel.
-
-Commands:
-  show FILE                     human-readable summary
-  dump FILE                     the whole configuration as one JSON object
-  validate FILE                 one line per problem; exit status 1 on any error
-  upload FILE --port P [--verify]
-                                write FILE to the panel (and read it back)
-  download FILE --port P [--base BASEFILE]
-                                read the panel into FILE; zones and boards from BASEFILE
-  check --port P                read the panel&apos;s general options
-  ports [--all]                 FT232 adapters (every serial port with --all)
-
-Exit status: 0 success, 1 the operation failed, 2 usage error or a file that cannot be read or written.</source>
-        <translation>Examina archivos de configuración de MRB-500 y los transfiere a la central y desde ella.
-
-Órdenes:
-  show FILE                     resumen legible
-  dump FILE                     toda la configuración como un objeto JSON
-  validate FILE                 una línea por problema; estado de salida 1 ante cualquier error
-  upload FILE --port P [--verify]
-                                escribe FILE en la central (y lo vuelve a leer)
-  download FILE --port P [--base BASEFILE]
-                                lee la central en FILE; zonas y módulos de BASEFILE
-  check --port P                lee las opciones generales de la central
-  ports [--all]                 adaptadores FT232 (todos los puertos serie con --all)
-
-Estado de salida: 0 éxito, 1 la operación falló, 2 error de uso o un archivo que no se puede leer ni escribir.</translation>
-    </message>
-    <message>
-        <source>show, dump, validate, upload, download, check or ports</source>
-        <translation>show, dump, validate, upload, download, check o ports</translation>
-    </message>
-    <message>
         <source>The panel&apos;s serial port: a name or a path.</source>
         <translation>El puerto serie de la central: un nombre o una ruta.</translation>
     </message>
@@ -689,10 +1148,6 @@ Estado de salida: 0 éxito, 1 la operación falló, 2 error de uso o un archivo 
     <message>
         <source>%1 does not take --%2</source>
         <translation>%1 no admite --%2</translation>
-    </message>
-    <message>
-        <source>ports does not take --port</source>
-        <translation>ports no admite --port</translation>
     </message>
     <message>
         <source>%1 takes no FILE; see mrb500ctl --help</source>
@@ -729,6 +1184,112 @@ Estado de salida: 0 éxito, 1 la operación falló, 2 error de uso o un archivo 
     <message>
         <source>no FT232 adapter found; mrb500ctl ports --all lists every serial port</source>
         <translation>no se encontró ningún adaptador FT232; mrb500ctl ports --all lista todos los puertos serie</translation>
+    </message>
+    <message>
+        <source>Inspects MRB-500 configuration files and transfers them to and from the panel.
+
+Commands:
+  show FILE                     human-readable summary
+  dump FILE                     the whole configuration as one JSON object
+  validate FILE                 one line per problem; exit status 1 on any error
+  upload FILE --port P [--verify] [--no-backup] [--show-changes]
+                                back up the panel, then write FILE to it (and
+                                read it back)
+  download FILE --port P [--base BASEFILE]
+                                read the panel into FILE; zones and boards from BASEFILE
+  check --port P                read the panel&apos;s general options
+  diff A B | diff FILE --port P list the differences; exit status 1 when any
+  report FILE --pdf OUT [--csv OUT]
+                                cause-and-effect report (PDF) and matrix (CSV)
+  ports [--all]                 FT232 adapters (every serial port with --all)
+
+Exit status: 0 success, 1 the operation failed, 2 usage error or a file that cannot be read or written.</source>
+        <translation>Examina archivos de configuración de MRB-500 y los transfiere a la central y desde ella.
+
+Órdenes:
+  show FILE                     resumen legible
+  dump FILE                     toda la configuración como un objeto JSON
+  validate FILE                 una línea por problema; estado de salida 1 ante cualquier error
+  upload FILE --port P [--verify] [--no-backup] [--show-changes]
+                                copia la central y luego escribe FILE en ella (y
+                                lo vuelve a leer)
+  download FILE --port P [--base BASEFILE]
+                                lee la central en FILE; zonas y módulos de BASEFILE
+  check --port P                lee las opciones generales de la central
+  diff A B | diff FILE --port P lista las diferencias; estado de salida 1 si hay alguna
+  report FILE --pdf OUT [--csv OUT]
+                                informe de causa y efecto (PDF) y matriz (CSV)
+  ports [--all]                 adaptadores FT232 (todos los puertos serie con --all)
+
+Estado de salida: 0 éxito, 1 la operación falló, 2 error de uso o un archivo que no se puede leer ni escribir.</translation>
+    </message>
+    <message>
+        <source>show, dump, validate, upload, download, check, diff, report or ports</source>
+        <translation>show, dump, validate, upload, download, check, diff, report o ports</translation>
+    </message>
+    <message>
+        <source>Upload without saving the panel&apos;s content first.</source>
+        <translation>Cargar sin guardar antes el contenido de la central.</translation>
+    </message>
+    <message>
+        <source>Before an upload, list what it changes in the panel.</source>
+        <translation>Antes de una carga, listar lo que cambia en la central.</translation>
+    </message>
+    <message>
+        <source>Write every frame exchanged with the panel to FILE.</source>
+        <translation>Escribir en FILE cada trama intercambiada con la central.</translation>
+    </message>
+    <message>
+        <source>Write the report to OUT as PDF.</source>
+        <translation>Escribir el informe en OUT como PDF.</translation>
+    </message>
+    <message>
+        <source>Write the cause-and-effect matrix to OUT as CSV.</source>
+        <translation>Escribir la matriz de causa y efecto en OUT como CSV.</translation>
+    </message>
+    <message>
+        <source>--trace needs a panel; diff takes it with --port</source>
+        <translation>--trace necesita una central; diff la recibe con --port</translation>
+    </message>
+    <message>
+        <source>diff --port takes exactly one FILE; see mrb500ctl --help</source>
+        <translation>diff --port admite exactamente un FILE; consulte mrb500ctl --help</translation>
+    </message>
+    <message>
+        <source>diff takes two FILEs; see mrb500ctl --help</source>
+        <translation>diff admite dos FILE; consulte mrb500ctl --help</translation>
+    </message>
+    <message>
+        <source>report needs --pdf or --csv; see mrb500ctl --help</source>
+        <translation>report necesita --pdf o --csv; consulte mrb500ctl --help</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>no se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>%1; to upload without a backup, use --no-backup</source>
+        <translation>%1; para cargar sin copia de seguridad, use --no-backup</translation>
+    </message>
+    <message>
+        <source>backup of the panel saved as %1</source>
+        <translation>copia de seguridad de la central guardada como %1</translation>
+    </message>
+    <message>
+        <source>The panel already holds this configuration.</source>
+        <translation>La central ya tiene esta configuración.</translation>
+    </message>
+    <message>
+        <source>Changes to be written to the panel:</source>
+        <translation>Cambios que se escribirán en la central:</translation>
+    </message>
+    <message>
+        <source>No differences.</source>
+        <translation>Sin diferencias.</translation>
+    </message>
+    <message>
+        <source>%1 written</source>
+        <translation>%1 escrito</translation>
     </message>
 </context>
 <context>
@@ -982,6 +1543,14 @@ Estado de salida: 0 éxito, 1 la operación falló, 2 error de uso o un archivo 
         <source>element &quot;%1&quot;, attribute &quot;%2&quot;: %3 does not fit %4 to %5</source>
         <translation>elemento «%1», atributo «%2»: %3 no está entre %4 y %5</translation>
     </message>
+    <message>
+        <source>element &quot;Zone&quot; has no attribute &quot;number&quot;</source>
+        <translation>el elemento &quot;Zone&quot; no tiene el atributo &quot;number&quot;</translation>
+    </message>
+    <message>
+        <source>element &quot;Zone&quot;: %1</source>
+        <translation>elemento &quot;Zone&quot;: %1</translation>
+    </message>
 </context>
 <context>
     <name>MyXMLWriter</name>
@@ -1031,6 +1600,30 @@ Estado de salida: 0 éxito, 1 la operación falló, 2 error de uso o un archivo 
     <message>
         <source>a transfer with the panel is already running</source>
         <translation>ya hay una transferencia con la central en curso</translation>
+    </message>
+    <message>
+        <source>upload</source>
+        <translation>carga</translation>
+    </message>
+    <message>
+        <source>download</source>
+        <translation>descarga</translation>
+    </message>
+    <message>
+        <source>connection check</source>
+        <translation>comprobación de conexión</translation>
+    </message>
+    <message>
+        <source>there is no zone %1; zones are numbered 1 to %2</source>
+        <translation>no existe la zona %1; las zonas van de 1 a %2</translation>
+    </message>
+    <message>
+        <source>the name of zone %1 has %2 characters; at most %3</source>
+        <translation>el nombre de la zona %1 tiene %2 caracteres; como máximo %3</translation>
+    </message>
+    <message>
+        <source>the name of zone %1 contains a control character</source>
+        <translation>el nombre de la zona %1 contiene un carácter de control</translation>
     </message>
 </context>
 <context>

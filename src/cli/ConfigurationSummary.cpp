@@ -1,66 +1,31 @@
 #include "ConfigurationSummary.h"
 
+#include "ConfigurationFields.h"
 #include "ManeuverDescription.h"
 #include "PanelCore.h"
 
 #include <QStringList>
 
-namespace {
-
-QString onOff(quint8 value) {
-    return value ? ConfigurationSummary::tr("on") : ConfigurationSummary::tr("off");
-}
-
-QString sounders(quint8 mask) {
-    QStringList which;
-    if (mask & 0x01)
-        which << ConfigurationSummary::tr("sounder 1");
-    if (mask & 0x02)
-        which << ConfigurationSummary::tr("sounder 2");
-    return which.isEmpty() ? ConfigurationSummary::tr("none") : which.join(QStringLiteral(", "));
-}
-
-QString secret(const QString &password) {
-    return password.isEmpty() ? ConfigurationSummary::tr("not set")
-                              : ConfigurationSummary::tr("set");
-}
-
-QString boardName(quint8 type) {
-    switch (type) {
-    case Element::Empty:
-        return ConfigurationSummary::tr("none");
-    case Element::SounderBoard:
-        return ConfigurationSummary::tr("sounder board");
-    case Element::RelayBoard:
-        return ConfigurationSummary::tr("relay board");
-    }
-    return ConfigurationSummary::tr("unknown type %1").arg(type);
-}
-
-} // namespace
-
-QString ConfigurationSummary::ipv4(quint32 a) {
-    return QStringLiteral("%1.%2.%3.%4")
-        .arg(a >> 24)
-        .arg((a >> 16) & 0xff)
-        .arg((a >> 8) & 0xff)
-        .arg(a & 0xff);
-}
-
 QString ConfigurationSummary::text(const PanelCore &core) {
     QStringList lines;
     lines << tr("Zones: %1").arg(core.num_zones);
+    for (auto it = core.zoneNames().cbegin(); it != core.zoneNames().cend(); ++it)
+        lines << tr("Zone %1: %2").arg(it.key()).arg(it.value());
     for (const Element &e : core.elements)
-        lines << tr("Auxiliary board %1: %2").arg(e.address + 1).arg(boardName(e.type));
+        lines << tr("Auxiliary board %1: %2")
+                     .arg(e.address + 1)
+                     .arg(ConfigurationFields::boardName(e.type));
 
     const GeneralConfig &g = core.generalConfig;
     lines << tr("Alarm confirmation: %1, delay %2 s")
-                 .arg(onOff(g.confirmation_general_mode))
+                 .arg(ConfigurationFields::onOff(g.confirmation_general_mode))
                  .arg(g.delay_confirmation / 250.0);
-    lines << tr("Short circuit counts as alarm: %1").arg(onOff(g.short_general_mode));
-    lines << tr("Sounder delay cancelled by a second alarm: %1").arg(sounders(g.cancel_delay));
+    lines << tr("Short circuit counts as alarm: %1")
+                 .arg(ConfigurationFields::onOff(g.short_general_mode));
+    lines << tr("Sounder delay cancelled by a second alarm: %1")
+                 .arg(ConfigurationFields::sounders(g.cancel_delay));
     lines << tr("Sounder delay cancelled by a manual call point: %1")
-                 .arg(sounders(g.cancel_MCP_delay));
+                 .arg(ConfigurationFields::sounders(g.cancel_MCP_delay));
 
     const WebServerConfig &w = core.webServer;
     lines << tr("Web server: language %1, %2")
@@ -69,8 +34,11 @@ QString ConfigurationSummary::text(const PanelCore &core) {
                                         : QString::number(w.Language))
                  .arg(w.DHCP ? tr("address by DHCP")
                              : tr("address %1, netmask %2, gateway %3")
-                                   .arg(ipv4(w.IP), ipv4(w.Netmask), ipv4(w.Gateway)));
-    lines << (w.Login ? tr("Web login: user \"%1\", password %2").arg(w.User, secret(w.Pass))
+                                   .arg(ConfigurationFields::ipv4(w.IP),
+                                        ConfigurationFields::ipv4(w.Netmask),
+                                        ConfigurationFields::ipv4(w.Gateway)));
+    lines << (w.Login ? tr("Web login: user \"%1\", password %2")
+                            .arg(w.User, ConfigurationFields::secretState(w.Pass))
                       : tr("Web login: off"));
 
     const SmtpConfig &s = core.smtp;
@@ -85,7 +53,7 @@ QString ConfigurationSummary::text(const PanelCore &core) {
                      .arg(s.Host)
                      .arg(s.Port)
                      .arg(s.Auth ? tr("password") : tr("plain"))
-                     .arg(s.User, secret(s.Password));
+                     .arg(s.User, ConfigurationFields::secretState(s.Password));
         lines << tr("E-mail from %1@%2 to %3@%4, for %5")
                      .arg(s.SourceMail, s.SourceDomain, s.DestMail, s.DestDomain,
                           mailed.isEmpty() ? tr("nothing") : mailed.join(QStringLiteral(", ")));

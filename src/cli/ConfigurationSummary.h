@@ -12,5 +12,4 @@ class ConfigurationSummary {
 
 public:
     static QString text(const PanelCore &core);
-    static QString ipv4(quint32 address);
 };

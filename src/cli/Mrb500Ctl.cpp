@@ -1,6 +1,9 @@
 #include "Mrb500Ctl.h"
 
+#include "BackupStore.h"
+#include "CauseEffectReport.h"
 #include "ConfigurationCheck.h"
+#include "ConfigurationDiff.h"
 #include "ConfigurationJson.h"
 #include "ConfigurationSummary.h"
 #include "MyXMLWriter.h"
@@ -13,8 +16,11 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QLoggingCategory>
+#include <QSaveFile>
+
 #include <QSerialPortInfo>
 
+#include <algorithm>
 #include <cstdio>
 
 Mrb500Ctl::Mrb500Ctl()
@@ -29,18 +35,23 @@ int Mrb500Ctl::run(const QStringList &arguments) {
            "  show FILE                     human-readable summary\n"
            "  dump FILE                     the whole configuration as one JSON object\n"
            "  validate FILE                 one line per problem; exit status 1 on any error\n"
-           "  upload FILE --port P [--verify]\n"
-           "                                write FILE to the panel (and read it back)\n"
+           "  upload FILE --port P [--verify] [--no-backup] [--show-changes]\n"
+           "                                back up the panel, then write FILE to it (and\n"
+           "                                read it back)\n"
            "  download FILE --port P [--base BASEFILE]\n"
            "                                read the panel into FILE; zones and boards from "
            "BASEFILE\n"
            "  check --port P                read the panel's general options\n"
+           "  diff A B | diff FILE --port P list the differences; exit status 1 when any\n"
+           "  report FILE --pdf OUT [--csv OUT]\n"
+           "                                cause-and-effect report (PDF) and matrix (CSV)\n"
            "  ports [--all]                 FT232 adapters (every serial port with --all)\n\n"
            "Exit status: 0 success, 1 the operation failed, 2 usage error or a file that "
            "cannot be read or written."));
-    parser.addPositionalArgument(QStringLiteral("command"),
-                                 tr("show, dump, validate, upload, download, check or ports"),
-                                 QStringLiteral("<command>"));
+    parser.addPositionalArgument(
+        QStringLiteral("command"),
+        tr("show, dump, validate, upload, download, check, diff, report or ports"),
+        QStringLiteral("<command>"));
     parser.addPositionalArgument(QStringLiteral("file"), tr("A configuration file."),
                                  QStringLiteral("[FILE]"));
     const QCommandLineOption verbose(QStringLiteral("verbose"),
@@ -54,7 +65,19 @@ int Mrb500Ctl::run(const QStringList &arguments) {
                                   tr("Take zones and boards for a download from BASEFILE."),
                                   QStringLiteral("BASEFILE"));
     const QCommandLineOption all(QStringLiteral("all"), tr("List every serial port."));
-    parser.addOptions({verbose, port, verify, base, all});
+    const QCommandLineOption noBackup(QStringLiteral("no-backup"),
+                                      tr("Upload without saving the panel's content first."));
+    const QCommandLineOption showChanges(
+        QStringLiteral("show-changes"), tr("Before an upload, list what it changes in the panel."));
+    const QCommandLineOption trace(QStringLiteral("trace"),
+                                   tr("Write every frame exchanged with the panel to FILE."),
+                                   QStringLiteral("FILE"));
+    const QCommandLineOption pdf(QStringLiteral("pdf"), tr("Write the report to OUT as PDF."),
+                                 QStringLiteral("OUT"));
+    const QCommandLineOption csv(QStringLiteral("csv"),
+                                 tr("Write the cause-and-effect matrix to OUT as CSV."),
+                                 QStringLiteral("OUT"));
+    parser.addOptions({verbose, port, verify, base, all, noBackup, showChanges, trace, pdf, csv});
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
 
@@ -77,7 +100,10 @@ int Mrb500Ctl::run(const QStringList &arguments) {
         return usageError(tr("no command given; see mrb500ctl --help"));
     const QString command = args.first();
     using Handler = int (Mrb500Ctl::*)(const QString &);
-    if (parser.isSet(port) || parser.isSet(verify) || parser.isSet(base) || parser.isSet(all)) {
+    const QList<const QCommandLineOption *> commandOnly{
+        &port, &verify, &base, &all, &noBackup, &showChanges, &trace, &pdf, &csv};
+    if (std::any_of(commandOnly.cbegin(), commandOnly.cend(),
+                    [&](const QCommandLineOption *o) { return parser.isSet(*o); })) {
         for (const char *name : {"show", "dump", "validate"}) {
             if (command == QLatin1String(name))
                 return usageError(tr("%1 takes no options but --verbose").arg(command));
@@ -99,18 +125,49 @@ int Mrb500Ctl::run(const QStringList &arguments) {
     const bool needsPort = command == QLatin1String("upload") ||
                            command == QLatin1String("download") ||
                            command == QLatin1String("check");
-    if (!needsPort && command != QLatin1String("ports"))
+    const bool isDiff = command == QLatin1String("diff");
+    const bool isReport = command == QLatin1String("report");
+    if (!needsPort && !isDiff && !isReport && command != QLatin1String("ports"))
         return usageError(tr("unknown command \"%1\"; see mrb500ctl --help").arg(command));
     if (needsPort && parser.value(port).isEmpty())
         return usageError(tr("%1 needs --port; see mrb500ctl --help").arg(command));
-    const std::pair<const QCommandLineOption &, const char *> commandOptions[] = {
-        {verify, "upload"}, {base, "download"}, {all, "ports"}};
-    for (const auto &[option, owner] : commandOptions) {
-        if (parser.isSet(option) && command != QLatin1String(owner))
+    const std::pair<const QCommandLineOption &, QStringList> commandOptions[] = {
+        {verify, {"upload"}},
+        {base, {"download"}},
+        {all, {"ports"}},
+        {noBackup, {"upload"}},
+        {showChanges, {"upload"}},
+        {trace, {"upload", "download", "check", "diff"}},
+        {pdf, {"report"}},
+        {csv, {"report"}},
+        {port, {"upload", "download", "check", "diff"}}};
+    for (const auto &[option, owners] : commandOptions) {
+        if (parser.isSet(option) && !owners.contains(command))
             return usageError(tr("%1 does not take --%2").arg(command, option.names().first()));
     }
-    if (command == QLatin1String("ports") && parser.isSet(port))
-        return usageError(tr("ports does not take --port"));
+    if (parser.isSet(trace)) {
+        if (isDiff && !parser.isSet(port))
+            return usageError(tr("--trace needs a panel; diff takes it with --port"));
+        if (!writableTarget(parser.value(trace)))
+            return UsageError;
+        traceFile = parser.value(trace);
+    }
+    if (isDiff) {
+        const int files = parser.isSet(port) ? 1 : 2;
+        if (args.size() != files + 1)
+            return usageError(parser.isSet(port)
+                                  ? tr("diff --port takes exactly one FILE; see mrb500ctl --help")
+                                  : tr("diff takes two FILEs; see mrb500ctl --help"));
+        const int status = diff(args.mid(1), parser.value(port));
+        return writeTrace() ? status : UsageError;
+    }
+    if (isReport) {
+        if (args.size() != 2)
+            return usageError(tr("%1 takes exactly one FILE; see mrb500ctl --help").arg(command));
+        if (!parser.isSet(pdf) && !parser.isSet(csv))
+            return usageError(tr("report needs --pdf or --csv; see mrb500ctl --help"));
+        return report(args.at(1), parser.value(pdf), parser.value(csv));
+    }
 
     const bool takesFile =
         command == QLatin1String("upload") || command == QLatin1String("download");
@@ -118,13 +175,17 @@ int Mrb500Ctl::run(const QStringList &arguments) {
         return usageError((takesFile ? tr("%1 takes exactly one FILE; see mrb500ctl --help")
                                      : tr("%1 takes no FILE; see mrb500ctl --help"))
                               .arg(command));
+    int status = Success;
     if (command == QLatin1String("upload"))
-        return upload(args.at(1), parser.value(port), parser.isSet(verify));
-    if (command == QLatin1String("download"))
-        return download(args.at(1), parser.value(port), parser.value(base));
-    if (command == QLatin1String("check"))
-        return check(parser.value(port));
-    return ports(parser.isSet(all));
+        status = upload(args.at(1), parser.value(port),
+                        {parser.isSet(verify), !parser.isSet(noBackup), parser.isSet(showChanges)});
+    else if (command == QLatin1String("download"))
+        status = download(args.at(1), parser.value(port), parser.value(base));
+    else if (command == QLatin1String("check"))
+        status = check(parser.value(port));
+    else
+        return ports(parser.isSet(all));
+    return writeTrace() ? status : UsageError;
 }
 
 SerialSettings Mrb500Ctl::portSettings(const QString &port) {
@@ -135,29 +196,136 @@ SerialSettings Mrb500Ctl::portSettings(const QString &port) {
 }
 
 bool Mrb500Ctl::transfer(PanelCore &core, void (PanelCore::*progress)(int),
-                         bool (PanelCore::*run)()) {
+                         const std::function<bool()> &run, const std::function<QString()> &reason) {
     bool ok = false;
     {
         TerminalProgress bar(err, PanelCore::ProgressMaximum);
-        QObject::connect(&core, progress, [&bar](int v) { bar.show(v); });
-        ok = (core.*run)();
+        const QMetaObject::Connection shown =
+            QObject::connect(&core, progress, [&bar](int v) { bar.show(v); });
+        ok = run();
+        QObject::disconnect(shown);
     }
+    if (!traceFile.isEmpty())
+        traceText += core.linkTrace().toText();
     if (!ok)
-        printError(core.transferError());
+        printError(reason ? reason() : core.transferError());
     return ok;
 }
 
-int Mrb500Ctl::upload(const QString &fileName, const QString &port, bool verify) {
+bool Mrb500Ctl::writableTarget(const QString &fileName) {
+    const QFileInfo target(fileName);
+    if (target.isDir() || !QFileInfo(target.absolutePath()).isWritable()) {
+        printError(tr("cannot write %1").arg(QDir::toNativeSeparators(fileName)));
+        return false;
+    }
+    return true;
+}
+
+bool Mrb500Ctl::writeTrace() {
+    if (traceFile.isEmpty())
+        return true;
+    QSaveFile file(traceFile);
+    if (file.open(QIODevice::WriteOnly) && file.write(traceText.toUtf8()) >= 0 && file.commit())
+        return true;
+    printError(tr("cannot write %1: %2").arg(traceFile, file.errorString()));
+    return false;
+}
+
+int Mrb500Ctl::upload(const QString &fileName, const QString &port, const UploadOptions &options) {
     PanelCore core;
     if (!load(fileName, core))
         return UsageError;
-    core.setSerialSettings(portSettings(port));
-    core.setVerifyAfterUpload(verify);
-    if (!transfer(core, &PanelCore::progressUp, &PanelCore::uploadConfig))
+    // Refused before the panel is even read.
+    const QString refusal = core.uploadRefusal();
+    if (!refusal.isEmpty()) {
+        printError(refusal);
         return Failed;
-    out << (verify ? tr("%1 uploaded to %2 and verified") : tr("%1 uploaded to %2"))
+    }
+    core.setSerialSettings(portSettings(port));
+    core.setVerifyAfterUpload(options.verify);
+
+    PanelCore panel;
+    if (options.backup) {
+        BackupStore store;
+        const bool saved = transfer(
+            core, &PanelCore::progress, [&] { return store.backUpPanel(core, panel); },
+            [&] {
+                return tr("%1; to upload without a backup, use --no-backup")
+                    .arg(store.errorString());
+            });
+        if (!saved)
+            return Failed;
+        out << tr("backup of the panel saved as %1")
+                   .arg(QDir::toNativeSeparators(store.lastBackup()))
+            << '\n';
+    } else if (options.showChanges) {
+        if (!transfer(core, &PanelCore::progress, [&] { return core.downloadConfigInto(panel); }))
+            return Failed;
+    }
+    if (options.showChanges) {
+        const QList<ConfigurationDifference> changes =
+            ConfigurationDiff::compare(panel, core, ConfigurationDiff::Scope::PanelHeld);
+        if (changes.isEmpty())
+            out << tr("The panel already holds this configuration.") << '\n';
+        else
+            out << tr("Changes to be written to the panel:") << '\n';
+        for (const ConfigurationDifference &d : changes)
+            out << "  " << d.text() << '\n';
+        out.flush();
+    }
+
+    if (!transfer(core, &PanelCore::progressUp, [&] { return core.uploadConfig(); }))
+        return Failed;
+    out << (options.verify ? tr("%1 uploaded to %2 and verified") : tr("%1 uploaded to %2"))
                .arg(fileName, port)
         << '\n';
+    return Success;
+}
+
+int Mrb500Ctl::diff(const QStringList &files, const QString &port) {
+    PanelCore before;
+    PanelCore after;
+    if (!load(files.at(0), before))
+        return UsageError;
+    auto scope = ConfigurationDiff::Scope::Everything;
+    if (port.isEmpty()) {
+        if (!load(files.at(1), after))
+            return UsageError;
+    } else {
+        // The panel stores no zones, boards or zone names: compare only what it holds.
+        before.setSerialSettings(portSettings(port));
+        if (!transfer(before, &PanelCore::progress,
+                      [&] { return before.downloadConfigInto(after); }))
+            return Failed;
+        scope = ConfigurationDiff::Scope::PanelHeld;
+    }
+    const QList<ConfigurationDifference> differences =
+        ConfigurationDiff::compare(before, after, scope);
+    for (const ConfigurationDifference &d : differences)
+        out << d.text() << '\n';
+    if (differences.isEmpty())
+        out << tr("No differences.") << '\n';
+    return differences.isEmpty() ? Success : Failed;
+}
+
+int Mrb500Ctl::report(const QString &fileName, const QString &pdf, const QString &csv) {
+    PanelCore core;
+    if (!load(fileName, core))
+        return UsageError;
+    for (const QString &target : {pdf, csv}) {
+        if (!target.isEmpty() && !writableTarget(target))
+            return UsageError;
+    }
+    CauseEffectReport report(core);
+    report.setSourceName(QFileInfo(fileName).fileName());
+    if (!pdf.isEmpty() && !report.writePdf(pdf))
+        return usageError(report.errorString());
+    if (!csv.isEmpty() && !report.writeCsv(csv))
+        return usageError(report.errorString());
+    for (const QString &target : {pdf, csv}) {
+        if (!target.isEmpty())
+            out << tr("%1 written").arg(QDir::toNativeSeparators(target)) << '\n';
+    }
     return Success;
 }
 
@@ -166,11 +334,10 @@ int Mrb500Ctl::download(const QString &fileName, const QString &port, const QStr
     if (!baseFile.isEmpty() && !load(baseFile, core))
         return UsageError;
     // Refused before the transfer rather than after it.
-    const QFileInfo target(fileName);
-    if (target.isDir() || !QFileInfo(target.absolutePath()).isWritable())
-        return usageError(tr("cannot write %1").arg(QDir::toNativeSeparators(fileName)));
+    if (!writableTarget(fileName))
+        return UsageError;
     core.setSerialSettings(portSettings(port));
-    if (!transfer(core, &PanelCore::progress, &PanelCore::downloadConfig))
+    if (!transfer(core, &PanelCore::progress, [&] { return core.downloadConfig(); }))
         return Failed;
     MyXMLWriter writer(&core);
     if (!writer.writeFile(fileName))
@@ -182,7 +349,7 @@ int Mrb500Ctl::download(const QString &fileName, const QString &port, const QStr
 int Mrb500Ctl::check(const QString &port) {
     PanelCore core;
     core.setSerialSettings(portSettings(port));
-    if (!transfer(core, &PanelCore::progress, &PanelCore::checkConnection))
+    if (!transfer(core, &PanelCore::progress, [&] { return core.checkConnection(); }))
         return Failed;
     const GeneralConfig g = core.panelGeneralConfig();
     out << tr("Panel on %1 answered; its general options:").arg(port) << '\n'

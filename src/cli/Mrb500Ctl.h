@@ -2,7 +2,9 @@
 
 #include <QCoreApplication>
 #include <QStringList>
+
 #include <QTextStream>
+#include <functional>
 
 class PanelCore;
 struct SerialSettings;
@@ -21,13 +23,23 @@ private:
     int show(const QString &fileName);
     int dump(const QString &fileName);
     int validate(const QString &fileName);
-    int upload(const QString &fileName, const QString &port, bool verify);
+    struct UploadOptions {
+        bool verify = false;
+        bool backup = true;
+        bool showChanges = false;
+    };
+    int upload(const QString &fileName, const QString &port, const UploadOptions &options);
     int download(const QString &fileName, const QString &port, const QString &baseFile);
     int check(const QString &port);
+    int diff(const QStringList &files, const QString &port);
+    int report(const QString &fileName, const QString &pdf, const QString &csv);
     int ports(bool all);
 
     static SerialSettings portSettings(const QString &port);
-    bool transfer(PanelCore &core, void (PanelCore::*progress)(int), bool (PanelCore::*run)());
+    bool transfer(PanelCore &core, void (PanelCore::*progress)(int),
+                  const std::function<bool()> &run, const std::function<QString()> &reason = {});
+    bool writableTarget(const QString &fileName);
+    bool writeTrace();
 
     bool load(const QString &fileName, PanelCore &core);
     int usageError(const QString &reason);
@@ -35,4 +47,6 @@ private:
 
     QTextStream out;
     QTextStream err;
+    QString traceFile;
+    QString traceText; // every transfer of this run
 };

@@ -1,6 +1,7 @@
 #include "DriverSerieHdlc.h"
 
 #include "HdlcCodec.h"
+#include "LinkTrace.h"
 #include "SerialSettings.h"
 
 #include <QElapsedTimer>
@@ -28,6 +29,8 @@ DriverSerieHdlc::~DriverSerieHdlc() {
 bool DriverSerieHdlc::fail(Failure failure, const QString &reason) {
     lastFailure = failure;
     lastError = reason;
+    if (trace)
+        trace->problem(reason);
     return false;
 }
 
@@ -123,6 +126,8 @@ bool DriverSerieHdlc::sendFrame(QByteArray &payload) {
     serial->readAll();
     reader.reset();
 
+    if (trace)
+        trace->sent(payload);
     payload = HdlcCodec::encodeFrame(payload);
     ++stats.exchanges;
     const qint64 accepted = serial->write(payload);
@@ -159,5 +164,7 @@ bool DriverSerieHdlc::receiveFrame(QByteArray &answer) {
     if (!frame.valid)
         return fail(Failure::CorruptAnswer, frame.problem);
     answer = frame.payload;
+    if (trace)
+        trace->received(answer);
     return true;
 }

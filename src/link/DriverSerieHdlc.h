@@ -7,6 +7,7 @@
 
 #include <functional>
 
+class LinkTrace;
 class QSerialPort;
 struct SerialSettings;
 
@@ -45,6 +46,9 @@ public:
     void setAnswerTimeout(int ms) { answerTimeoutMs = ms; }
     int answerTimeout() const { return answerTimeoutMs; }
 
+    // Frames and failures are reported to `trace` (not owned) when set.
+    void setTrace(LinkTrace *linkTrace) { trace = linkTrace; }
+
     Failure failure() const { return lastFailure; }
     QString errorString() const { return lastError; }
     const Statistics &statistics() const { return stats; }
@@ -61,6 +65,7 @@ private:
     void takeInput();
 
     HdlcFrameReader reader;
+    LinkTrace *trace = nullptr;
     QString portLabel; // as the user gave it
     int writeTimeoutMs = DefaultWriteTimeoutMs;
     int answerTimeoutMs = DefaultAnswerTimeoutMs;

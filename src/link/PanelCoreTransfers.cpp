@@ -39,6 +39,13 @@ bool PanelCore::busy() {
     return true;
 }
 
+bool PanelCore::startTransfer(const QString &name) {
+    if (busy())
+        return false;
+    trace.start(name);
+    return true;
+}
+
 bool PanelCore::openLink() {
     lastTransferError.clear();
     cmd->resetStatistics();
@@ -49,20 +56,26 @@ bool PanelCore::openLink() {
     return true;
 }
 
+QString PanelCore::uploadRefusal() const {
+    const QList<ConfigurationProblem> problems = ConfigurationCheck::check(*this);
+    if (!ConfigurationCheck::hasErrors(problems))
+        return {};
+    QStringList errors;
+    for (const ConfigurationProblem &p : problems) {
+        if (p.isError())
+            errors << p.message;
+    }
+    return tr("the panel cannot hold this configuration: %1")
+        .arg(errors.join(QStringLiteral("; ")));
+}
+
 bool PanelCore::uploadConfig() {
-    if (busy())
+    if (!startTransfer(tr("upload")))
         return false;
     lastTransferError.clear();
-    const QList<ConfigurationProblem> problems = ConfigurationCheck::check(*this);
-    if (ConfigurationCheck::hasErrors(problems)) {
-        QStringList errors;
-        for (const ConfigurationProblem &p : problems) {
-            if (p.isError())
-                errors << p.message;
-        }
-        return failTransfer(tr("the panel cannot hold this configuration: %1")
-                                .arg(errors.join(QStringLiteral("; "))));
-    }
+    const QString refusal = uploadRefusal();
+    if (!refusal.isEmpty())
+        return failTransfer(refusal);
     if (!openLink())
         return false;
 
@@ -122,7 +135,11 @@ bool PanelCore::verifyWrittenRecords() {
 }
 
 bool PanelCore::downloadConfig() {
-    if (busy() || !openLink())
+    return downloadConfigInto(*this);
+}
+
+bool PanelCore::downloadConfigInto(PanelCore &target) {
+    if (!startTransfer(tr("download")) || !openLink())
         return false;
     transferProgress.start(DownloadExchanges, ProgressMaximum,
                            [this](int v) { Q_EMIT progress(v); });
@@ -142,22 +159,23 @@ bool PanelCore::downloadConfig() {
     GeneralConfig newGeneral;
     if (!GeneralConfigImage::decode(general, newGeneral))
         return failTransfer(tr("the general record is too short"));
-    WebServerConfig newWeb = webServer;
-    SmtpConfig newSmtp = smtp;
+    WebServerConfig newWeb = target.webServer;
+    SmtpConfig newSmtp = target.smtp;
     if (WebServerImage::decode(web, newWeb, newSmtp) == WebServerImage::Decoded::TooShort)
         return failTransfer(tr("the web server image is too short"));
 
-    maneuvers = ManeuverTableImage::decodeSimple(simple) + ManeuverTableImage::decodeLogic(logic);
-    generalConfig = newGeneral;
-    webServer = newWeb;
-    smtp = newSmtp;
+    target.maneuvers =
+        ManeuverTableImage::decodeSimple(simple) + ManeuverTableImage::decodeLogic(logic);
+    target.generalConfig = newGeneral;
+    target.webServer = newWeb;
+    target.smtp = newSmtp;
     transferProgress.finish();
     lastTransferError.clear();
     return true;
 }
 
 bool PanelCore::checkConnection() {
-    if (busy() || !openLink())
+    if (!startTransfer(tr("connection check")) || !openLink())
         return false;
     transferProgress.start(1, ProgressMaximum, [this](int v) { Q_EMIT progress(v); });
     // The model is left alone: a download that follows may still fail, and must then

@@ -63,6 +63,15 @@ QList<ConfigurationProblem> ConfigurationCheck::check(const PanelCore &core) {
                "or 12")
                 .arg(core.num_zones));
 
+    for (auto it = core.zoneNames().cbegin(); it != core.zoneNames().cend(); ++it) {
+        if (it.key() > core.num_zones)
+            add(out, Warning,
+                tr("Zone %1 is named \"%2\", but the panel has %3 zones")
+                    .arg(it.key())
+                    .arg(it.value())
+                    .arg(core.num_zones));
+    }
+
     for (int slot = 0; slot < PanelCore::ElementSlots; ++slot) {
         const quint8 type = core.elements[slot].type;
         if (type > Element::RelayBoard)

@@ -58,6 +58,10 @@ bool MyXMLHandler::startElement(QStringView localName, const QXmlStreamAttribute
         return readEvent(attributes);
     if (localName == u"Action")
         return readAction(attributes);
+    if (localName == u"ZoneNames")
+        inZoneNames = true;
+    else if (localName == u"Zone" && inZoneNames)
+        return readZoneName(attributes);
     return true;
 }
 
@@ -66,6 +70,8 @@ bool MyXMLHandler::endElement(QStringView localName) {
     // an Action keeps this one's action and delay.
     if (localName == u"Maniobra")
         core->addManeuver(current);
+    else if (localName == u"ZoneNames")
+        inZoneNames = false;
     return true;
 }
 
@@ -217,5 +223,24 @@ bool MyXMLHandler::readAction(const QXmlStreamAttributes &attributes) {
             return false;
     }
     current.setAction(action);
+    return true;
+}
+
+bool MyXMLHandler::readZoneName(const QXmlStreamAttributes &attributes) {
+    if (!attributes.hasAttribute(QStringLiteral("number"))) {
+        error = tr("element \"Zone\" has no attribute \"number\"");
+        return false;
+    }
+    qint64 zone = 0;
+    if (!number(u"number", attributes.value(QStringLiteral("number")), 1, PanelCore::MaxZoneNumber,
+                zone))
+        return false;
+    const QString name = attributes.value(QStringLiteral("name")).toString();
+    const QString problem = PanelCore::zoneNameProblem(int(zone), name);
+    if (!problem.isEmpty()) {
+        error = tr("element \"Zone\": %1").arg(problem);
+        return false;
+    }
+    core->setZoneName(int(zone), name);
     return true;
 }

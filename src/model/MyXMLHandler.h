@@ -30,6 +30,7 @@ private:
     bool readElement(const QXmlStreamAttributes &attributes);
     bool readEvent(const QXmlStreamAttributes &attributes);
     bool readAction(const QXmlStreamAttributes &attributes);
+    bool readZoneName(const QXmlStreamAttributes &attributes);
 
     // Parses a decimal value in [min, max]; on failure records why and returns false.
     bool number(QStringView attribute, QStringView value, qint64 min, qint64 max, qint64 &out);
@@ -38,5 +39,6 @@ private:
     PanelCore *core;
     ManiobraConvencional current;
     QString element;
+    bool inZoneNames = false; // "Zone" is read only there
     QString error;
 };

@@ -59,6 +59,7 @@ bool MyXMLWriter::write(QIODevice *device) {
     writeGeneralConfig();
     writeWebServerAndSmtp();
     writeElements();
+    writeZoneNames();
     writeManeuvers();
     writer.writeEndElement();
     writer.writeEndDocument();
@@ -144,6 +145,20 @@ void MyXMLWriter::writeElements() {
         xml->writeEmptyElement(QStringLiteral("Element"));
         xml->writeAttribute(QStringLiteral("address"), QString::number(e.address));
         xml->writeAttribute(QStringLiteral("type"), QString::number(e.type));
+    }
+    xml->writeEndElement();
+}
+
+// Readers that know no zone names skip this element; files without names stay as they
+// always were.
+void MyXMLWriter::writeZoneNames() {
+    if (core->zoneNames().isEmpty())
+        return;
+    xml->writeStartElement(QStringLiteral("ZoneNames"));
+    for (auto it = core->zoneNames().cbegin(); it != core->zoneNames().cend(); ++it) {
+        xml->writeEmptyElement(QStringLiteral("Zone"));
+        xml->writeAttribute(QStringLiteral("number"), QString::number(it.key()));
+        xml->writeAttribute(QStringLiteral("name"), it.value());
     }
     xml->writeEndElement();
 }

@@ -24,6 +24,7 @@ private:
     void writeGeneralConfig();
     void writeWebServerAndSmtp();
     void writeElements();
+    void writeZoneNames();
     void writeManeuvers();
 
     const PanelCore *core;

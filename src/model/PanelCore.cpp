@@ -7,6 +7,7 @@ PanelCore::PanelCore(QObject *parent)
     , cmd(new CmdConvencional) {
     for (int i = 0; i < ElementSlots; ++i)
         elements[i].address = quint8(i);
+    cmd->setTrace(&trace);
 }
 
 PanelCore::~PanelCore() {
@@ -80,8 +81,35 @@ void PanelCore::setDefaults() {
     generalConfig = GeneralConfig();
 }
 
+QString PanelCore::zoneNameProblem(int zone, const QString &name) {
+    if (zone < 1 || zone > MaxZoneNumber)
+        return tr("there is no zone %1; zones are numbered 1 to %2").arg(zone).arg(MaxZoneNumber);
+    if (name.size() > MaxZoneNameLength)
+        return tr("the name of zone %1 has %2 characters; at most %3")
+            .arg(zone)
+            .arg(name.size())
+            .arg(MaxZoneNameLength);
+    // One line that any file can hold.
+    for (QChar c : name) {
+        if (c.category() == QChar::Other_Control || c.unicode() == 0xfffe || c.unicode() == 0xffff)
+            return tr("the name of zone %1 contains a control character").arg(zone);
+    }
+    return {};
+}
+
+bool PanelCore::setZoneName(int zone, const QString &name) {
+    if (!zoneNameProblem(zone, name).isEmpty())
+        return false;
+    if (name.isEmpty())
+        names.remove(zone);
+    else
+        names.insert(zone, name);
+    return true;
+}
+
 void PanelCore::copyConfigurationFrom(const PanelCore &other) {
     elements = other.elements;
+    names = other.names;
     maneuvers = other.maneuvers;
     num_zones = other.num_zones;
     generalConfig = other.generalConfig;
@@ -91,6 +119,7 @@ void PanelCore::copyConfigurationFrom(const PanelCore &other) {
 
 bool PanelCore::sameConfiguration(const PanelCore &other) const {
     return elements == other.elements && maneuvers == other.maneuvers &&
-           num_zones == other.num_zones && generalConfig == other.generalConfig &&
-           webServer == other.webServer && smtp == other.smtp;
+           num_zones == other.num_zones && names == other.names &&
+           generalConfig == other.generalConfig && webServer == other.webServer &&
+           smtp == other.smtp;
 }

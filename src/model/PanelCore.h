@@ -2,6 +2,7 @@
 
 #include "Element.h"
 #include "GeneralConfig.h"
+#include "LinkTrace.h"
 #include "ManiobraConvencional.h"
 #include "SerialSettings.h"
 #include "SmtpConfig.h"
@@ -9,6 +10,7 @@
 #include "WebServerConfig.h"
 
 #include <QList>
+#include <QMap>
 #include <QObject>
 
 #include <array>
@@ -39,6 +41,16 @@ public:
     void setSerialSettings(const SerialSettings &settings);
     void setDefaults();
 
+    // Optional names of zones 1..MaxZoneNumber, kept in the file only: the panel has no
+    // place for them. setZoneName refuses a name that zoneNameProblem() objects to; an
+    // empty name removes it.
+    static constexpr int MaxZoneNameLength = 32;
+    static constexpr int MaxZoneNumber = 255;
+    static QString zoneNameProblem(int zone, const QString &name);
+    bool setZoneName(int zone, const QString &name);
+    QString zoneName(int zone) const { return names.value(zone); }
+    const QMap<int, QString> &zoneNames() const { return names; }
+
     // Everything a file or the panel holds; the serial settings are left alone.
     void copyConfigurationFrom(const PanelCore &other);
     bool sameConfiguration(const PanelCore &other) const;
@@ -50,12 +62,20 @@ public:
     static constexpr int ProgressMaximum = 101;
     bool uploadConfig();
     bool downloadConfig();
+    // A download through this model's link into `target`, which keeps its zones, boards
+    // and zone names; this model is left alone. Atomic like downloadConfig().
+    bool downloadConfigInto(PanelCore &target);
+    // Why uploadConfig() would refuse this configuration before sending anything, or an
+    // empty string.
+    QString uploadRefusal() const;
     bool checkConnection();
     void setVerifyAfterUpload(bool on) { verifyAfterUpload = on; }
     bool verifiesAfterUpload() const { return verifyAfterUpload; }
     QString transferError() const { return lastTransferError; }
     // The general options the last successful checkConnection() read from the panel.
     GeneralConfig panelGeneralConfig() const { return checkedGeneral; }
+    // Every frame of the last transfer, passwords hidden.
+    const LinkTrace &linkTrace() const { return trace; }
 
     // Steps of the transfers, on a port already open.
     bool writeManeuverList();
@@ -94,6 +114,7 @@ private:
     };
 
     bool busy();
+    bool startTransfer(const QString &name);
     bool openLink();
     bool failTransfer(const QString &reason);
     bool failStep();
@@ -112,4 +133,6 @@ private:
     bool verifyAfterUpload = false;
     QString lastTransferError;
     GeneralConfig checkedGeneral;
+    LinkTrace trace;
+    QMap<int, QString> names;
 };

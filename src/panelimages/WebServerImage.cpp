@@ -14,7 +14,6 @@ constexpr int GatewayOffset = 8;
 constexpr int NetmaskOffset = 12;
 constexpr int PortOffset = 16;
 constexpr int MaskOffset = 18;
-constexpr int FirstTextOffset = 32;
 
 enum Flag : quint8 { Dhcp = 1, Login = 2, MailEnabled = 4, MailAuth = 8 };
 
@@ -98,4 +97,15 @@ WebServerImage::Decoded WebServerImage::decode(const QByteArray &image, WebServe
         offset += TextSize;
     }
     return Decoded::Settings;
+}
+
+QByteArray WebServerImage::withoutPasswords(const QByteArray &image) {
+    QByteArray out = image;
+    for (const Span &span : passwordFields()) {
+        if (out.size() < span.offset + span.size)
+            continue;
+        const bool set = out.at(span.offset) != '\0';
+        out.replace(span.offset, span.size, QByteArray(span.size, set ? '*' : '\0'));
+    }
+    return out;
 }

@@ -4,6 +4,7 @@
 #include "WebServerConfig.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 // The web server and e-mail image, 352 bytes = table 7's 22 records: the "ZZ" marker,
@@ -12,6 +13,20 @@ class WebServerImage {
 public:
     static constexpr int Size = 352;
     static constexpr int TextSize = 32;
+    static constexpr int FirstTextOffset = 32;
+    static constexpr int WebPasswordOffset = 64;
+    static constexpr int SmtpPasswordOffset = 160;
+
+    struct Span {
+        int offset;
+        int size;
+    };
+    // Where the two passwords lie; traces and fingerprints must not carry them.
+    static QList<Span> passwordFields() {
+        return {{WebPasswordOffset, TextSize}, {SmtpPasswordOffset, TextSize}};
+    }
+    // The image with each password field zero when empty and all '*' when set.
+    static QByteArray withoutPasswords(const QByteArray &image);
 
     enum class Decoded {
         Settings, // the model fields were replaced

@@ -47,8 +47,8 @@ private Q_SLOTS:
         const QJsonObject o = QJsonDocument::fromJson(run.out.toUtf8(), &parseError).object();
         QCOMPARE(parseError.error, QJsonParseError::NoError);
 
-        QCOMPARE(keys(o), sorted({"num_zones", "elements", "generalConfig", "webServer", "smtp",
-                                  "maneuvers"}));
+        QCOMPARE(keys(o), sorted({"num_zones", "zoneNames", "elements", "generalConfig",
+                                  "webServer", "smtp", "maneuvers"}));
         QCOMPARE(o[QStringLiteral("num_zones")].toInt(), 12);
         const QJsonArray elements = o[QStringLiteral("elements")].toArray();
         QCOMPARE(elements.size(), 3);
@@ -167,6 +167,48 @@ private Q_SLOTS:
         }
     }
 
+    void diff_exitsByResult_data() {
+        QTest::addColumn<QString>("second");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("firstLine");
+        QTest::newRow("equal") << example("school.xml") << 0 << "No differences.";
+        QTest::newRow("different")
+            << example("shop.xml") << 1 << "Zones: Number of zones changed from \"12\" to \"2\"";
+        QTest::newRow("unreadable") << dir.filePath(QStringLiteral("none.xml")) << 2 << "";
+    }
+    void diff_exitsByResult() {
+        QFETCH(QString, second);
+        QFETCH(int, exitCode);
+        QFETCH(QString, firstLine);
+        const Run run = ctl({QStringLiteral("diff"), example("school.xml"), second});
+        QCOMPARE(run.exitCode, exitCode);
+        QCOMPARE(run.out.section(QLatin1Char('\n'), 0, 0), firstLine);
+        QCOMPARE(run.err.isEmpty(), exitCode != 2);
+        for (const char *password : {"Pr0tecci0n", "s3cret0-Tajo"})
+            QVERIFY(!run.out.contains(QLatin1String(password)));
+    }
+
+    void report_writesPdfAndCsv() {
+        const QString pdf = dir.filePath(QStringLiteral("school.pdf"));
+        const QString csv = dir.filePath(QStringLiteral("school.csv"));
+        const Run run = ctl({QStringLiteral("report"), example("school.xml"),
+                             QStringLiteral("--pdf"), pdf, QStringLiteral("--csv"), csv});
+        QCOMPARE(run.err, QString());
+        QCOMPARE(run.exitCode, 0);
+        QFile written(pdf);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QVERIFY(written.read(5) == "%PDF-");
+        QFile matrix(csv);
+        QVERIFY(matrix.open(QIODevice::ReadOnly));
+        QVERIFY(matrix.readLine().startsWith("Cause,Zone names,"));
+
+        const Run missing =
+            ctl({QStringLiteral("report"), example("school.xml"), QStringLiteral("--pdf"),
+                 dir.filePath(QStringLiteral("no/x.pdf"))});
+        QCOMPARE(missing.exitCode, 2);
+        QVERIFY(missing.err.startsWith(QLatin1String("mrb500ctl: cannot write ")));
+    }
+
     void usage_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("exitCode");
@@ -181,6 +223,17 @@ private Q_SLOTS:
             << QStringList{"show", "a", "b"} << 2 << "^mrb500ctl: show takes exactly one FILE";
         QTest::newRow("unknown option")
             << QStringList{"--colour", "dump", "x"} << 2 << "^mrb500ctl: Unknown option 'colour'";
+        QTest::newRow("diff with one file")
+            << QStringList{"diff", "a"} << 2 << "^mrb500ctl: diff takes two FILEs";
+        QTest::newRow("report without output")
+            << QStringList{"report", "a"} << 2 << "^mrb500ctl: report needs --pdf or --csv";
+        QTest::newRow("trace on a file diff") << QStringList{"diff", "a", "b", "--trace", "t"} << 2
+                                              << "^mrb500ctl: --trace needs a panel";
+        QTest::newRow("--pdf on show")
+            << QStringList{"show", "a", "--pdf", "x"} << 2 << "^mrb500ctl: show takes no options";
+        QTest::newRow("--no-backup on download")
+            << QStringList{"download", "a", "--port", "p", "--no-backup"} << 2
+            << "^mrb500ctl: download does not take --no-backup";
         QTest::newRow("help") << QStringList{"--help"} << 0 << "^$";
         QTest::newRow("version") << QStringList{"--version"} << 0 << "^$";
     }

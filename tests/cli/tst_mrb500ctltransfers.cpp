@@ -1,3 +1,4 @@
+#include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -13,6 +14,7 @@ private Q_SLOTS:
     void cleanup();
     void uploadThenDownload_giveTheSameConfiguration();
     void memory_survivesSimulatorRestart();
+    void upload_backsUpShowsChangesAndTraces();
     void commands_exitAndReport_data();
     void commands_exitAndReport();
 
@@ -83,6 +85,50 @@ void TestMrb500CtlTransfers::memory_survivesSimulatorRestart() {
              ctl({QStringLiteral("dump"), example("school.xml")}).out);
 }
 
+void TestMrb500CtlTransfers::upload_backsUpShowsChangesAndTraces() {
+    QVERIFY(startSimulator());
+    qputenv("XDG_DATA_HOME", dir.filePath(QStringLiteral("data")).toUtf8());
+    const QString trace = dir.filePath(QStringLiteral("trace.txt"));
+    const Run up = ctl({QStringLiteral("upload"), example("school.xml"), QStringLiteral("--port"),
+                        port, QStringLiteral("--show-changes"), QStringLiteral("--trace"), trace});
+    QCOMPARE(up.err, QString());
+    QCOMPARE(up.exitCode, 0);
+    const QString backups = dir.filePath(QStringLiteral("data/mrb500ctl/backups/"));
+    QVERIFY2(up.out.startsWith(QStringLiteral("backup of the panel saved as ") + backups),
+             qPrintable(up.out));
+    QVERIFY2(up.out.contains(QLatin1String("Changes to be written to the panel:\n  General "
+                                           "options: Alarm confirmation changed from \"off\" to "
+                                           "\"on\"\n")),
+             qPrintable(up.out));
+    QVERIFY(up.out.contains(QLatin1String("Web server: Web password changed\n")));
+    QVERIFY(!up.out.contains(QLatin1String("Pr0tecci0n")));
+    QCOMPARE(QDir(backups).entryList(QDir::Files).size(), 1);
+
+    QFile traced(trace);
+    QVERIFY(traced.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(traced.readAll());
+    QVERIFY(text.startsWith(QLatin1String("# download, started ")));
+    QVERIFY(text.contains(QLatin1String("\n# upload, started ")));
+    QCOMPARE(text.count(QLatin1String("\tsent\t")), 182 + 185);
+    QVERIFY(!text.contains(QLatin1String("Pr0tecci0n")));
+
+    // Now equal: nothing left to write, and diff agrees.
+    const Run again =
+        ctl({QStringLiteral("upload"), example("school.xml"), QStringLiteral("--port"), port,
+             QStringLiteral("--show-changes"), QStringLiteral("--no-backup")});
+    QCOMPARE(again.exitCode, 0);
+    QVERIFY2(again.out.startsWith(QLatin1String("The panel already holds this configuration.\n")),
+             qPrintable(again.out));
+    QCOMPARE(QDir(backups).entryList(QDir::Files).size(), 1);
+    const Run diff =
+        ctl({QStringLiteral("diff"), example("school.xml"), QStringLiteral("--port"), port});
+    QCOMPARE(diff.out, QStringLiteral("No differences.\n"));
+    QCOMPARE(diff.exitCode, 0);
+    QCOMPARE(
+        ctl({QStringLiteral("diff"), example("shop.xml"), QStringLiteral("--port"), port}).exitCode,
+        1);
+}
+
 void TestMrb500CtlTransfers::commands_exitAndReport_data() {
     QTest::addColumn<QStringList>("simulatorOptions");
     QTest::addColumn<QStringList>("arguments"); // PORT and DIR are replaced
@@ -97,7 +143,7 @@ void TestMrb500CtlTransfers::commands_exitAndReport_data() {
         << "mrb500ctl: ";
     QTest::newRow("port that does not exist")
         << QStringList() << QStringList{"upload", school, "--port", "DIR/none"} << 1
-        << "mrb500ctl: cannot open DIR/none: ";
+        << "mrb500ctl: cannot read the panel for a backup: cannot open DIR/none: ";
     QTest::newRow("panel refuses")
         << QStringList{"--status", "5"} << QStringList{"upload", school, "--port", "PORT"} << 1
         << "mrb500ctl: panel refused with status 5 (erase table 0)\n";

@@ -1,5 +1,6 @@
 #include "MyXMLWriter.h"
 #include "PanelCore.h"
+#include "WrittenXml.h"
 #include "XmlConfigReader.h"
 
 #include <QBuffer>
@@ -19,15 +20,6 @@ QString examplePath(const char *name) {
 QByteArray readAll(const QString &path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-QByteArray written(const PanelCore &core) {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    MyXMLWriter writer(&core);
-    if (!writer.write(&buffer))
-        qWarning() << writer.errorString();
-    return buffer.data();
 }
 
 QByteArray withoutDate(QByteArray xml) {

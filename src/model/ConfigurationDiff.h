@@ -1,0 +1,23 @@
+#pragma once
+
+#include "ConfigurationDifference.h"
+#include "ConfigurationFields.h"
+
+#include <QCoreApplication>
+#include <QList>
+
+class PanelCore;
+
+// The differences between two configurations, by area. Maneuvers are matched by content,
+// not by position (the panel gives simple maneuvers back first): what is in both is
+// equal; a leftover on each side with the same events, or else the same action, is a
+// changed maneuver; the rest are added or removed. An empty list means equal.
+class ConfigurationDiff {
+    Q_DECLARE_TR_FUNCTIONS(ConfigurationDiff)
+
+public:
+    using Scope = ConfigurationFields::Scope;
+
+    static QList<ConfigurationDifference> compare(const PanelCore &before, const PanelCore &after,
+                                                  Scope scope = Scope::Everything);
+};

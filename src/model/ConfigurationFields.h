@@ -1,0 +1,34 @@
+#pragma once
+
+#include "ConfigurationField.h"
+
+#include <QCoreApplication>
+#include <QList>
+
+class ManiobraConvencional;
+class PanelCore;
+
+// The settings of a configuration as labelled fields, in the current language, for the
+// comparison and the report.
+class ConfigurationFields {
+    Q_DECLARE_TR_FUNCTIONS(ConfigurationFields)
+
+public:
+    enum class Scope {
+        Everything,
+        PanelHeld, // only what the panel stores: no zones, boards or zone names
+    };
+
+    static QList<ConfigurationField> of(const PanelCore &core, Scope scope = Scope::Everything);
+    static QString areaName(ConfigurationField::Area area);
+
+    static QString ipv4(quint32 address);
+    static QString boardName(quint8 type);
+    static QString onOff(int value);
+    static QString sounders(quint8 mask);              // "sounder 1, sounder 2", or "none"
+    static QString secretState(const QString &secret); // "set" or "not set"
+    // "Alarma de detector en zona 3 => Activar sirenas del panel"
+    static QString maneuverText(const ManiobraConvencional &maneuver);
+    // "zone 3 Kitchen, zone 4 Hall" for the named zones the maneuver's events use.
+    static QString zoneNamesUsed(const PanelCore &core, const ManiobraConvencional &maneuver);
+};

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "MyXMLWriter.h"
+#include "PanelCore.h"
+
+#include <QBuffer>
+#include <QDebug>
+
+// The file a model saves to, as bytes.
+inline QByteArray written(const PanelCore &core) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    MyXMLWriter writer(&core);
+    if (!writer.write(&buffer))
+        qWarning() << writer.errorString();
+    return buffer.data();
+}

@@ -1,0 +1,167 @@
+#include "ConfigurationDiff.h"
+#include "PanelCore.h"
+#include "XmlConfigReader.h"
+
+#include <QTest>
+
+#include <functional>
+
+namespace {
+
+using Change = std::function<void(PanelCore &)>;
+using Area = ConfigurationField::Area;
+using Kind = ConfigurationDifference::Kind;
+
+ManiobraConvencional zoneAlarm(quint8 zone, quint16 delay = 0) {
+    return ManiobraConvencional({Event{2, zone, 2, 5}}, Action{1, 0, 1, 3, delay});
+}
+
+ManiobraConvencional twoZones(quint8 first) {
+    return ManiobraConvencional({Event{2, first, 2, 2}, Event{2, quint8(first + 1), 2, 2}},
+                                Action{6, 1, 7, 1, 10});
+}
+
+void fill(PanelCore &core) {
+    core.num_zones = 4;
+    core.elements[0].type = Element::RelayBoard;
+    core.setZoneName(3, QStringLiteral("Kitchen"));
+    core.webServer.Login = 1;
+    core.webServer.User = QStringLiteral("admin");
+    core.webServer.Pass = QStringLiteral("s3cret-web");
+    core.smtp.Enable = 1;
+    core.smtp.Password = QStringLiteral("s3cret-mail");
+    core.maneuvers = {zoneAlarm(1), twoZones(2), zoneAlarm(3, 40)};
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Change)
+
+class TestConfigurationDiff : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void compare_findsEachKindOfDifference_data();
+    void compare_findsEachKindOfDifference();
+    void compare_ignoresManeuverOrder();
+    void compare_panelHeldLeavesOutWhatThePanelDoesNotStore();
+    void compare_schoolWithItself_reportsEqual();
+};
+
+void TestConfigurationDiff::compare_findsEachKindOfDifference_data() {
+    QTest::addColumn<Change>("change");
+    QTest::addColumn<int>("area");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("text"); // a part of the line
+
+    auto row = [](const char *name, Change change, Area area, Kind kind, const char *text) {
+        QTest::newRow(name) << change << int(area) << int(kind) << QString::fromUtf8(text);
+    };
+    row(
+        "general option", [](PanelCore &c) { c.generalConfig.delay_confirmation = 7500; },
+        Area::General, Kind::Changed, "Confirmation delay changed from \"0 s\" to \"30 s\"");
+    row(
+        "cancel mask bit", [](PanelCore &c) { c.generalConfig.cancel_delay = 2; }, Area::General,
+        Kind::Changed, "sounder 2");
+    row(
+        "web address", [](PanelCore &c) { c.webServer.IP = 0xC0A80102; }, Area::WebServer,
+        Kind::Changed, "\"0.0.0.0\" to \"192.168.1.2\"");
+    row(
+        "web password", [](PanelCore &c) { c.webServer.Pass = QStringLiteral("other"); },
+        Area::WebServer, Kind::Changed, "Web password changed");
+    row(
+        "e-mail text", [](PanelCore &c) { c.smtp.InstallId = QStringLiteral("Escuela"); },
+        Area::Email, Kind::Changed, "Installation name changed from \"\" to \"Escuela\"");
+    row(
+        "e-mail password", [](PanelCore &c) { c.smtp.Password.clear(); }, Area::Email,
+        Kind::Changed, "E-mail password changed");
+    row(
+        "zones", [](PanelCore &c) { c.num_zones = 8; }, Area::Zones, Kind::Changed,
+        "\"4\" to \"8\"");
+    row(
+        "board", [](PanelCore &c) { c.elements[2].type = Element::SounderBoard; }, Area::Boards,
+        Kind::Changed, "Board 3 changed from \"none\" to \"sounder board\"");
+    row(
+        "zone name renamed", [](PanelCore &c) { c.setZoneName(3, QStringLiteral("Hall")); },
+        Area::ZoneNames, Kind::Changed, "Zone 3 changed from \"Kitchen\" to \"Hall\"");
+    row(
+        "zone name added", [](PanelCore &c) { c.setZoneName(1, QStringLiteral("Gym")); },
+        Area::ZoneNames, Kind::Added, "added Zone 1 \"Gym\"");
+    row(
+        "zone name removed", [](PanelCore &c) { c.setZoneName(3, {}); }, Area::ZoneNames,
+        Kind::Removed, "removed Zone 3 \"Kitchen\"");
+    row(
+        "maneuver added", [](PanelCore &c) { c.maneuvers.append(zoneAlarm(4)); }, Area::Maneuvers,
+        Kind::Added, "added Alarma de detector en zona 4 => Activar sirenas");
+    row(
+        "maneuver removed", [](PanelCore &c) { c.maneuvers.removeAt(1); }, Area::Maneuvers,
+        Kind::Removed, "removed Cualquier alarma en zona 2 - Cualquier alarma en zona 3 =>");
+    row(
+        "maneuver delay", [](PanelCore &c) { c.maneuvers[0].delay = 20; }, Area::Maneuvers,
+        Kind::Changed, "to Alarma de detector en zona 1 => Activar sirenas del panel  con retardo");
+    row(
+        "maneuver trigger", [](PanelCore &c) { c.maneuvers[2].events[0].evt_type = 6; },
+        Area::Maneuvers, Kind::Changed, "[zone 3 Kitchen]");
+}
+
+void TestConfigurationDiff::compare_findsEachKindOfDifference() {
+    QFETCH(Change, change);
+    QFETCH(int, area);
+    QFETCH(int, kind);
+    QFETCH(QString, text);
+    PanelCore before;
+    fill(before);
+    PanelCore after;
+    after.copyConfigurationFrom(before);
+    change(after);
+
+    const QList<ConfigurationDifference> found = ConfigurationDiff::compare(before, after);
+    QCOMPARE(found.size(), 1);
+    QCOMPARE(int(found.first().area), area);
+    QCOMPARE(int(found.first().kind), kind);
+    const QString line = found.first().text();
+    QVERIFY2(line.contains(text), qPrintable(line));
+    for (const char *secret : {"s3cret", "other"})
+        QVERIFY2(!line.contains(QLatin1String(secret)), qPrintable(line));
+    QVERIFY(ConfigurationDiff::compare(after, after).isEmpty());
+}
+
+void TestConfigurationDiff::compare_ignoresManeuverOrder() {
+    PanelCore file;
+    fill(file);
+    file.maneuvers.append(zoneAlarm(1)); // a duplicate counts twice
+    PanelCore panel;
+    panel.copyConfigurationFrom(file);
+    // As the panel gives them back: simple ones first.
+    panel.maneuvers = {zoneAlarm(1), zoneAlarm(3, 40), zoneAlarm(1), twoZones(2)};
+    QVERIFY(ConfigurationDiff::compare(file, panel).isEmpty());
+
+    panel.maneuvers.removeAt(2);
+    const auto found = ConfigurationDiff::compare(file, panel);
+    QCOMPARE(found.size(), 1);
+    QCOMPARE(found.first().kind, Kind::Removed);
+}
+
+void TestConfigurationDiff::compare_panelHeldLeavesOutWhatThePanelDoesNotStore() {
+    PanelCore file;
+    fill(file);
+    PanelCore panel; // as downloaded: no zones, boards or names
+    panel.webServer = file.webServer;
+    panel.smtp = file.smtp;
+    panel.maneuvers = file.maneuvers;
+    QVERIFY(ConfigurationDiff::compare(file, panel, ConfigurationDiff::Scope::PanelHeld).isEmpty());
+    QCOMPARE(ConfigurationDiff::compare(file, panel).size(), 3); // zones, board 1, zone 3 name
+}
+
+void TestConfigurationDiff::compare_schoolWithItself_reportsEqual() {
+    PanelCore a;
+    PanelCore b;
+    const QString school =
+        qEnvironmentVariable("MRB500_SOURCE_DIR") + QStringLiteral("/examples/school.xml");
+    QVERIFY(XmlConfigReader::readFile(school, &a));
+    QVERIFY(XmlConfigReader::readFile(school, &b));
+    QVERIFY(ConfigurationDiff::compare(a, b).isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestConfigurationDiff)
+#include "tst_configurationdiff.moc"

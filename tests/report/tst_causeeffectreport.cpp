@@ -1,0 +1,77 @@
+#include "CauseEffectReport.h"
+#include "ConfigurationFingerprint.h"
+#include "PanelCore.h"
+#include "XmlConfigReader.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTranslator>
+
+class TestCauseEffectReport : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void html_holdsWhatCommissioningNeedsButNoPassword();
+    void html_followsTheCurrentLanguage();
+    void writePdf_replacesTheFileOnlyWhenWritten();
+
+private:
+    PanelCore core;
+};
+
+void TestCauseEffectReport::init() {
+    core.copyConfigurationFrom(PanelCore());
+    QVERIFY(XmlConfigReader::readFile(
+        qEnvironmentVariable("MRB500_SOURCE_DIR") + QStringLiteral("/examples/school.xml"), &core));
+    core.setZoneName(12, QStringLiteral("Gimnasio"));
+}
+
+void TestCauseEffectReport::html_holdsWhatCommissioningNeedsButNoPassword() {
+    CauseEffectReport report(core);
+    report.setSourceName(QStringLiteral("school.xml"));
+    const QString html = report.html();
+    for (const QString &part :
+         {ConfigurationFingerprint::of(core), QStringLiteral("CEIP Río Tajo - Edificio A"),
+          QStringLiteral("Version 2.07"), QStringLiteral("school.xml"),
+          QStringLiteral("<td>12</td><td>Gimnasio</td>"), QStringLiteral("zone 12 Gimnasio"),
+          QStringLiteral("<td>Web password</td><td>set</td>"),
+          QStringLiteral("Activar la salida 2 de la placa auxiliar 2  con retardo de 60s"),
+          QStringLiteral("<center>60 s</center>"), QStringLiteral("No problems found.")})
+        QVERIFY2(html.contains(part), qPrintable(part));
+    for (const char *password : {"Pr0tecci0n", "s3cret0-Tajo"})
+        QVERIFY(!html.contains(QLatin1String(password)));
+}
+
+void TestCauseEffectReport::html_followsTheCurrentLanguage() {
+    QTranslator spanish;
+    QVERIFY(spanish.load(QCoreApplication::applicationDirPath() +
+                         QStringLiteral("/languages/lang_es.qm")));
+    QCoreApplication::installTranslator(&spanish);
+    const QString html = CauseEffectReport(core).html();
+    QCoreApplication::removeTranslator(&spanish);
+    QVERIFY(html.contains(QLatin1String("Matriz de causa y efecto")));
+    QVERIFY(html.contains(QStringLiteral("<td>Contraseña web</td><td>definida</td>")));
+}
+
+void TestCauseEffectReport::writePdf_replacesTheFileOnlyWhenWritten() {
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("report.pdf"));
+    CauseEffectReport report(core);
+    QVERIFY2(report.writePdf(pdf), qPrintable(report.errorString()));
+    QFile written(pdf);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    const QByteArray bytes = written.readAll();
+    QVERIFY(bytes.startsWith("%PDF-"));
+    QVERIFY(bytes.count("/Type /Page\n") + bytes.count("/Type /Page ") +
+                bytes.count("/Type /Page/") >=
+            2); // more than one page
+
+    QVERIFY(!report.writePdf(dir.filePath(QStringLiteral("missing/report.pdf"))));
+    QVERIFY(report.errorString().startsWith(QLatin1String("cannot write ")));
+}
+
+QTEST_MAIN(TestCauseEffectReport)
+#include "tst_causeeffectreport.moc"
