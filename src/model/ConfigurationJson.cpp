@@ -62,13 +62,7 @@ QJsonObject ConfigurationJson::toJson(const PanelCore &core) {
                                      {QStringLiteral("actionDescription"), actionDescription(m)}});
     }
 
-    QJsonArray zoneNames;
-    for (auto it = core.zoneNames().cbegin(); it != core.zoneNames().cend(); ++it)
-        zoneNames.append(
-            QJsonObject{{QStringLiteral("zone"), it.key()}, {QStringLiteral("name"), it.value()}});
-
     return QJsonObject{{QStringLiteral("num_zones"), core.num_zones},
-                       {QStringLiteral("zoneNames"), zoneNames},
                        {QStringLiteral("elements"), elements},
                        {QStringLiteral("generalConfig"), general},
                        {QStringLiteral("webServer"), web},

@@ -1,12 +1,10 @@
 #include "ConfigurationCheck.h"
-#include "ConfigurationJson.h"
 #include "MyXMLWriter.h"
 #include "PanelCore.h"
 #include "WrittenXml.h"
 #include "XmlConfigReader.h"
 
 #include <QBuffer>
-#include <QJsonArray>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -36,7 +34,6 @@ private Q_SLOTS:
     void read_badZoneRefusedWithPlace_data();
     void read_badZoneRefusedWithPlace();
     void check_warnsOfNameBeyondZones();
-    void json_listsTheNames();
 };
 
 void TestZoneNames::setZoneName_refusesWhatAFileCannotCarry_data() {
@@ -140,15 +137,6 @@ void TestZoneNames::check_warnsOfNameBeyondZones() {
     QVERIFY(!problems.first().isError());
     QCOMPARE(problems.first().message,
              QStringLiteral("Zone 5 is named \"Beyond\", but the panel has 4 zones"));
-}
-
-void TestZoneNames::json_listsTheNames() {
-    PanelCore core;
-    core.setZoneName(7, QStringLiteral("Lab"));
-    const QJsonArray names = ConfigurationJson::toJson(core)[QStringLiteral("zoneNames")].toArray();
-    QCOMPARE(names.size(), 1);
-    QCOMPARE(names.first()[QStringLiteral("zone")].toInt(), 7);
-    QCOMPARE(names.first()[QStringLiteral("name")].toString(), QStringLiteral("Lab"));
 }
 
 QTEST_GUILESS_MAIN(TestZoneNames)
