@@ -5,7 +5,7 @@
 class PanelCore;
 
 // The whole model as one JSON object, with the model's field names. Other tools parse
-// it: keys are only ever added, never renamed.
+// it: the keys are a contract, neither renamed nor added to.
 class ConfigurationJson {
 public:
     static QJsonObject toJson(const PanelCore &core);
