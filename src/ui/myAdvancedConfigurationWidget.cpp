@@ -46,6 +46,13 @@ myAdvancedConfigurationWidget::myAdvancedConfigurationWidget(PanelCore *core, QW
                             ui->txtSMTP_password, ui->txtSMTP_sourceMail, ui->txtSMTP_sourceDomain,
                             ui->txtSMTP_clientMail, ui->txtSMTP_clientDomain, ui->txtSMTP_instalId})
         edit->setValidator(latin1);
+    // An address part above 255 would reach the panel as its low 8 bits: refuse it as typed.
+    // The mask pads unused positions with blanks.
+    const QString part = QStringLiteral(" *(25[0-5]|2[0-4]\\d|1\\d\\d|[1-9]?\\d)? *");
+    auto *address = new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("(%1\\.){3}%1").arg(part)), this);
+    for (QLineEdit *field : addressFields())
+        field->setValidator(address);
     ui->txtSMTP_port->setValidator(new QRegularExpressionValidator(
         QRegularExpression(QStringLiteral(
             "([1-9]\\d{0,3}|[1-5]\\d{4}|6[0-4]\\d{3}|65[0-4]\\d{2}|655[0-2]\\d|6553[0-5])?")),

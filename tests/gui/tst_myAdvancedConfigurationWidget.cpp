@@ -367,6 +367,17 @@ void tst_myAdvancedConfigurationWidget::limits_refuseWhatThePanelCannotHold() {
     QTest::keyClicks(port, QStringLiteral("65536"));
     QCOMPARE(port->text(), QStringLiteral("6553"));
 
+    operate(QStringLiteral("chkbWS_dhcp"), QStringLiteral("0"));
+    auto *ip = editor->findChild<QLineEdit *>(QStringLiteral("txtWS_ip"));
+    ip->clear();
+    ip->home(false);
+    QTest::keyClicks(ip, QStringLiteral("300.168.1.256"));
+    QCOMPARE(ip->text(), QStringLiteral("30.168.1.25")); // each refused digit is dropped
+    ip->clear();
+    ip->home(false);
+    QTest::keyClicks(ip, QStringLiteral("255.0.10.7"));
+    QCOMPARE(myAdvancedConfigurationWidget::ipFromText(ip->text()), quint32(0xFF000A07));
+
     auto *installation = editor->findChild<QLineEdit *>(QStringLiteral("txtSMTP_instalId"));
     installation->clear();
     QTest::keyClicks(installation, QStringLiteral("Zona "));
