@@ -40,8 +40,10 @@ DifferencesDialog::DifferencesDialog(QWidget *parent, const QString &title, cons
         }
     }
     table->setVisible(!differences.isEmpty());
+    // Long maneuver texts wrap onto more lines rather than being cut.
     table->resizeColumnsToContents();
-    table->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
+    table->setColumnWidth(2, qMin(table->columnWidth(2), 440));
+    table->horizontalHeader()->setStretchLastSection(true);
     table->resizeRowsToContents();
     if (confirm)
         buttons->button(QDialogButtonBox::Ok)->setText(tr("Write to panel"));

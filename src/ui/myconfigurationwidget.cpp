@@ -199,6 +199,9 @@ void myconfigurationwidget::showZoneNames() {
         const int column = (zone - 1) / rows * 2;
         zoneNamesLayout->addWidget(label, row, column);
         zoneNamesLayout->addWidget(edit, row, column + 1);
+        // At once, not on the layout's deferred show: a language change rebuilds them.
+        label->show();
+        edit->show();
     }
 }
 
