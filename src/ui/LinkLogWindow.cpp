@@ -2,6 +2,7 @@
 
 #include "UserDialogs.h"
 
+#include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -24,7 +25,7 @@ LinkLogWindow::LinkLogWindow(QWidget *parent)
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->verticalHeader()->hide();
     table->horizontalHeader()->setStretchLastSection(true);
-    table->setFont(QFont(QStringLiteral("DejaVu Sans Mono"), font().pointSize()));
+    table->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     connect(saveButton, &QPushButton::clicked, this, &LinkLogWindow::save);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
 
