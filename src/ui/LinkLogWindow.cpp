@@ -24,8 +24,10 @@ LinkLogWindow::LinkLogWindow(QWidget *parent)
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->verticalHeader()->hide();
-    table->horizontalHeader()->setStretchLastSection(true);
+    // One line per frame, each column as wide as its longest text (scrolling sideways).
+    table->setWordWrap(false);
     table->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    table->verticalHeader()->setDefaultSectionSize(QFontMetrics(table->font()).height() + 6);
     connect(saveButton, &QPushButton::clicked, this, &LinkLogWindow::save);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
 
@@ -37,7 +39,7 @@ LinkLogWindow::LinkLogWindow(QWidget *parent)
     layout->addWidget(summary);
     layout->addWidget(table, 1);
     layout->addLayout(buttons);
-    resize(900, 560);
+    resize(1100, 600);
     retranslate();
 }
 

@@ -6,6 +6,7 @@
 #include "DialogAddLogic.h"
 #include "DifferencesDialog.h"
 #include "FakeSerialPortList.h"
+#include "LinkLogWindow.h"
 #include "MyActionsWidget.h"
 #include "MyMainWidget.h"
 #include "MyMainWindow.h"
@@ -199,8 +200,16 @@ int main(int argc, char *argv[]) {
     tabs->setCurrentIndex(1);
     if (grabUpload(window, out + QStringLiteral("/upload-progress-en.png")))
         ++written;
+    // The frames of that backup and upload.
+    window.findChild<QAction *>(QStringLiteral("actionViewLinkLog"))->trigger();
+    if (auto *log = window.findChild<LinkLogWindow *>()) {
+        QApplication::processEvents();
+        if (log->grab().save(out + QStringLiteral("/linklog-en.png")))
+            ++written;
+        written -= clippedLabels(log, out + QStringLiteral("/linklog-en.png"));
+    }
     dialogs.answers = {true};
-    // Six tabs, two settings dialogs, two comparisons, the about box, the marks, the upload
-    // and, with a file that has maneuvers, two maneuver dialogs.
-    return written == (hasManeuvers ? 15 : 13) ? 0 : 1;
+    // Six tabs, two settings dialogs, two comparisons, the about box, the marks, the upload,
+    // the link log and, with a file that has maneuvers, two maneuver dialogs.
+    return written == (hasManeuvers ? 16 : 14) ? 0 : 1;
 }
