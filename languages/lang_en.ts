@@ -1687,10 +1687,6 @@ Exit status: 0 success, 1 the operation failed, 2 usage error or a file that can
         <translation>No differences: the panel holds this configuration.</translation>
     </message>
     <message>
-        <source>%1 differences between the panel (before) and this configuration (after):</source>
-        <translation>%1 differences between the panel (before) and this configuration (after):</translation>
-    </message>
-    <message>
         <source>PDF files (*.pdf)</source>
         <translation>PDF files (*.pdf)</translation>
     </message>
@@ -1701,6 +1697,10 @@ Exit status: 0 success, 1 the operation failed, 2 usage error or a file that can
     <message>
         <source>Report saved as %1, matrix as %2.</source>
         <translation>Report saved as %1, matrix as %2.</translation>
+    </message>
+    <message>
+        <source>Differences between the panel (before) and this configuration (after): %1</source>
+        <translation>Differences between the panel (before) and this configuration (after): %1</translation>
     </message>
 </context>
 <context>

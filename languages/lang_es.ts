@@ -1687,10 +1687,6 @@ Estado de salida: 0 éxito, 1 la operación falló, 2 error de uso o un archivo 
         <translation>Sin diferencias: la central tiene esta configuración.</translation>
     </message>
     <message>
-        <source>%1 differences between the panel (before) and this configuration (after):</source>
-        <translation>%1 diferencias entre la central (antes) y esta configuración (después):</translation>
-    </message>
-    <message>
         <source>PDF files (*.pdf)</source>
         <translation>Archivos PDF (*.pdf)</translation>
     </message>
@@ -1701,6 +1697,10 @@ Estado de salida: 0 éxito, 1 la operación falló, 2 error de uso o un archivo 
     <message>
         <source>Report saved as %1, matrix as %2.</source>
         <translation>Informe guardado como %1, matriz como %2.</translation>
+    </message>
+    <message>
+        <source>Differences between the panel (before) and this configuration (after): %1</source>
+        <translation>Diferencias entre la central (antes) y esta configuración (después): %1</translation>
     </message>
 </context>
 <context>

@@ -438,7 +438,7 @@ bool MyMainWindow::backUpBeforeUpload(PanelCore &panel, QString &backupFile) {
         ok = store.backUpPanel(*core, panel);
     }
     // The trace holds the last transfer only: keep the backup's before the upload's.
-    lastTraces = {core->linkTrace()};
+    showLinkLog({core->linkTrace()});
     if (ok) {
         backupFile = store.lastBackup();
         return true;
@@ -455,7 +455,7 @@ bool MyMainWindow::backUpBeforeUpload(PanelCore &panel, QString &backupFile) {
     // Without a backup the review still needs the panel's content.
     prepareForPanel(panel);
     ok = readPanelInto(panel, tr("Upload Panel"), tr("Reading the panel..."));
-    lastTraces = {core->linkTrace()};
+    showLinkLog({core->linkTrace()});
     return ok;
 }
 
@@ -494,7 +494,7 @@ void MyMainWindow::slotCompareWithPanel() {
         this, tr(CompareText),
         differences.isEmpty()
             ? tr("No differences: the panel holds this configuration.")
-            : tr("%1 differences between the panel (before) and this configuration (after):")
+            : tr("Differences between the panel (before) and this configuration (after): %1")
                   .arg(differences.size()),
         differences);
 }

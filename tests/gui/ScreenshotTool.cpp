@@ -88,8 +88,9 @@ bool grabComparison(const PanelCore &core, const QString &file) {
         ConfigurationDiff::compare(panel, core, ConfigurationDiff::Scope::PanelHeld);
     DifferencesDialog dialog(
         nullptr, QCoreApplication::translate("MyMainWindow", "Compare with panel"),
-        QCoreApplication::translate("MyMainWindow", "%1 differences between the panel (before) "
-                                                    "and this configuration (after):")
+        QCoreApplication::translate(
+            "MyMainWindow",
+            "Differences between the panel (before) and this configuration (after): %1")
             .arg(differences.size()),
         differences, false);
     dialog.show();
