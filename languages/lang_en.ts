@@ -766,6 +766,45 @@
     </message>
 </context>
 <context>
+    <name>DifferencesDialog</name>
+    <message>
+        <source>Area</source>
+        <translation>Area</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Change</translation>
+    </message>
+    <message>
+        <source>Setting or maneuver</source>
+        <translation>Setting or maneuver</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Before</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>After</translation>
+    </message>
+    <message>
+        <source>Write to panel</source>
+        <translation>Write to panel</translation>
+    </message>
+    <message>
+        <source>added</source>
+        <translation>added</translation>
+    </message>
+    <message>
+        <source>removed</source>
+        <translation>removed</translation>
+    </message>
+    <message>
+        <source>changed</source>
+        <translation>changed</translation>
+    </message>
+</context>
+<context>
     <name>DriverSerieHdlc</name>
     <message>
         <source>no serial port chosen</source>
@@ -833,6 +872,73 @@
     <message>
         <source>answer checksum is 0x%1, expected 0x%2</source>
         <translation>answer checksum is 0x%1, expected 0x%2</translation>
+    </message>
+</context>
+<context>
+    <name>LinkLogWindow</name>
+    <message>
+        <source>Link log</source>
+        <translation>Link log</translation>
+    </message>
+    <message>
+        <source>Save...</source>
+        <translation>Save...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>Direction</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>Bytes</translation>
+    </message>
+    <message>
+        <source>Meaning</source>
+        <translation>Meaning</translation>
+    </message>
+    <message>
+        <source>sent</source>
+        <translation>sent</translation>
+    </message>
+    <message>
+        <source>received</source>
+        <translation>received</translation>
+    </message>
+    <message>
+        <source>problem</source>
+        <translation>problem</translation>
+    </message>
+    <message>
+        <source>%1, %2 frames</source>
+        <translation>%1, %2 frames</translation>
+    </message>
+    <message>
+        <source>No transfer with the panel yet.</source>
+        <translation>No transfer with the panel yet.</translation>
+    </message>
+    <message>
+        <source>Last panel command: %1</source>
+        <translation>Last panel command: %1</translation>
+    </message>
+    <message>
+        <source>Save link log</source>
+        <translation>Save link log</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>Text files (*.txt)</translation>
+    </message>
+    <message>
+        <source>Could not save %1.</source>
+        <translation>Could not save %1.</translation>
     </message>
 </context>
 <context>
@@ -1532,6 +1638,70 @@ Exit status: 0 success, 1 the operation failed, 2 usage error or a file that can
         <source>Every record was read back from the panel and matches what was sent.</source>
         <translation>Every record was read back from the panel and matches what was sent.</translation>
     </message>
+    <message>
+        <source>Compare with panel</source>
+        <translation>Compare with panel</translation>
+    </message>
+    <message>
+        <source>Export report...</source>
+        <translation>Export report...</translation>
+    </message>
+    <message>
+        <source>View link log</source>
+        <translation>View link log</translation>
+    </message>
+    <message>
+        <source>No serial port chosen</source>
+        <translation>No serial port chosen</translation>
+    </message>
+    <message>
+        <source>The panel already holds this configuration. Write it again?</source>
+        <translation>The panel already holds this configuration. Write it again?</translation>
+    </message>
+    <message>
+        <source>These changes will be written to the panel:</source>
+        <translation>These changes will be written to the panel:</translation>
+    </message>
+    <message>
+        <source>The panel&apos;s previous configuration was saved as %1.</source>
+        <translation>The panel&apos;s previous configuration was saved as %1.</translation>
+    </message>
+    <message>
+        <source>Reading the panel for a backup...</source>
+        <translation>Reading the panel for a backup...</translation>
+    </message>
+    <message>
+        <source>No backup of the panel&apos;s configuration could be made:</source>
+        <translation>No backup of the panel&apos;s configuration could be made:</translation>
+    </message>
+    <message>
+        <source>Upload without a backup? The panel&apos;s present configuration will be lost.</source>
+        <translation>Upload without a backup? The panel&apos;s present configuration will be lost.</translation>
+    </message>
+    <message>
+        <source>Reading the panel...</source>
+        <translation>Reading the panel...</translation>
+    </message>
+    <message>
+        <source>No differences: the panel holds this configuration.</source>
+        <translation>No differences: the panel holds this configuration.</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF files (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Could not export the report.</source>
+        <translation>Could not export the report.</translation>
+    </message>
+    <message>
+        <source>Report saved as %1, matrix as %2.</source>
+        <translation>Report saved as %1, matrix as %2.</translation>
+    </message>
+    <message>
+        <source>Differences between the panel (before) and this configuration (after): %1</source>
+        <translation>Differences between the panel (before) and this configuration (after): %1</translation>
+    </message>
 </context>
 <context>
     <name>MyXMLHandler</name>
@@ -2000,6 +2170,14 @@ Exit status: 0 success, 1 the operation failed, 2 usage error or a file that can
     <message>
         <source>Please introduce a valid number of zones before proceeding with the configuration</source>
         <translation>Please introduce a valid number of zones before proceeding with the configuration</translation>
+    </message>
+    <message>
+        <source>Zone names</source>
+        <translation>Zone names</translation>
+    </message>
+    <message>
+        <source>Zone %1</source>
+        <translation>Zone %1</translation>
     </message>
 </context>
 </TS>

@@ -766,6 +766,45 @@
     </message>
 </context>
 <context>
+    <name>DifferencesDialog</name>
+    <message>
+        <source>Area</source>
+        <translation>Área</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Cambio</translation>
+    </message>
+    <message>
+        <source>Setting or maneuver</source>
+        <translation>Ajuste o maniobra</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Antes</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>Después</translation>
+    </message>
+    <message>
+        <source>Write to panel</source>
+        <translation>Escribir en la central</translation>
+    </message>
+    <message>
+        <source>added</source>
+        <translation>añadida</translation>
+    </message>
+    <message>
+        <source>removed</source>
+        <translation>eliminada</translation>
+    </message>
+    <message>
+        <source>changed</source>
+        <translation>cambiada</translation>
+    </message>
+</context>
+<context>
     <name>DriverSerieHdlc</name>
     <message>
         <source>no serial port chosen</source>
@@ -833,6 +872,73 @@
     <message>
         <source>answer checksum is 0x%1, expected 0x%2</source>
         <translation>la suma de control de la respuesta es 0x%1, se esperaba 0x%2</translation>
+    </message>
+</context>
+<context>
+    <name>LinkLogWindow</name>
+    <message>
+        <source>Link log</source>
+        <translation>Registro de la comunicación</translation>
+    </message>
+    <message>
+        <source>Save...</source>
+        <translation>Guardar...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>Sentido</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>Bytes</translation>
+    </message>
+    <message>
+        <source>Meaning</source>
+        <translation>Significado</translation>
+    </message>
+    <message>
+        <source>sent</source>
+        <translation>enviada</translation>
+    </message>
+    <message>
+        <source>received</source>
+        <translation>recibida</translation>
+    </message>
+    <message>
+        <source>problem</source>
+        <translation>problema</translation>
+    </message>
+    <message>
+        <source>%1, %2 frames</source>
+        <translation>%1, %2 tramas</translation>
+    </message>
+    <message>
+        <source>No transfer with the panel yet.</source>
+        <translation>Todavía no ha habido comunicación con la central.</translation>
+    </message>
+    <message>
+        <source>Last panel command: %1</source>
+        <translation>Última orden a la central: %1</translation>
+    </message>
+    <message>
+        <source>Save link log</source>
+        <translation>Guardar el registro de la comunicación</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>Archivos de texto (*.txt)</translation>
+    </message>
+    <message>
+        <source>Could not save %1.</source>
+        <translation>No se pudo guardar %1.</translation>
     </message>
 </context>
 <context>
@@ -1532,6 +1638,70 @@ Estado de salida: 0 éxito, 1 la operación falló, 2 error de uso o un archivo 
         <source>Every record was read back from the panel and matches what was sent.</source>
         <translation>Cada registro se ha vuelto a leer de la central y coincide con lo enviado.</translation>
     </message>
+    <message>
+        <source>Compare with panel</source>
+        <translation>Comparar con la central</translation>
+    </message>
+    <message>
+        <source>Export report...</source>
+        <translation>Exportar informe...</translation>
+    </message>
+    <message>
+        <source>View link log</source>
+        <translation>Ver registro de la comunicación</translation>
+    </message>
+    <message>
+        <source>No serial port chosen</source>
+        <translation>No se ha elegido ningún puerto serie</translation>
+    </message>
+    <message>
+        <source>The panel already holds this configuration. Write it again?</source>
+        <translation>La central ya tiene esta configuración. ¿Escribirla de nuevo?</translation>
+    </message>
+    <message>
+        <source>These changes will be written to the panel:</source>
+        <translation>Se escribirán estos cambios en la central:</translation>
+    </message>
+    <message>
+        <source>The panel&apos;s previous configuration was saved as %1.</source>
+        <translation>La configuración anterior de la central se guardó como %1.</translation>
+    </message>
+    <message>
+        <source>Reading the panel for a backup...</source>
+        <translation>Leyendo la central para una copia de seguridad...</translation>
+    </message>
+    <message>
+        <source>No backup of the panel&apos;s configuration could be made:</source>
+        <translation>No se pudo hacer una copia de seguridad de la configuración de la central:</translation>
+    </message>
+    <message>
+        <source>Upload without a backup? The panel&apos;s present configuration will be lost.</source>
+        <translation>¿Cargar sin copia de seguridad? Se perderá la configuración actual de la central.</translation>
+    </message>
+    <message>
+        <source>Reading the panel...</source>
+        <translation>Leyendo la central...</translation>
+    </message>
+    <message>
+        <source>No differences: the panel holds this configuration.</source>
+        <translation>Sin diferencias: la central tiene esta configuración.</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Archivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Could not export the report.</source>
+        <translation>No se pudo exportar el informe.</translation>
+    </message>
+    <message>
+        <source>Report saved as %1, matrix as %2.</source>
+        <translation>Informe guardado como %1, matriz como %2.</translation>
+    </message>
+    <message>
+        <source>Differences between the panel (before) and this configuration (after): %1</source>
+        <translation>Diferencias entre la central (antes) y esta configuración (después): %1</translation>
+    </message>
 </context>
 <context>
     <name>MyXMLHandler</name>
@@ -2000,6 +2170,14 @@ Estado de salida: 0 éxito, 1 la operación falló, 2 error de uso o un archivo 
     <message>
         <source>Please introduce a valid number of zones before proceeding with the configuration</source>
         <translation>Introduzca un número de zonas válido antes de continuar con la configuración</translation>
+    </message>
+    <message>
+        <source>Zone names</source>
+        <translation>Nombres de zona</translation>
+    </message>
+    <message>
+        <source>Zone %1</source>
+        <translation>Zona %1</translation>
     </message>
 </context>
 </TS>

@@ -21,8 +21,10 @@ const QRegularExpression &backupName() {
 } // namespace
 
 QString BackupStore::defaultDirectory() {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
-           QStringLiteral("/backups");
+    // Not AppDataLocation: it holds the program's name, and the desktop application and
+    // mrb500ctl must find each other's backups and share one limit.
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/mrb500-configurator/backups");
 }
 
 BackupStore::BackupStore(const QString &directory)

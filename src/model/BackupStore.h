@@ -15,7 +15,7 @@ class BackupStore {
 public:
     static constexpr int Kept = 20;
 
-    // The application's data folder + "/backups".
+    // "mrb500-configurator/backups" in the user's data folder, the same for every program.
     static QString defaultDirectory();
 
     explicit BackupStore(const QString &directory = defaultDirectory());

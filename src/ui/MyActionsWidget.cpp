@@ -3,6 +3,7 @@
 
 #include "ActionTreeWidget.h"
 #include "ConfigurationCheck.h"
+#include "ConfigurationFields.h"
 #include "DialogAddLogic.h"
 #include "ItemCodes.h"
 #include "ManeuverDescription.h"
@@ -114,9 +115,13 @@ void MyActionsWidget::buildEventTree() {
     panel->setIcon(0, QIcon(QStringLiteral(":/icons/icons/i_convpanel.png")));
     // Zone items have codes for 16 zones only; no panel has more than 12.
     const int zones = qMin<int>(core->num_zones, ItemCodes::MaxZoneItems);
-    for (int n = 1; n <= zones; ++n)
-        addItem(panel, tr("Zone") + QString::number(n), ItemCodes::zone(n), flags,
-                QStringLiteral(":/icons/icons/i_zona.png"));
+    for (int n = 1; n <= zones; ++n) {
+        QString text = tr("Zone") + QString::number(n);
+        const QString name = core->zoneName(n);
+        if (!name.isEmpty())
+            text += QStringLiteral(" - ") + name;
+        addItem(panel, text, ItemCodes::zone(n), flags, QStringLiteral(":/icons/icons/i_zona.png"));
+    }
     addItem(panel, tr("Input"), ItemCodes::Input, flags);
     panel->setExpanded(true);
 }
@@ -184,8 +189,16 @@ void MyActionsWidget::markProblems() {
     const QIcon warning = style()->standardIcon(QStyle::SP_MessageBoxWarning);
     const QIcon error = style()->standardIcon(QStyle::SP_MessageBoxCritical);
     for (int row = 0; row < table->rowCount(); ++row) {
+        const bool marked = !reasons[row].isEmpty();
+        // The zones' names come first: the table keeps the fixed descriptions. (While a
+        // new model is being shown the table may still hold the old one's rows.)
+        const QString names = row < core->maneuvers.size()
+                                  ? ConfigurationFields::zoneNamesUsed(*core, core->maneuvers[row])
+                                  : QString();
+        if (!names.isEmpty())
+            reasons[row].prepend(names);
         const QString tip = reasons[row].join(QLatin1Char('\n'));
-        table->item(row, 0)->setIcon(tip.isEmpty() ? QIcon() : errors[row] ? error : warning);
+        table->item(row, 0)->setIcon(!marked ? QIcon() : errors[row] ? error : warning);
         for (int column = 0; column < table->columnCount(); ++column)
             table->item(row, column)->setToolTip(tip);
     }

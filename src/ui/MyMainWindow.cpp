@@ -1,7 +1,11 @@
 #include "MyMainWindow.h"
 
+#include "BackupStore.h"
+#include "CauseEffectReport.h"
 #include "ConfigurationCheck.h"
+#include "ConfigurationDiff.h"
 #include "DialogAbout.h"
+#include "LinkLogWindow.h"
 #include "MyActionsWidget.h"
 #include "MyMainWidget.h"
 #include "MyXMLWriter.h"
@@ -19,6 +23,7 @@
 #include <QCloseEvent>
 #include <QDebug>
 #include <QDir>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QLibraryInfo>
 #include <QMenuBar>
@@ -30,6 +35,9 @@ constexpr int DefaultWidth = 960;
 constexpr int DefaultHeight = 760;
 
 const char *const FileFilter = QT_TRANSLATE_NOOP("MyMainWindow", "Xml files (*.xml)");
+const char *const CompareText = QT_TRANSLATE_NOOP("MyMainWindow", "Compare with panel");
+const char *const ExportReportText = QT_TRANSLATE_NOOP("MyMainWindow", "Export report...");
+const char *const LinkLogText = QT_TRANSLATE_NOOP("MyMainWindow", "View link log");
 
 QString titlePrefix() {
     return QStringLiteral("TrevUSB Configurator ") + ProductInfo::version() + QStringLiteral(" ") +
@@ -77,6 +85,8 @@ MyMainWindow::MyMainWindow(QWidget *parent, Qt::WindowFlags flags)
             &MyMainWindow::slotUpdateEventActionTrees);
     connect(centralTabs->configurationWidget(), &myconfigurationwidget::signalNumberOfZonesModified,
             this, &MyMainWindow::slotUpdateEventActionTrees);
+    connect(centralTabs->configurationWidget(), &myconfigurationwidget::signalZoneNamesModified,
+            this, &MyMainWindow::slotUpdateEventActionTrees);
     centralTabs->actionsWidget()->updateTrees();
     setFont(font);
     // Room for both maneuver columns and most of the advanced page without scrolling.
@@ -95,11 +105,14 @@ void MyMainWindow::createMenus() {
     downloadAction =
         fileMenu->addAction(tr("Download Panel"), this, &MyMainWindow::slotDownloadConfig);
     uploadAction = fileMenu->addAction(tr("Upload Panel"), this, &MyMainWindow::slotUploadConfig);
+    compareAction = fileMenu->addAction(tr(CompareText), this, &MyMainWindow::slotCompareWithPanel);
     fileMenu->addSeparator();
     newAction = fileMenu->addAction(tr("New"), this, &MyMainWindow::slotNew);
     openAction = fileMenu->addAction(tr("Open"), this, &MyMainWindow::slotOpen);
     saveAction = fileMenu->addAction(tr("Save"), this, &MyMainWindow::slotSave);
     saveAsAction = fileMenu->addAction(tr("Save as"), this, &MyMainWindow::slotSaveAs);
+    exportReportAction =
+        fileMenu->addAction(tr(ExportReportText), this, &MyMainWindow::slotExportReport);
     fileMenu->addSeparator();
     serialPortAction = fileMenu->addAction(tr("Configure serial port"), this,
                                            &MyMainWindow::configureSerialPortSlot);
@@ -116,6 +129,7 @@ void MyMainWindow::createMenus() {
     verifyAction = optionsMenu->addAction(tr("Verify after upload"));
     verifyAction->setCheckable(true);
     verifyAction->setChecked(true);
+    linkLogAction = optionsMenu->addAction(tr(LinkLogText), this, &MyMainWindow::slotViewLinkLog);
 
     configurationMenu = menuBar()->addMenu(tr("&Configuration"));
     languageMenu = configurationMenu->addMenu(tr("Language"));
@@ -153,7 +167,10 @@ void MyMainWindow::createMenus() {
                                                         {quitAction, "actionQuit"},
                                                         {advancedAction, "actionAdvanced"},
                                                         {verifyAction, "actionVerifyAfterUpload"},
-                                                        {aboutAction, "actionAbout"}};
+                                                        {aboutAction, "actionAbout"},
+                                                        {compareAction, "actionCompareWithPanel"},
+                                                        {exportReportAction, "actionExportReport"},
+                                                        {linkLogAction, "actionViewLinkLog"}};
     for (const auto &[action, name] : names)
         action->setObjectName(QLatin1String(name));
 }
@@ -172,6 +189,11 @@ void MyMainWindow::retranslate() {
     quitAction->setText(tr("Quit"));
     advancedAction->setText(tr("View advanced options"));
     verifyAction->setText(tr("Verify after upload"));
+    compareAction->setText(tr(CompareText));
+    exportReportAction->setText(tr(ExportReportText));
+    linkLogAction->setText(tr(LinkLogText));
+    if (linkLog)
+        linkLog->retranslate();
     aboutAction->setText(tr("&About"));
     // Also the texts the original left in the language they were created in.
     aboutMenu->setTitle(tr("&About"));
@@ -323,6 +345,7 @@ void MyMainWindow::slotDownloadConfig() {
             ok = core->downloadConfig();
         }
     }
+    showLinkLog({core->linkTrace()});
     // A failed download changed nothing, so the editors keep what they show, unsaved
     // edits of the advanced page included.
     if (!ok) {
@@ -343,8 +366,33 @@ void MyMainWindow::slotUploadConfig() {
     centralTabs->advancedWidget()->writeGeneralConfiguration();
     if (!uploadAllowed())
         return;
+    const QString refusal = core->uploadRefusal();
+    if (!refusal.isEmpty()) {
+        UserDialogs::current().reportFailure(this, tr("Upload Panel"),
+                                             tr("Error uploading to panel."), refusal);
+        return;
+    }
     if (!core->portConfigured)
         configureSerialPortSlot();
+    if (!core->portConfigured) {
+        UserDialogs::current().reportFailure(
+            this, tr("Upload Panel"), tr("Error uploading to panel."), tr("No serial port chosen"));
+        return;
+    }
+
+    // The panel's programming is saved before anything overwrites it, and the user sees
+    // what will change before it does.
+    PanelCore panel;
+    QString backupFile;
+    if (!backUpBeforeUpload(panel, backupFile))
+        return;
+    const QList<ConfigurationDifference> changes =
+        ConfigurationDiff::compare(panel, *core, ConfigurationDiff::Scope::PanelHeld);
+    const QString reviewText =
+        changes.isEmpty() ? tr("The panel already holds this configuration. Write it again?")
+                          : tr("These changes will be written to the panel:");
+    if (!UserDialogs::current().confirmDifferences(this, tr("Upload Panel"), reviewText, changes))
+        return;
 
     const bool verify = verifyAction->isChecked();
     core->setVerifyAfterUpload(verify);
@@ -356,6 +404,7 @@ void MyMainWindow::slotUploadConfig() {
         connect(core.get(), &PanelCore::progressUp, &progress, &QProgressDialog::setValue);
         ok = core->uploadConfig();
     }
+    showLinkLog(lastTraces << core->linkTrace());
     if (!ok) {
         reportTransferFailure(tr("Upload Panel"), tr("Error uploading to panel."));
         return;
@@ -364,7 +413,133 @@ void MyMainWindow::slotUploadConfig() {
     if (verify)
         text += QLatin1Char('\n') + tr("Every record was read back from the panel and matches "
                                        "what was sent.");
+    if (!backupFile.isEmpty())
+        text += QLatin1Char('\n') + tr("The panel's previous configuration was saved as %1.")
+                                        .arg(QDir::toNativeSeparators(backupFile));
     UserDialogs::current().inform(this, tr("Upload Panel"), text);
+}
+
+void MyMainWindow::prepareForPanel(PanelCore &panel) const {
+    panel.num_zones = core->num_zones;
+    panel.elements = core->elements;
+    const QMap<int, QString> names = core->zoneNames();
+    for (auto it = names.cbegin(); it != names.cend(); ++it)
+        panel.setZoneName(it.key(), it.value());
+}
+
+bool MyMainWindow::backUpBeforeUpload(PanelCore &panel, QString &backupFile) {
+    BackupStore store;
+    bool ok = false;
+    {
+        TransferProgressDialog progress(tr("Reading the panel for a backup..."),
+                                        PanelCore::ProgressMaximum, this);
+        progress.setWindowTitle(tr("Upload Panel"));
+        connect(core.get(), &PanelCore::progress, &progress, &QProgressDialog::setValue);
+        ok = store.backUpPanel(*core, panel);
+    }
+    // The trace holds the last transfer only: keep the backup's before the upload's.
+    showLinkLog({core->linkTrace()});
+    if (ok) {
+        backupFile = store.lastBackup();
+        return true;
+    }
+    QString reason = store.errorString();
+    if (!reason.isEmpty())
+        reason[0] = reason.at(0).toUpper();
+    if (!UserDialogs::current().askYesNo(
+            this, tr("Upload Panel"),
+            tr("No backup of the panel's configuration could be made:") + QLatin1Char('\n') +
+                reason + QStringLiteral("\n\n") +
+                tr("Upload without a backup? The panel's present configuration will be lost.")))
+        return false;
+    // Without a backup the review still needs the panel's content.
+    prepareForPanel(panel);
+    ok = readPanelInto(panel, tr("Upload Panel"), tr("Reading the panel..."));
+    showLinkLog({core->linkTrace()});
+    return ok;
+}
+
+bool MyMainWindow::readPanelInto(PanelCore &panel, const QString &title, const QString &label) {
+    bool ok = false;
+    {
+        TransferProgressDialog progress(label, PanelCore::ProgressMaximum, this);
+        progress.setWindowTitle(title);
+        connect(core.get(), &PanelCore::progress, &progress, &QProgressDialog::setValue);
+        ok = core->downloadConfigInto(panel);
+    }
+    if (!ok)
+        reportTransferFailure(title, tr("Error downloading from panel."));
+    return ok;
+}
+
+void MyMainWindow::slotCompareWithPanel() {
+    centralTabs->advancedWidget()->writeGeneralConfiguration();
+    if (!core->portConfigured)
+        configureSerialPortSlot();
+    if (!core->portConfigured) {
+        UserDialogs::current().reportFailure(this, tr(CompareText),
+                                             tr("Error downloading from panel."),
+                                             tr("No serial port chosen"));
+        return;
+    }
+    PanelCore panel;
+    prepareForPanel(panel);
+    const bool ok = readPanelInto(panel, tr(CompareText), tr("Reading the panel..."));
+    showLinkLog({core->linkTrace()});
+    if (!ok)
+        return;
+    const QList<ConfigurationDifference> differences =
+        ConfigurationDiff::compare(panel, *core, ConfigurationDiff::Scope::PanelHeld);
+    UserDialogs::current().showDifferences(
+        this, tr(CompareText),
+        differences.isEmpty()
+            ? tr("No differences: the panel holds this configuration.")
+            : tr("Differences between the panel (before) and this configuration (after): %1")
+                  .arg(differences.size()),
+        differences);
+}
+
+void MyMainWindow::slotExportReport() {
+    centralTabs->advancedWidget()->writeGeneralConfiguration();
+    const QString base = fileName.isEmpty()
+                             ? QStringLiteral("report.pdf")
+                             : QFileInfo(fileName).path() + QLatin1Char('/') +
+                                   QFileInfo(fileName).completeBaseName() + QStringLiteral(".pdf");
+    QString pdf = UserDialogs::current().saveFileName(this, tr(ExportReportText), base,
+                                                      tr("PDF files (*.pdf)"));
+    if (pdf.isEmpty())
+        return;
+    if (QFileInfo(pdf).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) != 0)
+        pdf += QStringLiteral(".pdf");
+    const QFileInfo info(pdf);
+    const QString csv =
+        info.path() + QLatin1Char('/') + info.completeBaseName() + QStringLiteral(".csv");
+    CauseEffectReport report(*core);
+    report.setSourceName(QFileInfo(fileName).fileName());
+    if (!report.writePdf(pdf) || !report.writeCsv(csv)) {
+        UserDialogs::current().reportFailure(
+            this, tr(ExportReportText), tr("Could not export the report."), report.errorString());
+        return;
+    }
+    UserDialogs::current().inform(
+        this, tr(ExportReportText),
+        tr("Report saved as %1, matrix as %2.")
+            .arg(QDir::toNativeSeparators(pdf), QDir::toNativeSeparators(csv)));
+}
+
+void MyMainWindow::showLinkLog(const QList<LinkTrace> &traces) {
+    lastTraces = traces;
+    if (linkLog)
+        linkLog->setTraces(lastTraces);
+}
+
+void MyMainWindow::slotViewLinkLog() {
+    if (!linkLog)
+        linkLog = new LinkLogWindow(this);
+    linkLog->setTraces(lastTraces);
+    linkLog->show();
+    linkLog->raise();
+    linkLog->activateWindow();
 }
 
 void MyMainWindow::configureSerialPortSlot() {
@@ -432,6 +607,9 @@ void MyMainWindow::slotNew() {
         actions->refreshTable();
     }
     core->num_zones = 0;
+    const QList<int> named = core->zoneNames().keys();
+    for (int zone : named)
+        core->setZoneName(zone, QString());
     // With the zones gone the zone editor drops the boards; make sure it also happens
     // when its box already showed "Select".
     centralTabs->configurationWidget()->readNumberOfZones();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "LinkTrace.h"
 #include "PanelCore.h"
 
 #include <QMainWindow>
@@ -7,6 +8,7 @@
 
 #include <memory>
 
+class LinkLogWindow;
 class MyMainWidget;
 class SerialPortList;
 
@@ -57,6 +59,9 @@ public Q_SLOTS:
     void slotOpen();
     void slotAbout();
     void slotNew();
+    void slotCompareWithPanel();
+    void slotExportReport();
+    void slotViewLinkLog();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -79,6 +84,15 @@ private:
     void reportTransferFailure(const QString &title, const QString &text);
     bool uploadAllowed();
     bool downloadWouldLoseEdits();
+    // Reads the panel into `panel` under a progress dialog; says why on failure.
+    bool readPanelInto(PanelCore &panel, const QString &title, const QString &label);
+    // A model for what the panel holds, with this configuration's zones, boards and zone
+    // names (the panel has none), so comparisons and backups name the same zones.
+    void prepareForPanel(PanelCore &panel) const;
+    // Backs the panel up into `panel`; if that fails, asks whether to go on, and then
+    // still reads the panel for the review. False: stop, nothing written.
+    bool backUpBeforeUpload(PanelCore &panel, QString &backupFile);
+    void showLinkLog(const QList<LinkTrace> &traces);
 
     QTranslator translator;
     QTranslator qtTranslator;
@@ -102,6 +116,9 @@ private:
     QAction *advancedAction = nullptr;
     QAction *verifyAction = nullptr;
     QAction *aboutAction = nullptr;
+    QAction *compareAction = nullptr;
+    QAction *exportReportAction = nullptr;
+    QAction *linkLogAction = nullptr;
     QActionGroup *languageGroup = nullptr;
 
     QToolBar *fileToolBar = nullptr;
@@ -111,4 +128,6 @@ private:
     const SerialPortList *portList = nullptr;
     std::unique_ptr<PanelCore> core;
     PanelCore savedState;
+    QList<LinkTrace> lastTraces; // of the last panel command
+    LinkLogWindow *linkLog = nullptr;
 };

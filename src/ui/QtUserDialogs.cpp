@@ -1,5 +1,7 @@
 #include "QtUserDialogs.h"
 
+#include "DifferencesDialog.h"
+
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -27,4 +29,16 @@ QString QtUserDialogs::openFileName(QWidget *parent, const QString &caption, con
 QString QtUserDialogs::saveFileName(QWidget *parent, const QString &caption, const QString &dir,
                                     const QString &filter) {
     return QFileDialog::getSaveFileName(parent, caption, dir, filter);
+}
+
+void QtUserDialogs::showDifferences(QWidget *parent, const QString &title, const QString &text,
+                                    const QList<ConfigurationDifference> &differences) {
+    DifferencesDialog dialog(parent, title, text, differences, false);
+    dialog.exec();
+}
+
+bool QtUserDialogs::confirmDifferences(QWidget *parent, const QString &title, const QString &text,
+                                       const QList<ConfigurationDifference> &differences) {
+    DifferencesDialog dialog(parent, title, text, differences, true);
+    return dialog.exec() == QDialog::Accepted;
 }

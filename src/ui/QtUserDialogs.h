@@ -13,4 +13,8 @@ public:
                          const QString &filter) override;
     QString saveFileName(QWidget *parent, const QString &caption, const QString &dir,
                          const QString &filter) override;
+    void showDifferences(QWidget *parent, const QString &title, const QString &text,
+                         const QList<ConfigurationDifference> &differences) override;
+    bool confirmDifferences(QWidget *parent, const QString &title, const QString &text,
+                            const QList<ConfigurationDifference> &differences) override;
 };

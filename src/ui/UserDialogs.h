@@ -1,5 +1,8 @@
 #pragma once
 
+#include "ConfigurationDifference.h"
+
+#include <QList>
 #include <QString>
 
 class QWidget;
@@ -20,6 +23,13 @@ public:
                                  const QString &filter) = 0;
     virtual QString saveFileName(QWidget *parent, const QString &caption, const QString &dir,
                                  const QString &filter) = 0;
+    // The differences between two configurations, under `text`; an empty list is shown
+    // as "no differences".
+    virtual void showDifferences(QWidget *parent, const QString &title, const QString &text,
+                                 const QList<ConfigurationDifference> &differences) = 0;
+    // The same as a question; true only when the user confirms.
+    virtual bool confirmDifferences(QWidget *parent, const QString &title, const QString &text,
+                                    const QList<ConfigurationDifference> &differences) = 0;
 
     // The implementation in use; the standard Qt dialogs unless another was installed.
     static UserDialogs &current();

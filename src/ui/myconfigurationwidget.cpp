@@ -4,6 +4,13 @@
 #include "PanelCore.h"
 #include "UserDialogs.h"
 
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpressionValidator>
+#include <QScrollArea>
+
 namespace {
 
 // The zone box's items after "Select", in index order.
@@ -26,6 +33,21 @@ myconfigurationwidget::myconfigurationwidget(QWidget *parent)
     ui->comboBoxAuxType1->setEnabled(false);
     ui->comboBoxAuxType2->setEnabled(false);
     ui->comboBoxAuxType3->setEnabled(false);
+
+    zoneNamesBox = new QGroupBox(tr("Zone names"), this);
+    zoneNamesBox->setObjectName(QStringLiteral("groupBoxZoneNames"));
+    auto *scroll = new QScrollArea(zoneNamesBox);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    auto *names = new QWidget(scroll);
+    zoneNamesLayout = new QGridLayout(names);
+    zoneNamesLayout->setColumnStretch(1, 1);
+    zoneNamesLayout->setColumnStretch(3, 1);
+    zoneNamesLayout->setAlignment(Qt::AlignTop);
+    scroll->setWidget(names);
+    (new QVBoxLayout(zoneNamesBox))->addWidget(scroll);
+    zoneNamesBox->hide();
+    ui->verticalLayout->insertWidget(1, zoneNamesBox, 1);
     connectHandlers();
 }
 
@@ -51,12 +73,14 @@ void myconfigurationwidget::comboBoxMaxZonesChanged() {
     if (ui->comboBoxMaxZones->currentIndex() != 0) {
         core->num_zones = ui->comboBoxMaxZones->currentText().toInt();
         ui->comboBoxAuxType1->setEnabled(true);
+        showZoneNames();
     } else {
         core->num_zones = 0;
         for (QComboBox *box : {ui->comboBoxAuxType2, ui->comboBoxAuxType3, ui->comboBoxAuxType1}) {
             box->setCurrentIndex(0);
             box->setEnabled(false);
         }
+        showZoneNames();
         UserDialogs::current().inform(
             nullptr, QString(),
             tr("Please introduce a valid number of zones before proceeding with the "
@@ -124,6 +148,7 @@ void myconfigurationwidget::showZoneCount(int zones) {
 
 void myconfigurationwidget::readNumberOfZones() {
     showZoneCount(core->num_zones);
+    showZoneNames();
     emit signalNumberOfZonesModified();
 }
 
@@ -146,5 +171,43 @@ void myconfigurationwidget::updateDeviceTree() {
 void myconfigurationwidget::retranslate() {
     disconnectHandlers();
     ui->retranslateUi(this);
+    zoneNamesBox->setTitle(tr("Zone names"));
+    showZoneNames();
     connectHandlers();
+}
+
+void myconfigurationwidget::showZoneNames() {
+    while (QLayoutItem *item = zoneNamesLayout->takeAt(0)) {
+        delete item->widget();
+        delete item;
+    }
+    const int zones = core ? core->num_zones : 0;
+    zoneNamesBox->setVisible(zones > 0);
+    // Printable Latin-1, as the report and the file keep it.
+    static const QRegularExpression printable(QStringLiteral("[\\x{20}-\\x{7e}\\x{a0}-\\x{ff}]*"));
+    const int rows = (zones + 1) / 2;
+    for (int zone = 1; zone <= zones; ++zone) {
+        auto *edit = new QLineEdit(core->zoneName(zone));
+        edit->setObjectName(QStringLiteral("zoneNameEdit%1").arg(zone));
+        edit->setMaxLength(PanelCore::MaxZoneNameLength);
+        edit->setValidator(new QRegularExpressionValidator(printable, edit));
+        connect(edit, &QLineEdit::textEdited, this,
+                [this, zone](const QString &name) { storeZoneName(zone, name); });
+        auto *label = new QLabel(tr("Zone %1").arg(zone));
+        label->setBuddy(edit);
+        const int row = (zone - 1) % rows;
+        const int column = (zone - 1) / rows * 2;
+        zoneNamesLayout->addWidget(label, row, column);
+        zoneNamesLayout->addWidget(edit, row, column + 1);
+        // At once, not on the layout's deferred show: a language change rebuilds them.
+        label->show();
+        edit->show();
+    }
+}
+
+void myconfigurationwidget::storeZoneName(int zone, const QString &name) {
+    // The field already keeps to the rules; should the model still refuse, it shows why.
+    if (!core->setZoneName(zone, name))
+        UserDialogs::current().inform(this, QString(), PanelCore::zoneNameProblem(zone, name));
+    emit signalZoneNamesModified();
 }

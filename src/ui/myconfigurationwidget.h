@@ -4,6 +4,8 @@
 
 class PanelCore;
 class QComboBox;
+class QGridLayout;
+class QGroupBox;
 namespace Ui {
 class myconfigurationwidget;
 }
@@ -26,6 +28,7 @@ public:
 Q_SIGNALS:
     void signalElementAddedRemovedModified();
     void signalNumberOfZonesModified();
+    void signalZoneNamesModified();
 
 public Q_SLOTS:
     void comboBoxAuxTypeChanged();
@@ -36,7 +39,12 @@ private:
     void disconnectHandlers();
     void storeBoard(int comboIndex);
     void showZoneCount(int zones);
+    // One name field per zone in use; each edit goes into the model at once.
+    void showZoneNames();
+    void storeZoneName(int zone, const QString &name);
 
     Ui::myconfigurationwidget *ui;
     PanelCore *core = nullptr;
+    QGroupBox *zoneNamesBox = nullptr;
+    QGridLayout *zoneNamesLayout = nullptr;
 };

@@ -93,7 +93,7 @@ void TestMrb500CtlTransfers::upload_backsUpShowsChangesAndTraces() {
                         port, QStringLiteral("--show-changes"), QStringLiteral("--trace"), trace});
     QCOMPARE(up.err, QString());
     QCOMPARE(up.exitCode, 0);
-    const QString backups = dir.filePath(QStringLiteral("data/mrb500ctl/backups/"));
+    const QString backups = dir.filePath(QStringLiteral("data/mrb500-configurator/backups/"));
     QVERIFY2(up.out.startsWith(QStringLiteral("backup of the panel saved as ") + backups),
              qPrintable(up.out));
     QVERIFY2(up.out.contains(QLatin1String("Changes to be written to the panel:\n  General "

@@ -1,9 +1,12 @@
 // Grabs the main window on each tab in each language, the maneuver dialog, the serial
-// settings dialog and an upload in progress, for the README and for checking the layout by
-// eye: gui_screenshots OUTDIR [FILE]
+// settings dialog, an upload in progress and the comparison with a panel, for the README and for
+// checking the layout by eye: gui_screenshots OUTDIR [FILE]
+#include "ConfigurationDiff.h"
 #include "DialogAbout.h"
 #include "DialogAddLogic.h"
+#include "DifferencesDialog.h"
 #include "FakeSerialPortList.h"
+#include "LinkLogWindow.h"
 #include "MyActionsWidget.h"
 #include "MyMainWidget.h"
 #include "MyMainWindow.h"
@@ -13,12 +16,14 @@
 #include "ScriptedDialogs.h"
 #include "SettingsDialog.h"
 #include "TransferProgressDialog.h"
+#include "myconfigurationwidget.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QScreen>
+#include <QTemporaryDir>
 
 #include <QStyleFactory>
 #include <QTabWidget>
@@ -64,6 +69,35 @@ bool grabSettings(const QString &file) {
     return settings.grab().save(file) && clippedLabels(&settings, file) == 0;
 }
 
+// The comparison with a panel that holds an older version: a changed delay and password,
+// a maneuver less, a new one.
+bool grabComparison(const PanelCore &core, const QString &file) {
+    PanelCore panel;
+    panel.copyConfigurationFrom(core);
+    panel.generalConfig.delay_confirmation = core.generalConfig.delay_confirmation * 4 / 5;
+    panel.smtp.Password = QStringLiteral("old");
+    if (!panel.maneuvers.isEmpty()) {
+        panel.maneuvers.removeFirst();
+        ManiobraConvencional extra = core.maneuvers.last();
+        Action slower = extra.action();
+        slower.delay = 10;
+        extra.setAction(slower);
+        panel.maneuvers << extra;
+    }
+    const QList<ConfigurationDifference> differences =
+        ConfigurationDiff::compare(panel, core, ConfigurationDiff::Scope::PanelHeld);
+    DifferencesDialog dialog(
+        nullptr, QCoreApplication::translate("MyMainWindow", "Compare with panel"),
+        QCoreApplication::translate(
+            "MyMainWindow",
+            "Differences between the panel (before) and this configuration (after): %1")
+            .arg(differences.size()),
+        differences, false);
+    dialog.show();
+    QApplication::processEvents();
+    return dialog.grab().save(file) && clippedLabels(&dialog, file) == 0;
+}
+
 // The window with its progress dialog half-way through an upload to a simulated panel.
 bool grabUpload(MyMainWindow &window, const QString &file) {
     PanelSimulator engine;
@@ -99,12 +133,22 @@ int main(int argc, char *argv[]) {
     const QString out = QApplication::arguments().value(1, QStringLiteral("."));
     ScriptedDialogs dialogs;
     dialogs.openName = QApplication::arguments().value(2);
+    // The upload below backs the simulated panel up: not into the user's folder.
+    QTemporaryDir data;
+    qputenv("XDG_DATA_HOME", data.path().toUtf8());
 
     MyMainWindow window;
     window.show();
     if (!dialogs.openName.isEmpty())
         window.slotOpen();
     window.findChild<QAction *>(QStringLiteral("actionAdvanced"))->trigger();
+    // Some zones named, as installers do.
+    const char *const zoneNames[] = {"Entrance hall", "Gym", "Kitchen", "Library - 1st floor"};
+    for (int zone = 1; zone <= int(std::size(zoneNames)); ++zone) {
+        if (zone <= window.panelCore()->num_zones)
+            window.panelCore()->setZoneName(zone, QLatin1String(zoneNames[zone - 1]));
+    }
+    window.mainWidget()->configurationWidget()->readNumberOfZones();
     auto *tabs = window.findChild<QTabWidget *>(QStringLiteral("tabWidget"));
     const char *const tabNames[] = {"elements", "actions", "advanced"};
     int written = 0;
@@ -133,6 +177,9 @@ int main(int argc, char *argv[]) {
         }
         if (grabSettings(QStringLiteral("%1/settings-%2.png").arg(out, QLatin1String(language))))
             ++written;
+        if (grabComparison(*window.panelCore(),
+                           QStringLiteral("%1/compare-%2.png").arg(out, QLatin1String(language))))
+            ++written;
     }
     DialogAbout about;
     about.show();
@@ -154,8 +201,16 @@ int main(int argc, char *argv[]) {
     tabs->setCurrentIndex(1);
     if (grabUpload(window, out + QStringLiteral("/upload-progress-en.png")))
         ++written;
+    // The frames of that backup and upload.
+    window.findChild<QAction *>(QStringLiteral("actionViewLinkLog"))->trigger();
+    if (auto *log = window.findChild<LinkLogWindow *>()) {
+        QApplication::processEvents();
+        if (log->grab().save(out + QStringLiteral("/linklog-en.png")))
+            ++written;
+        written -= clippedLabels(log, out + QStringLiteral("/linklog-en.png"));
+    }
     dialogs.answers = {true};
-    // Six tabs, two settings dialogs, the about box, the marks, the upload and, with a
-    // file that has maneuvers, two maneuver dialogs.
-    return written == (hasManeuvers ? 13 : 11) ? 0 : 1;
+    // Six tabs, two settings dialogs, two comparisons, the about box, the marks, the upload,
+    // the link log and, with a file that has maneuvers, two maneuver dialogs.
+    return written == (hasManeuvers ? 16 : 14) ? 0 : 1;
 }

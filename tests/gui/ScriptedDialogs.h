@@ -26,10 +26,29 @@ public:
         return saveName;
     }
 
+    void showDifferences(QWidget *, const QString &, const QString &text,
+                         const QList<ConfigurationDifference> &list) override {
+        differences << shown(text, list);
+    }
+    bool confirmDifferences(QWidget *, const QString &, const QString &text,
+                            const QList<ConfigurationDifference> &list) override {
+        reviews << shown(text, list);
+        return confirmReview;
+    }
+    static QString shown(const QString &text, const QList<ConfigurationDifference> &list) {
+        QStringList lines(text);
+        for (const ConfigurationDifference &d : list)
+            lines << d.text();
+        return lines.join(QLatin1Char('\n'));
+    }
+
+    bool confirmReview = true;
     QList<bool> answers; // for askYesNo, in order; No once they run out
     QString openName;    // what the open dialog returns (empty: cancelled)
     QString saveName;
     QStringList questions;
     QStringList messages;
     QStringList failures;
+    QStringList differences; // shown: the text, then one line per difference
+    QStringList reviews;     // asked to confirm, the same way (answered by confirmReview)
 };

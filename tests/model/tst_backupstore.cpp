@@ -13,15 +13,17 @@ class TestBackupStore : public QObject {
 
 private Q_SLOTS:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
-    void defaultDirectory_isInTheApplicationData();
+    void defaultDirectory_isTheSameForEveryProgram();
     void save_keepsTheNewestAndLeavesOtherFiles();
     void save_failsWithReasonWhereNothingCanBeWritten();
 };
 
-void TestBackupStore::defaultDirectory_isInTheApplicationData() {
-    QCOMPARE(BackupStore::defaultDirectory(),
-             QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
-                 QStringLiteral("/backups"));
+void TestBackupStore::defaultDirectory_isTheSameForEveryProgram() {
+    const QString shared = BackupStore::defaultDirectory();
+    QCoreApplication::setApplicationName(QStringLiteral("another-program"));
+    QCOMPARE(BackupStore::defaultDirectory(), shared);
+    QCOMPARE(shared, QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                         QStringLiteral("/mrb500-configurator/backups"));
 }
 
 void TestBackupStore::save_keepsTheNewestAndLeavesOtherFiles() {
@@ -43,8 +45,8 @@ void TestBackupStore::save_keepsTheNewestAndLeavesOtherFiles() {
 
     PanelCore newest;
     QVERIFY(XmlConfigReader::readFile(store.backups().first(), &newest));
-    const QFile::Permissions others = QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther |
-                                      QFile::WriteOther;
+    const QFile::Permissions others =
+        QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther;
     QCOMPARE(QFile::permissions(store.lastBackup()) & others, QFile::Permissions());
     QCOMPARE(QFile::permissions(store.directory()) & others, QFile::Permissions());
     QCOMPARE(newest.num_zones, BackupStore::Kept + 2);
