@@ -63,7 +63,7 @@ void TestMrb500CtlTransfers::uploadThenDownload_giveTheSameConfiguration() {
 
     const Run check = ctl({QStringLiteral("check"), QStringLiteral("--port"), port});
     QCOMPARE(check.exitCode, 0);
-    QVERIFY2(check.out.contains(QLatin1String("delay_confirmation 7500")), qPrintable(check.out));
+    QVERIFY2(check.out.contains(QLatin1String("delay_confirmation 15000")), qPrintable(check.out));
 }
 
 void TestMrb500CtlTransfers::memory_survivesSimulatorRestart() {

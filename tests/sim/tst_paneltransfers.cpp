@@ -110,7 +110,7 @@ void TestPanelTransfers::upload_sendsTheExactRequestSequence() {
     QCOMPARE(panel.engine.record(0, 0).toHex(' '),
              frame("02020105 01010003 003c 02020206 0101").toHex(' '));
     QCOMPARE(panel.engine.record(6, 0).toHex(' '),
-             frame("01001d4c030100000000000000000000").toHex(' '));
+             frame("01003a98030100000000000000000000").toHex(' '));
     QCOMPARE(panel.engine.record(7, 0).toHex(' '),
              frame("5a5a000ec0a80a32c0a80a01ffffff00").toHex(' '));
     QCOMPARE(panel.engine.record(5, 6), QByteArray(16, '\0'));
