@@ -5,6 +5,7 @@
 #include <QXmlStreamAttributes>
 
 #include <limits>
+#include <type_traits>
 
 MyXMLHandler::MyXMLHandler(PanelCore *core)
     : core(core) {}
@@ -82,146 +83,105 @@ bool MyXMLHandler::readConfig(const QXmlStreamAttributes &attributes) {
     return field(u"num_zones", attributes.first().value(), core->num_zones);
 }
 
-bool MyXMLHandler::readGeneralConfig(const QXmlStreamAttributes &attributes) {
-    GeneralConfig &g = core->generalConfig;
+bool MyXMLHandler::readAttributes(const QXmlStreamAttributes &attributes,
+                                  std::initializer_list<Binding> bindings) {
     for (const QXmlStreamAttribute &a : attributes) {
-        const QStringView name = a.name();
-        const QStringView value = a.value();
-        bool ok = true;
-        if (name == u"num_zones")
-            ok = field(name, value, core->num_zones);
-        else if (name == u"confirmation_general_mode")
-            ok = field(name, value, g.confirmation_general_mode);
-        else if (name == u"short_general_mode")
-            ok = field(name, value, g.short_general_mode);
-        else if (name == u"cancel_delay")
-            ok = field(name, value, g.cancel_delay);
-        else if (name == u"cancel_MCP_delay")
-            ok = field(name, value, g.cancel_MCP_delay);
-        else if (name == u"delay_confirmation")
-            ok = field(name, value, g.delay_confirmation);
-        if (!ok)
-            return false;
+        for (const Binding &binding : bindings) {
+            if (a.name() != binding.name)
+                continue;
+            const bool ok = std::visit(
+                [&](auto *target) {
+                    if constexpr (std::is_same_v<decltype(target), QString *>) {
+                        *target = a.value().toString();
+                        return true;
+                    } else {
+                        return field(a.name(), a.value(), *target);
+                    }
+                },
+                binding.target);
+            if (!ok)
+                return false;
+        }
     }
     return true;
 }
 
+bool MyXMLHandler::readGeneralConfig(const QXmlStreamAttributes &attributes) {
+    GeneralConfig &g = core->generalConfig;
+    return readAttributes(attributes, {{u"num_zones", &core->num_zones},
+                                       {u"confirmation_general_mode", &g.confirmation_general_mode},
+                                       {u"short_general_mode", &g.short_general_mode},
+                                       {u"cancel_delay", &g.cancel_delay},
+                                       {u"cancel_MCP_delay", &g.cancel_MCP_delay},
+                                       {u"delay_confirmation", &g.delay_confirmation}});
+}
+
 bool MyXMLHandler::readWebServer(const QXmlStreamAttributes &attributes) {
     WebServerConfig &w = core->webServer;
-    for (const QXmlStreamAttribute &a : attributes) {
-        const QStringView name = a.name();
-        const QStringView value = a.value();
-        bool ok = true;
-        quint8 flag = 0;
-        if (name == u"Language") {
-            ok = field(name, value, w.Language);
-        } else if (name == u"DHCP") {
-            ok = field(name, value, flag);
-            w.DHCP = flag == 1 ? 1 : 0;
-        } else if (name == u"Login") {
-            ok = field(name, value, flag);
-            w.Login = flag == 1 ? 1 : 0;
-        } else if (name == u"IP") {
-            ok = field(name, value, w.IP);
-        } else if (name == u"Gateway") {
-            ok = field(name, value, w.Gateway);
-        } else if (name == u"Netmask") {
-            ok = field(name, value, w.Netmask);
-        } else if (name == u"User") {
-            w.User = value.toString();
-        } else if (name == u"Pass") {
-            w.Pass = value.toString();
-        }
-        if (!ok)
-            return false;
-    }
+    quint8 dhcp = w.DHCP;
+    quint8 login = w.Login;
+    if (!readAttributes(attributes, {{u"Language", &w.Language},
+                                     {u"DHCP", &dhcp},
+                                     {u"Login", &login},
+                                     {u"IP", &w.IP},
+                                     {u"Gateway", &w.Gateway},
+                                     {u"Netmask", &w.Netmask},
+                                     {u"User", &w.User},
+                                     {u"Pass", &w.Pass}}))
+        return false;
+    // Only 1 switches them on, as files have always been read.
+    if (attributes.hasAttribute(QStringLiteral("DHCP")))
+        w.DHCP = dhcp == 1 ? 1 : 0;
+    if (attributes.hasAttribute(QStringLiteral("Login")))
+        w.Login = login == 1 ? 1 : 0;
     return true;
 }
 
 bool MyXMLHandler::readSmtp(const QXmlStreamAttributes &attributes) {
     SmtpConfig &s = core->smtp;
-    QString *const texts[] = {&s.Host,         &s.User,     &s.Password,   &s.SourceMail,
-                              &s.SourceDomain, &s.DestMail, &s.DestDomain, &s.InstallId};
-    const char16_t *const textNames[] = {u"Host",         u"User",     u"Password",   u"SourceMail",
-                                         u"SourceDomain", u"DestMail", u"DestDomain", u"InstallId"};
-    for (const QXmlStreamAttribute &a : attributes) {
-        const QStringView name = a.name();
-        const QStringView value = a.value();
-        bool ok = true;
-        if (name == u"Enable")
-            ok = field(name, value, s.Enable);
-        else if (name == u"Port")
-            ok = field(name, value, s.Port);
-        else if (name == u"Auth")
-            ok = field(name, value, s.Auth);
-        else if (name == u"Mask")
-            ok = field(name, value, s.Mask);
-        for (size_t i = 0; i < std::size(texts); ++i) {
-            if (name == textNames[i])
-                *texts[i] = value.toString();
-        }
-        if (!ok)
-            return false;
-    }
-    return true;
+    return readAttributes(attributes, {{u"Enable", &s.Enable},
+                                       {u"Port", &s.Port},
+                                       {u"Auth", &s.Auth},
+                                       {u"Mask", &s.Mask},
+                                       {u"Host", &s.Host},
+                                       {u"User", &s.User},
+                                       {u"Password", &s.Password},
+                                       {u"SourceMail", &s.SourceMail},
+                                       {u"SourceDomain", &s.SourceDomain},
+                                       {u"DestMail", &s.DestMail},
+                                       {u"DestDomain", &s.DestDomain},
+                                       {u"InstallId", &s.InstallId}});
 }
 
 bool MyXMLHandler::readElement(const QXmlStreamAttributes &attributes) {
     Element e;
-    bool hasAddress = false;
-    for (const QXmlStreamAttribute &a : attributes) {
-        bool ok = true;
-        if (a.name() == u"type") {
-            ok = field(a.name(), a.value(), e.type);
-        } else if (a.name() == u"address") {
-            ok = field(a.name(), a.value(), e.address);
-            hasAddress = true;
-        }
-        if (!ok)
-            return false;
-    }
+    if (!readAttributes(attributes, {{u"type", &e.type}, {u"address", &e.address}}))
+        return false;
     // An address outside the three slots counts for nothing, as it always has.
-    if (hasAddress)
+    if (attributes.hasAttribute(QStringLiteral("address")))
         core->setElement(e.address, e, true);
     return true;
 }
 
 bool MyXMLHandler::readEvent(const QXmlStreamAttributes &attributes) {
     Event e;
-    for (const QXmlStreamAttribute &a : attributes) {
-        bool ok = true;
-        if (a.name() == u"evt_blk")
-            ok = field(a.name(), a.value(), e.evt_blk);
-        else if (a.name() == u"evt_blk_prt")
-            ok = field(a.name(), a.value(), e.evt_blk_prt);
-        else if (a.name() == u"evt_blk_type")
-            ok = field(a.name(), a.value(), e.evt_blk_type);
-        else if (a.name() == u"evt_type")
-            ok = field(a.name(), a.value(), e.evt_type);
-        if (!ok)
-            return false;
-    }
+    if (!readAttributes(attributes, {{u"evt_blk", &e.evt_blk},
+                                     {u"evt_blk_prt", &e.evt_blk_prt},
+                                     {u"evt_blk_type", &e.evt_blk_type},
+                                     {u"evt_type", &e.evt_type}}))
+        return false;
     current.events.append(e);
     return true;
 }
 
 bool MyXMLHandler::readAction(const QXmlStreamAttributes &attributes) {
     Action action;
-    for (const QXmlStreamAttribute &a : attributes) {
-        bool ok = true;
-        if (a.name() == u"act_blk")
-            ok = field(a.name(), a.value(), action.act_blk);
-        else if (a.name() == u"act_blk_port")
-            ok = field(a.name(), a.value(), action.act_blk_port);
-        else if (a.name() == u"act_blk_type")
-            ok = field(a.name(), a.value(), action.act_blk_type);
-        else if (a.name() == u"act_type")
-            ok = field(a.name(), a.value(), action.act_type);
-        else if (a.name() == u"delay")
-            ok = field(a.name(), a.value(), action.delay);
-        if (!ok)
-            return false;
-    }
+    if (!readAttributes(attributes, {{u"act_blk", &action.act_blk},
+                                     {u"act_blk_port", &action.act_blk_port},
+                                     {u"act_blk_type", &action.act_blk_type},
+                                     {u"act_type", &action.act_type},
+                                     {u"delay", &action.delay}}))
+        return false;
     current.setAction(action);
     return true;
 }

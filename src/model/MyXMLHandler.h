@@ -5,6 +5,9 @@
 #include <QCoreApplication>
 #include <QString>
 
+#include <initializer_list>
+#include <variant>
+
 class PanelCore;
 class QXmlStreamAttributes;
 
@@ -31,6 +34,14 @@ private:
     bool readEvent(const QXmlStreamAttributes &attributes);
     bool readAction(const QXmlStreamAttributes &attributes);
     bool readZoneName(const QXmlStreamAttributes &attributes);
+
+    // One attribute and the field its value goes to: numbers must fit the field's type.
+    struct Binding {
+        QStringView name;
+        std::variant<quint8 *, quint16 *, quint32 *, qint32 *, QString *> target;
+    };
+    bool readAttributes(const QXmlStreamAttributes &attributes,
+                        std::initializer_list<Binding> bindings);
 
     // Parses a decimal value in [min, max]; on failure records why and returns false.
     bool number(QStringView attribute, QStringView value, qint64 min, qint64 max, qint64 &out);
