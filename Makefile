@@ -40,12 +40,12 @@ fuzz: deps
 	cmake --build $(FUZZ_BUILD)
 ifeq ($(FUZZER),xml)
 	mkdir -p fuzz-corpus/xml && cp -n examples/*.xml fuzz-corpus/xml/
-	$(FUZZ_BUILD)/fuzz/xml_reader_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=8192 -dict=fuzz/xml.dict fuzz-corpus/xml
+	$(FUZZ_BUILD)/bin/xml_reader_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=8192 -dict=fuzz/xml.dict fuzz-corpus/xml
 else ifeq ($(FUZZER),frame)
 	mkdir -p fuzz-corpus/frame
 	printf '\001\176\000\000\001\021\000\022\176' > fuzz-corpus/frame/seed-status
 	printf '\003zz\176\000\000\001\000\175\136\175\135\001\001\001\001\001\001\001\001\001\001\001\001\001\001\014\176\176' > fuzz-corpus/frame/seed-read
-	$(FUZZ_BUILD)/fuzz/frame_reader_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=1024 fuzz-corpus/frame
+	$(FUZZ_BUILD)/bin/frame_reader_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=1024 fuzz-corpus/frame
 else
 	@echo "FUZZER is xml or frame" && false
 endif
