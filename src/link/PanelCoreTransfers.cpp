@@ -24,8 +24,9 @@ constexpr int DownloadExchanges =
 
 } // namespace
 
-bool PanelCore::failTransfer(const QString &reason) {
+bool PanelCore::failTransfer(const QString &reason, DriverSerieHdlc::Failure kind) {
     lastTransferError = reason;
+    lastTransferFailure = kind;
     transferProgress.stop();
     return false;
 }
@@ -43,6 +44,7 @@ bool PanelCore::startTransfer(const QString &name) {
     if (busy())
         return false;
     trace.start(name);
+    lastTransferFailure = DriverSerieHdlc::Failure::None;
     return true;
 }
 
@@ -52,7 +54,7 @@ bool PanelCore::openLink() {
     if (!serialSettings.portSelected)
         return failTransfer(tr("no serial port chosen"));
     if (!cmd->configurePort(serialSettings))
-        return failTransfer(cmd->errorString());
+        return failTransfer(cmd->errorString(), cmd->failure());
     return true;
 }
 

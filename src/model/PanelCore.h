@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DriverSerieHdlc.h"
 #include "Element.h"
 #include "GeneralConfig.h"
 #include "LinkTrace.h"
@@ -72,6 +73,9 @@ public:
     void setVerifyAfterUpload(bool on) { verifyAfterUpload = on; }
     bool verifiesAfterUpload() const { return verifyAfterUpload; }
     QString transferError() const { return lastTransferError; }
+    // What kind of link failure ended the last transfer; None when it succeeded or
+    // failed for a reason of its own (a refused configuration, a short image).
+    DriverSerieHdlc::Failure transferFailure() const { return lastTransferFailure; }
     // The general options the last successful checkConnection() read from the panel.
     GeneralConfig panelGeneralConfig() const { return checkedGeneral; }
     // Every frame of the last transfer, passwords hidden.
@@ -116,7 +120,8 @@ private:
     bool busy();
     bool startTransfer(const QString &name);
     bool openLink();
-    bool failTransfer(const QString &reason);
+    bool failTransfer(const QString &reason,
+                      DriverSerieHdlc::Failure kind = DriverSerieHdlc::Failure::None);
     bool failStep();
     bool eraseTable(int table);
     bool writeRecord(int table, int record, const QByteArray &data);
@@ -132,6 +137,7 @@ private:
     bool recordWrites = false;
     bool verifyAfterUpload = false;
     QString lastTransferError;
+    DriverSerieHdlc::Failure lastTransferFailure = DriverSerieHdlc::Failure::None;
     GeneralConfig checkedGeneral;
     LinkTrace trace;
     QMap<int, QString> names;

@@ -21,7 +21,7 @@ QByteArray recordOf(const QByteArray &image, int n) {
 } // namespace
 
 bool PanelCore::failStep() {
-    return failTransfer(cmd->errorString());
+    return failTransfer(cmd->errorString(), cmd->failure());
 }
 
 bool PanelCore::eraseTable(int table) {
