@@ -1,0 +1,24 @@
+#include "LanguageCatalog.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+QString LanguageCatalog::directory() {
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/languages");
+}
+
+QStringList LanguageCatalog::codes() {
+    QStringList out;
+    const QStringList files =
+        QDir(directory()).entryList({QStringLiteral("lang_*.qm")}, QDir::Files, QDir::Name);
+    for (const QString &file : files)
+        out << file.mid(5, file.size() - 8); // lang_XX.qm
+    return out;
+}
+
+QString LanguageCatalog::defaultCode(const QLocale &locale) {
+    // "es_ES" -> "es"
+    const QString name = locale.name();
+    const QString language = name.left(name.indexOf(QLatin1Char('_')));
+    return codes().contains(language) ? language : QStringLiteral("en");
+}
