@@ -101,38 +101,34 @@ void MyXMLWriter::writeGeneralConfig() {
     xml->writeAttribute(QStringLiteral("cancel_MCP_delay"), QString::number(g.cancel_MCP_delay));
 }
 
+// Every attribute is written whatever DHCP, Login and Enable say: a switch turned off
+// keeps what was typed behind it, and a download keeps what the panel holds.
 void MyXMLWriter::writeWebServerAndSmtp() {
     const WebServerConfig &w = core->webServer;
     xml->writeEmptyElement(QStringLiteral("WebServer"));
     xml->writeAttribute(QStringLiteral("Language"), QString::number(w.Language));
     xml->writeAttribute(QStringLiteral("DHCP"), QString::number(w.DHCP));
-    if (w.DHCP == 0) {
-        xml->writeAttribute(QStringLiteral("IP"), QString::number(w.IP));
-        xml->writeAttribute(QStringLiteral("Gateway"), QString::number(w.Gateway));
-        xml->writeAttribute(QStringLiteral("Netmask"), QString::number(w.Netmask));
-    }
+    xml->writeAttribute(QStringLiteral("IP"), QString::number(w.IP));
+    xml->writeAttribute(QStringLiteral("Gateway"), QString::number(w.Gateway));
+    xml->writeAttribute(QStringLiteral("Netmask"), QString::number(w.Netmask));
     xml->writeAttribute(QStringLiteral("Login"), QString::number(w.Login));
-    if (w.Login != 0) {
-        xml->writeAttribute(QStringLiteral("User"), w.User);
-        xml->writeAttribute(QStringLiteral("Pass"), w.Pass);
-    }
+    xml->writeAttribute(QStringLiteral("User"), w.User);
+    xml->writeAttribute(QStringLiteral("Pass"), w.Pass);
 
     const SmtpConfig &s = core->smtp;
     xml->writeEmptyElement(QStringLiteral("SMTP"));
     xml->writeAttribute(QStringLiteral("Enable"), QString::number(s.Enable));
-    if (s.Enable != 0) {
-        xml->writeAttribute(QStringLiteral("InstallId"), s.InstallId);
-        xml->writeAttribute(QStringLiteral("Host"), s.Host);
-        xml->writeAttribute(QStringLiteral("Port"), QString::number(s.Port));
-        xml->writeAttribute(QStringLiteral("User"), s.User);
-        xml->writeAttribute(QStringLiteral("Password"), s.Password);
-        xml->writeAttribute(QStringLiteral("Auth"), QString::number(s.Auth));
-        xml->writeAttribute(QStringLiteral("Mask"), QString::number(s.Mask));
-        xml->writeAttribute(QStringLiteral("SourceMail"), s.SourceMail);
-        xml->writeAttribute(QStringLiteral("SourceDomain"), s.SourceDomain);
-        xml->writeAttribute(QStringLiteral("DestMail"), s.DestMail);
-        xml->writeAttribute(QStringLiteral("DestDomain"), s.DestDomain);
-    }
+    xml->writeAttribute(QStringLiteral("InstallId"), s.InstallId);
+    xml->writeAttribute(QStringLiteral("Host"), s.Host);
+    xml->writeAttribute(QStringLiteral("Port"), QString::number(s.Port));
+    xml->writeAttribute(QStringLiteral("User"), s.User);
+    xml->writeAttribute(QStringLiteral("Password"), s.Password);
+    xml->writeAttribute(QStringLiteral("Auth"), QString::number(s.Auth));
+    xml->writeAttribute(QStringLiteral("Mask"), QString::number(s.Mask));
+    xml->writeAttribute(QStringLiteral("SourceMail"), s.SourceMail);
+    xml->writeAttribute(QStringLiteral("SourceDomain"), s.SourceDomain);
+    xml->writeAttribute(QStringLiteral("DestMail"), s.DestMail);
+    xml->writeAttribute(QStringLiteral("DestDomain"), s.DestDomain);
 }
 
 void MyXMLWriter::writeElements() {
