@@ -14,6 +14,7 @@ private Q_SLOTS:
     void cleanup();
     void uploadThenDownload_giveTheSameConfiguration();
     void memory_survivesSimulatorRestart();
+    void download_dhcpPanel_keepsTheStaticAddress();
     void upload_backsUpShowsChangesAndTraces();
     void commands_exitAndReport_data();
     void commands_exitAndReport();
@@ -83,6 +84,24 @@ void TestMrb500CtlTransfers::memory_survivesSimulatorRestart() {
              0);
     QCOMPARE(ctl({QStringLiteral("dump"), copy}).out,
              ctl({QStringLiteral("dump"), example("school.xml")}).out);
+}
+
+void TestMrb500CtlTransfers::download_dhcpPanel_keepsTheStaticAddress() {
+    // Web record 0: marker, language 0, DHCP on, 192.168.10.50 via 192.168.10.1 /24.
+    const QString memory = dir.filePath(QStringLiteral("dhcp.mem"));
+    QFile file(memory);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("7 0 5a5a0001c0a80a32c0a80a01ffffff00\n");
+    file.close();
+    QVERIFY(startSimulator({QStringLiteral("--memory"), memory}));
+    const QString copy = dir.filePath(QStringLiteral("copy.xml"));
+    QCOMPARE(ctl({QStringLiteral("download"), copy, QStringLiteral("--port"), port}).exitCode, 0);
+    QFile written(copy);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    const QByteArray xml = written.readAll();
+    QVERIFY2(xml.contains("DHCP=\"1\" IP=\"3232238130\" Gateway=\"3232238081\" "
+                          "Netmask=\"4294967040\""),
+             xml.constData());
 }
 
 void TestMrb500CtlTransfers::upload_backsUpShowsChangesAndTraces() {
