@@ -330,6 +330,18 @@
         <source>Zone %1 is named &quot;%2&quot;, but the panel has %3 zones</source>
         <translation>Zone %1 is named &quot;%2&quot;, but the panel has %3 zones</translation>
     </message>
+    <message>
+        <source>The gateway %1 is outside the network of the address %2 (net mask %3)</source>
+        <translation>The gateway %1 is outside the network of the address %2 (net mask %3)</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; contains &quot;@&quot;; enter only the part before the &quot;@&quot;</source>
+        <translation>%1 &quot;%2&quot; contains &quot;@&quot;; enter only the part before the &quot;@&quot;</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; contains &quot;@&quot;; enter only the part after the &quot;@&quot;</source>
+        <translation>%1 &quot;%2&quot; contains &quot;@&quot;; enter only the part after the &quot;@&quot;</translation>
+    </message>
 </context>
 <context>
     <name>ConfigurationDiff</name>

@@ -330,6 +330,18 @@
         <source>Zone %1 is named &quot;%2&quot;, but the panel has %3 zones</source>
         <translation>La zona %1 se llama «%2», pero la central tiene %3 zonas</translation>
     </message>
+    <message>
+        <source>The gateway %1 is outside the network of the address %2 (net mask %3)</source>
+        <translation>La puerta de enlace %1 está fuera de la red de la dirección %2 (máscara de red %3)</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; contains &quot;@&quot;; enter only the part before the &quot;@&quot;</source>
+        <translation>%1 «%2» contiene «@»; introduzca solo la parte anterior a la «@»</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; contains &quot;@&quot;; enter only the part after the &quot;@&quot;</source>
+        <translation>%1 «%2» contiene «@»; introduzca solo la parte posterior a la «@»</translation>
+    </message>
 </context>
 <context>
     <name>ConfigurationDiff</name>

@@ -1,5 +1,6 @@
 #include "ConfigurationCheck.h"
 
+#include "ConfigurationFields.h"
 #include "PanelCore.h"
 
 #include <QCoreApplication>
@@ -9,8 +10,10 @@
 namespace {
 
 struct TextField {
+    enum Kind { Text, Mailbox, Domain }; // the panel sends mailbox + "@" + domain
     const char *name;
     const QString *value;
+    Kind kind = Text;
 };
 
 void add(QList<ConfigurationProblem> &out, ConfigurationProblem::Severity severity,
@@ -117,22 +120,39 @@ QList<ConfigurationProblem> ConfigurationCheck::check(const PanelCore &core) {
         }
     }
 
+    const WebServerConfig &w = core.webServer;
+    if (w.DHCP == 0 && w.Gateway != 0 && (w.Gateway & w.Netmask) != (w.IP & w.Netmask))
+        add(out, Warning,
+            tr("The gateway %1 is outside the network of the address %2 (net mask %3)")
+                .arg(ConfigurationFields::ipv4(w.Gateway), ConfigurationFields::ipv4(w.IP),
+                     ConfigurationFields::ipv4(w.Netmask)));
+
     const TextField texts[] = {
         {QT_TRANSLATE_NOOP("ConfigurationCheck", "Web server user"), &core.webServer.User},
         {QT_TRANSLATE_NOOP("ConfigurationCheck", "Web server password"), &core.webServer.Pass},
         {QT_TRANSLATE_NOOP("ConfigurationCheck", "E-mail server"), &core.smtp.Host},
         {QT_TRANSLATE_NOOP("ConfigurationCheck", "E-mail user"), &core.smtp.User},
         {QT_TRANSLATE_NOOP("ConfigurationCheck", "E-mail password"), &core.smtp.Password},
-        {QT_TRANSLATE_NOOP("ConfigurationCheck", "Sender mailbox"), &core.smtp.SourceMail},
-        {QT_TRANSLATE_NOOP("ConfigurationCheck", "Sender domain"), &core.smtp.SourceDomain},
-        {QT_TRANSLATE_NOOP("ConfigurationCheck", "Recipient mailbox"), &core.smtp.DestMail},
-        {QT_TRANSLATE_NOOP("ConfigurationCheck", "Recipient domain"), &core.smtp.DestDomain},
+        {QT_TRANSLATE_NOOP("ConfigurationCheck", "Sender mailbox"), &core.smtp.SourceMail,
+         TextField::Mailbox},
+        {QT_TRANSLATE_NOOP("ConfigurationCheck", "Sender domain"), &core.smtp.SourceDomain,
+         TextField::Domain},
+        {QT_TRANSLATE_NOOP("ConfigurationCheck", "Recipient mailbox"), &core.smtp.DestMail,
+         TextField::Mailbox},
+        {QT_TRANSLATE_NOOP("ConfigurationCheck", "Recipient domain"), &core.smtp.DestDomain,
+         TextField::Domain},
         {QT_TRANSLATE_NOOP("ConfigurationCheck", "Installation name"), &core.smtp.InstallId},
     };
     for (const TextField &field : texts) {
         const QString problem = textProblem(tr(field.name), *field.value);
         if (!problem.isEmpty())
             add(out, Error, problem);
+        if (field.kind != TextField::Text && field.value->contains(QLatin1Char('@')))
+            add(out, Error,
+                (field.kind == TextField::Mailbox
+                     ? tr("%1 \"%2\" contains \"@\"; enter only the part before the \"@\"")
+                     : tr("%1 \"%2\" contains \"@\"; enter only the part after the \"@\""))
+                    .arg(tr(field.name), *field.value));
     }
     return out;
 }

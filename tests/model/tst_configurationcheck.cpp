@@ -66,6 +66,29 @@ private Q_SLOTS:
         QTest::newRow("text outside Latin-1")
             << Setup([](PanelCore &c) { c.smtp.DestDomain = QStringLiteral("b€t"); })
             << QStringList{"E:Recipient domain contains \"€\", which is not a Latin-1 character"};
+        QTest::newRow("@ in a mailbox")
+            << Setup([](PanelCore &c) { c.smtp.SourceMail = QStringLiteral("panel@example.com"); })
+            << QStringList{"E:Sender mailbox \"panel@example.com\" contains \"@\"; enter only "
+                           "the part before the \"@\""};
+        QTest::newRow("@ in a domain")
+            << Setup([](PanelCore &c) { c.smtp.DestDomain = QStringLiteral("@example.com"); })
+            << QStringList{"E:Recipient domain \"@example.com\" contains \"@\"; enter only "
+                           "the part after the \"@\""};
+        auto address = [](quint8 dhcp, quint32 gateway) {
+            return Setup([=](PanelCore &c) {
+                c.webServer.DHCP = dhcp;
+                c.webServer.IP = 0xC0A8010A;      // 192.168.1.10
+                c.webServer.Netmask = 0xFFFFFF00; // /24
+                c.webServer.Gateway = gateway;
+            });
+        };
+        QTest::newRow("gateway in the network") << address(0, 0xC0A801FE) << QStringList{};
+        QTest::newRow("gateway outside the network")
+            << address(0, 0xC0A80201)
+            << QStringList{"W:The gateway 192.168.2.1 is outside the network of the address "
+                           "192.168.1.10 (net mask 255.255.255.0)"};
+        QTest::newRow("no gateway") << address(0, 0) << QStringList{};
+        QTest::newRow("gateway outside, but DHCP") << address(1, 0xC0A80201) << QStringList{};
         QTest::newRow("unusual zone count")
             << Setup([](PanelCore &c) { c.num_zones = 5; })
             << QStringList{"W:The number of zones is 5; panels have 0, 2, 4, 8 or 12"};
