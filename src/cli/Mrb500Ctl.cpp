@@ -241,6 +241,11 @@ int Mrb500Ctl::upload(const QString &fileName, const QString &port, const Upload
         printError(refusal);
         return Failed;
     }
+    // Warnings do not refuse an upload, but they are said before the panel is touched.
+    for (const ConfigurationProblem &p : ConfigurationCheck::check(core)) {
+        if (!p.isError())
+            printError(tr("warning: ") + p.message);
+    }
     core.setSerialSettings(portSettings(port));
     core.setVerifyAfterUpload(options.verify);
 

@@ -170,6 +170,10 @@ void TestMrb500CtlTransfers::commands_exitAndReport_data() {
         << QStringList{"--flip-stored"}
         << QStringList{"upload", school, "--port", "PORT", "--verify"} << 1
         << "mrb500ctl: the panel holds";
+    QTest::newRow("upload with a warning still writes")
+        << QStringList()
+        << QStringList{"upload", "DIR/4-zones.xml", "--port", "PORT", "--no-backup"} << 0
+        << "mrb500ctl: warning: Maneuver 1 uses zone 5, but the panel has 4 zones\n";
     QTest::newRow("download into a missing directory")
         << QStringList() << QStringList{"download", "DIR/no/such/out.xml", "--port", "PORT"} << 2
         << "mrb500ctl: cannot write DIR/no/such/out.xml\n";
@@ -184,6 +188,12 @@ void TestMrb500CtlTransfers::commands_exitAndReport() {
     QFETCH(int, exitCode);
     QFETCH(QString, error);
     QVERIFY(startSimulator(simulatorOptions));
+    QFile fourZones(dir.filePath(QStringLiteral("4-zones.xml")));
+    QVERIFY(fourZones.open(QIODevice::WriteOnly));
+    fourZones.write("<CONFIG><GeneralConfig num_zones=\"4\"/><Maniobra><Event evt_blk=\"2\" "
+                    "evt_blk_prt=\"5\" evt_blk_type=\"2\" evt_type=\"2\"/><Action act_blk=\"1\" "
+                    "act_blk_port=\"0\" act_blk_type=\"1\" act_type=\"3\"/></Maniobra></CONFIG>");
+    fourZones.close();
     for (QString &a : arguments)
         a.replace(QLatin1String("PORT"), port).replace(QLatin1String("DIR"), dir.path());
     error.replace(QLatin1String("DIR"), dir.path());
