@@ -1256,10 +1256,6 @@
         <translation>List every serial port.</translation>
     </message>
     <message>
-        <source>%1 takes no options but --verbose</source>
-        <translation>%1 takes no options but --verbose</translation>
-    </message>
-    <message>
         <source>%1 needs --port; see mrb500ctl --help</source>
         <translation>%1 needs --port; see mrb500ctl --help</translation>
     </message>
@@ -1408,6 +1404,22 @@ Exit status: 0 success, 1 the operation failed, 2 usage error or a file that can
     <message>
         <source>%1 written</source>
         <translation>%1 written</translation>
+    </message>
+    <message>
+        <source>The language of every text (%1); by default the system&apos;s, or English where it has no translation. dump is always in English.</source>
+        <translation>The language of every text (%1); by default the system&apos;s, or English where it has no translation. dump is always in English.</translation>
+    </message>
+    <message>
+        <source>unknown language &quot;%1&quot;; available: %2</source>
+        <translation>unknown language &quot;%1&quot;; available: %2</translation>
+    </message>
+    <message>
+        <source>%1 takes no options but --verbose and --language</source>
+        <translation>%1 takes no options but --verbose and --language</translation>
+    </message>
+    <message>
+        <source>cannot read the translation %1</source>
+        <translation>cannot read the translation %1</translation>
     </message>
 </context>
 <context>

@@ -1256,10 +1256,6 @@
         <translation>Listar todos los puertos serie.</translation>
     </message>
     <message>
-        <source>%1 takes no options but --verbose</source>
-        <translation>%1 no admite más opción que --verbose</translation>
-    </message>
-    <message>
         <source>%1 needs --port; see mrb500ctl --help</source>
         <translation>%1 necesita --port; vea mrb500ctl --help</translation>
     </message>
@@ -1408,6 +1404,22 @@ Estado de salida: 0 éxito, 1 la operación falló, 2 error de uso o un archivo 
     <message>
         <source>%1 written</source>
         <translation>%1 escrito</translation>
+    </message>
+    <message>
+        <source>The language of every text (%1); by default the system&apos;s, or English where it has no translation. dump is always in English.</source>
+        <translation>El idioma de todos los textos (%1); por defecto el del sistema, o inglés si no hay traducción para él. dump siempre está en inglés.</translation>
+    </message>
+    <message>
+        <source>unknown language &quot;%1&quot;; available: %2</source>
+        <translation>idioma desconocido «%1»; disponibles: %2</translation>
+    </message>
+    <message>
+        <source>%1 takes no options but --verbose and --language</source>
+        <translation>%1 no admite más opciones que --verbose y --language</translation>
+    </message>
+    <message>
+        <source>cannot read the translation %1</source>
+        <translation>no se puede leer la traducción %1</translation>
     </message>
 </context>
 <context>

@@ -6,6 +6,7 @@
 #include "ConfigurationDiff.h"
 #include "ConfigurationJson.h"
 #include "ConfigurationSummary.h"
+#include "LanguageCatalog.h"
 #include "MyXMLWriter.h"
 #include "PanelCore.h"
 #include "TerminalProgress.h"
@@ -15,6 +16,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonDocument>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QLoggingCategory>
 #include <QSaveFile>
 
@@ -27,59 +30,103 @@ Mrb500Ctl::Mrb500Ctl()
     : out(stdout)
     , err(stderr) {}
 
-int Mrb500Ctl::run(const QStringList &arguments) {
+namespace {
+
+// Every option of every command. Made once to learn the language, and again once it is
+// installed, so that the help and Qt's own parse errors are in that language too.
+struct CommandLine {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        tr("Inspects MRB-500 configuration files and transfers them to and from the panel.\n\n"
-           "Commands:\n"
-           "  show FILE                     human-readable summary\n"
-           "  dump FILE                     the whole configuration as one JSON object\n"
-           "  validate FILE                 one line per problem; exit status 1 on any error\n"
-           "  upload FILE --port P [--verify] [--no-backup] [--show-changes]\n"
-           "                                back up the panel, then write FILE to it (and\n"
-           "                                read it back)\n"
-           "  download FILE --port P [--base BASEFILE]\n"
-           "                                read the panel into FILE; zones and boards from "
-           "BASEFILE\n"
-           "  check --port P                read the panel's general options\n"
-           "  diff A B | diff FILE --port P list the differences; exit status 1 when any\n"
-           "  report FILE --pdf OUT [--csv OUT]\n"
-           "                                cause-and-effect report (PDF) and matrix (CSV)\n"
-           "  ports [--all]                 FT232 adapters (every serial port with --all)\n\n"
-           "Exit status: 0 success, 1 the operation failed, 2 usage error or a file that "
-           "cannot be read or written."));
-    parser.addPositionalArgument(
-        QStringLiteral("command"),
-        tr("show, dump, validate, upload, download, check, diff, report or ports"),
-        QStringLiteral("<command>"));
-    parser.addPositionalArgument(QStringLiteral("file"), tr("A configuration file."),
-                                 QStringLiteral("[FILE]"));
-    const QCommandLineOption verbose(QStringLiteral("verbose"),
-                                     tr("Print diagnostic lines on standard error."));
-    const QCommandLineOption port(QStringLiteral("port"),
-                                  tr("The panel's serial port: a name or a path."),
-                                  QStringLiteral("P"));
-    const QCommandLineOption verify(QStringLiteral("verify"),
-                                    tr("After an upload, read every record back and compare."));
-    const QCommandLineOption base(QStringLiteral("base"),
-                                  tr("Take zones and boards for a download from BASEFILE."),
-                                  QStringLiteral("BASEFILE"));
-    const QCommandLineOption all(QStringLiteral("all"), tr("List every serial port."));
-    const QCommandLineOption noBackup(QStringLiteral("no-backup"),
-                                      tr("Upload without saving the panel's content first."));
-    const QCommandLineOption showChanges(
-        QStringLiteral("show-changes"), tr("Before an upload, list what it changes in the panel."));
-    const QCommandLineOption trace(QStringLiteral("trace"),
-                                   tr("Write every frame exchanged with the panel to FILE."),
-                                   QStringLiteral("FILE"));
-    const QCommandLineOption pdf(QStringLiteral("pdf"), tr("Write the report to OUT as PDF."),
-                                 QStringLiteral("OUT"));
-    const QCommandLineOption csv(QStringLiteral("csv"),
-                                 tr("Write the cause-and-effect matrix to OUT as CSV."),
-                                 QStringLiteral("OUT"));
-    parser.addOptions({verbose, port, verify, base, all, noBackup, showChanges, trace, pdf, csv});
-    const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption version = parser.addVersionOption();
+    QCommandLineOption verbose{QStringLiteral("verbose"),
+                               Mrb500Ctl::tr("Print diagnostic lines on standard error.")};
+    QCommandLineOption port{QStringLiteral("port"),
+                            Mrb500Ctl::tr("The panel's serial port: a name or a path."),
+                            QStringLiteral("P")};
+    QCommandLineOption verify{
+        QStringLiteral("verify"),
+        Mrb500Ctl::tr("After an upload, read every record back and compare.")};
+    QCommandLineOption base{QStringLiteral("base"),
+                            Mrb500Ctl::tr("Take zones and boards for a download from BASEFILE."),
+                            QStringLiteral("BASEFILE")};
+    QCommandLineOption all{QStringLiteral("all"), Mrb500Ctl::tr("List every serial port.")};
+    QCommandLineOption noBackup{QStringLiteral("no-backup"),
+                                Mrb500Ctl::tr("Upload without saving the panel's content first.")};
+    QCommandLineOption showChanges{
+        QStringLiteral("show-changes"),
+        Mrb500Ctl::tr("Before an upload, list what it changes in the panel.")};
+    QCommandLineOption trace{QStringLiteral("trace"),
+                             Mrb500Ctl::tr("Write every frame exchanged with the panel to FILE."),
+                             QStringLiteral("FILE")};
+    QCommandLineOption pdf{QStringLiteral("pdf"), Mrb500Ctl::tr("Write the report to OUT as PDF."),
+                           QStringLiteral("OUT")};
+    QCommandLineOption csv{QStringLiteral("csv"),
+                           Mrb500Ctl::tr("Write the cause-and-effect matrix to OUT as CSV."),
+                           QStringLiteral("OUT")};
+    QCommandLineOption language{
+        QStringLiteral("language"),
+        Mrb500Ctl::tr("The language of every text (%1); by default the system's, or English "
+                      "where it has no translation. dump is always in English.")
+            .arg(LanguageCatalog::codes().join(QStringLiteral(", "))),
+        QStringLiteral("CODE")};
+    QCommandLineOption help{QStringLiteral("help")};       // Qt's own, set below
+    QCommandLineOption version{QStringLiteral("version")}; // Qt's own, set below
+
+    CommandLine() {
+        parser.setApplicationDescription(Mrb500Ctl::tr(
+            "Inspects MRB-500 configuration files and transfers them to and from the panel.\n\n"
+            "Commands:\n"
+            "  show FILE                     human-readable summary\n"
+            "  dump FILE                     the whole configuration as one JSON object\n"
+            "  validate FILE                 one line per problem; exit status 1 on any error\n"
+            "  upload FILE --port P [--verify] [--no-backup] [--show-changes]\n"
+            "                                back up the panel, then write FILE to it (and\n"
+            "                                read it back)\n"
+            "  download FILE --port P [--base BASEFILE]\n"
+            "                                read the panel into FILE; zones and boards from "
+            "BASEFILE\n"
+            "  check --port P                read the panel's general options\n"
+            "  diff A B | diff FILE --port P list the differences; exit status 1 when any\n"
+            "  report FILE --pdf OUT [--csv OUT]\n"
+            "                                cause-and-effect report (PDF) and matrix (CSV)\n"
+            "  ports [--all]                 FT232 adapters (every serial port with --all)\n\n"
+            "Exit status: 0 success, 1 the operation failed, 2 usage error or a file that "
+            "cannot be read or written."));
+        parser.addPositionalArgument(
+            QStringLiteral("command"),
+            Mrb500Ctl::tr("show, dump, validate, upload, download, check, diff, report or ports"),
+            QStringLiteral("<command>"));
+        parser.addPositionalArgument(QStringLiteral("file"), Mrb500Ctl::tr("A configuration file."),
+                                     QStringLiteral("[FILE]"));
+        parser.addOptions(
+            {verbose, port, verify, base, all, noBackup, showChanges, trace, pdf, csv, language});
+        help = parser.addHelpOption();
+        version = parser.addVersionOption();
+    }
+};
+
+} // namespace
+
+int Mrb500Ctl::run(const QStringList &arguments) {
+    QString code;
+    {
+        CommandLine first;
+        first.parser.parse(arguments); // what is wrong is said below, in the language
+        code = first.parser.value(first.language);
+    }
+    const QStringList available = LanguageCatalog::codes();
+    if (!code.isEmpty() && !available.contains(code)) {
+        installLanguage(LanguageCatalog::defaultCode());
+        return usageError(tr("unknown language \"%1\"; available: %2")
+                              .arg(code, available.join(QStringLiteral(", "))));
+    }
+    if (!installLanguage(code.isEmpty() ? LanguageCatalog::defaultCode() : code))
+        return UsageError;
+
+    CommandLine line;
+    QCommandLineParser &parser = line.parser;
+    const QCommandLineOption &verbose = line.verbose, &port = line.port, &verify = line.verify,
+                             &base = line.base, &all = line.all, &noBackup = line.noBackup,
+                             &showChanges = line.showChanges, &trace = line.trace, &pdf = line.pdf,
+                             &csv = line.csv, &help = line.help, &version = line.version;
 
     if (!parser.parse(arguments))
         return usageError(parser.errorText());
@@ -106,7 +153,8 @@ int Mrb500Ctl::run(const QStringList &arguments) {
                     [&](const QCommandLineOption *o) { return parser.isSet(*o); })) {
         for (const char *name : {"show", "dump", "validate"}) {
             if (command == QLatin1String(name))
-                return usageError(tr("%1 takes no options but --verbose").arg(command));
+                return usageError(
+                    tr("%1 takes no options but --verbose and --language").arg(command));
         }
     }
     const std::pair<const char *, Handler> fileCommands[] = {
@@ -406,6 +454,9 @@ int Mrb500Ctl::dump(const QString &fileName) {
     PanelCore core;
     if (!load(fileName, core))
         return UsageError;
+    // Machine-readable: the maneuver descriptions are English whatever the language.
+    if (!installLanguage(QStringLiteral("en")))
+        return UsageError;
     out << QJsonDocument(ConfigurationJson::toJson(core)).toJson(QJsonDocument::Indented);
     return Success;
 }
@@ -420,6 +471,26 @@ int Mrb500Ctl::validate(const QString &fileName) {
     if (problems.isEmpty())
         out << tr("%1: no problems found").arg(fileName) << '\n';
     return ConfigurationCheck::hasErrors(problems) ? Failed : Success;
+}
+
+bool Mrb500Ctl::installLanguage(const QString &code) {
+    QCoreApplication::removeTranslator(&programTranslation);
+    QCoreApplication::removeTranslator(&qtTranslation);
+    QLocale::setDefault(QLocale(code));
+    // Without its catalogue the output would mix English and Spanish source texts.
+    if (!programTranslation.load(LanguageCatalog::fileName(code), LanguageCatalog::directory())) {
+        printError(
+            tr("cannot read the translation %1")
+                .arg(QDir::toNativeSeparators(LanguageCatalog::directory() + QLatin1Char('/') +
+                                              LanguageCatalog::fileName(code))));
+        return false;
+    }
+    QCoreApplication::installTranslator(&programTranslation);
+    // Qt's own texts (parse errors, the help's headings), where Qt has them.
+    if (qtTranslation.load(QLocale(code), QStringLiteral("qtbase"), QStringLiteral("_"),
+                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtTranslation);
+    return true;
 }
 
 bool Mrb500Ctl::load(const QString &fileName, PanelCore &core) {

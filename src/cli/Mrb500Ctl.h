@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include <QTextStream>
+#include <QTranslator>
 #include <functional>
 
 class PanelCore;
@@ -41,6 +42,9 @@ private:
     bool writableTarget(const QString &fileName);
     bool writeTrace();
 
+    // The program's and Qt's texts in `code`; false, with the reason printed, when its
+    // catalogue cannot be read.
+    bool installLanguage(const QString &code);
     bool load(const QString &fileName, PanelCore &core);
     int usageError(const QString &reason);
     void printError(const QString &reason);
@@ -49,4 +53,6 @@ private:
     QTextStream err;
     QString traceFile;
     QString traceText; // every transfer of this run
+    QTranslator programTranslation;
+    QTranslator qtTranslation;
 };

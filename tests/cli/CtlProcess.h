@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 
@@ -11,8 +12,13 @@ struct Run {
     QString err;
 };
 
-inline Run ctl(const QStringList &arguments) {
+// The output's language follows the system's: `locale` stands for it (LC_ALL).
+inline Run ctl(const QStringList &arguments, const QString &locale = QStringLiteral("C.UTF-8")) {
     QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LC_ALL"), locale);
+    environment.remove(QStringLiteral("LANGUAGE"));
+    process.setProcessEnvironment(environment);
     process.start(QStringLiteral(MRB500CTL_PATH), arguments);
     process.closeWriteChannel();
     if (!process.waitForFinished(10000))

@@ -47,8 +47,8 @@ private Q_SLOTS:
         const QJsonObject o = QJsonDocument::fromJson(run.out.toUtf8(), &parseError).object();
         QCOMPARE(parseError.error, QJsonParseError::NoError);
 
-        QCOMPARE(keys(o), sorted({"num_zones", "elements", "generalConfig",
-                                  "webServer", "smtp", "maneuvers"}));
+        QCOMPARE(keys(o), sorted({"num_zones", "elements", "generalConfig", "webServer", "smtp",
+                                  "maneuvers"}));
         QCOMPARE(o[QStringLiteral("num_zones")].toInt(), 12);
         const QJsonArray elements = o[QStringLiteral("elements")].toArray();
         QCOMPARE(elements.size(), 3);
@@ -75,9 +75,9 @@ private Q_SLOTS:
         QCOMPARE(keys(first[QStringLiteral("action")].toObject()),
                  sorted({"act_blk", "act_blk_port", "act_blk_type", "act_type", "delay"}));
         QCOMPARE(first[QStringLiteral("eventDescription")].toString(),
-                 QStringLiteral("Alarma de detector en zona 1"));
+                 QStringLiteral("Detector alarm in zone 1"));
         QCOMPARE(first[QStringLiteral("actionDescription")].toString(),
-                 QStringLiteral("Activar sirenas del panel  con retardo de 30s"));
+                 QStringLiteral("Activate sounders of the panel  with a delay of 30s"));
     }
 
     void show_school_summarisesWithoutPasswords() {
@@ -90,6 +90,48 @@ private Q_SLOTS:
         QVERIFY(run.out.contains(QStringLiteral("password set")));
         QVERIFY(!run.out.contains(QStringLiteral("Pr0tecci0n")));
         QVERIFY(!run.out.contains(QStringLiteral("s3cret0")));
+    }
+
+    // Texts from English and from Spanish sources alike follow one language.
+    void language_data() {
+        QTest::addColumn<QStringList>("arguments"); // DIR is replaced
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("expected"); // in the output, or in the CSV written
+
+        const QString school = example("school.xml");
+        QTest::newRow("show, Spanish system") << QStringList{"show", school} << "es_ES.UTF-8"
+                                              << "Zonas: 12";
+        QTest::newRow("show, German system: English")
+            << QStringList{"show", school} << "de_DE.UTF-8"
+            << "1. Detector alarm in zone 1 ->";
+        QTest::newRow("show --language en, Spanish system")
+            << QStringList{"show", school, "--language", "en"} << "es_ES.UTF-8"
+            << "1. Detector alarm in zone 1 ->";
+        QTest::newRow("validate --language es")
+            << QStringList{"validate", school, "--language", "es"} << "C.UTF-8"
+            << "no se encontró ningún problema";
+        QTest::newRow("report CSV, Spanish system")
+            << QStringList{"report", school, "--csv", "DIR/m.csv"} << "es_ES.UTF-8"
+            << "Causa,Nombres de zona,Reset general,";
+        QTest::newRow("dump, Spanish system and language")
+            << QStringList{"dump", school, "--language", "es"} << "es_ES.UTF-8"
+            << "\"eventDescription\": \"Detector alarm in zone 1\"";
+    }
+    void language() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, locale);
+        QFETCH(QString, expected);
+        arguments.replaceInStrings(QStringLiteral("DIR"), dir.path());
+        const Run run = ctl(arguments, locale);
+        QCOMPARE(run.err, QString());
+        QString output = run.out;
+        const qsizetype csv = arguments.indexOf(QStringLiteral("--csv"));
+        if (csv >= 0) {
+            QFile written(arguments.at(csv + 1));
+            QVERIFY(written.open(QIODevice::ReadOnly));
+            output = QString::fromUtf8(written.readAll());
+        }
+        QVERIFY2(output.contains(expected), qPrintable(output));
     }
 
     void validate_data() {
@@ -234,6 +276,9 @@ private Q_SLOTS:
         QTest::newRow("--no-backup on download")
             << QStringList{"download", "a", "--port", "p", "--no-backup"} << 2
             << "^mrb500ctl: download does not take --no-backup";
+        QTest::newRow("unknown language")
+            << QStringList{"show", "a", "--language", "fr"} << 2
+            << "^mrb500ctl: unknown language \"fr\"; available: en, es\n$";
         QTest::newRow("help") << QStringList{"--help"} << 0 << "^$";
         QTest::newRow("version") << QStringList{"--version"} << 0 << "^$";
     }
