@@ -1702,6 +1702,14 @@ Exit status: 0 success, 1 the operation failed, 2 usage error or a file that can
         <source>Differences between the panel (before) and this configuration (after): %1</source>
         <translation>Differences between the panel (before) and this configuration (after): %1</translation>
     </message>
+    <message>
+        <source>Correct these fields of the Advanced Configuration page first:</source>
+        <translation>Correct these fields of the Advanced Configuration page first:</translation>
+    </message>
+    <message>
+        <source>Could not compare with the panel.</source>
+        <translation>Could not compare with the panel.</translation>
+    </message>
 </context>
 <context>
     <name>MyXMLHandler</name>

@@ -1702,6 +1702,14 @@ Estado de salida: 0 éxito, 1 la operación falló, 2 error de uso o un archivo 
         <source>Differences between the panel (before) and this configuration (after): %1</source>
         <translation>Diferencias entre la central (antes) y esta configuración (después): %1</translation>
     </message>
+    <message>
+        <source>Correct these fields of the Advanced Configuration page first:</source>
+        <translation>Corrija primero estos campos de la página de configuración avanzada:</translation>
+    </message>
+    <message>
+        <source>Could not compare with the panel.</source>
+        <translation>No se pudo comparar con la central.</translation>
+    </message>
 </context>
 <context>
     <name>MyXMLHandler</name>
