@@ -1726,6 +1726,14 @@ Exit status: 0 success, 1 the operation failed, 2 usage error or a file that can
         <source>Differences between the panel (before) and this configuration (after): %1</source>
         <translation>Differences between the panel (before) and this configuration (after): %1</translation>
     </message>
+    <message>
+        <source>Correct these fields of the Advanced Configuration page first:</source>
+        <translation>Correct these fields of the Advanced Configuration page first:</translation>
+    </message>
+    <message>
+        <source>Could not compare with the panel.</source>
+        <translation>Could not compare with the panel.</translation>
+    </message>
 </context>
 <context>
     <name>MyXMLHandler</name>
@@ -2131,6 +2139,34 @@ Exit status: 0 success, 1 the operation failed, 2 usage error or a file that can
     <message>
         <source>Nombre de la instalación</source>
         <translation>Installation name</translation>
+    </message>
+    <message>
+        <source>%1, mailbox</source>
+        <translation>%1, mailbox</translation>
+    </message>
+    <message>
+        <source>%1, domain</source>
+        <translation>%1, domain</translation>
+    </message>
+    <message>
+        <source>%1 needs four numbers from 0 to 255 separated by dots, such as 192.168.1.2</source>
+        <translation>%1 needs four numbers from 0 to 255 separated by dots, such as 192.168.1.2</translation>
+    </message>
+    <message>
+        <source>%1 needs a number from 1 to 65535, or nothing for no port</source>
+        <translation>%1 needs a number from 1 to 65535, or nothing for no port</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Advanced Configuration</source>
+        <translation>Advanced Configuration</translation>
+    </message>
+    <message>
+        <source>The Advanced Configuration page cannot show these values as they are. Each is kept unchanged until you change its setting on the page:</source>
+        <translation>The Advanced Configuration page cannot show these values as they are. Each is kept unchanged until you change its setting on the page:</translation>
     </message>
 </context>
 <context>

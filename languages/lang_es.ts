@@ -1726,6 +1726,14 @@ Estado de salida: 0 éxito, 1 la operación falló, 2 error de uso o un archivo 
         <source>Differences between the panel (before) and this configuration (after): %1</source>
         <translation>Diferencias entre la central (antes) y esta configuración (después): %1</translation>
     </message>
+    <message>
+        <source>Correct these fields of the Advanced Configuration page first:</source>
+        <translation>Corrija primero estos campos de la página de configuración avanzada:</translation>
+    </message>
+    <message>
+        <source>Could not compare with the panel.</source>
+        <translation>No se pudo comparar con la central.</translation>
+    </message>
 </context>
 <context>
     <name>MyXMLHandler</name>
@@ -2131,6 +2139,34 @@ Estado de salida: 0 éxito, 1 la operación falló, 2 error de uso o un archivo 
     <message>
         <source>Nombre de la instalación</source>
         <translation>Nombre de la instalación</translation>
+    </message>
+    <message>
+        <source>%1, mailbox</source>
+        <translation>%1, buzón</translation>
+    </message>
+    <message>
+        <source>%1, domain</source>
+        <translation>%1, dominio</translation>
+    </message>
+    <message>
+        <source>%1 needs four numbers from 0 to 255 separated by dots, such as 192.168.1.2</source>
+        <translation>%1 necesita cuatro números de 0 a 255 separados por puntos, como 192.168.1.2</translation>
+    </message>
+    <message>
+        <source>%1 needs a number from 1 to 65535, or nothing for no port</source>
+        <translation>%1 necesita un número de 1 a 65535, o nada si no hay puerto</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Advanced Configuration</source>
+        <translation>Configuración avanzada</translation>
+    </message>
+    <message>
+        <source>The Advanced Configuration page cannot show these values as they are. Each is kept unchanged until you change its setting on the page:</source>
+        <translation>La página de configuración avanzada no puede mostrar estos valores tal como son. Cada uno se conserva sin cambios hasta que cambie su ajuste en la página:</translation>
     </message>
 </context>
 <context>

@@ -97,6 +97,9 @@ void DialogAddLogic::loadManeuver(const ManiobraConvencional &maneuver) {
     actions->setCurrentIndex(actions->findData(int(maneuver.act_type)));
 
     ui->spinBoxLogDelay->setValue(maneuver.delay / 2);
+    shownAction = actions->currentIndex();
+    shownModule = ui->spinBoxLogModule->value();
+    shownOutput = ui->spinBoxLogOutput->value();
     shownDelay = ui->spinBoxLogDelay->value();
 }
 
@@ -104,30 +107,38 @@ void DialogAddLogic::storeManeuver(ManiobraConvencional &maneuver) const {
     for (int i = 0; i < eventLines.size() && i < maneuver.events.size(); ++i)
         eventLines.at(i)->storeEvent(maneuver.events[i]);
 
+    // A control left as loaded keeps its bytes: a value it cannot show (an output above 4,
+    // a block type other than the panel's) must survive OK without changes.
     const QComboBox *actions = ui->comboBoxLogAction;
     const bool actionChosen = actions->currentIndex() >= 0;
-    if (actionKind == ActionKind::Panel && actionChosen) {
+    const bool actionChanged = actions->currentIndex() != shownAction;
+    if (actionKind == ActionKind::Panel && actionChanged && actionChosen) {
         maneuver.act_blk = PanelBlock;
         maneuver.act_blk_type = PanelBlockType;
         maneuver.act_type = quint8(actions->currentData().toInt());
     } else if (actionKind == ActionKind::AuxiliaryOutput) {
-        if (ui->spinBoxLogModule->value() > 0)
-            maneuver.act_blk = quint8(FirstBoardBlock + ui->spinBoxLogModule->value() - 1);
-        if (actionChosen)
+        const int module = ui->spinBoxLogModule->value();
+        if (module != shownModule && module > 0)
+            maneuver.act_blk = quint8(FirstBoardBlock + module - 1);
+        if (actionChanged && actionChosen)
             maneuver.act_type = quint8(actions->currentData().toInt());
-        maneuver.act_blk_port = quint8(ui->spinBoxLogOutput->value());
+        if (ui->spinBoxLogOutput->value() != shownOutput)
+            maneuver.act_blk_port = quint8(ui->spinBoxLogOutput->value());
     }
 
     // A delay box left alone keeps the delay exactly (an odd count of half-seconds from a
     // file, or one longer than the box shows).
     const int seconds = ui->spinBoxLogDelay->value();
-    const quint16 delay = seconds == shownDelay ? maneuver.delay : quint16(seconds * 2);
+    const bool delayChanged = seconds != shownDelay;
     const bool delayed = (actionKind == ActionKind::Panel &&
                           (maneuver.act_type == SoundersOn || maneuver.act_type == SoundersOff)) ||
                          (actionKind == ActionKind::AuxiliaryOutput &&
                           (maneuver.act_type == OutputOn || maneuver.act_type == OutputOff));
-    if (!actionChosen || delayed)
-        maneuver.delay = delay;
-    else
-        maneuver.delay = 0; // the buzzer mute and the reset act at once
+    if (actionChosen && !delayed) {
+        // The buzzer mute and the reset act at once.
+        if (actionChanged || delayChanged)
+            maneuver.delay = 0;
+    } else if (delayChanged) {
+        maneuver.delay = quint16(seconds * 2);
+    }
 }

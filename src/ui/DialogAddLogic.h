@@ -32,5 +32,9 @@ private:
     Ui::DialogAddLogic *ui;
     QList<LogEventWidget *> eventLines;
     ActionKind actionKind = ActionKind::Unknown;
+    // What the action area showed when loaded: only what the user changed is written back.
+    int shownAction = -1;
+    int shownModule = 0;
+    int shownOutput = 0;
     int shownDelay = 0;
 };

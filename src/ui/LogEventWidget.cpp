@@ -125,6 +125,8 @@ LogEventWidget::LogEventWidget(const ManiobraConvencional &maneuver, int positio
     case Family::Unknown:
         break;
     }
+    shownSource = sourceType->currentIndex();
+    shownDetail = detail->currentIndex();
     connect(sourceType, &QComboBox::currentIndexChanged, this,
             &LogEventWidget::comboBoxSourceTypeChanged);
 }
@@ -155,6 +157,10 @@ void LogEventWidget::comboBoxSourceTypeChanged(int index) {
 }
 
 void LogEventWidget::storeEvent(Event &event) const {
+    // Bytes the lists do not show (a zone number on a panel event, a block type that
+    // differs from the block) stay as they are unless the user picks another kind.
+    if (sourceType->currentIndex() == shownSource && detail->currentIndex() == shownDetail)
+        return;
     switch (family) {
     case Family::Zone:
         event.evt_blk = 2;

@@ -18,8 +18,9 @@ class LogEventWidget : public QFrame {
 public:
     LogEventWidget(const ManiobraConvencional &maneuver, int position, QWidget *parent = nullptr);
 
-    // Writes the chosen kind into `event` (the one this line was built from); an event
-    // whose codes the line does not know is left as it is.
+    // Writes the chosen kind into `event` (the one this line was built from). An event
+    // whose codes the line does not know, or whose kind the user left as shown, is left
+    // exactly as it is.
     void storeEvent(Event &event) const;
 
 public Q_SLOTS:
@@ -31,6 +32,8 @@ private:
     void fillZoneDetails(bool alarm);
 
     Family family = Family::Unknown;
+    int shownSource = -1;
+    int shownDetail = -1;
     QGroupBox *group;
     QComboBox *sourceType;
     QFrame *zoneRow;

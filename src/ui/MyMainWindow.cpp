@@ -39,6 +39,20 @@ const char *const CompareText = QT_TRANSLATE_NOOP("MyMainWindow", "Compare with 
 const char *const ExportReportText = QT_TRANSLATE_NOOP("MyMainWindow", "Export report...");
 const char *const LinkLogText = QT_TRANSLATE_NOOP("MyMainWindow", "View link log");
 
+// A field of the advanced page holding what cannot be stored leaves the model's old value
+// in place, so nothing may be saved, sent or reported from it until it is corrected.
+bool refusedForInput(QWidget *window, const myAdvancedConfigurationWidget *page,
+                     const QString &title, const QString &text) {
+    const QStringList problems = page->inputProblems();
+    if (problems.isEmpty())
+        return false;
+    UserDialogs::current().reportFailure(
+        window, title, text,
+        MyMainWindow::tr("Correct these fields of the Advanced Configuration page first:") +
+            QLatin1Char('\n') + problems.join(QLatin1Char('\n')));
+    return true;
+}
+
 QString titlePrefix() {
     return QStringLiteral("TrevUSB Configurator ") + ProductInfo::version() + QStringLiteral(" ") +
            ProductInfo::buildDate();
@@ -358,6 +372,9 @@ void MyMainWindow::slotDownloadConfig() {
 }
 
 void MyMainWindow::slotUploadConfig() {
+    if (refusedForInput(this, centralTabs->advancedWidget(), tr("Upload Panel"),
+                        tr("Error uploading to panel.")))
+        return;
     if (core->num_zones == 0) {
         UserDialogs::current().inform(this, tr("Upload Panel"),
                                       tr("please, introduce a number of zones"));
@@ -473,6 +490,9 @@ bool MyMainWindow::readPanelInto(PanelCore &panel, const QString &title, const Q
 }
 
 void MyMainWindow::slotCompareWithPanel() {
+    if (refusedForInput(this, centralTabs->advancedWidget(), tr(CompareText),
+                        tr("Could not compare with the panel.")))
+        return;
     centralTabs->advancedWidget()->writeGeneralConfiguration();
     if (!core->portConfigured)
         configureSerialPortSlot();
@@ -500,6 +520,9 @@ void MyMainWindow::slotCompareWithPanel() {
 }
 
 void MyMainWindow::slotExportReport() {
+    if (refusedForInput(this, centralTabs->advancedWidget(), tr(ExportReportText),
+                        tr("Could not export the report.")))
+        return;
     centralTabs->advancedWidget()->writeGeneralConfiguration();
     const QString base = fileName.isEmpty()
                              ? QStringLiteral("report.pdf")
@@ -699,6 +722,9 @@ void MyMainWindow::slotSaveAs() {
 }
 
 bool MyMainWindow::saveToFile(const QString &name) {
+    if (refusedForInput(this, centralTabs->advancedWidget(), tr("Save Xml"),
+                        tr("Could not save %1.").arg(name)))
+        return false;
     MyXMLWriter writer(core.get());
     centralTabs->advancedWidget()->writeGeneralConfiguration();
     if (writer.writeFile(name)) {

@@ -1,10 +1,16 @@
 #include "myAdvancedConfigurationWidget.h"
 #include "ui_myAdvancedConfigurationWidget.h"
 
+#include "ConfigurationCheck.h"
 #include "PanelCore.h"
+#include "UserDialogs.h"
 
 #include <QDebug>
-#include <QRegularExpressionValidator>
+#include <QRegularExpression>
+#include <QSet>
+
+#include <algorithm>
+#include <type_traits>
 
 namespace {
 
@@ -24,7 +30,48 @@ quint8 soundersMask(bool option, bool sounder1, bool sounder2) {
     return quint8((sounder1 ? Sounder1Bit : 0) | (sounder2 ? Sounder2Bit : 0));
 }
 
+bool isAddress(const QString &text) {
+    static const QRegularExpression dotted(QStringLiteral("^[0-9]{1,3}(\\.[0-9]{1,3}){3}$"));
+    if (!dotted.match(text).hasMatch())
+        return false;
+    const QStringList parts = text.split(QLatin1Char('.'));
+    return std::all_of(parts.cbegin(), parts.cend(),
+                       [](const QString &part) { return part.toInt() <= 255; });
+}
+
+// Empty is "no port" (0).
+bool isPort(const QString &text) {
+    static const QRegularExpression digits(QStringLiteral("^[0-9]{1,5}$"));
+    if (text.isEmpty())
+        return true;
+    const int port = text.toInt();
+    return digits.match(text).hasMatch() && port >= 1 && port <= 65535;
+}
+
+QVariant stateOf(const QWidget *control) {
+    if (const auto *button = qobject_cast<const QAbstractButton *>(control))
+        return button->isChecked();
+    if (const auto *combo = qobject_cast<const QComboBox *>(control))
+        return combo->currentIndex();
+    if (const auto *spin = qobject_cast<const QSpinBox *>(control))
+        return spin->value();
+    if (const auto *edit = qobject_cast<const QLineEdit *>(control))
+        return edit->text();
+    return {};
+}
+
 } // namespace
+
+struct myAdvancedConfigurationWidget::CheckedField {
+    enum class Kind { Address, Port, Text };
+
+    QLineEdit *edit;
+    QLabel *reason; // under the field; a mailbox and its domain share one
+    Kind kind;
+    QString name; // as the page labels it
+    const QLabel *section;
+    bool stored; // the model takes it as things stand (addresses without DHCP, login on)
+};
 
 myAdvancedConfigurationWidget::myAdvancedConfigurationWidget(PanelCore *core, QWidget *parent)
     : QWidget(parent)
@@ -39,24 +86,19 @@ myAdvancedConfigurationWidget::myAdvancedConfigurationWidget(PanelCore *core, QW
           static_cast<QWidget *>(ui->radioButton_sounder2MCP)})
         w->hide();
 
-    // The panel keeps each text in 32 Latin-1 bytes; a port is 1 to 65535.
-    auto *latin1 = new QRegularExpressionValidator(
-        QRegularExpression(QStringLiteral("[\\x{0}-\\x{ff}]*")), this);
-    for (QLineEdit *edit : {ui->txtWS_user, ui->txtWS_password, ui->txtSMTP_svr, ui->txtSMTP_user,
-                            ui->txtSMTP_password, ui->txtSMTP_sourceMail, ui->txtSMTP_sourceDomain,
-                            ui->txtSMTP_clientMail, ui->txtSMTP_clientDomain, ui->txtSMTP_instalId})
-        edit->setValidator(latin1);
-    // An address part above 255 would reach the panel as its low 8 bits: refuse it as typed.
-    // The mask pads unused positions with blanks.
-    const QString part = QStringLiteral(" *(25[0-5]|2[0-4]\\d|1\\d\\d|[1-9]?\\d)? *");
-    auto *address = new QRegularExpressionValidator(
-        QRegularExpression(QStringLiteral("(%1\\.){3}%1").arg(part)), this);
-    for (QLineEdit *field : addressFields())
-        field->setValidator(address);
-    ui->txtSMTP_port->setValidator(new QRegularExpressionValidator(
-        QRegularExpression(QStringLiteral(
-            "([1-9]\\d{0,3}|[1-5]\\d{4}|6[0-4]\\d{3}|65[0-4]\\d{2}|655[0-2]\\d|6553[0-5])?")),
-        this));
+    // Whatever is typed stays as typed; what cannot be stored is refused beside the field.
+    QSet<QLabel *> reasons;
+    for (const CheckedField &field : checkedFields()) {
+        connect(field.edit, &QLineEdit::textChanged, this,
+                &myAdvancedConfigurationWidget::showInputProblems);
+        reasons.insert(field.reason);
+    }
+    for (QLabel *reason : reasons)
+        reason->setStyleSheet(QStringLiteral("color: #c00000;"));
+    for (QAbstractButton *option : {ui->chkbWS_dhcp, ui->chkbWS_Login})
+        connect(option, &QAbstractButton::toggled, this,
+                &myAdvancedConfigurationWidget::showInputProblems);
+    showInputProblems();
 
     connect(ui->radioButtonConfirmation, &QAbstractButton::clicked, this,
             &myAdvancedConfigurationWidget::confirmationSetted);
@@ -85,6 +127,108 @@ QList<QWidget *> myAdvancedConfigurationWidget::smtpControls() const {
 
 QList<QLineEdit *> myAdvancedConfigurationWidget::addressFields() const {
     return {ui->txtWS_ip, ui->txtWS_gateway, ui->txtWS_netmask};
+}
+
+QList<myAdvancedConfigurationWidget::CheckedField>
+myAdvancedConfigurationWidget::checkedFields() const {
+    using Kind = CheckedField::Kind;
+    const bool addresses = !ui->chkbWS_dhcp->isChecked();
+    const bool login = ui->chkbWS_Login->isChecked();
+    const QLabel *web = ui->lblWebServer;
+    const QLabel *mail = ui->lblSMTP;
+    const QString mailbox = tr("%1, mailbox");
+    const QString domain = tr("%1, domain");
+    return {
+        {ui->txtWS_ip, ui->lblWS_ipProblem, Kind::Address, ui->lblWS_ip->text(), web, addresses},
+        {ui->txtWS_netmask, ui->lblWS_netmaskProblem, Kind::Address, ui->lblWS_netmask->text(), web,
+         addresses},
+        {ui->txtWS_gateway, ui->lblWS_gatewayProblem, Kind::Address, ui->lblWS_gateway->text(), web,
+         addresses},
+        {ui->txtWS_user, ui->lblWS_userProblem, Kind::Text, ui->lblWS_user->text(), web, login},
+        {ui->txtWS_password, ui->lblWS_passwordProblem, Kind::Text, ui->lblWS_password->text(), web,
+         login},
+        {ui->txtSMTP_svr, ui->lblSMTP_svrProblem, Kind::Text, ui->lblSMTP_hostname->text(), mail,
+         true},
+        {ui->txtSMTP_port, ui->lblSMTP_portProblem, Kind::Port, ui->lblSMTP_port->text(), mail,
+         true},
+        {ui->txtSMTP_user, ui->lblSMTP_userProblem, Kind::Text, ui->lblSMTP_user->text(), mail,
+         true},
+        {ui->txtSMTP_password, ui->lblSMTP_passwordProblem, Kind::Text,
+         ui->lblSMTP_password->text(), mail, true},
+        {ui->txtSMTP_sourceMail, ui->lblSMTP_sourceMailProblem, Kind::Text,
+         mailbox.arg(ui->lblSMTP_outMail->text()), mail, true},
+        {ui->txtSMTP_sourceDomain, ui->lblSMTP_sourceMailProblem, Kind::Text,
+         domain.arg(ui->lblSMTP_outMail->text()), mail, true},
+        {ui->txtSMTP_clientMail, ui->lblSMTP_clientMailProblem, Kind::Text,
+         mailbox.arg(ui->lblSMTP_clientMail->text()), mail, true},
+        {ui->txtSMTP_clientDomain, ui->lblSMTP_clientMailProblem, Kind::Text,
+         domain.arg(ui->lblSMTP_clientMail->text()), mail, true},
+        {ui->txtSMTP_instalId, ui->lblSMTP_instalIdProblem, Kind::Text,
+         ui->lblSMTP_instalId->text(), mail, true},
+    };
+}
+
+QString myAdvancedConfigurationWidget::problemOf(const CheckedField &field) const {
+    if (!field.stored)
+        return {};
+    const QString text = field.edit->text();
+    switch (field.kind) {
+    case CheckedField::Kind::Address:
+        if (isAddress(text))
+            return {};
+        return tr("%1 needs four numbers from 0 to 255 separated by dots, such as 192.168.1.2")
+            .arg(field.name);
+    case CheckedField::Kind::Port:
+        if (isPort(text))
+            return {};
+        return tr("%1 needs a number from 1 to 65535, or nothing for no port").arg(field.name);
+    case CheckedField::Kind::Text:
+        return ConfigurationCheck::textProblem(field.name, text);
+    }
+    return {};
+}
+
+void myAdvancedConfigurationWidget::showInputProblems() {
+    QHash<QLabel *, QStringList> reasons;
+    for (const CheckedField &field : checkedFields()) {
+        QStringList &lines = reasons[field.reason];
+        const QString problem = problemOf(field);
+        if (!problem.isEmpty())
+            lines << problem;
+    }
+    for (auto it = reasons.cbegin(); it != reasons.cend(); ++it) {
+        it.key()->setText(it.value().join(QLatin1Char('\n')));
+        it.key()->setVisible(!it.value().isEmpty());
+    }
+}
+
+QStringList myAdvancedConfigurationWidget::inputProblems() const {
+    QStringList problems;
+    for (const CheckedField &field : checkedFields()) {
+        const QString problem = problemOf(field);
+        if (!problem.isEmpty())
+            problems << tr("%1: %2").arg(field.section->text(), problem);
+    }
+    return problems;
+}
+
+void myAdvancedConfigurationWidget::rememberShownStates() {
+    shownStates.clear();
+    const QList<QWidget *> controls = findChildren<QWidget *>();
+    for (const QWidget *control : controls) {
+        const QVariant state = stateOf(control);
+        if (state.isValid())
+            shownStates.insert(control, state);
+    }
+}
+
+bool myAdvancedConfigurationWidget::changedSinceShown(
+    std::initializer_list<const QWidget *> controls) const {
+    if (shownStates.isEmpty())
+        return true;
+    return std::any_of(controls.begin(), controls.end(), [this](const QWidget *control) {
+        return stateOf(control) != shownStates.value(control);
+    });
 }
 
 void myAdvancedConfigurationWidget::confirmationSetted() {
@@ -154,48 +298,85 @@ QString myAdvancedConfigurationWidget::ipToText(quint32 address) {
 }
 
 void myAdvancedConfigurationWidget::writeGeneralConfiguration() {
-    core->setDefaults();
+    // A setting whose controls still show what was read keeps the model's value exactly,
+    // also one they cannot show (a delay under 50 s, a language the list lacks); a field
+    // holding what cannot be stored keeps it until corrected. Every general option is set
+    // or kept below, so the model's defaults are not applied first: they would lose those.
+    QSet<const QLineEdit *> refused;
+    for (const CheckedField &field : checkedFields()) {
+        if (!problemOf(field).isEmpty())
+            refused.insert(field.edit);
+    }
+    auto store = [this](auto &field, auto value, std::initializer_list<const QWidget *> controls) {
+        if (changedSinceShown(controls))
+            field = std::remove_reference_t<decltype(field)>(value);
+    };
 
     GeneralConfig &g = core->generalConfig;
     const bool confirmation = ui->radioButtonConfirmation->isChecked();
-    g.confirmation_general_mode = confirmation ? 1 : 0;
-    g.delay_confirmation =
-        confirmation ? quint16(ui->spinBoxDelayConfirmation->value() * SecondsToDelayUnits) : 0;
-    g.cancel_delay =
-        soundersMask(ui->radioButtonCancelDelay->isChecked(), ui->radioButton_sounder1->isChecked(),
-                     ui->radioButton_sounder2->isChecked());
-    g.cancel_MCP_delay = soundersMask(ui->radioButtonCancelDelayMCP->isChecked(),
-                                      ui->radioButton_sounder1MCP->isChecked(),
-                                      ui->radioButton_sounder2MCP->isChecked());
-    g.short_general_mode = ui->radioButtonShortAsAlarm->isChecked() ? 1 : 0;
+    store(g.confirmation_general_mode, confirmation ? 1 : 0, {ui->radioButtonConfirmation});
+    store(g.delay_confirmation,
+          confirmation ? ui->spinBoxDelayConfirmation->value() * SecondsToDelayUnits : 0,
+          {ui->radioButtonConfirmation, ui->spinBoxDelayConfirmation});
+    store(g.cancel_delay,
+          soundersMask(ui->radioButtonCancelDelay->isChecked(),
+                       ui->radioButton_sounder1->isChecked(),
+                       ui->radioButton_sounder2->isChecked()),
+          {ui->radioButtonCancelDelay, ui->radioButton_sounder1, ui->radioButton_sounder2});
+    store(
+        g.cancel_MCP_delay,
+        soundersMask(ui->radioButtonCancelDelayMCP->isChecked(),
+                     ui->radioButton_sounder1MCP->isChecked(),
+                     ui->radioButton_sounder2MCP->isChecked()),
+        {ui->radioButtonCancelDelayMCP, ui->radioButton_sounder1MCP, ui->radioButton_sounder2MCP});
+    store(g.short_general_mode, ui->radioButtonShortAsAlarm->isChecked() ? 1 : 0,
+          {ui->radioButtonShortAsAlarm});
 
     WebServerConfig &web = core->webServer;
     const bool dhcp = ui->chkbWS_dhcp->isChecked();
-    web.DHCP = dhcp ? 1 : 0;
-    web.IP = dhcp ? 0 : ipFromText(ui->txtWS_ip->text());
-    web.Gateway = dhcp ? 0 : ipFromText(ui->txtWS_gateway->text());
-    web.Netmask = dhcp ? 0 : ipFromText(ui->txtWS_netmask->text());
-    web.Language = quint8(qMax(0, ui->cbWS_Language->currentIndex()));
+    store(web.DHCP, dhcp ? 1 : 0, {ui->chkbWS_dhcp});
+    const QList<QLineEdit *> fields = addressFields();
+    quint32 *const addresses[] = {&web.IP, &web.Gateway, &web.Netmask};
+    for (int i = 0; i < fields.size(); ++i) {
+        if (!refused.contains(fields[i]))
+            store(*addresses[i], dhcp ? 0 : ipFromText(fields[i]->text()),
+                  {ui->chkbWS_dhcp, fields[i]});
+    }
+    store(web.Language, qMax(0, ui->cbWS_Language->currentIndex()), {ui->cbWS_Language});
     const bool login = ui->chkbWS_Login->isChecked();
-    web.Login = login ? 1 : 0;
-    web.User = login ? ui->txtWS_user->text() : QString();
-    web.Pass = login ? ui->txtWS_password->text() : QString();
+    store(web.Login, login ? 1 : 0, {ui->chkbWS_Login});
+    const std::pair<QString *, QLineEdit *> loginTexts[] = {{&web.User, ui->txtWS_user},
+                                                            {&web.Pass, ui->txtWS_password}};
+    for (const auto &[text, edit] : loginTexts) {
+        if (!refused.contains(edit))
+            store(*text, login ? edit->text() : QString(), {ui->chkbWS_Login, edit});
+    }
 
     SmtpConfig &smtp = core->smtp;
-    smtp.Enable = ui->cbSMTP_enable->isChecked() ? 1 : 0;
-    smtp.Host = ui->txtSMTP_svr->text();
-    smtp.Port = quint16(ui->txtSMTP_port->text().toUShort());
-    smtp.Auth = quint8(qMax(0, ui->cbSMTP_autentication->currentIndex()));
-    smtp.User = ui->txtSMTP_user->text();
-    smtp.Password = ui->txtSMTP_password->text();
-    smtp.SourceMail = ui->txtSMTP_sourceMail->text();
-    smtp.SourceDomain = ui->txtSMTP_sourceDomain->text();
-    smtp.DestMail = ui->txtSMTP_clientMail->text();
-    smtp.DestDomain = ui->txtSMTP_clientDomain->text();
+    store(smtp.Enable, ui->cbSMTP_enable->isChecked() ? 1 : 0, {ui->cbSMTP_enable});
+    if (!refused.contains(ui->txtSMTP_port))
+        store(smtp.Port, ui->txtSMTP_port->text().toUShort(), {ui->txtSMTP_port});
+    store(smtp.Auth, qMax(0, ui->cbSMTP_autentication->currentIndex()), {ui->cbSMTP_autentication});
+    const std::pair<QString *, QLineEdit *> texts[] = {
+        {&smtp.Host, ui->txtSMTP_svr},
+        {&smtp.User, ui->txtSMTP_user},
+        {&smtp.Password, ui->txtSMTP_password},
+        {&smtp.SourceMail, ui->txtSMTP_sourceMail},
+        {&smtp.SourceDomain, ui->txtSMTP_sourceDomain},
+        {&smtp.DestMail, ui->txtSMTP_clientMail},
+        {&smtp.DestDomain, ui->txtSMTP_clientDomain},
+        {&smtp.InstallId, ui->txtSMTP_instalId},
+    };
+    for (const auto &[text, edit] : texts) {
+        if (!refused.contains(edit))
+            store(*text, edit->text(), {edit});
+    }
     qDebug() << "Client domain:" << smtp.DestDomain;
-    smtp.InstallId = ui->txtSMTP_instalId->text();
-    smtp.Mask = quint16((ui->chkbSMTP_alarms->isChecked() ? AlarmsBit : 0) |
-                        (ui->chkbSMTP_faults->isChecked() ? FaultsBit : 0));
+    store(smtp.Mask,
+          (ui->chkbSMTP_alarms->isChecked() ? AlarmsBit : 0) |
+              (ui->chkbSMTP_faults->isChecked() ? FaultsBit : 0),
+          {ui->chkbSMTP_alarms, ui->chkbSMTP_faults});
+    rememberShownStates();
 }
 
 void myAdvancedConfigurationWidget::readGeneralConfiguration() {
@@ -224,6 +405,47 @@ void myAdvancedConfigurationWidget::readGeneralConfiguration() {
 
     updateWebserverConfiguration();
     updateSMTPConfiguration();
+    showInputProblems();
+    rememberShownStates();
+    reportUnshownValues();
+}
+
+void myAdvancedConfigurationWidget::reportUnshownValues() {
+    // Such values are kept (writeGeneralConfiguration()), but the page shows something
+    // else, so the user hears of them before anything is stored.
+    const GeneralConfig &g = core->generalConfig;
+    const WebServerConfig &web = core->webServer;
+    const SmtpConfig &smtp = core->smtp;
+    QStringList values;
+    auto note = [&values](bool shown, const char *element, const char *attribute, int value) {
+        if (!shown)
+            values << QStringLiteral("%1 %2=\"%3\"")
+                          .arg(QLatin1String(element), QLatin1String(attribute))
+                          .arg(value);
+    };
+    const int sounders = Sounder1Bit | Sounder2Bit;
+    note(g.confirmation_general_mode <= 1, "GeneralConfig", "confirmation_general_mode",
+         g.confirmation_general_mode);
+    note(g.confirmation_general_mode != 1 ||
+             ui->spinBoxDelayConfirmation->value() * SecondsToDelayUnits == g.delay_confirmation,
+         "GeneralConfig", "delay_confirmation", g.delay_confirmation);
+    note(g.short_general_mode <= 1, "GeneralConfig", "short_general_mode", g.short_general_mode);
+    note((g.cancel_delay & ~sounders) == 0, "GeneralConfig", "cancel_delay", g.cancel_delay);
+    note((g.cancel_MCP_delay & ~sounders) == 0, "GeneralConfig", "cancel_MCP_delay",
+         g.cancel_MCP_delay);
+    note(web.DHCP <= 1, "WebServer", "DHCP", web.DHCP);
+    note(web.Login <= 1, "WebServer", "Login", web.Login);
+    note(web.Language < ui->cbWS_Language->count(), "WebServer", "Language", web.Language);
+    note(smtp.Enable <= 1, "SMTP", "Enable", smtp.Enable);
+    note(smtp.Auth < ui->cbSMTP_autentication->count(), "SMTP", "Auth", smtp.Auth);
+    note((smtp.Mask & ~(AlarmsBit | FaultsBit)) == 0, "SMTP", "Mask", smtp.Mask);
+    if (values.isEmpty())
+        return;
+    UserDialogs::current().inform(
+        this, tr("Advanced Configuration"),
+        tr("The Advanced Configuration page cannot show these values as they are. Each is kept "
+           "unchanged until you change its setting on the page:") +
+            QLatin1Char('\n') + values.join(QLatin1Char('\n')));
 }
 
 void myAdvancedConfigurationWidget::updateWebserverConfiguration() {
@@ -276,4 +498,5 @@ void myAdvancedConfigurationWidget::updateSMTPConfiguration() {
 void myAdvancedConfigurationWidget::retranslate() {
     // The form's values are not translatable properties, so they survive this.
     ui->retranslateUi(this);
+    showInputProblems();
 }

@@ -1,6 +1,7 @@
 #include "myconfigurationwidget.h"
 #include "ui_myconfigurationwidget.h"
 
+#include "ConfigurationFields.h"
 #include "PanelCore.h"
 #include "UserDialogs.h"
 
@@ -10,6 +11,7 @@
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
 #include <QScrollArea>
+#include <QSignalBlocker>
 
 namespace {
 
@@ -17,10 +19,28 @@ namespace {
 constexpr int ZoneChoices[] = {2, 4, 8, 12};
 constexpr int ListedZoneItems = 5;
 
-quint8 boardTypeFor(int comboIndex) {
-    if (comboIndex <= 0)
+// The board box's items; a type the editor does not know gets an item of its own after
+// these, carrying the type.
+constexpr int ListedBoardItems = 3;
+
+quint8 boardTypeOf(const QComboBox *box) {
+    const int index = box->currentIndex();
+    if (index <= 0)
         return Element::Empty;
-    return comboIndex == 1 ? Element::SounderBoard : Element::RelayBoard;
+    if (index >= ListedBoardItems)
+        return quint8(box->itemData(index).toUInt());
+    return index == 1 ? Element::SounderBoard : Element::RelayBoard;
+}
+
+void showBoardType(QComboBox *box, quint8 type) {
+    while (box->count() > ListedBoardItems)
+        box->removeItem(box->count() - 1);
+    if (type < ListedBoardItems) {
+        box->setCurrentIndex(type);
+        return;
+    }
+    box->addItem(ConfigurationFields::boardName(type), type);
+    box->setCurrentIndex(ListedBoardItems);
 }
 
 } // namespace
@@ -89,9 +109,9 @@ void myconfigurationwidget::comboBoxMaxZonesChanged() {
     emit signalNumberOfZonesModified();
 }
 
-void myconfigurationwidget::storeBoard(int comboIndex) {
+void myconfigurationwidget::storeBoard(const QComboBox *box) {
     Element board;
-    board.type = boardTypeFor(comboIndex);
+    board.type = boardTypeOf(box);
     core->setElement(core->countElements(), board, true);
 }
 
@@ -111,7 +131,7 @@ void myconfigurationwidget::comboBoxAuxTypeChanged() {
         ui->comboBoxAuxType2->setEnabled(false);
         ui->comboBoxAuxType3->setEnabled(false);
     }
-    storeBoard(first);
+    storeBoard(ui->comboBoxAuxType1);
 
     const int second = ui->comboBoxAuxType2->currentIndex();
     if (second != 0) {
@@ -120,9 +140,9 @@ void myconfigurationwidget::comboBoxAuxTypeChanged() {
         ui->comboBoxAuxType3->setEnabled(false);
         ui->comboBoxAuxType3->setCurrentIndex(0);
     }
-    storeBoard(second);
+    storeBoard(ui->comboBoxAuxType2);
 
-    storeBoard(ui->comboBoxAuxType3->currentIndex());
+    storeBoard(ui->comboBoxAuxType3);
     emit signalElementAddedRemovedModified();
 }
 
@@ -147,30 +167,41 @@ void myconfigurationwidget::showZoneCount(int zones) {
 }
 
 void myconfigurationwidget::readNumberOfZones() {
-    showZoneCount(core->num_zones);
+    {
+        // Showing a count of 0 empties the board boxes; the model's boards stay for
+        // updateDeviceTree() to show.
+        const QSignalBlocker board1(ui->comboBoxAuxType1);
+        const QSignalBlocker board2(ui->comboBoxAuxType2);
+        const QSignalBlocker board3(ui->comboBoxAuxType3);
+        showZoneCount(core->num_zones);
+    }
     showZoneNames();
     emit signalNumberOfZonesModified();
 }
 
 void myconfigurationwidget::updateDeviceTree() {
-    // Each index change rewrites the slots, so the later slots are read first.
-    // A type the editor does not know (from a file) shows as no board.
-    auto shown = [this](int slot) {
-        const int type = core->elements[slot].type;
-        return type <= Element::RelayBoard ? type : 0;
-    };
-    const int second = shown(1);
-    const int third = shown(2);
-    ui->comboBoxAuxType1->setCurrentIndex(shown(0));
-    ui->comboBoxAuxType2->setCurrentIndex(second);
-    ui->comboBoxAuxType3->setCurrentIndex(third);
-    // Also when no index changed: the model then holds exactly what the boxes show.
-    comboBoxAuxTypeChanged();
+    // The slots as the model holds them, a gap (types 1, 0, 2) or an unknown type
+    // included: only a choice of the user rewrites them.
+    QComboBox *const boxes[] = {ui->comboBoxAuxType1, ui->comboBoxAuxType2, ui->comboBoxAuxType3};
+    for (int slot = 0; slot < PanelCore::ElementSlots; ++slot) {
+        const QSignalBlocker blocker(boxes[slot]);
+        showBoardType(boxes[slot], core->elements[slot].type);
+    }
+    const bool zones = core->num_zones != 0;
+    boxes[0]->setEnabled(zones);
+    boxes[1]->setEnabled(zones && boxes[0]->currentIndex() != 0);
+    boxes[2]->setEnabled(boxes[1]->isEnabled() && boxes[1]->currentIndex() != 0);
+    emit signalElementAddedRemovedModified();
 }
 
 void myconfigurationwidget::retranslate() {
     disconnectHandlers();
     ui->retranslateUi(this);
+    for (QComboBox *box : {ui->comboBoxAuxType1, ui->comboBoxAuxType2, ui->comboBoxAuxType3}) {
+        if (box->count() > ListedBoardItems)
+            box->setItemText(ListedBoardItems, ConfigurationFields::boardName(quint8(
+                                                   box->itemData(ListedBoardItems).toUInt())));
+    }
     zoneNamesBox->setTitle(tr("Zone names"));
     showZoneNames();
     connectHandlers();

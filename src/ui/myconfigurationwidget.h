@@ -37,7 +37,7 @@ public Q_SLOTS:
 private:
     void connectHandlers();
     void disconnectHandlers();
-    void storeBoard(int comboIndex);
+    void storeBoard(const QComboBox *box);
     void showZoneCount(int zones);
     // One name field per zone in use; each edit goes into the model at once.
     void showZoneNames();

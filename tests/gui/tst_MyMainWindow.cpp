@@ -56,6 +56,9 @@ private Q_SLOTS:
     void saveUnnamed_asksForName();
     void saveFailing_keepsOldFileNameAndTitle();
     void open_showsFileInEveryEditor();
+    void openThenSave_keepsWhatEditorsCannotShow();
+    void fieldThatCannotBeStored_refusesStoringCommands_data();
+    void fieldThatCannotBeStored_refusesStoringCommands();
     void openBroken_showsReasonChangesNothing_data();
     void openBroken_showsReasonChangesNothing();
     void openCancelled_changesNothing();
@@ -274,6 +277,61 @@ void tst_MyMainWindow::open_showsFileInEveryEditor() {
     QCOMPARE(window->panelCore()->countElements(), 2);
     QVERIFY(child<QWidget>("eventsWidget")->isEnabled());
     QVERIFY(dialogs->messages.isEmpty());
+}
+
+void tst_MyMainWindow::openThenSave_keepsWhatEditorsCannotShow() {
+    const QString file = writeFile(
+        "odd.xml", "<CONFIG><GeneralConfig num_zones=\"4\" confirmation_general_mode=\"1\" "
+                   "delay_confirmation=\"5000\"/><WebServer Language=\"5\"/>"
+                   "<SMTP Enable=\"1\" Auth=\"7\" Port=\"25\"/><Elements>"
+                   "<Element address=\"0\" type=\"1\"/><Element address=\"1\" type=\"0\"/>"
+                   "<Element address=\"2\" type=\"2\"/></Elements></CONFIG>");
+    PanelCore original;
+    QVERIFY(XmlConfigReader::readFile(file, &original));
+    QVERIFY(window->openFile(file));
+    QCOMPARE(dialogs->messages.size(), 1);
+    for (const char *value : {"delay_confirmation=\"5000\"", "Language=\"5\"", "Auth=\"7\""})
+        QVERIFY2(dialogs->messages.first().contains(QLatin1String(value)),
+                 qPrintable(dialogs->messages.first()));
+
+    window->slotSave();
+    PanelCore reread;
+    QVERIFY(XmlConfigReader::readFile(file, &reread));
+    QVERIFY(reread.sameConfiguration(original));
+    QVERIFY(dialogs->failures.isEmpty());
+}
+
+void tst_MyMainWindow::fieldThatCannotBeStored_refusesStoringCommands_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("refusal");
+    QTest::newRow("save") << "actionSave"
+                          << "Could not save ";
+    QTest::newRow("upload") << "actionUpload"
+                            << "Error uploading to panel.";
+    QTest::newRow("compare") << "actionCompareWithPanel"
+                             << "Could not compare with the panel.";
+    QTest::newRow("report") << "actionExportReport"
+                            << "Could not export the report.";
+}
+
+void tst_MyMainWindow::fieldThatCannotBeStored_refusesStoringCommands() {
+    QFETCH(QString, command);
+    QFETCH(QString, refusal);
+    fillConfiguration();
+    window->setCommandLinePort(dir.filePath(QStringLiteral("no-such-port")));
+    dialogs->saveName = dir.filePath(QStringLiteral("refused.pdf"));
+    child<QLineEdit>("txtWS_gateway")->setText(QStringLiteral("192.168.1"));
+
+    action(qPrintable(command))->trigger();
+
+    QCOMPARE(dialogs->failures.size(), 1);
+    QVERIFY2(dialogs->failures.first().startsWith(refusal), qPrintable(dialogs->failures.first()));
+    QVERIFY2(dialogs->failures.first().contains(QStringLiteral(
+                 "Puerta de enlace needs four numbers from 0 to 255 separated by dots")),
+             qPrintable(dialogs->failures.first()));
+    QVERIFY(dialogs->questions.isEmpty());
+    QVERIFY(!QFile::exists(dialogs->saveName));
+    QCOMPARE(window->panelCore()->webServer.Gateway, quint32(0));
 }
 
 void tst_MyMainWindow::openBroken_showsReasonChangesNothing_data() {

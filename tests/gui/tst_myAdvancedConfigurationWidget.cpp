@@ -1,8 +1,10 @@
 #include "PanelCore.h"
+#include "ScriptedDialogs.h"
 #include "myAdvancedConfigurationWidget.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
 #include <QtTest>
@@ -84,11 +86,13 @@ class tst_myAdvancedConfigurationWidget : public QObject {
 
 private:
     // Operates a control as a user would: buttons are clicked when their state differs.
+    // "read" and "write" run the editor's model transfers.
     void operate(const QString &control, const QString &value);
     // "name=value" or "name.visible=1" / "name.enabled=0"
     void expectControl(const QString &control, const QString &value);
     void setModel(const QString &values);
 
+    ScriptedDialogs *dialogs = nullptr;
     PanelCore *core = nullptr;
     myAdvancedConfigurationWidget *editor = nullptr;
 
@@ -106,10 +110,12 @@ private Q_SLOTS:
     void readThenWrite_keepsModel_data();
     void readThenWrite_keepsModel();
     void readAfterOtherModel_replacesSounderBits();
-    void limits_refuseWhatThePanelCannotHold();
+    void typing_keptAsTypedRefusedBeside_data();
+    void typing_keptAsTypedRefusedBeside();
 };
 
 void tst_myAdvancedConfigurationWidget::init() {
+    dialogs = new ScriptedDialogs;
     core = new PanelCore;
     editor = new myAdvancedConfigurationWidget(core);
     editor->show();
@@ -118,9 +124,14 @@ void tst_myAdvancedConfigurationWidget::init() {
 void tst_myAdvancedConfigurationWidget::cleanup() {
     delete editor;
     delete core;
+    delete dialogs;
 }
 
 void tst_myAdvancedConfigurationWidget::operate(const QString &control, const QString &value) {
+    if (control == QLatin1String("read"))
+        return editor->readGeneralConfiguration();
+    if (control == QLatin1String("write"))
+        return editor->writeGeneralConfiguration();
     QWidget *w = editor->findChild<QWidget *>(control);
     QVERIFY2(w, qPrintable(control));
     if (auto *button = qobject_cast<QAbstractButton *>(w)) {
@@ -252,6 +263,9 @@ void tst_myAdvancedConfigurationWidget::controlsToModel_data() {
            "DestDomain=owner.example,InstallId=Block A";
     QTest::newRow("portNotANumber_zero") << "txtSMTP_port="
                                          << "Port=0";
+    QTest::newRow("editStoredThenUndone_undoStored")
+        << "read=,cbWS_Language=1,write=,cbWS_Language=0"
+        << "Language=0";
 }
 
 void tst_myAdvancedConfigurationWidget::controlsToModel() {
@@ -317,19 +331,47 @@ void tst_myAdvancedConfigurationWidget::modelToControls() {
 
 void tst_myAdvancedConfigurationWidget::readThenWrite_keepsModel_data() {
     QTest::addColumn<QString>("model");
-    QTest::newRow("defaults") << "Mask=3";
+    QTest::addColumn<QString>("notice"); // in the notice shown on reading; empty: none
+    QTest::newRow("defaults") << "Mask=3"
+                              << "";
     QTest::newRow("everythingOn")
         << "confirmation_general_mode=1,delay_confirmation=65500,short_general_mode=1,"
            "cancel_delay=3,cancel_MCP_delay=1,DHCP=0,IP=167772167,Gateway=167772161,"
            "Netmask=4294901760,Login=1,User=admin,Pass=secret,Language=1,Enable=1,Port=65535,"
            "Auth=1,Mask=2,Host=smtp.example,SmtpUser=me,Password=pw,SourceMail=panel,"
-           "SourceDomain=a.example,DestMail=ops,DestDomain=b.example,InstallId=Ñandú 7";
-    QTest::newRow("smtpOffWithTexts")
-        << "Enable=0,Port=25,Host=smtp.example,Mask=0,InstallId=Depot";
+           "SourceDomain=a.example,DestMail=ops,DestDomain=b.example,InstallId=Ñandú 7"
+        << "";
+    QTest::newRow("smtpOffWithTexts") << "Enable=0,Port=25,Host=smtp.example,Mask=0,InstallId=Depot"
+                                      << "";
+    // Held while their switch is off.
+    QTest::newRow("dhcpOnWithAddresses_kept")
+        << "DHCP=1,IP=167772167,Gateway=167772161,Netmask=4294901760"
+        << "";
+    QTest::newRow("loginOffWithUser_kept") << "Login=0,User=admin,Pass=secret"
+                                           << "";
+    QTest::newRow("confirmationOffWithDelay_kept") << "delay_confirmation=12500"
+                                                   << "";
+    QTest::newRow("textTooLong_kept") << "InstallId=" + QString(40, QLatin1Char('x')) << "";
+    // Values the controls cannot show.
+    QTest::newRow("delayUnder50s_keptAndNoticed")
+        << "confirmation_general_mode=1,delay_confirmation=5000"
+        << "GeneralConfig delay_confirmation=\"5000\"";
+    QTest::newRow("delayNotWholeSeconds_keptAndNoticed")
+        << "confirmation_general_mode=1,delay_confirmation=12600"
+        << "delay_confirmation=\"12600\"";
+    QTest::newRow("webLanguage5_keptAndNoticed") << "Language=5"
+                                                 << "WebServer Language=\"5\"";
+    QTest::newRow("authentication7_keptAndNoticed") << "Auth=7"
+                                                    << "SMTP Auth=\"7\"";
+    QTest::newRow("notOnOffOrUnknownBits_keptAndNoticed")
+        << "confirmation_general_mode=2,short_general_mode=2,cancel_delay=5,cancel_MCP_delay=8,"
+           "DHCP=2,Login=3,Enable=4,Mask=7"
+        << "SMTP Mask=\"7\"";
 }
 
 void tst_myAdvancedConfigurationWidget::readThenWrite_keepsModel() {
     QFETCH(QString, model);
+    QFETCH(QString, notice);
     setModel(model);
     PanelCore before;
     before.copyConfigurationFrom(*core);
@@ -338,6 +380,9 @@ void tst_myAdvancedConfigurationWidget::readThenWrite_keepsModel() {
     QVERIFY(core->generalConfig == before.generalConfig);
     QVERIFY(core->webServer == before.webServer);
     QVERIFY(core->smtp == before.smtp);
+    QCOMPARE(dialogs->messages.size(), notice.isEmpty() ? 0 : 1);
+    if (!notice.isEmpty())
+        QVERIFY2(dialogs->messages.first().contains(notice), qPrintable(dialogs->messages.first()));
 }
 
 void tst_myAdvancedConfigurationWidget::readAfterOtherModel_replacesSounderBits() {
@@ -350,51 +395,63 @@ void tst_myAdvancedConfigurationWidget::readAfterOtherModel_replacesSounderBits(
     QCOMPARE(int(core->generalConfig.cancel_delay), 1);
 }
 
-void tst_myAdvancedConfigurationWidget::limits_refuseWhatThePanelCannotHold() {
-    auto *spin = editor->findChild<QSpinBox *>(QStringLiteral("spinBoxDelayConfirmation"));
-    QCOMPARE(spin->maximum(), 262); // 262 x 250 is the last that fits 16 bits
-    QCOMPARE(spin->minimum(), 50);
+void tst_myAdvancedConfigurationWidget::typing_keptAsTypedRefusedBeside_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("reason"); // beside the field; empty: stored
 
-    operate(QStringLiteral("cbSMTP_enable"), QStringLiteral("1"));
-    auto *port = editor->findChild<QLineEdit *>(QStringLiteral("txtSMTP_port"));
-    port->clear();
-    QTest::keyClicks(port, QStringLiteral("70000"));
-    QCOMPARE(port->text(), QStringLiteral("7000"));
-    port->clear();
-    QTest::keyClicks(port, QStringLiteral("065535"));
-    QCOMPARE(port->text(), QStringLiteral("65535"));
-    port->clear();
-    QTest::keyClicks(port, QStringLiteral("65536"));
-    QCOMPARE(port->text(), QStringLiteral("6553"));
+    QTest::newRow("partsAbove255_refused") << "txtWS_ip"
+                                           << "300.400.1.999"
+                                           << "0 to 255";
+    QTest::newRow("part256_refused") << "txtWS_netmask"
+                                     << "256.1.1.1"
+                                     << "0 to 255";
+    QTest::newRow("threeParts_refused") << "txtWS_gateway"
+                                        << "192.168.1"
+                                        << "0 to 255";
+    QTest::newRow("highestParts_stored") << "txtWS_ip"
+                                         << "255.0.10.7"
+                                         << "";
+    QTest::newRow("port65536_refused") << "txtSMTP_port"
+                                       << "65536"
+                                       << "1 to 65535";
+    QTest::newRow("port65535_stored") << "txtSMTP_port"
+                                      << "65535"
+                                      << "";
+    QTest::newRow("user33Characters_refused")
+        << "txtWS_user" << QString(33, QLatin1Char('u')) << "33 characters";
+    QTest::newRow("user32Characters_stored") << "txtWS_user" << QString(32, QLatin1Char('u')) << "";
+    QTest::newRow("notLatin1_refused") << "txtSMTP_instalId"
+                                       << "Zona Ω"
+                                       << "Latin-1";
+}
 
-    operate(QStringLiteral("chkbWS_dhcp"), QStringLiteral("0"));
-    auto *ip = editor->findChild<QLineEdit *>(QStringLiteral("txtWS_ip"));
-    ip->clear();
-    ip->home(false);
-    QTest::keyClicks(ip, QStringLiteral("300.168.1.256"));
-    QCOMPARE(ip->text(), QStringLiteral("30.168.1.25")); // each refused digit is dropped
-    ip->clear();
-    ip->home(false);
-    QTest::keyClicks(ip, QStringLiteral("255.0.10.7"));
-    QCOMPARE(myAdvancedConfigurationWidget::ipFromText(ip->text()), quint32(0xFF000A07));
+void tst_myAdvancedConfigurationWidget::typing_keptAsTypedRefusedBeside() {
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QFETCH(QString, reason);
+    setModel(QStringLiteral("DHCP=0,IP=167772167,Gateway=167772161,Netmask=4294901760,Login=1,"
+                            "User=admin,Enable=1,Port=25,InstallId=Depot"));
+    editor->readGeneralConfiguration();
+    PanelCore before;
+    before.copyConfigurationFrom(*core);
 
-    auto *installation = editor->findChild<QLineEdit *>(QStringLiteral("txtSMTP_instalId"));
-    installation->clear();
-    QTest::keyClicks(installation, QStringLiteral("Zona "));
-    installation->insert(QStringLiteral("Ω")); // typed or pasted, it goes through the validator
-    installation->insert(QStringLiteral("ñ"));
-    QCOMPARE(installation->text(), QStringLiteral("Zona ñ"));
-    installation->clear();
-    QTest::keyClicks(installation, QString(40, QLatin1Char('x')));
-    QCOMPARE(installation->text().size(), 32);
+    auto *edit = editor->findChild<QLineEdit *>(field);
+    edit->selectAll();
+    edit->insert(typed); // as typed or pasted: through the mask, validator and length limit
+    editor->writeGeneralConfiguration();
 
-    for (const char *name : {"txtWS_user", "txtWS_password", "txtSMTP_svr", "txtSMTP_user",
-                             "txtSMTP_password", "txtSMTP_sourceMail", "txtSMTP_sourceDomain",
-                             "txtSMTP_clientMail", "txtSMTP_clientDomain"}) {
-        auto *edit = editor->findChild<QLineEdit *>(QLatin1String(name));
-        QCOMPARE(edit->maxLength(), 32);
-        QVERIFY2(edit->validator(), name);
-    }
+    QCOMPARE(edit->text(), typed);
+    auto *beside = editor->findChild<QLabel *>(QStringLiteral("lbl%1Problem").arg(field.mid(3)));
+    QCOMPARE(beside->isVisible(), !reason.isEmpty());
+    QVERIFY2(beside->text().contains(reason), qPrintable(beside->text()));
+    QCOMPARE(editor->inputProblems().size(), reason.isEmpty() ? 0 : 1);
+    const bool modelKept = core->webServer == before.webServer && core->smtp == before.smtp;
+    QCOMPARE(modelKept, !reason.isEmpty());
+
+    // Passwords show as dots while they are not being edited.
+    for (const char *name : {"txtWS_password", "txtSMTP_password"})
+        QCOMPARE(editor->findChild<QLineEdit *>(name)->echoMode(), QLineEdit::PasswordEchoOnEdit);
 }
 
 QTEST_MAIN(tst_myAdvancedConfigurationWidget)
