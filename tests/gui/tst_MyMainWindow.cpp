@@ -368,6 +368,14 @@ void tst_MyMainWindow::commandLinePort_survivesOpen() {
 
 void tst_MyMainWindow::advancedTab_toggledKeepsValues() {
     auto *tabs = child<QTabWidget>("tabWidget");
+    // QObject::receivers() is protected; reach it through a derived class.
+    struct Receivers : QTabWidget {
+        using QObject::receivers;
+    };
+    const auto receivers = [tabs] {
+        return (tabs->*&Receivers::receivers)(SIGNAL(currentChanged(int)));
+    };
+    const int connections = receivers();
     action("actionAdvanced")->trigger();
     QCOMPARE(tabs->count(), 3);
     QCOMPARE(tabs->tabText(2), QStringLiteral("Advanced Configuration"));
@@ -378,6 +386,7 @@ void tst_MyMainWindow::advancedTab_toggledKeepsValues() {
     action("actionAdvanced")->trigger();
     QCOMPARE(tabs->count(), 3);
     QCOMPARE(child<QLineEdit>("txtSMTP_svr")->text(), QStringLiteral("kept.example"));
+    QCOMPARE(receivers(), connections); // a tab switch lays its page out once
 }
 
 void tst_MyMainWindow::close_asksAndOnlyYesCloses() {
