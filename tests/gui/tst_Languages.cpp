@@ -189,7 +189,10 @@ void tst_Languages::aboutBox_versionDateAndClose() {
     QCOMPARE(about.findChild<QLabel *>("label_2")->text(),
              QStringLiteral("Compilation Date 2019/10/30"));
     QVERIFY(!about.findChild<QLabel *>("label")->pixmap().isNull());
-    QVERIFY(about.findChild<QLabel *>("label_3")->openExternalLinks());
+    auto *support = about.findChild<QLabel *>("label_3");
+    QVERIFY(support->openExternalLinks());
+    const QString link = QRegularExpression("href=\"([^\"]+)\"").match(support->text()).captured(1);
+    QVERIFY2(QFile::exists(QUrl(link).toLocalFile()), qPrintable(link));
     QVERIFY(!about.findChild<QLabel *>("label_4")->text().isEmpty());
     about.findChild<QPushButton *>("pushButton")->click();
     QVERIFY(!about.isVisible());
