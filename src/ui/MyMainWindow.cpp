@@ -550,6 +550,8 @@ void MyMainWindow::configureSerialPortSlot() {
     SerialSettings settings = dialog.selectedSettings();
     settings.portSelected = !settings.name.isEmpty();
     core->setSerialSettings(settings);
+    if (!sessionPort.isEmpty() && settings.portSelected)
+        sessionPort = settings.name;
 }
 
 void MyMainWindow::slotUpdateDeviceTree() {
@@ -577,15 +579,15 @@ void MyMainWindow::slotWriteGeneralConfiguration() {
 }
 
 void MyMainWindow::setCommandLinePort(const QString &portName) {
-    commandLinePort = portName;
-    applyCommandLinePort();
+    sessionPort = portName;
+    applySessionPort();
 }
 
-void MyMainWindow::applyCommandLinePort() {
-    if (commandLinePort.isEmpty())
+void MyMainWindow::applySessionPort() {
+    if (sessionPort.isEmpty())
         return;
     SerialSettings settings = core->serialSettings;
-    settings.name = commandLinePort;
+    settings.name = sessionPort;
     settings.portSelected = true;
     core->setSerialSettings(settings);
 }
@@ -677,7 +679,7 @@ void MyMainWindow::installPanelCore(std::unique_ptr<PanelCore> fresh) {
     centralTabs->advancedWidget()->setPanelCore(fresh.get());
     centralTabs->configurationWidget()->setPanelCore(fresh.get());
     core = std::move(fresh);
-    applyCommandLinePort();
+    applySessionPort();
 }
 
 void MyMainWindow::slotSave() {

@@ -34,7 +34,8 @@ public:
 
     // Opens a configuration file; on failure says why and changes nothing.
     bool openFile(const QString &name);
-    // A port named on the command line: every configuration in this session uses it.
+    // A port named on the command line: every configuration in this session uses it,
+    // until the user chooses another in the settings dialog.
     void setCommandLinePort(const QString &portName);
     void loadLanguage(const QString &code);
     // Where the serial settings dialog finds the ports (not owned); the system's when null.
@@ -78,7 +79,7 @@ private:
     // lost. The advanced page is stored into the model first: it keeps its edits apart.
     void rememberSavedState();
     bool hasUnsavedChanges();
-    void applyCommandLinePort();
+    void applySessionPort();
     void setNamedTitle();
     // Ends a panel command: the standard text, with the link's reason under it.
     void reportTransferFailure(const QString &title, const QString &text);
@@ -124,7 +125,8 @@ private:
     QToolBar *fileToolBar = nullptr;
     MyMainWidget *centralTabs = nullptr;
     QString fileName;
-    QString commandLinePort;
+    // Given with --port, or chosen since in the settings dialog: kept across Open.
+    QString sessionPort;
     const SerialPortList *portList = nullptr;
     std::unique_ptr<PanelCore> core;
     PanelCore savedState;

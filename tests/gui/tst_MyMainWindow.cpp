@@ -61,7 +61,7 @@ private Q_SLOTS:
     void openCancelled_changesNothing();
     void openOverUnsavedEdits_asksFirst_data();
     void openOverUnsavedEdits_asksFirst();
-    void commandLinePort_survivesOpen();
+    void commandLinePort_survivesOpenUntilUserChooses();
     void advancedTab_toggledKeepsValues();
     void close_asksAndOnlyYesCloses();
     void zoneEditorChanges_moveProblemMarks();
@@ -353,7 +353,7 @@ void tst_MyMainWindow::openOverUnsavedEdits_asksFirst() {
     QCOMPARE(window->panelCore()->sameConfiguration(before), !opened);
 }
 
-void tst_MyMainWindow::commandLinePort_survivesOpen() {
+void tst_MyMainWindow::commandLinePort_survivesOpenUntilUserChooses() {
     window->setCommandLinePort(QStringLiteral("/tmp/panel-pty"));
     QCOMPARE(window->panelCore()->serialSettings.name, QStringLiteral("/tmp/panel-pty"));
     QVERIFY(window->panelCore()->serialSettings.portSelected);
@@ -364,6 +364,16 @@ void tst_MyMainWindow::commandLinePort_survivesOpen() {
     QVERIFY(window->openFile(dialogs->saveName));
     QCOMPARE(window->panelCore()->serialSettings.name, QStringLiteral("/tmp/panel-pty"));
     QVERIFY(window->panelCore()->portConfigured);
+
+    // A port the user then chooses in the settings dialog stays, also after Open.
+    QTimer::singleShot(0, [] {
+        QWidget *settings = QApplication::activeModalWidget();
+        settings->findChild<QLineEdit *>("portPathEdit")->setText("/tmp/chosen");
+        settings->findChild<QAbstractButton *>("applyButton")->click();
+    });
+    action("actionSerialPort")->trigger();
+    QVERIFY(window->openFile(dialogs->saveName));
+    QCOMPARE(window->panelCore()->serialSettings.name, QStringLiteral("/tmp/chosen"));
 }
 
 void tst_MyMainWindow::advancedTab_toggledKeepsValues() {
