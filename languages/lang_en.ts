@@ -1702,6 +1702,14 @@ Exit status: 0 success, 1 the operation failed, 2 usage error or a file that can
         <source>Differences between the panel (before) and this configuration (after): %1</source>
         <translation>Differences between the panel (before) and this configuration (after): %1</translation>
     </message>
+    <message>
+        <source>Confirmation</source>
+        <translation>Confirmation</translation>
+    </message>
+    <message>
+        <source>Do you want to erase current configuration and create a new one</source>
+        <translation>Do you want to erase current configuration and create a new one</translation>
+    </message>
 </context>
 <context>
     <name>MyXMLHandler</name>

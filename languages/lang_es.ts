@@ -1702,6 +1702,14 @@ Estado de salida: 0 éxito, 1 la operación falló, 2 error de uso o un archivo 
         <source>Differences between the panel (before) and this configuration (after): %1</source>
         <translation>Diferencias entre la central (antes) y esta configuración (después): %1</translation>
     </message>
+    <message>
+        <source>Confirmation</source>
+        <translation>Confirmación</translation>
+    </message>
+    <message>
+        <source>Do you want to erase current configuration and create a new one</source>
+        <translation>¿Desea borrar la configuración actual y crear una nueva?</translation>
+    </message>
 </context>
 <context>
     <name>MyXMLHandler</name>

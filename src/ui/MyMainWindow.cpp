@@ -55,18 +55,14 @@ QFont windowFont() {
     return font;
 }
 
-// "es_ES" -> "es"
-QString languageOfLocale(const QString &localeName) {
-    const int cut = localeName.lastIndexOf(QLatin1Char('_'));
-    return cut < 0 ? localeName : localeName.left(cut);
-}
-
 } // namespace
 
 MyMainWindow::MyMainWindow(QWidget *parent, Qt::WindowFlags flags)
     : QMainWindow(parent, flags)
     , core(std::make_unique<PanelCore>()) {
     const QFont font = windowFont();
+    // Before any widget exists, so that every text is built in one language.
+    loadLanguage(LanguageCatalog::defaultCode());
     core->num_zones = 0;
     setWindowTitle(ProductInfo::productLine() + ProductInfo::model() + ProductInfo::version() +
                    QStringLiteral(" ") + ProductInfo::buildDate());
@@ -218,21 +214,15 @@ void MyMainWindow::createLanguageMenu(QMenu *menu) {
     languageGroup->setExclusive(true);
     connect(languageGroup, &QActionGroup::triggered, this, &MyMainWindow::slotLanguageChanged);
 
-    const QString defaultCode = languageOfLocale(QLocale::system().name());
-    translationsDir = QCoreApplication::applicationDirPath() + QStringLiteral("/languages");
-    const QStringList files =
-        QDir(translationsDir).entryList(QStringList(QStringLiteral("lang_*.qm")));
-    for (const QString &file : files) {
-        QString code = file.left(file.lastIndexOf(QLatin1Char('.')));
-        code = code.mid(code.indexOf(QLatin1Char('_')) + 1);
+    const QStringList codes = LanguageCatalog::codes();
+    for (const QString &code : codes) {
         auto *action = new QAction(QLocale::languageToString(QLocale(code).language()), this);
         action->setCheckable(true);
         action->setData(code);
         action->setObjectName(QStringLiteral("language_") + code);
         menu->addAction(action);
         languageGroup->addAction(action);
-        if (code == defaultCode)
-            action->setChecked(true);
+        action->setChecked(code == currentLanguageCode);
     }
 }
 
@@ -252,20 +242,22 @@ void MyMainWindow::loadLanguage(const QString &code) {
     if (qtTranslator.load(QLocale(code), QStringLiteral("qtbase"), QStringLiteral("_"),
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&qtTranslator);
-    switchTranslator(translator, QStringLiteral("lang_%1.qm").arg(code));
-    for (QAction *action : languageGroup->actions())
-        action->setChecked(action->data().toString() == code);
+    switchTranslator(translator, LanguageCatalog::fileName(code));
+    if (languageGroup) {
+        for (QAction *action : languageGroup->actions())
+            action->setChecked(action->data().toString() == code);
+    }
 }
 
 void MyMainWindow::switchTranslator(QTranslator &translator, const QString &file) {
     QCoreApplication::removeTranslator(&translator);
-    if (translator.load(file, translationsDir))
+    if (translator.load(file, LanguageCatalog::directory()))
         QCoreApplication::installTranslator(&translator);
 }
 
 void MyMainWindow::changeEvent(QEvent *event) {
     if (event->type() == QEvent::LocaleChange) {
-        loadLanguage(languageOfLocale(QLocale::system().name()));
+        loadLanguage(LanguageCatalog::defaultCode());
     } else if (event->type() == QEvent::LanguageChange && centralTabs) {
         qDebug() << "Language Changed";
         retranslate();
@@ -598,8 +590,8 @@ void MyMainWindow::setNamedTitle() {
 
 void MyMainWindow::slotNew() {
     if (!UserDialogs::current().askYesNo(
-            this, QStringLiteral("Confirmation"),
-            QStringLiteral("Do you want to erase current configuration and create a new one")))
+            this, tr("Confirmation"),
+            tr("Do you want to erase current configuration and create a new one")))
         return;
 
     MyActionsWidget *actions = centralTabs->actionsWidget();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "LanguageCatalog.h"
 #include "LinkTrace.h"
 #include "PanelCore.h"
 
@@ -29,7 +30,7 @@ public:
     PanelCore *panelCore() const { return core.get(); }
     MyMainWidget *mainWidget() const { return centralTabs; }
     QString currentFileName() const { return fileName; }
-    QString translationsDirectory() const { return translationsDir; }
+    QString translationsDirectory() const { return LanguageCatalog::directory(); }
     QString currentLanguage() const { return currentLanguageCode; }
 
     // Opens a configuration file; on failure says why and changes nothing.
@@ -98,7 +99,6 @@ private:
     QTranslator translator;
     QTranslator qtTranslator;
     QString currentLanguageCode;
-    QString translationsDir;
 
     QMenu *fileMenu = nullptr;
     QMenu *optionsMenu = nullptr;

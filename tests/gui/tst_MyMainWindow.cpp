@@ -262,15 +262,15 @@ void tst_MyMainWindow::open_showsFileInEveryEditor() {
     QCOMPARE(window->currentFileName(), file);
     QCOMPARE(window->windowTitle(), namedTitle(file));
     QCOMPARE(child<QComboBox>("comboBoxMaxZones")->currentText(), QStringLiteral("4"));
-    QCOMPARE(child<QComboBox>("comboBoxAuxType1")->currentText(), QStringLiteral("Sirenas"));
-    QCOMPARE(child<QComboBox>("comboBoxAuxType2")->currentText(), QStringLiteral("Relés"));
-    QCOMPARE(child<QComboBox>("comboBoxAuxType3")->currentText(), QStringLiteral("Ninguna"));
+    QCOMPARE(child<QComboBox>("comboBoxAuxType1")->currentText(), QStringLiteral("Sounders"));
+    QCOMPARE(child<QComboBox>("comboBoxAuxType2")->currentText(), QStringLiteral("Relays"));
+    QCOMPARE(child<QComboBox>("comboBoxAuxType3")->currentText(), QStringLiteral("None"));
     QCOMPARE(child<QAbstractButton>("radioButtonConfirmation")->isChecked(), true);
     QCOMPARE(child<QComboBox>("cbWS_Language")->currentIndex(), 1);
     auto *table = child<QTableWidget>("tableWidget");
     QCOMPARE(table->rowCount(), 1);
     QCOMPARE(table->item(0, 1)->text(),
-             QStringLiteral("Activar sirenas del panel  con retardo de 20s"));
+             QStringLiteral("Activate sounders of the panel  with a delay of 20s"));
     QCOMPARE(window->panelCore()->countElements(), 2);
     QVERIFY(child<QWidget>("eventsWidget")->isEnabled());
     QVERIFY(dialogs->messages.isEmpty());
