@@ -1591,10 +1591,6 @@ Exit status: 0 success, 1 the operation failed, 2 usage error or a file that can
         <translation>Unsaved changes</translation>
     </message>
     <message>
-        <source>The current configuration has changes that have not been saved. Discard them and open another file?</source>
-        <translation>The current configuration has changes that have not been saved. Discard them and open another file?</translation>
-    </message>
-    <message>
         <source>Verify after upload</source>
         <translation>Verify after upload</translation>
     </message>
@@ -1609,10 +1605,6 @@ Exit status: 0 success, 1 the operation failed, 2 usage error or a file that can
     <message>
         <source>please, introduce a number of zones</source>
         <translation>please, introduce a number of zones</translation>
-    </message>
-    <message>
-        <source>The current configuration has changes that have not been saved. Discard them and read the configuration of the panel?</source>
-        <translation>The current configuration has changes that have not been saved. Discard them and read the configuration of the panel?</translation>
     </message>
     <message>
         <source>Descargando configuracion de la central...</source>
@@ -1709,6 +1701,22 @@ Exit status: 0 success, 1 the operation failed, 2 usage error or a file that can
     <message>
         <source>Do you want to erase current configuration and create a new one</source>
         <translation>Do you want to erase current configuration and create a new one</translation>
+    </message>
+    <message>
+        <source>The current configuration has changes that have not been saved. Save them before reading the configuration of the panel?</source>
+        <translation>The current configuration has changes that have not been saved. Save them before reading the configuration of the panel?</translation>
+    </message>
+    <message>
+        <source>The current configuration has changes that have not been saved. Save them before creating a new configuration?</source>
+        <translation>The current configuration has changes that have not been saved. Save them before creating a new configuration?</translation>
+    </message>
+    <message>
+        <source>The current configuration has changes that have not been saved. Save them before opening another file?</source>
+        <translation>The current configuration has changes that have not been saved. Save them before opening another file?</translation>
+    </message>
+    <message>
+        <source>The current configuration has changes that have not been saved. Save them before quitting?</source>
+        <translation>The current configuration has changes that have not been saved. Save them before quitting?</translation>
     </message>
 </context>
 <context>

@@ -1591,10 +1591,6 @@ Estado de salida: 0 éxito, 1 la operación falló, 2 error de uso o un archivo 
         <translation>Cambios sin guardar</translation>
     </message>
     <message>
-        <source>The current configuration has changes that have not been saved. Discard them and open another file?</source>
-        <translation>La configuración actual tiene cambios que no se han guardado. ¿Descartarlos y abrir otro archivo?</translation>
-    </message>
-    <message>
         <source>Verify after upload</source>
         <translation>Verificar tras cargar</translation>
     </message>
@@ -1609,10 +1605,6 @@ Estado de salida: 0 éxito, 1 la operación falló, 2 error de uso o un archivo 
     <message>
         <source>please, introduce a number of zones</source>
         <translation>por favor, introduzca un número de zonas</translation>
-    </message>
-    <message>
-        <source>The current configuration has changes that have not been saved. Discard them and read the configuration of the panel?</source>
-        <translation>La configuración actual tiene cambios sin guardar. ¿Descartarlos y leer la configuración de la central?</translation>
     </message>
     <message>
         <source>Descargando configuracion de la central...</source>
@@ -1709,6 +1701,22 @@ Estado de salida: 0 éxito, 1 la operación falló, 2 error de uso o un archivo 
     <message>
         <source>Do you want to erase current configuration and create a new one</source>
         <translation>¿Desea borrar la configuración actual y crear una nueva?</translation>
+    </message>
+    <message>
+        <source>The current configuration has changes that have not been saved. Save them before reading the configuration of the panel?</source>
+        <translation>La configuración actual tiene cambios que no se han guardado. ¿Guardarlos antes de leer la configuración de la central?</translation>
+    </message>
+    <message>
+        <source>The current configuration has changes that have not been saved. Save them before creating a new configuration?</source>
+        <translation>La configuración actual tiene cambios que no se han guardado. ¿Guardarlos antes de crear una configuración nueva?</translation>
+    </message>
+    <message>
+        <source>The current configuration has changes that have not been saved. Save them before opening another file?</source>
+        <translation>La configuración actual tiene cambios que no se han guardado. ¿Guardarlos antes de abrir otro archivo?</translation>
+    </message>
+    <message>
+        <source>The current configuration has changes that have not been saved. Save them before quitting?</source>
+        <translation>La configuración actual tiene cambios que no se han guardado. ¿Guardarlos antes de salir?</translation>
     </message>
 </context>
 <context>

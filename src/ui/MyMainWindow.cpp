@@ -27,6 +27,7 @@
 #include <QFontDatabase>
 #include <QLibraryInfo>
 #include <QMenuBar>
+#include <QTimer>
 #include <QToolBar>
 
 namespace {
@@ -43,6 +44,9 @@ QString titlePrefix() {
     return QStringLiteral("TrevUSB Configurator ") + ProductInfo::version() + QStringLiteral(" ") +
            ProductInfo::buildDate();
 }
+
+// Where the window shows its modified mark.
+const QLatin1String ModifiedMark("[*]");
 
 QFont windowFont() {
     const QString preferred = QStringLiteral("Segoe UI");
@@ -65,7 +69,7 @@ MyMainWindow::MyMainWindow(QWidget *parent, Qt::WindowFlags flags)
     loadLanguage(LanguageCatalog::defaultCode());
     core->num_zones = 0;
     setWindowTitle(ProductInfo::productLine() + ProductInfo::model() + ProductInfo::version() +
-                   QStringLiteral(" ") + ProductInfo::buildDate());
+                   QStringLiteral(" ") + ProductInfo::buildDate() + ModifiedMark);
     setWindowIcon(QIcon(QStringLiteral(":/icons/icons/logo.png")));
     QApplication::setFont(font);
 
@@ -83,6 +87,22 @@ MyMainWindow::MyMainWindow(QWidget *parent, Qt::WindowFlags flags)
             this, &MyMainWindow::slotUpdateEventActionTrees);
     connect(centralTabs->configurationWidget(), &myconfigurationwidget::signalZoneNamesModified,
             this, &MyMainWindow::slotUpdateEventActionTrees);
+
+    // Checked once the event that edited something is over: an editor that is still
+    // being reloaded must not be compared, nor stored into the model half done.
+    modifiedCheck.setSingleShot(true);
+    modifiedCheck.setInterval(0);
+    connect(&modifiedCheck, &QTimer::timeout, this,
+            [this] { setWindowModified(hasUnsavedChanges()); });
+    const auto edited = [this] {
+        modifiedCheck.start();
+    };
+    myconfigurationwidget *zones = centralTabs->configurationWidget();
+    connect(zones, &myconfigurationwidget::signalElementAddedRemovedModified, this, edited);
+    connect(zones, &myconfigurationwidget::signalNumberOfZonesModified, this, edited);
+    connect(zones, &myconfigurationwidget::signalZoneNamesModified, this, edited);
+    connect(centralTabs->actionsWidget(), &MyActionsWidget::edited, this, edited);
+    connect(centralTabs->advancedWidget(), &myAdvancedConfigurationWidget::edited, this, edited);
     centralTabs->actionsWidget()->updateTrees();
     setFont(font);
     // Room for both maneuver columns and most of the advanced page without scrolling.
@@ -316,11 +336,10 @@ void MyMainWindow::slotDownloadConfig() {
                                       tr("please, introduce a number of zones"));
         return;
     }
-    if (downloadWouldLoseEdits() &&
-        !UserDialogs::current().askYesNo(this, tr("Unsaved changes"),
-                                         tr("The current configuration has changes that have "
-                                            "not been saved. Discard them and read the "
-                                            "configuration of the panel?")))
+    if (!settleUnsavedChanges(downloadWouldLoseEdits(),
+                              tr("The current configuration has changes that have not been "
+                                 "saved. Save them before reading the configuration of the "
+                                 "panel?")))
         return;
     if (!core->portConfigured)
         configureSerialPortSlot();
@@ -585,47 +604,53 @@ void MyMainWindow::applySessionPort() {
 }
 
 void MyMainWindow::setNamedTitle() {
-    setWindowTitle(titlePrefix() + QStringLiteral(" --- ") + fileName);
+    setWindowTitle(titlePrefix() + QStringLiteral(" --- ") + fileName + ModifiedMark);
 }
 
 void MyMainWindow::slotNew() {
-    if (!UserDialogs::current().askYesNo(
-            this, tr("Confirmation"),
-            tr("Do you want to erase current configuration and create a new one")))
+    const bool go =
+        hasUnsavedChanges()
+            ? settleUnsavedChanges(true, tr("The current configuration has changes that have "
+                                            "not been saved. Save them before creating a new "
+                                            "configuration?"))
+            : UserDialogs::current().askYesNo(
+                  this, tr("Confirmation"),
+                  tr("Do you want to erase current configuration and create a new one"));
+    if (!go)
         return;
 
-    MyActionsWidget *actions = centralTabs->actionsWidget();
-    const int count = int(core->maneuvers.size());
-    for (int i = 0; i < count; ++i) {
-        core->removeManeuver(0);
-        actions->refreshTable();
-    }
-    core->num_zones = 0;
-    const QList<int> named = core->zoneNames().keys();
-    for (int zone : named)
-        core->setZoneName(zone, QString());
-    // With the zones gone the zone editor drops the boards; make sure it also happens
-    // when its box already showed "Select".
-    centralTabs->configurationWidget()->readNumberOfZones();
-    if (core->countElements() != 0) {
-        for (Element &slot : core->elements)
-            slot.type = Element::Empty;
-        centralTabs->configurationWidget()->updateDeviceTree();
-    }
-    actions->updateTrees();
-    core->setDefaults();
+    // Nothing of the previous site stays (addresses, logins, passwords); the serial
+    // settings do, they belong to this computer.
+    core->copyConfigurationFrom(PanelCore());
+    myconfigurationwidget *zones = centralTabs->configurationWidget();
+    zones->readNumberOfZones();
+    zones->updateDeviceTree();
     centralTabs->advancedWidget()->readGeneralConfiguration();
+    centralTabs->actionsWidget()->refreshTable();
+    centralTabs->actionsWidget()->updateTrees();
     fileName.clear();
-    setWindowTitle(titlePrefix());
+    setWindowTitle(titlePrefix() + ModifiedMark);
     rememberSavedState();
 }
 
+bool MyMainWindow::settleUnsavedChanges(bool unsaved, const QString &question) {
+    if (!unsaved)
+        return true;
+    switch (UserDialogs::current().askSaveChanges(this, tr("Unsaved changes"), question)) {
+    case UserDialogs::UnsavedChanges::Save:
+        return saveConfiguration();
+    case UserDialogs::UnsavedChanges::Discard:
+        return true;
+    case UserDialogs::UnsavedChanges::Cancel:
+        break;
+    }
+    return false;
+}
+
 void MyMainWindow::slotOpen() {
-    if (hasUnsavedChanges() &&
-        !UserDialogs::current().askYesNo(this, tr("Unsaved changes"),
-                                         tr("The current configuration has changes that have "
-                                            "not been saved. Discard them and open another "
-                                            "file?")))
+    if (!settleUnsavedChanges(hasUnsavedChanges(),
+                              tr("The current configuration has changes that have not been "
+                                 "saved. Save them before opening another file?")))
         return;
     const QString name = UserDialogs::current().openFileName(this, tr("Open Xml"),
                                                              QStringLiteral("."), tr(FileFilter));
@@ -637,6 +662,7 @@ void MyMainWindow::slotOpen() {
 void MyMainWindow::rememberSavedState() {
     centralTabs->advancedWidget()->writeGeneralConfiguration();
     savedState.copyConfigurationFrom(*core);
+    setWindowModified(false);
 }
 
 bool MyMainWindow::hasUnsavedChanges() {
@@ -675,21 +701,25 @@ void MyMainWindow::installPanelCore(std::unique_ptr<PanelCore> fresh) {
 }
 
 void MyMainWindow::slotSave() {
-    if (fileName.isEmpty())
-        slotSaveAs();
-    else
-        saveToFile(fileName);
+    saveConfiguration();
 }
 
 void MyMainWindow::slotSaveAs() {
+    saveConfigurationAs();
+}
+
+bool MyMainWindow::saveConfiguration() {
+    return fileName.isEmpty() ? saveConfigurationAs() : saveToFile(fileName);
+}
+
+bool MyMainWindow::saveConfigurationAs() {
     const QString name = UserDialogs::current().saveFileName(this, tr("Save Xml"),
                                                              QStringLiteral("."), tr(FileFilter));
-    if (name.isEmpty())
-        return;
-    if (!saveToFile(name))
-        return;
+    if (name.isEmpty() || !saveToFile(name))
+        return false;
     fileName = name;
     setNamedTitle();
+    return true;
 }
 
 bool MyMainWindow::saveToFile(const QString &name) {
@@ -697,6 +727,7 @@ bool MyMainWindow::saveToFile(const QString &name) {
     centralTabs->advancedWidget()->writeGeneralConfiguration();
     if (writer.writeFile(name)) {
         savedState.copyConfigurationFrom(*core);
+        setWindowModified(false);
         return true;
     }
     UserDialogs::current().reportFailure(this, tr("Save Xml"), tr("Could not save %1.").arg(name),
@@ -711,7 +742,12 @@ void MyMainWindow::slotAbout() {
 
 void MyMainWindow::closeEvent(QCloseEvent *event) {
     event->ignore();
-    if (UserDialogs::current().askYesNo(this, tr("Close Confirmation"),
-                                        tr("Are you sure you want to quit?")))
+    const bool leave =
+        hasUnsavedChanges()
+            ? settleUnsavedChanges(true, tr("The current configuration has changes that have "
+                                            "not been saved. Save them before quitting?"))
+            : UserDialogs::current().askYesNo(this, tr("Close Confirmation"),
+                                              tr("Are you sure you want to quit?"));
+    if (leave)
         event->accept();
 }

@@ -5,6 +5,7 @@
 #include "PanelCore.h"
 
 #include <QMainWindow>
+#include <QTimer>
 #include <QTranslator>
 
 #include <memory>
@@ -74,6 +75,12 @@ private:
     void createLanguageMenu(QMenu *menu);
     void retranslate();
     bool saveToFile(const QString &name);
+    // Save, or Save as while the configuration has no file; false when nothing was saved.
+    bool saveConfiguration();
+    bool saveConfigurationAs();
+    // Before something replaces the configuration: with `unsaved` edits, asks whether to
+    // save them, discard them or cancel. True when it may go on; a failed save cancels.
+    bool settleUnsavedChanges(bool unsaved, const QString &question);
     void switchTranslator(QTranslator &translator, const QString &file);
     void installPanelCore(std::unique_ptr<PanelCore> fresh);
     // The configuration as last opened, saved or made new, to tell whether edits would be
@@ -130,6 +137,7 @@ private:
     const SerialPortList *portList = nullptr;
     std::unique_ptr<PanelCore> core;
     PanelCore savedState;
+    QTimer modifiedCheck;
     QList<LinkTrace> lastTraces; // of the last panel command
     LinkLogWindow *linkLog = nullptr;
 };

@@ -39,6 +39,10 @@ public Q_SLOTS:
     void checkBoxLoginWebServerChangeSlot();
     void checkBoxSMTPChangeSlot(bool toggle);
 
+Q_SIGNALS:
+    // The user changed a control; the model still holds what it held.
+    void edited();
+
 private:
     QList<QWidget *> smtpControls() const;
     QList<QLineEdit *> addressFields() const;

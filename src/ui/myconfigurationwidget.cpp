@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
+#include <QScopedValueRollback>
 #include <QScrollArea>
 
 namespace {
@@ -81,10 +82,11 @@ void myconfigurationwidget::comboBoxMaxZonesChanged() {
             box->setEnabled(false);
         }
         showZoneNames();
-        UserDialogs::current().inform(
-            nullptr, QString(),
-            tr("Please introduce a valid number of zones before proceeding with the "
-               "configuration"));
+        if (!reloading)
+            UserDialogs::current().inform(
+                nullptr, QString(),
+                tr("Please introduce a valid number of zones before proceeding with the "
+                   "configuration"));
     }
     emit signalNumberOfZonesModified();
 }
@@ -147,6 +149,8 @@ void myconfigurationwidget::showZoneCount(int zones) {
 }
 
 void myconfigurationwidget::readNumberOfZones() {
+    // The notice is for a user who picks "Select"; a reload (New, Open) shows it nowhere.
+    const QScopedValueRollback<bool> quiet(reloading, true);
     showZoneCount(core->num_zones);
     showZoneNames();
     emit signalNumberOfZonesModified();

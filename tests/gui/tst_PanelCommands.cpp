@@ -160,6 +160,7 @@ void tst_PanelCommands::init() {
 
 void tst_PanelCommands::cleanup() {
     dialogs->answers = {true};
+    dialogs->saveAnswers = {UserDialogs::UnsavedChanges::Discard};
     window->close();
     delete window;
     delete ports;
@@ -258,7 +259,7 @@ void tst_PanelCommands::uploadThenDownloadIntoNew_sameConfiguration() {
              int(source->maneuvers.size()));
     fresh.slotWriteGeneralConfiguration();
     QVERIFY(sameMemoryContent(*copy, *source));
-    dialogs->answers = {true};
+    dialogs->saveAnswers = {UserDialogs::UnsavedChanges::Discard}; // what was read
     fresh.close();
 }
 
@@ -277,7 +278,7 @@ void tst_PanelCommands::downloadFailingMidway_leavesEditorsAndModel() {
     const int failing = panel->line.requestCount() + 1 + 40;
     panel->line.dropAnswer(failing);
     panel->line.dropAnswer(failing + 1);
-    dialogs->answers = {true}; // discard the unsaved edits
+    dialogs->saveAnswers = {UserDialogs::UnsavedChanges::Discard};
     child<QAction>("actionDownload")->trigger();
 
     QCOMPARE(dialogs->failures.size(), 1);
@@ -296,7 +297,7 @@ void tst_PanelCommands::downloadOverUnsavedEdits_answeredNo_readsNothing() {
     attachPanel();
     const int requests = panel->line.requestCount();
     window->panelCore()->removeManeuver(0);
-    dialogs->answers = {false};
+    dialogs->saveAnswers = {UserDialogs::UnsavedChanges::Cancel};
     child<QAction>("actionDownload")->trigger();
     QCOMPARE(dialogs->questions.size(), 1);
     QVERIFY(dialogs->questions.first().startsWith("Unsaved changes"));
