@@ -1718,6 +1718,14 @@ Exit status: 0 success, 1 the operation failed, 2 usage error or a file that can
         <source>The current configuration has changes that have not been saved. Save them before quitting?</source>
         <translation>The current configuration has changes that have not been saved. Save them before quitting?</translation>
     </message>
+    <message>
+        <source>Warnings about this configuration:</source>
+        <translation>Warnings about this configuration:</translation>
+    </message>
+    <message>
+        <source>The panel could not be read, so what it holds now is unknown. Write this configuration to it?</source>
+        <translation>The panel could not be read, so what it holds now is unknown. Write this configuration to it?</translation>
+    </message>
 </context>
 <context>
     <name>MyXMLHandler</name>

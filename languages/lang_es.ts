@@ -1718,6 +1718,14 @@ Estado de salida: 0 éxito, 1 la operación falló, 2 error de uso o un archivo 
         <source>The current configuration has changes that have not been saved. Save them before quitting?</source>
         <translation>La configuración actual tiene cambios que no se han guardado. ¿Guardarlos antes de salir?</translation>
     </message>
+    <message>
+        <source>Warnings about this configuration:</source>
+        <translation>Avisos sobre esta configuración:</translation>
+    </message>
+    <message>
+        <source>The panel could not be read, so what it holds now is unknown. Write this configuration to it?</source>
+        <translation>No se ha podido leer la central, así que se desconoce lo que contiene ahora. ¿Escribir en ella esta configuración?</translation>
+    </message>
 </context>
 <context>
     <name>MyXMLHandler</name>

@@ -48,6 +48,12 @@ QString titlePrefix() {
 // Where the window shows its modified mark.
 const QLatin1String ModifiedMark("[*]");
 
+// The link never reached the panel, as opposed to a panel that answered wrongly.
+bool panelUnreachable(DriverSerieHdlc::Failure failure) {
+    using Failure = DriverSerieHdlc::Failure;
+    return failure == Failure::Port || failure == Failure::Write || failure == Failure::NoAnswer;
+}
+
 QFont windowFont() {
     const QString preferred = QStringLiteral("Segoe UI");
     QFont font = QFontDatabase::hasFamily(preferred)
@@ -394,15 +400,10 @@ void MyMainWindow::slotUploadConfig() {
     // The panel's programming is saved before anything overwrites it, and the user sees
     // what will change before it does.
     PanelCore panel;
+    bool panelRead = false;
     QString backupFile;
-    if (!backUpBeforeUpload(panel, backupFile))
-        return;
-    const QList<ConfigurationDifference> changes =
-        ConfigurationDiff::compare(panel, *core, ConfigurationDiff::Scope::PanelHeld);
-    const QString reviewText =
-        changes.isEmpty() ? tr("The panel already holds this configuration. Write it again?")
-                          : tr("These changes will be written to the panel:");
-    if (!UserDialogs::current().confirmDifferences(this, tr("Upload Panel"), reviewText, changes))
+    if (!backUpBeforeUpload(panel, panelRead, backupFile) ||
+        !confirmUpload(panelRead ? &panel : nullptr))
         return;
 
     const bool verify = verifyAction->isChecked();
@@ -438,36 +439,59 @@ void MyMainWindow::prepareForPanel(PanelCore &panel) const {
         panel.setZoneName(it.key(), it.value());
 }
 
-bool MyMainWindow::backUpBeforeUpload(PanelCore &panel, QString &backupFile) {
-    BackupStore store;
-    bool ok = false;
+bool MyMainWindow::backUpBeforeUpload(PanelCore &panel, bool &panelRead, QString &backupFile) {
+    prepareForPanel(panel);
     {
         TransferProgressDialog progress(tr("Reading the panel for a backup..."),
                                         PanelCore::ProgressMaximum, this);
         progress.setWindowTitle(tr("Upload Panel"));
         connect(core.get(), &PanelCore::progress, &progress, &QProgressDialog::setValue);
-        ok = store.backUpPanel(*core, panel);
+        panelRead = core->downloadConfigInto(panel);
     }
     // The trace holds the last transfer only: keep the backup's before the upload's.
     showLinkLog({core->linkTrace()});
-    if (ok) {
+    BackupStore store;
+    if (panelRead && store.save(panel)) {
         backupFile = store.lastBackup();
         return true;
     }
-    QString reason = store.errorString();
+    // A panel out of reach would only fail the upload too, after a question and another
+    // wait.
+    if (!panelRead && panelUnreachable(core->transferFailure())) {
+        reportTransferFailure(tr("Upload Panel"), tr("Error uploading to panel."));
+        return false;
+    }
+    QString reason = panelRead ? store.errorString() : core->transferError();
     if (!reason.isEmpty())
         reason[0] = reason.at(0).toUpper();
-    if (!UserDialogs::current().askYesNo(
-            this, tr("Upload Panel"),
-            tr("No backup of the panel's configuration could be made:") + QLatin1Char('\n') +
-                reason + QStringLiteral("\n\n") +
-                tr("Upload without a backup? The panel's present configuration will be lost.")))
-        return false;
-    // Without a backup the review still needs the panel's content.
-    prepareForPanel(panel);
-    ok = readPanelInto(panel, tr("Upload Panel"), tr("Reading the panel..."));
-    showLinkLog({core->linkTrace()});
-    return ok;
+    return UserDialogs::current().askYesNo(
+        this, tr("Upload Panel"),
+        tr("No backup of the panel's configuration could be made:") + QLatin1Char('\n') + reason +
+            QStringLiteral("\n\n") +
+            tr("Upload without a backup? The panel's present configuration will be lost."));
+}
+
+bool MyMainWindow::confirmUpload(const PanelCore *panel) {
+    QStringList text;
+    QStringList warnings;
+    for (const ConfigurationProblem &problem : ConfigurationCheck::check(*core)) {
+        if (!problem.isError())
+            warnings << QStringLiteral("- ") + problem.message;
+    }
+    if (!warnings.isEmpty())
+        text << tr("Warnings about this configuration:") << warnings << QString();
+    QList<ConfigurationDifference> changes;
+    if (!panel) {
+        text << tr("The panel could not be read, so what it holds now is unknown. Write this "
+                   "configuration to it?");
+    } else {
+        changes = ConfigurationDiff::compare(*panel, *core, ConfigurationDiff::Scope::PanelHeld);
+        text << (changes.isEmpty() ? tr("The panel already holds this configuration. Write it "
+                                        "again?")
+                                   : tr("These changes will be written to the panel:"));
+    }
+    return UserDialogs::current().confirmDifferences(this, tr("Upload Panel"),
+                                                     text.join(QLatin1Char('\n')), changes);
 }
 
 bool MyMainWindow::readPanelInto(PanelCore &panel, const QString &title, const QString &label) {

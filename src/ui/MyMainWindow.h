@@ -98,9 +98,13 @@ private:
     // A model for what the panel holds, with this configuration's zones, boards and zone
     // names (the panel has none), so comparisons and backups name the same zones.
     void prepareForPanel(PanelCore &panel) const;
-    // Backs the panel up into `panel`; if that fails, asks whether to go on, and then
-    // still reads the panel for the review. False: stop, nothing written.
-    bool backUpBeforeUpload(PanelCore &panel, QString &backupFile);
+    // Reads the panel into `panel` and saves that as a backup. A panel out of reach fails
+    // the upload at once; one that was reached but left no backup makes it ask whether to
+    // go on. False: stop, nothing written. `panelRead`: `panel` holds what the panel has.
+    bool backUpBeforeUpload(PanelCore &panel, bool &panelRead, QString &backupFile);
+    // The review before writing: the configuration's warnings, then what changes in the
+    // panel (`panel` null: what it holds is unknown). True when the user confirms.
+    bool confirmUpload(const PanelCore *panel);
     void showLinkLog(const QList<LinkTrace> &traces);
 
     QTranslator translator;

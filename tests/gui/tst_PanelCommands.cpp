@@ -358,12 +358,11 @@ void tst_PanelCommands::failure_showsTheLinkReason_data() {
     QTest::addColumn<QString>("command");
     QTest::addColumn<QString>("port"); // empty: the simulated panel, silent
     QTest::addColumn<QString>("outcome");
-    // Upload: the backup read fails first; the user goes on, and the panel is read again
-    // for the review of the changes.
+    // Upload: the backup read fails first, and with it the upload, without a question.
     QTest::newRow("upload, silent panel")
         << "actionUpload"
         << ""
-        << "Error downloading from panel.\nNo answer from panel within 0.3 s, also when sent "
+        << "Error uploading to panel.\nNo answer from panel within 0.3 s, also when sent "
            "again (read table 0 record 0)";
     QTest::newRow("download, silent panel")
         << "actionDownload"
@@ -372,7 +371,7 @@ void tst_PanelCommands::failure_showsTheLinkReason_data() {
            "again (read table 6 record 0)";
     QTest::newRow("upload, missing port") << "actionUpload"
                                           << "/nonexistent/mrb500"
-                                          << "Error downloading from panel.\n";
+                                          << "Error uploading to panel.\n";
     QTest::newRow("download, missing port") << "actionDownload"
                                             << "/nonexistent/mrb500"
                                             << "Error downloading from panel.\n";
@@ -389,8 +388,9 @@ void tst_PanelCommands::failure_showsTheLinkReason() {
     panel->line.setFaults(silent);
     if (!port.isEmpty())
         window->setCommandLinePort(port);
-    dialogs->answers = {true}; // upload without a backup
+    dialogs->answers = {true}; // would go on without a backup, if asked
     child<QAction>(qPrintable(command))->trigger();
+    QVERIFY(dialogs->questions.isEmpty());
     QCOMPARE(dialogs->failures.size(), 1);
     const QString shown = dialogs->failures.first();
     if (port.isEmpty()) {
