@@ -371,6 +371,7 @@ void MyMainWindow::slotDownloadConfig() {
     }
     centralTabs->actionsWidget()->refreshTable();
     centralTabs->advancedWidget()->readGeneralConfiguration();
+    setWindowModified(hasUnsavedChanges()); // what was read is in no file yet
     UserDialogs::current().inform(this, tr("Download Panel"), tr("Download ok"));
 }
 

@@ -423,7 +423,6 @@ void tst_MyMainWindow::close_asksFirst_data() {
     QTest::newRow("saved_noStays") << false << false << UnsavedChanges::Cancel << "" << false;
     QTest::newRow("saved_yesCloses") << false << true << UnsavedChanges::Cancel << "" << true;
     QTest::newRow("edited_cancelStays") << true << true << UnsavedChanges::Cancel << "" << false;
-    QTest::newRow("edited_discardCloses") << true << false << UnsavedChanges::Discard << "" << true;
     QTest::newRow("edited_saveWritesAndCloses")
         << true << false << UnsavedChanges::Save << "quit.xml" << true;
     QTest::newRow("edited_saveCancelledStays")

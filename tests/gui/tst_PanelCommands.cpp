@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -242,11 +243,15 @@ void tst_PanelCommands::uploadThenDownloadIntoNew_sameConfiguration() {
     fresh.findChild<QComboBox *>("comboBoxMaxZones")->setCurrentIndex(2);
     QVERIFY(fresh.panelCore()->num_zones > 0);
     const int zones = fresh.panelCore()->num_zones;
+    QTemporaryDir saved; // so that only the download can mark it modified
+    dialogs->saveName = saved.filePath("fresh.xml");
+    fresh.slotSaveAs();
     dialogs->messages.clear();
     fresh.findChild<QAction *>("actionDownload")->trigger();
     QVERIFY2(dialogs->failures.isEmpty(), qPrintable(dialogs->failures.join("\n")));
     QCOMPARE(dialogs->messages, QStringList{"Download ok"});
     QVERIFY(dialogs->questions.isEmpty()); // nothing of the new configuration was lost
+    QVERIFY(fresh.isWindowModified());
 
     PanelCore *source = window->panelCore();
     PanelCore *copy = fresh.panelCore();
