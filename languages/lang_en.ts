@@ -1615,10 +1615,6 @@ Exit status: 0 success, 1 the operation failed, 2 usage error or a file that can
         <translation>Unsaved changes</translation>
     </message>
     <message>
-        <source>The current configuration has changes that have not been saved. Discard them and open another file?</source>
-        <translation>The current configuration has changes that have not been saved. Discard them and open another file?</translation>
-    </message>
-    <message>
         <source>Verify after upload</source>
         <translation>Verify after upload</translation>
     </message>
@@ -1633,10 +1629,6 @@ Exit status: 0 success, 1 the operation failed, 2 usage error or a file that can
     <message>
         <source>please, introduce a number of zones</source>
         <translation>please, introduce a number of zones</translation>
-    </message>
-    <message>
-        <source>The current configuration has changes that have not been saved. Discard them and read the configuration of the panel?</source>
-        <translation>The current configuration has changes that have not been saved. Discard them and read the configuration of the panel?</translation>
     </message>
     <message>
         <source>Descargando configuracion de la central...</source>
@@ -1733,6 +1725,38 @@ Exit status: 0 success, 1 the operation failed, 2 usage error or a file that can
     <message>
         <source>Could not compare with the panel.</source>
         <translation>Could not compare with the panel.</translation>
+    </message>
+    <message>
+        <source>The current configuration has changes that have not been saved. Save them before reading the configuration of the panel?</source>
+        <translation>The current configuration has changes that have not been saved. Save them before reading the configuration of the panel?</translation>
+    </message>
+    <message>
+        <source>Warnings about this configuration:</source>
+        <translation>Warnings about this configuration:</translation>
+    </message>
+    <message>
+        <source>The panel could not be read, so what it holds now is unknown. Write this configuration to it?</source>
+        <translation>The panel could not be read, so what it holds now is unknown. Write this configuration to it?</translation>
+    </message>
+    <message>
+        <source>The current configuration has changes that have not been saved. Save them before creating a new configuration?</source>
+        <translation>The current configuration has changes that have not been saved. Save them before creating a new configuration?</translation>
+    </message>
+    <message>
+        <source>Confirmation</source>
+        <translation>Confirmation</translation>
+    </message>
+    <message>
+        <source>Do you want to erase current configuration and create a new one</source>
+        <translation>Do you want to erase current configuration and create a new one</translation>
+    </message>
+    <message>
+        <source>The current configuration has changes that have not been saved. Save them before opening another file?</source>
+        <translation>The current configuration has changes that have not been saved. Save them before opening another file?</translation>
+    </message>
+    <message>
+        <source>The current configuration has changes that have not been saved. Save them before quitting?</source>
+        <translation>The current configuration has changes that have not been saved. Save them before quitting?</translation>
     </message>
 </context>
 <context>

@@ -1615,10 +1615,6 @@ Estado de salida: 0 éxito, 1 la operación falló, 2 error de uso o un archivo 
         <translation>Cambios sin guardar</translation>
     </message>
     <message>
-        <source>The current configuration has changes that have not been saved. Discard them and open another file?</source>
-        <translation>La configuración actual tiene cambios que no se han guardado. ¿Descartarlos y abrir otro archivo?</translation>
-    </message>
-    <message>
         <source>Verify after upload</source>
         <translation>Verificar tras cargar</translation>
     </message>
@@ -1633,10 +1629,6 @@ Estado de salida: 0 éxito, 1 la operación falló, 2 error de uso o un archivo 
     <message>
         <source>please, introduce a number of zones</source>
         <translation>por favor, introduzca un número de zonas</translation>
-    </message>
-    <message>
-        <source>The current configuration has changes that have not been saved. Discard them and read the configuration of the panel?</source>
-        <translation>La configuración actual tiene cambios sin guardar. ¿Descartarlos y leer la configuración de la central?</translation>
     </message>
     <message>
         <source>Descargando configuracion de la central...</source>
@@ -1733,6 +1725,38 @@ Estado de salida: 0 éxito, 1 la operación falló, 2 error de uso o un archivo 
     <message>
         <source>Could not compare with the panel.</source>
         <translation>No se pudo comparar con la central.</translation>
+    </message>
+    <message>
+        <source>The current configuration has changes that have not been saved. Save them before reading the configuration of the panel?</source>
+        <translation>La configuración actual tiene cambios que no se han guardado. ¿Guardarlos antes de leer la configuración de la central?</translation>
+    </message>
+    <message>
+        <source>Warnings about this configuration:</source>
+        <translation>Avisos sobre esta configuración:</translation>
+    </message>
+    <message>
+        <source>The panel could not be read, so what it holds now is unknown. Write this configuration to it?</source>
+        <translation>No se ha podido leer la central, así que se desconoce lo que contiene ahora. ¿Escribir en ella esta configuración?</translation>
+    </message>
+    <message>
+        <source>The current configuration has changes that have not been saved. Save them before creating a new configuration?</source>
+        <translation>La configuración actual tiene cambios que no se han guardado. ¿Guardarlos antes de crear una configuración nueva?</translation>
+    </message>
+    <message>
+        <source>Confirmation</source>
+        <translation>Confirmación</translation>
+    </message>
+    <message>
+        <source>Do you want to erase current configuration and create a new one</source>
+        <translation>¿Desea borrar la configuración actual y crear una nueva?</translation>
+    </message>
+    <message>
+        <source>The current configuration has changes that have not been saved. Save them before opening another file?</source>
+        <translation>La configuración actual tiene cambios que no se han guardado. ¿Guardarlos antes de abrir otro archivo?</translation>
+    </message>
+    <message>
+        <source>The current configuration has changes that have not been saved. Save them before quitting?</source>
+        <translation>La configuración actual tiene cambios que no se han guardado. ¿Guardarlos antes de salir?</translation>
     </message>
 </context>
 <context>

@@ -14,11 +14,9 @@ DialogAbout::DialogAbout(QWidget *parent)
     ui->label_1->setText(tr("Trevik Fire USB Configuration Software version ") +
                          ProductInfo::version());
     ui->label_2->setText(tr("Compilation Date %1").arg(ProductInfo::buildDate()));
-    // The README is installed beside the program's share directory.
     const QString readme =
         QUrl::fromLocalFile(QDir::cleanPath(QCoreApplication::applicationDirPath() +
-                                            QStringLiteral("/../share/doc/"
-                                                           "mrb500-configurator/README.md")))
+                                            QStringLiteral("/" MRB500_README_FROM_PROGRAM)))
             .toString();
     ui->label_3->setText(tr("Support: ask on the project's issue tracker, or read the "
                             "<a href=\"%1\">README</a> that comes with the program.")

@@ -220,6 +220,7 @@ void MyActionsWidget::slotRemoveAction() {
     const int index = selected.first();
     core->removeManeuver(index);
     refreshTable();
+    emit edited();
     QTableWidget *table = ui->tableWidget;
     const int next = qMax(index - 1, 0);
     if (next < table->rowCount())
@@ -242,6 +243,7 @@ void MyActionsWidget::slotModify() {
     dialog.storeManeuver(maneuver);
     core->setManeuver(index, maneuver);
     refreshTable();
+    emit edited();
     ui->tableWidget->selectRow(index);
 }
 
@@ -293,6 +295,7 @@ void MyActionsWidget::slotCreateSelectedAction() {
     if (returnManeouver(eventCodes, QString::number(actions.first()->type(), 16), &maneuver)) {
         core->addManeuver(maneuver);
         refreshTable();
+        emit edited();
         ui->tableWidget->scrollToBottom();
     }
     clearTreeSelections();

@@ -36,6 +36,10 @@ public Q_SLOTS:
     void tableDoubleClickedSlot(QTableWidgetItem *item);
     bool returnManeouver(QList<int> eventList, QString actionIndex, ManiobraConvencional *maniobra);
 
+Q_SIGNALS:
+    // A maneuver was added, changed or removed.
+    void edited();
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 

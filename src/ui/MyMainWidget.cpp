@@ -37,7 +37,6 @@ void MyMainWidget::showAdvancedTab(bool show) {
         ui->tabWidget->insertTab(AdvancedTab, ui->tab_3, tr("Advanced Configuration"));
     else if (!show && shown)
         ui->tabWidget->removeTab(AdvancedTab);
-    connect(ui->tabWidget, &QTabWidget::currentChanged, this, &MyMainWidget::refreshLayout);
 }
 
 void MyMainWidget::retranslate() {

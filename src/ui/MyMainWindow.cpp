@@ -27,6 +27,7 @@
 #include <QFontDatabase>
 #include <QLibraryInfo>
 #include <QMenuBar>
+#include <QTimer>
 #include <QToolBar>
 
 namespace {
@@ -58,6 +59,15 @@ QString titlePrefix() {
            ProductInfo::buildDate();
 }
 
+// Where the window shows its modified mark.
+const QLatin1String ModifiedMark("[*]");
+
+// The link never reached the panel, as opposed to a panel that answered wrongly.
+bool panelUnreachable(DriverSerieHdlc::Failure failure) {
+    using Failure = DriverSerieHdlc::Failure;
+    return failure == Failure::Port || failure == Failure::Write || failure == Failure::NoAnswer;
+}
+
 QFont windowFont() {
     const QString preferred = QStringLiteral("Segoe UI");
     QFont font = QFontDatabase::hasFamily(preferred)
@@ -69,21 +79,17 @@ QFont windowFont() {
     return font;
 }
 
-// "es_ES" -> "es"
-QString languageOfLocale(const QString &localeName) {
-    const int cut = localeName.lastIndexOf(QLatin1Char('_'));
-    return cut < 0 ? localeName : localeName.left(cut);
-}
-
 } // namespace
 
 MyMainWindow::MyMainWindow(QWidget *parent, Qt::WindowFlags flags)
     : QMainWindow(parent, flags)
     , core(std::make_unique<PanelCore>()) {
     const QFont font = windowFont();
+    // Before any widget exists, so that every text is built in one language.
+    loadLanguage(LanguageCatalog::defaultCode());
     core->num_zones = 0;
     setWindowTitle(ProductInfo::productLine() + ProductInfo::model() + ProductInfo::version() +
-                   QStringLiteral(" ") + ProductInfo::buildDate());
+                   QStringLiteral(" ") + ProductInfo::buildDate() + ModifiedMark);
     setWindowIcon(QIcon(QStringLiteral(":/icons/icons/logo.png")));
     QApplication::setFont(font);
 
@@ -101,6 +107,22 @@ MyMainWindow::MyMainWindow(QWidget *parent, Qt::WindowFlags flags)
             this, &MyMainWindow::slotUpdateEventActionTrees);
     connect(centralTabs->configurationWidget(), &myconfigurationwidget::signalZoneNamesModified,
             this, &MyMainWindow::slotUpdateEventActionTrees);
+
+    // Checked once the event that edited something is over: an editor that is still
+    // being reloaded must not be compared, nor stored into the model half done.
+    modifiedCheck.setSingleShot(true);
+    modifiedCheck.setInterval(0);
+    connect(&modifiedCheck, &QTimer::timeout, this,
+            [this] { setWindowModified(hasUnsavedChanges()); });
+    const auto edited = [this] {
+        modifiedCheck.start();
+    };
+    myconfigurationwidget *zones = centralTabs->configurationWidget();
+    connect(zones, &myconfigurationwidget::signalElementAddedRemovedModified, this, edited);
+    connect(zones, &myconfigurationwidget::signalNumberOfZonesModified, this, edited);
+    connect(zones, &myconfigurationwidget::signalZoneNamesModified, this, edited);
+    connect(centralTabs->actionsWidget(), &MyActionsWidget::edited, this, edited);
+    connect(centralTabs->advancedWidget(), &myAdvancedConfigurationWidget::edited, this, edited);
     centralTabs->actionsWidget()->updateTrees();
     setFont(font);
     // Room for both maneuver columns and most of the advanced page without scrolling.
@@ -232,21 +254,15 @@ void MyMainWindow::createLanguageMenu(QMenu *menu) {
     languageGroup->setExclusive(true);
     connect(languageGroup, &QActionGroup::triggered, this, &MyMainWindow::slotLanguageChanged);
 
-    const QString defaultCode = languageOfLocale(QLocale::system().name());
-    translationsDir = QCoreApplication::applicationDirPath() + QStringLiteral("/languages");
-    const QStringList files =
-        QDir(translationsDir).entryList(QStringList(QStringLiteral("lang_*.qm")));
-    for (const QString &file : files) {
-        QString code = file.left(file.lastIndexOf(QLatin1Char('.')));
-        code = code.mid(code.indexOf(QLatin1Char('_')) + 1);
+    const QStringList codes = LanguageCatalog::codes();
+    for (const QString &code : codes) {
         auto *action = new QAction(QLocale::languageToString(QLocale(code).language()), this);
         action->setCheckable(true);
         action->setData(code);
         action->setObjectName(QStringLiteral("language_") + code);
         menu->addAction(action);
         languageGroup->addAction(action);
-        if (code == defaultCode)
-            action->setChecked(true);
+        action->setChecked(code == currentLanguageCode);
     }
 }
 
@@ -266,20 +282,22 @@ void MyMainWindow::loadLanguage(const QString &code) {
     if (qtTranslator.load(QLocale(code), QStringLiteral("qtbase"), QStringLiteral("_"),
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&qtTranslator);
-    switchTranslator(translator, QStringLiteral("lang_%1.qm").arg(code));
-    for (QAction *action : languageGroup->actions())
-        action->setChecked(action->data().toString() == code);
+    switchTranslator(translator, LanguageCatalog::fileName(code));
+    if (languageGroup) {
+        for (QAction *action : languageGroup->actions())
+            action->setChecked(action->data().toString() == code);
+    }
 }
 
 void MyMainWindow::switchTranslator(QTranslator &translator, const QString &file) {
     QCoreApplication::removeTranslator(&translator);
-    if (translator.load(file, translationsDir))
+    if (translator.load(file, LanguageCatalog::directory()))
         QCoreApplication::installTranslator(&translator);
 }
 
 void MyMainWindow::changeEvent(QEvent *event) {
     if (event->type() == QEvent::LocaleChange) {
-        loadLanguage(languageOfLocale(QLocale::system().name()));
+        loadLanguage(LanguageCatalog::defaultCode());
     } else if (event->type() == QEvent::LanguageChange && centralTabs) {
         qDebug() << "Language Changed";
         retranslate();
@@ -338,11 +356,10 @@ void MyMainWindow::slotDownloadConfig() {
                                       tr("please, introduce a number of zones"));
         return;
     }
-    if (downloadWouldLoseEdits() &&
-        !UserDialogs::current().askYesNo(this, tr("Unsaved changes"),
-                                         tr("The current configuration has changes that have "
-                                            "not been saved. Discard them and read the "
-                                            "configuration of the panel?")))
+    if (!settleUnsavedChanges(downloadWouldLoseEdits(),
+                              tr("The current configuration has changes that have not been "
+                                 "saved. Save them before reading the configuration of the "
+                                 "panel?")))
         return;
     if (!core->portConfigured)
         configureSerialPortSlot();
@@ -368,6 +385,7 @@ void MyMainWindow::slotDownloadConfig() {
     }
     centralTabs->actionsWidget()->refreshTable();
     centralTabs->advancedWidget()->readGeneralConfiguration();
+    setWindowModified(hasUnsavedChanges()); // what was read is in no file yet
     UserDialogs::current().inform(this, tr("Download Panel"), tr("Download ok"));
 }
 
@@ -400,15 +418,10 @@ void MyMainWindow::slotUploadConfig() {
     // The panel's programming is saved before anything overwrites it, and the user sees
     // what will change before it does.
     PanelCore panel;
+    bool panelRead = false;
     QString backupFile;
-    if (!backUpBeforeUpload(panel, backupFile))
-        return;
-    const QList<ConfigurationDifference> changes =
-        ConfigurationDiff::compare(panel, *core, ConfigurationDiff::Scope::PanelHeld);
-    const QString reviewText =
-        changes.isEmpty() ? tr("The panel already holds this configuration. Write it again?")
-                          : tr("These changes will be written to the panel:");
-    if (!UserDialogs::current().confirmDifferences(this, tr("Upload Panel"), reviewText, changes))
+    if (!backUpBeforeUpload(panel, panelRead, backupFile) ||
+        !confirmUpload(panelRead ? &panel : nullptr))
         return;
 
     const bool verify = verifyAction->isChecked();
@@ -444,36 +457,59 @@ void MyMainWindow::prepareForPanel(PanelCore &panel) const {
         panel.setZoneName(it.key(), it.value());
 }
 
-bool MyMainWindow::backUpBeforeUpload(PanelCore &panel, QString &backupFile) {
-    BackupStore store;
-    bool ok = false;
+bool MyMainWindow::backUpBeforeUpload(PanelCore &panel, bool &panelRead, QString &backupFile) {
+    prepareForPanel(panel);
     {
         TransferProgressDialog progress(tr("Reading the panel for a backup..."),
                                         PanelCore::ProgressMaximum, this);
         progress.setWindowTitle(tr("Upload Panel"));
         connect(core.get(), &PanelCore::progress, &progress, &QProgressDialog::setValue);
-        ok = store.backUpPanel(*core, panel);
+        panelRead = core->downloadConfigInto(panel);
     }
     // The trace holds the last transfer only: keep the backup's before the upload's.
     showLinkLog({core->linkTrace()});
-    if (ok) {
+    BackupStore store;
+    if (panelRead && store.save(panel)) {
         backupFile = store.lastBackup();
         return true;
     }
-    QString reason = store.errorString();
+    // A panel out of reach would only fail the upload too, after a question and another
+    // wait.
+    if (!panelRead && panelUnreachable(core->transferFailure())) {
+        reportTransferFailure(tr("Upload Panel"), tr("Error uploading to panel."));
+        return false;
+    }
+    QString reason = panelRead ? store.errorString() : core->transferError();
     if (!reason.isEmpty())
         reason[0] = reason.at(0).toUpper();
-    if (!UserDialogs::current().askYesNo(
-            this, tr("Upload Panel"),
-            tr("No backup of the panel's configuration could be made:") + QLatin1Char('\n') +
-                reason + QStringLiteral("\n\n") +
-                tr("Upload without a backup? The panel's present configuration will be lost.")))
-        return false;
-    // Without a backup the review still needs the panel's content.
-    prepareForPanel(panel);
-    ok = readPanelInto(panel, tr("Upload Panel"), tr("Reading the panel..."));
-    showLinkLog({core->linkTrace()});
-    return ok;
+    return UserDialogs::current().askYesNo(
+        this, tr("Upload Panel"),
+        tr("No backup of the panel's configuration could be made:") + QLatin1Char('\n') + reason +
+            QStringLiteral("\n\n") +
+            tr("Upload without a backup? The panel's present configuration will be lost."));
+}
+
+bool MyMainWindow::confirmUpload(const PanelCore *panel) {
+    QStringList text;
+    QStringList warnings;
+    for (const ConfigurationProblem &problem : ConfigurationCheck::check(*core)) {
+        if (!problem.isError())
+            warnings << QStringLiteral("- ") + problem.message;
+    }
+    if (!warnings.isEmpty())
+        text << tr("Warnings about this configuration:") << warnings << QString();
+    QList<ConfigurationDifference> changes;
+    if (!panel) {
+        text << tr("The panel could not be read, so what it holds now is unknown. Write this "
+                   "configuration to it?");
+    } else {
+        changes = ConfigurationDiff::compare(*panel, *core, ConfigurationDiff::Scope::PanelHeld);
+        text << (changes.isEmpty() ? tr("The panel already holds this configuration. Write it "
+                                        "again?")
+                                   : tr("These changes will be written to the panel:"));
+    }
+    return UserDialogs::current().confirmDifferences(this, tr("Upload Panel"),
+                                                     text.join(QLatin1Char('\n')), changes);
 }
 
 bool MyMainWindow::readPanelInto(PanelCore &panel, const QString &title, const QString &label) {
@@ -573,6 +609,8 @@ void MyMainWindow::configureSerialPortSlot() {
     SerialSettings settings = dialog.selectedSettings();
     settings.portSelected = !settings.name.isEmpty();
     core->setSerialSettings(settings);
+    if (!sessionPort.isEmpty() && settings.portSelected)
+        sessionPort = settings.name;
 }
 
 void MyMainWindow::slotUpdateDeviceTree() {
@@ -600,61 +638,67 @@ void MyMainWindow::slotWriteGeneralConfiguration() {
 }
 
 void MyMainWindow::setCommandLinePort(const QString &portName) {
-    commandLinePort = portName;
-    applyCommandLinePort();
+    sessionPort = portName;
+    applySessionPort();
 }
 
-void MyMainWindow::applyCommandLinePort() {
-    if (commandLinePort.isEmpty())
+void MyMainWindow::applySessionPort() {
+    if (sessionPort.isEmpty())
         return;
     SerialSettings settings = core->serialSettings;
-    settings.name = commandLinePort;
+    settings.name = sessionPort;
     settings.portSelected = true;
     core->setSerialSettings(settings);
 }
 
 void MyMainWindow::setNamedTitle() {
-    setWindowTitle(titlePrefix() + QStringLiteral(" --- ") + fileName);
+    setWindowTitle(titlePrefix() + QStringLiteral(" --- ") + fileName + ModifiedMark);
 }
 
 void MyMainWindow::slotNew() {
-    if (!UserDialogs::current().askYesNo(
-            this, QStringLiteral("Confirmation"),
-            QStringLiteral("Do you want to erase current configuration and create a new one")))
+    const bool go =
+        hasUnsavedChanges()
+            ? settleUnsavedChanges(true, tr("The current configuration has changes that have "
+                                            "not been saved. Save them before creating a new "
+                                            "configuration?"))
+            : UserDialogs::current().askYesNo(
+                  this, tr("Confirmation"),
+                  tr("Do you want to erase current configuration and create a new one"));
+    if (!go)
         return;
 
-    MyActionsWidget *actions = centralTabs->actionsWidget();
-    const int count = int(core->maneuvers.size());
-    for (int i = 0; i < count; ++i) {
-        core->removeManeuver(0);
-        actions->refreshTable();
-    }
-    core->num_zones = 0;
-    const QList<int> named = core->zoneNames().keys();
-    for (int zone : named)
-        core->setZoneName(zone, QString());
-    // With the zones gone the zone editor drops the boards; make sure it also happens
-    // when its box already showed "Select".
-    centralTabs->configurationWidget()->readNumberOfZones();
-    if (core->countElements() != 0) {
-        for (Element &slot : core->elements)
-            slot.type = Element::Empty;
-        centralTabs->configurationWidget()->updateDeviceTree();
-    }
-    actions->updateTrees();
-    core->setDefaults();
+    // Nothing of the previous site stays (addresses, logins, passwords); the serial
+    // settings do, they belong to this computer.
+    core->copyConfigurationFrom(PanelCore());
+    myconfigurationwidget *zones = centralTabs->configurationWidget();
+    zones->readNumberOfZones();
+    zones->updateDeviceTree();
     centralTabs->advancedWidget()->readGeneralConfiguration();
+    centralTabs->actionsWidget()->refreshTable();
+    centralTabs->actionsWidget()->updateTrees();
     fileName.clear();
-    setWindowTitle(titlePrefix());
+    setWindowTitle(titlePrefix() + ModifiedMark);
     rememberSavedState();
 }
 
+bool MyMainWindow::settleUnsavedChanges(bool unsaved, const QString &question) {
+    if (!unsaved)
+        return true;
+    switch (UserDialogs::current().askSaveChanges(this, tr("Unsaved changes"), question)) {
+    case UserDialogs::UnsavedChanges::Save:
+        return saveConfiguration();
+    case UserDialogs::UnsavedChanges::Discard:
+        return true;
+    case UserDialogs::UnsavedChanges::Cancel:
+        break;
+    }
+    return false;
+}
+
 void MyMainWindow::slotOpen() {
-    if (hasUnsavedChanges() &&
-        !UserDialogs::current().askYesNo(this, tr("Unsaved changes"),
-                                         tr("The current configuration has changes that have "
-                                            "not been saved. Discard them and open another "
-                                            "file?")))
+    if (!settleUnsavedChanges(hasUnsavedChanges(),
+                              tr("The current configuration has changes that have not been "
+                                 "saved. Save them before opening another file?")))
         return;
     const QString name = UserDialogs::current().openFileName(this, tr("Open Xml"),
                                                              QStringLiteral("."), tr(FileFilter));
@@ -666,6 +710,7 @@ void MyMainWindow::slotOpen() {
 void MyMainWindow::rememberSavedState() {
     centralTabs->advancedWidget()->writeGeneralConfiguration();
     savedState.copyConfigurationFrom(*core);
+    setWindowModified(false);
 }
 
 bool MyMainWindow::hasUnsavedChanges() {
@@ -700,25 +745,29 @@ void MyMainWindow::installPanelCore(std::unique_ptr<PanelCore> fresh) {
     centralTabs->advancedWidget()->setPanelCore(fresh.get());
     centralTabs->configurationWidget()->setPanelCore(fresh.get());
     core = std::move(fresh);
-    applyCommandLinePort();
+    applySessionPort();
 }
 
 void MyMainWindow::slotSave() {
-    if (fileName.isEmpty())
-        slotSaveAs();
-    else
-        saveToFile(fileName);
+    saveConfiguration();
 }
 
 void MyMainWindow::slotSaveAs() {
+    saveConfigurationAs();
+}
+
+bool MyMainWindow::saveConfiguration() {
+    return fileName.isEmpty() ? saveConfigurationAs() : saveToFile(fileName);
+}
+
+bool MyMainWindow::saveConfigurationAs() {
     const QString name = UserDialogs::current().saveFileName(this, tr("Save Xml"),
                                                              QStringLiteral("."), tr(FileFilter));
-    if (name.isEmpty())
-        return;
-    if (!saveToFile(name))
-        return;
+    if (name.isEmpty() || !saveToFile(name))
+        return false;
     fileName = name;
     setNamedTitle();
+    return true;
 }
 
 bool MyMainWindow::saveToFile(const QString &name) {
@@ -729,6 +778,7 @@ bool MyMainWindow::saveToFile(const QString &name) {
     centralTabs->advancedWidget()->writeGeneralConfiguration();
     if (writer.writeFile(name)) {
         savedState.copyConfigurationFrom(*core);
+        setWindowModified(false);
         return true;
     }
     UserDialogs::current().reportFailure(this, tr("Save Xml"), tr("Could not save %1.").arg(name),
@@ -743,7 +793,12 @@ void MyMainWindow::slotAbout() {
 
 void MyMainWindow::closeEvent(QCloseEvent *event) {
     event->ignore();
-    if (UserDialogs::current().askYesNo(this, tr("Close Confirmation"),
-                                        tr("Are you sure you want to quit?")))
+    const bool leave =
+        hasUnsavedChanges()
+            ? settleUnsavedChanges(true, tr("The current configuration has changes that have "
+                                            "not been saved. Save them before quitting?"))
+            : UserDialogs::current().askYesNo(this, tr("Close Confirmation"),
+                                              tr("Are you sure you want to quit?"));
+    if (leave)
         event->accept();
 }

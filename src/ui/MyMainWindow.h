@@ -1,9 +1,11 @@
 #pragma once
 
+#include "LanguageCatalog.h"
 #include "LinkTrace.h"
 #include "PanelCore.h"
 
 #include <QMainWindow>
+#include <QTimer>
 #include <QTranslator>
 
 #include <memory>
@@ -29,12 +31,13 @@ public:
     PanelCore *panelCore() const { return core.get(); }
     MyMainWidget *mainWidget() const { return centralTabs; }
     QString currentFileName() const { return fileName; }
-    QString translationsDirectory() const { return translationsDir; }
+    QString translationsDirectory() const { return LanguageCatalog::directory(); }
     QString currentLanguage() const { return currentLanguageCode; }
 
     // Opens a configuration file; on failure says why and changes nothing.
     bool openFile(const QString &name);
-    // A port named on the command line: every configuration in this session uses it.
+    // A port named on the command line: every configuration in this session uses it,
+    // until the user chooses another in the settings dialog.
     void setCommandLinePort(const QString &portName);
     void loadLanguage(const QString &code);
     // Where the serial settings dialog finds the ports (not owned); the system's when null.
@@ -72,13 +75,19 @@ private:
     void createLanguageMenu(QMenu *menu);
     void retranslate();
     bool saveToFile(const QString &name);
+    // Save, or Save as while the configuration has no file; false when nothing was saved.
+    bool saveConfiguration();
+    bool saveConfigurationAs();
+    // Before something replaces the configuration: with `unsaved` edits, asks whether to
+    // save them, discard them or cancel. True when it may go on; a failed save cancels.
+    bool settleUnsavedChanges(bool unsaved, const QString &question);
     void switchTranslator(QTranslator &translator, const QString &file);
     void installPanelCore(std::unique_ptr<PanelCore> fresh);
     // The configuration as last opened, saved or made new, to tell whether edits would be
     // lost. The advanced page is stored into the model first: it keeps its edits apart.
     void rememberSavedState();
     bool hasUnsavedChanges();
-    void applyCommandLinePort();
+    void applySessionPort();
     void setNamedTitle();
     // Ends a panel command: the standard text, with the link's reason under it.
     void reportTransferFailure(const QString &title, const QString &text);
@@ -89,15 +98,18 @@ private:
     // A model for what the panel holds, with this configuration's zones, boards and zone
     // names (the panel has none), so comparisons and backups name the same zones.
     void prepareForPanel(PanelCore &panel) const;
-    // Backs the panel up into `panel`; if that fails, asks whether to go on, and then
-    // still reads the panel for the review. False: stop, nothing written.
-    bool backUpBeforeUpload(PanelCore &panel, QString &backupFile);
+    // Reads the panel into `panel` and saves that as a backup. A panel out of reach fails
+    // the upload at once; one that was reached but left no backup makes it ask whether to
+    // go on. False: stop, nothing written. `panelRead`: `panel` holds what the panel has.
+    bool backUpBeforeUpload(PanelCore &panel, bool &panelRead, QString &backupFile);
+    // The review before writing: the configuration's warnings, then what changes in the
+    // panel (`panel` null: what it holds is unknown). True when the user confirms.
+    bool confirmUpload(const PanelCore *panel);
     void showLinkLog(const QList<LinkTrace> &traces);
 
     QTranslator translator;
     QTranslator qtTranslator;
     QString currentLanguageCode;
-    QString translationsDir;
 
     QMenu *fileMenu = nullptr;
     QMenu *optionsMenu = nullptr;
@@ -124,10 +136,12 @@ private:
     QToolBar *fileToolBar = nullptr;
     MyMainWidget *centralTabs = nullptr;
     QString fileName;
-    QString commandLinePort;
+    // Given with --port, or chosen since in the settings dialog: kept across Open.
+    QString sessionPort;
     const SerialPortList *portList = nullptr;
     std::unique_ptr<PanelCore> core;
     PanelCore savedState;
+    QTimer modifiedCheck;
     QList<LinkTrace> lastTraces; // of the last panel command
     LinkLogWindow *linkLog = nullptr;
 };

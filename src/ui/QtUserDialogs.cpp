@@ -7,7 +7,21 @@
 
 bool QtUserDialogs::askYesNo(QWidget *parent, const QString &title, const QString &text) {
     return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::NoButton) == QMessageBox::Yes;
+                                 QMessageBox::No) == QMessageBox::Yes;
+}
+
+UserDialogs::UnsavedChanges QtUserDialogs::askSaveChanges(QWidget *parent, const QString &title,
+                                                          const QString &text) {
+    switch (QMessageBox::question(parent, title, text,
+                                  QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                                  QMessageBox::Save)) {
+    case QMessageBox::Save:
+        return UnsavedChanges::Save;
+    case QMessageBox::Discard:
+        return UnsavedChanges::Discard;
+    default:
+        return UnsavedChanges::Cancel;
+    }
 }
 
 void QtUserDialogs::inform(QWidget *parent, const QString &title, const QString &text) {

@@ -6,6 +6,8 @@
 class QtUserDialogs : public UserDialogs {
 public:
     bool askYesNo(QWidget *parent, const QString &title, const QString &text) override;
+    UnsavedChanges askSaveChanges(QWidget *parent, const QString &title,
+                                  const QString &text) override;
     void inform(QWidget *parent, const QString &title, const QString &text) override;
     void reportFailure(QWidget *parent, const QString &title, const QString &text,
                        const QString &reason) override;

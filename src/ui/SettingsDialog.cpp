@@ -38,6 +38,9 @@ SettingsDialog::SettingsDialog(QWidget *parent, const SerialPortList *portList)
     connect(ui->baudRateBox, &QComboBox::currentIndexChanged, this,
             &SettingsDialog::checkCustomBaudRatePolicy);
     connect(ui->showAllPortsCheckBox, &QCheckBox::toggled, this, &SettingsDialog::fillPortList);
+    // A port picked from the list is the user's latest choice: it beats a path typed or
+    // remembered before.
+    connect(ui->serialPortInfoListBox, &QComboBox::activated, ui->portPathEdit, &QLineEdit::clear);
 
     ports = portList ? portList->availablePorts() : SystemSerialPortList().availablePorts();
     fillParameterLists();

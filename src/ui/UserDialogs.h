@@ -11,10 +11,17 @@ class QWidget;
 // different implementation can answer without a person at the screen.
 class UserDialogs {
 public:
+    enum class UnsavedChanges { Save, Discard, Cancel };
+
     virtual ~UserDialogs() = default;
 
-    // Yes/No question without a default button; true for Yes.
+    // Yes/No question; true for Yes. No is the default, so that Enter never takes the
+    // answer that loses or risks something.
     virtual bool askYesNo(QWidget *parent, const QString &title, const QString &text) = 0;
+    // Edits that are not saved would be lost: save them first, discard them, or cancel
+    // what was asked for. Save is the default.
+    virtual UnsavedChanges askSaveChanges(QWidget *parent, const QString &title,
+                                          const QString &text) = 0;
     virtual void inform(QWidget *parent, const QString &title, const QString &text) = 0;
     // A failure: `text` is the standard message, `reason` the why, shown below it.
     virtual void reportFailure(QWidget *parent, const QString &title, const QString &text,

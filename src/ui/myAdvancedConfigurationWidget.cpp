@@ -112,6 +112,16 @@ myAdvancedConfigurationWidget::myAdvancedConfigurationWidget(PanelCore *core, QW
             &myAdvancedConfigurationWidget::checkBoxLoginWebServerChangeSlot);
     connect(ui->cbSMTP_enable, &QAbstractButton::toggled, this,
             &myAdvancedConfigurationWidget::checkBoxSMTPChangeSlot);
+
+    // After the handlers above, so that a change is announced once its controls settled.
+    for (QLineEdit *edit : findChildren<QLineEdit *>())
+        connect(edit, &QLineEdit::textEdited, this, &myAdvancedConfigurationWidget::edited);
+    for (QAbstractButton *button : findChildren<QAbstractButton *>())
+        connect(button, &QAbstractButton::clicked, this, &myAdvancedConfigurationWidget::edited);
+    for (QComboBox *box : findChildren<QComboBox *>())
+        connect(box, &QComboBox::activated, this, &myAdvancedConfigurationWidget::edited);
+    for (QSpinBox *box : findChildren<QSpinBox *>())
+        connect(box, &QSpinBox::valueChanged, this, &myAdvancedConfigurationWidget::edited);
 }
 
 myAdvancedConfigurationWidget::~myAdvancedConfigurationWidget() {

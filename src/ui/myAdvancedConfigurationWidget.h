@@ -48,6 +48,10 @@ public Q_SLOTS:
     void checkBoxLoginWebServerChangeSlot();
     void checkBoxSMTPChangeSlot(bool toggle);
 
+Q_SIGNALS:
+    // The user changed a control; the model still holds what it held.
+    void edited();
+
 private:
     struct CheckedField;
 

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
+#include <QScopedValueRollback>
 #include <QScrollArea>
 #include <QSignalBlocker>
 
@@ -101,10 +102,11 @@ void myconfigurationwidget::comboBoxMaxZonesChanged() {
             box->setEnabled(false);
         }
         showZoneNames();
-        UserDialogs::current().inform(
-            nullptr, QString(),
-            tr("Please introduce a valid number of zones before proceeding with the "
-               "configuration"));
+        if (!reloading)
+            UserDialogs::current().inform(
+                nullptr, QString(),
+                tr("Please introduce a valid number of zones before proceeding with the "
+                   "configuration"));
     }
     emit signalNumberOfZonesModified();
 }
@@ -167,6 +169,8 @@ void myconfigurationwidget::showZoneCount(int zones) {
 }
 
 void myconfigurationwidget::readNumberOfZones() {
+    // The notice is for a user who picks "Select"; a reload (New, Open) shows it nowhere.
+    const QScopedValueRollback<bool> quiet(reloading, true);
     {
         // Showing a count of 0 empties the board boxes; the model's boards stay for
         // updateDeviceTree() to show.

@@ -47,4 +47,5 @@ private:
     PanelCore *core = nullptr;
     QGroupBox *zoneNamesBox = nullptr;
     QGridLayout *zoneNamesLayout = nullptr;
+    bool reloading = false; // showing the model's zones, not the user's choice
 };

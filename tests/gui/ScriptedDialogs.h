@@ -14,6 +14,10 @@ public:
         questions << title + QStringLiteral(": ") + text;
         return answers.isEmpty() ? false : answers.takeFirst();
     }
+    UnsavedChanges askSaveChanges(QWidget *, const QString &title, const QString &text) override {
+        questions << title + QStringLiteral(": ") + text;
+        return saveAnswers.isEmpty() ? UnsavedChanges::Cancel : saveAnswers.takeFirst();
+    }
     void inform(QWidget *, const QString &, const QString &text) override { messages << text; }
     void reportFailure(QWidget *, const QString &, const QString &text,
                        const QString &reason) override {
@@ -43,8 +47,9 @@ public:
     }
 
     bool confirmReview = true;
-    QList<bool> answers; // for askYesNo, in order; No once they run out
-    QString openName;    // what the open dialog returns (empty: cancelled)
+    QList<bool> answers;               // for askYesNo, in order; No once they run out
+    QList<UnsavedChanges> saveAnswers; // for askSaveChanges; Cancel once they run out
+    QString openName;                  // what the open dialog returns (empty: cancelled)
     QString saveName;
     QStringList questions;
     QStringList messages;

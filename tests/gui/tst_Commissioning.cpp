@@ -1,4 +1,5 @@
 #include "CmdConvencional.h"
+#include "CommandCodec.h"
 #include "LinkLogWindow.h"
 #include "MyMainWindow.h"
 #include "ScriptedDialogs.h"
@@ -6,6 +7,7 @@
 #include "XmlConfigReader.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -165,39 +167,71 @@ void tst_Commissioning::upload_backsUpThenReviewsThenWrites() {
 }
 
 void tst_Commissioning::upload_stopsUnlessUserGoesOn_data() {
-    QTest::addColumn<bool>("silent");
+    QTest::addColumn<QString>(
+        "fault"); // of the panel: "silent", or "corrupt" answers to the backup
     QTest::addColumn<bool>("backupFolderBlocked");
+    QTest::addColumn<int>("zones");           // 0: the file's
     QTest::addColumn<QList<bool>>("answers"); // go on without a backup?
     QTest::addColumn<bool>("confirm");        // the review
     QTest::addColumn<QString>("question");
-    QTest::addColumn<bool>("written");
-    QTest::newRow("unreadable panel, stop")
-        << true << false << QList<bool>{false} << true << "no answer from panel" << false;
-    QTest::newRow("backup not saved, stop") << false << true << QList<bool>{false} << true
-                                            << "cannot create the backup folder" << false;
+    QTest::addColumn<QString>("review");  // how it opens; empty: not shown
+    QTest::addColumn<QString>("outcome"); // how the last message opens; empty: none
+    QTest::newRow("silent panel, fails at once")
+        << "silent" << false << 0 << QList<bool>{} << true << ""
+        << ""
+        << "Error uploading to panel.\nNo answer from panel";
+    QTest::newRow("panel read fails, stop")
+        << "corrupt" << false << 0 << QList<bool>{false} << true << "no backup"
+        << ""
+        << "";
+    QTest::newRow("panel read fails, go on without reading again")
+        << "corrupt" << false << 0 << QList<bool>{true} << true << "no backup"
+        << "The panel could not be read, so what it holds now is unknown."
+        << "Upload ok!";
+    QTest::newRow("backup not saved, stop")
+        << "" << true << 0 << QList<bool>{false} << true << "cannot create the backup folder"
+        << ""
+        << "";
     QTest::newRow("backup not saved, go on")
-        << false << true << QList<bool>{true} << true << "cannot create the backup folder" << true;
-    QTest::newRow("review declined") << false << false << QList<bool>{} << false << "" << false;
+        << "" << true << 0 << QList<bool>{true} << true << "cannot create the backup folder"
+        << "These changes will be written to the panel:"
+        << "Upload ok!";
+    QTest::newRow("review declined") << "" << false << 0 << QList<bool>{} << false << ""
+                                     << "These changes"
+                                     << "";
+    QTest::newRow("warnings above the changes")
+        << "" << false << 4 << QList<bool>{} << true << ""
+        << "Warnings about this configuration:\n- Maneuver 6 uses zone 12, but the panel has 4 "
+           "zones\n"
+        << "Upload ok!";
 }
 
 void tst_Commissioning::upload_stopsUnlessUserGoesOn() {
-    QFETCH(bool, silent);
+    QFETCH(QString, fault);
     QFETCH(bool, backupFolderBlocked);
+    QFETCH(int, zones);
     QFETCH(QList<bool>, answers);
     QFETCH(bool, confirm);
     QFETCH(QString, question);
-    QFETCH(bool, written);
+    QFETCH(QString, review);
+    QFETCH(QString, outcome);
     fillPanelWith("shop.xml");
-    if (silent) {
+    if (fault == "silent") {
         PtyPanel::Faults faults;
         faults.silent = true;
         panel->line.setFaults(faults);
+    } else if (fault == "corrupt") { // every attempt at the first read (four at most)
+        for (int i = 0; i < 4; ++i)
+            panel->line.corruptAnswer(panel->line.requestCount() + i);
     }
     if (backupFolderBlocked) {
         QDir().mkpath(dir.filePath("data"));
         QFile blocker(dir.filePath("data/mrb500-configurator"));
         QVERIFY(blocker.open(QIODevice::WriteOnly));
     }
+    if (zones)
+        child<QComboBox>("comboBoxMaxZones")->setCurrentText(QString::number(zones));
+    panel->engine.clearRequests();
     dialogs->answers = answers;
     dialogs->confirmReview = confirm;
     trigger("actionUpload");
@@ -206,10 +240,21 @@ void tst_Commissioning::upload_stopsUnlessUserGoesOn() {
     if (!question.isEmpty())
         QVERIFY2(dialogs->questions.first().contains(question, Qt::CaseInsensitive),
                  qPrintable(dialogs->questions.first()));
-    QCOMPARE(writes > 0, written);
-    QCOMPARE(dialogs->messages.value(0).startsWith("Upload ok!"), written);
-    QCOMPARE(dialogs->reviews.size(), silent ? 0 : int(answers.value(0, true)));
-    QVERIFY(dialogs->failures.isEmpty());
+    QCOMPARE(dialogs->reviews.size(), review.isEmpty() ? 0 : 1);
+    if (!review.isEmpty())
+        QVERIFY2(dialogs->reviews.first().startsWith(review), qPrintable(dialogs->reviews.first()));
+    const QString shown = (dialogs->messages + dialogs->failures).join('|');
+    QVERIFY2(outcome.isEmpty() ? shown.isEmpty() : shown.startsWith(outcome), qPrintable(shown));
+    QCOMPARE(writes > 0, outcome.startsWith("Upload ok!"));
+    // Up to the upload, only attempts at the read that failed: the panel is not read again.
+    if (fault == "corrupt") {
+        const QList<QByteArray> requests = panel->engine.requests();
+        for (const QByteArray &request : requests) {
+            if (quint8(request.at(3)) == CommandCodec::BeginUpload)
+                break;
+            QCOMPARE(request, requests.first());
+        }
+    }
 }
 
 void tst_Commissioning::zoneNames_showInTreeTooltipAndSurviveSaveOpen() {

@@ -15,12 +15,14 @@
 
 namespace {
 
+using UnsavedChanges = UserDialogs::UnsavedChanges;
+
 const QString StartTitle =
-    QStringLiteral(" Conventional Panel Configurator MRB-500 Version 2.07 2019/10/30");
-const QString UnnamedTitle = QStringLiteral("TrevUSB Configurator Version 2.07 2019/10/30");
+    QStringLiteral(" Conventional Panel Configurator MRB-500 Version 2.07 2019/10/30[*]");
+const QString UnnamedTitle = QStringLiteral("TrevUSB Configurator Version 2.07 2019/10/30[*]");
 
 QString namedTitle(const QString &file) {
-    return UnnamedTitle + QStringLiteral(" --- ") + file;
+    return UnnamedTitle.chopped(3) + QStringLiteral(" --- ") + file + QStringLiteral("[*]");
 }
 
 QByteArray contents(const QString &file) {
@@ -29,6 +31,8 @@ QByteArray contents(const QString &file) {
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(UnsavedChanges)
 
 class tst_MyMainWindow : public QObject {
     Q_OBJECT
@@ -48,8 +52,8 @@ private Q_SLOTS:
     void init();
     void cleanup();
     void start_titleAndHiddenAdvancedTab();
-    void newAnsweredNo_changesNothing();
-    void newAnsweredYes_resetsConfiguration();
+    void newCancelled_changesNothing();
+    void newDiscarding_resetsEverythingQuietly();
     void newWithBoardsButNoZones_clearsBoards();
     void saveAs_writesFileAndNamesWindow();
     void saveAsCancelled_keepsNameAndTitle();
@@ -64,9 +68,13 @@ private Q_SLOTS:
     void openCancelled_changesNothing();
     void openOverUnsavedEdits_asksFirst_data();
     void openOverUnsavedEdits_asksFirst();
-    void commandLinePort_survivesOpen();
+    void commandLinePort_survivesOpenUntilUserChooses();
     void advancedTab_toggledKeepsValues();
-    void close_asksAndOnlyYesCloses();
+    void close_asksFirst_data();
+    void close_asksFirst();
+    void edit_marksTitleUntilSaved_data();
+    void edit_marksTitleUntilSaved();
+    void questions_enterTakesTheSafeAnswer();
     void zoneEditorChanges_moveProblemMarks();
 };
 
@@ -79,6 +87,7 @@ void tst_MyMainWindow::init() {
 
 void tst_MyMainWindow::cleanup() {
     dialogs->answers = {true};
+    dialogs->saveAnswers = {UnsavedChanges::Discard};
     window->close();
     delete window;
     delete dialogs;
@@ -98,8 +107,11 @@ void tst_MyMainWindow::fillConfiguration() {
     core->generalConfig.cancel_delay = 2;
     core->webServer.DHCP = 0;
     core->webServer.IP = 0x0A000007;
+    core->webServer.Login = 1;
+    core->webServer.Pass = QStringLiteral("web-secret");
     core->smtp.Enable = 1;
     core->smtp.Host = QStringLiteral("smtp.example");
+    core->smtp.Password = QStringLiteral("mail-secret");
     window->slotReadGeneralConfiguration();
     window->slotUpdateEventActionTables();
 }
@@ -122,42 +134,41 @@ void tst_MyMainWindow::start_titleAndHiddenAdvancedTab() {
     QVERIFY(!child<QWidget>("eventsWidget")->isEnabled()); // no zones yet
 }
 
-void tst_MyMainWindow::newAnsweredNo_changesNothing() {
+void tst_MyMainWindow::newCancelled_changesNothing() {
     fillConfiguration();
     PanelCore before;
     before.copyConfigurationFrom(*window->panelCore());
-    dialogs->answers = {false};
+    dialogs->saveAnswers = {UnsavedChanges::Cancel};
 
     window->slotNew();
 
     QCOMPARE(dialogs->questions,
-             QStringList{"Confirmation: Do you want to erase current configuration and create a "
-                         "new one"});
+             QStringList{"Unsaved changes: The current configuration has changes that have not "
+                         "been saved. Save them before creating a new configuration?"});
     QVERIFY(window->panelCore()->sameConfiguration(before));
     QCOMPARE(window->windowTitle(), StartTitle);
     QCOMPARE(child<QTableWidget>("tableWidget")->rowCount(), 2);
 }
 
-void tst_MyMainWindow::newAnsweredYes_resetsConfiguration() {
+void tst_MyMainWindow::newDiscarding_resetsEverythingQuietly() {
     fillConfiguration();
+    QVERIFY(window->panelCore()->setZoneName(1, QStringLiteral("Hall")));
+    action("actionAdvanced")->trigger();
+    child<QTabWidget>("tabWidget")->setCurrentIndex(2);
     const PanelCore *core = window->panelCore();
-    const WebServerConfig web = core->webServer;
-    const SmtpConfig smtp = core->smtp;
-    dialogs->answers = {true};
+    dialogs->saveAnswers = {UnsavedChanges::Discard};
 
     window->slotNew();
 
-    QVERIFY(core->maneuvers.isEmpty());
+    QVERIFY(core->sameConfiguration(PanelCore())); // addresses and passwords included
     QCOMPARE(child<QTableWidget>("tableWidget")->rowCount(), 0);
-    QCOMPARE(core->num_zones, 0);
-    QCOMPARE(core->countElements(), 0);
     QCOMPARE(child<QComboBox>("comboBoxMaxZones")->currentIndex(), 0);
     QCOMPARE(child<QComboBox>("comboBoxAuxType1")->currentIndex(), 0);
-    QVERIFY(core->generalConfig == GeneralConfig());
-    QVERIFY(core->webServer == web);
-    QVERIFY(core->smtp == smtp);
-    QCOMPARE(dialogs->messages.size(), 1); // the zone editor's
+    for (const char *field : {"txtWS_ip", "txtWS_password", "txtSMTP_svr", "txtSMTP_password"})
+        QVERIFY2(child<QLineEdit>(field)->text().remove('.').isEmpty(), field); // ip: "..."
+    QVERIFY(dialogs->messages.isEmpty()); // no notice about the zones
     QCOMPARE(window->windowTitle(), UnnamedTitle);
+    QVERIFY(!window->isWindowModified());
     QCOMPARE(window->currentFileName(), QString());
     QVERIFY(!child<QWidget>("eventsWidget")->isEnabled());
 }
@@ -265,15 +276,15 @@ void tst_MyMainWindow::open_showsFileInEveryEditor() {
     QCOMPARE(window->currentFileName(), file);
     QCOMPARE(window->windowTitle(), namedTitle(file));
     QCOMPARE(child<QComboBox>("comboBoxMaxZones")->currentText(), QStringLiteral("4"));
-    QCOMPARE(child<QComboBox>("comboBoxAuxType1")->currentText(), QStringLiteral("Sirenas"));
-    QCOMPARE(child<QComboBox>("comboBoxAuxType2")->currentText(), QStringLiteral("Relés"));
-    QCOMPARE(child<QComboBox>("comboBoxAuxType3")->currentText(), QStringLiteral("Ninguna"));
+    QCOMPARE(child<QComboBox>("comboBoxAuxType1")->currentText(), QStringLiteral("Sounders"));
+    QCOMPARE(child<QComboBox>("comboBoxAuxType2")->currentText(), QStringLiteral("Relays"));
+    QCOMPARE(child<QComboBox>("comboBoxAuxType3")->currentText(), QStringLiteral("None"));
     QCOMPARE(child<QAbstractButton>("radioButtonConfirmation")->isChecked(), true);
     QCOMPARE(child<QComboBox>("cbWS_Language")->currentIndex(), 1);
     auto *table = child<QTableWidget>("tableWidget");
     QCOMPARE(table->rowCount(), 1);
     QCOMPARE(table->item(0, 1)->text(),
-             QStringLiteral("Activar sirenas del panel  con retardo de 20s"));
+             QStringLiteral("Activate sounders of the panel  with a delay of 20s"));
     QCOMPARE(window->panelCore()->countElements(), 2);
     QVERIFY(child<QWidget>("eventsWidget")->isEnabled());
     QVERIFY(dialogs->messages.isEmpty());
@@ -327,7 +338,7 @@ void tst_MyMainWindow::fieldThatCannotBeStored_refusesStoringCommands() {
     QCOMPARE(dialogs->failures.size(), 1);
     QVERIFY2(dialogs->failures.first().startsWith(refusal), qPrintable(dialogs->failures.first()));
     QVERIFY2(dialogs->failures.first().contains(QStringLiteral(
-                 "Puerta de enlace needs four numbers from 0 to 255 separated by dots")),
+                 "Gateway needs four numbers from 0 to 255 separated by dots")),
              qPrintable(dialogs->failures.first()));
     QVERIFY(dialogs->questions.isEmpty());
     QVERIFY(!QFile::exists(dialogs->saveName));
@@ -381,16 +392,17 @@ void tst_MyMainWindow::openCancelled_changesNothing() {
 
 void tst_MyMainWindow::openOverUnsavedEdits_asksFirst_data() {
     QTest::addColumn<bool>("editAfterSave");
-    QTest::addColumn<bool>("answer");
+    QTest::addColumn<UnsavedChanges>("answer");
     QTest::addColumn<bool>("opened");
-    QTest::newRow("saved_opensWithoutQuestion") << false << false << true;
-    QTest::newRow("unsavedAnsweredNo_keepsEdits") << true << false << false;
-    QTest::newRow("unsavedAnsweredYes_opens") << true << true << true;
+    QTest::newRow("saved_opensWithoutQuestion") << false << UnsavedChanges::Cancel << true;
+    QTest::newRow("unsavedCancelled_keepsEdits") << true << UnsavedChanges::Cancel << false;
+    QTest::newRow("unsavedDiscarded_opens") << true << UnsavedChanges::Discard << true;
+    QTest::newRow("unsavedSaved_savesThenOpens") << true << UnsavedChanges::Save << true;
 }
 
 void tst_MyMainWindow::openOverUnsavedEdits_asksFirst() {
     QFETCH(bool, editAfterSave);
-    QFETCH(bool, answer);
+    QFETCH(UnsavedChanges, answer);
     QFETCH(bool, opened);
     const QString other =
         writeFile("other.xml", "<CONFIG><GeneralConfig num_zones=\"12\"/></CONFIG>");
@@ -402,16 +414,19 @@ void tst_MyMainWindow::openOverUnsavedEdits_asksFirst() {
     PanelCore before;
     before.copyConfigurationFrom(*window->panelCore());
 
-    dialogs->answers = {answer};
+    dialogs->saveAnswers = {answer};
     dialogs->openName = other;
     window->slotOpen();
 
     QCOMPARE(dialogs->questions.size(), editAfterSave ? 1 : 0);
     QCOMPARE(window->currentFileName(), opened ? other : dialogs->saveName);
     QCOMPARE(window->panelCore()->sameConfiguration(before), !opened);
+    PanelCore file;
+    QVERIFY(XmlConfigReader::readFile(dialogs->saveName, &file));
+    QCOMPARE(file.sameConfiguration(before), !editAfterSave || answer == UnsavedChanges::Save);
 }
 
-void tst_MyMainWindow::commandLinePort_survivesOpen() {
+void tst_MyMainWindow::commandLinePort_survivesOpenUntilUserChooses() {
     window->setCommandLinePort(QStringLiteral("/tmp/panel-pty"));
     QCOMPARE(window->panelCore()->serialSettings.name, QStringLiteral("/tmp/panel-pty"));
     QVERIFY(window->panelCore()->serialSettings.portSelected);
@@ -422,10 +437,28 @@ void tst_MyMainWindow::commandLinePort_survivesOpen() {
     QVERIFY(window->openFile(dialogs->saveName));
     QCOMPARE(window->panelCore()->serialSettings.name, QStringLiteral("/tmp/panel-pty"));
     QVERIFY(window->panelCore()->portConfigured);
+
+    // A port the user then chooses in the settings dialog stays, also after Open.
+    QTimer::singleShot(0, [] {
+        QWidget *settings = QApplication::activeModalWidget();
+        settings->findChild<QLineEdit *>("portPathEdit")->setText("/tmp/chosen");
+        settings->findChild<QAbstractButton *>("applyButton")->click();
+    });
+    action("actionSerialPort")->trigger();
+    QVERIFY(window->openFile(dialogs->saveName));
+    QCOMPARE(window->panelCore()->serialSettings.name, QStringLiteral("/tmp/chosen"));
 }
 
 void tst_MyMainWindow::advancedTab_toggledKeepsValues() {
     auto *tabs = child<QTabWidget>("tabWidget");
+    // QObject::receivers() is protected; reach it through a derived class.
+    struct Receivers : QTabWidget {
+        using QObject::receivers;
+    };
+    const auto receivers = [tabs] {
+        return (tabs->*&Receivers::receivers)(SIGNAL(currentChanged(int)));
+    };
+    const int connections = receivers();
     action("actionAdvanced")->trigger();
     QCOMPARE(tabs->count(), 3);
     QCOMPARE(tabs->tabText(2), QStringLiteral("Advanced Configuration"));
@@ -436,22 +469,89 @@ void tst_MyMainWindow::advancedTab_toggledKeepsValues() {
     action("actionAdvanced")->trigger();
     QCOMPARE(tabs->count(), 3);
     QCOMPARE(child<QLineEdit>("txtSMTP_svr")->text(), QStringLiteral("kept.example"));
+    QCOMPARE(receivers(), connections); // a tab switch lays its page out once
 }
 
-void tst_MyMainWindow::close_asksAndOnlyYesCloses() {
-    dialogs->answers = {false};
-    QVERIFY(!window->close());
-    QVERIFY(window->isVisible());
-    QCOMPARE(dialogs->questions, QStringList{"Close Confirmation: Are you sure you want to quit?"});
+void tst_MyMainWindow::close_asksFirst_data() {
+    QTest::addColumn<bool>("edited");
+    QTest::addColumn<bool>("yes");              // Are you sure you want to quit?
+    QTest::addColumn<UnsavedChanges>("choice"); // with unsaved edits
+    QTest::addColumn<QString>("saveAs");        // empty: the save dialog is cancelled
+    QTest::addColumn<bool>("closes");
+    QTest::newRow("saved_noStays") << false << false << UnsavedChanges::Cancel << "" << false;
+    QTest::newRow("saved_yesCloses") << false << true << UnsavedChanges::Cancel << "" << true;
+    QTest::newRow("edited_cancelStays") << true << true << UnsavedChanges::Cancel << "" << false;
+    QTest::newRow("edited_saveWritesAndCloses")
+        << true << false << UnsavedChanges::Save << "quit.xml" << true;
+    QTest::newRow("edited_saveCancelledStays")
+        << true << true << UnsavedChanges::Save << "" << false;
+}
 
-    dialogs->answers = {false};
-    action("actionQuit")->trigger();
-    QVERIFY(window->isVisible());
-    QCOMPARE(dialogs->questions.size(), 2);
+void tst_MyMainWindow::close_asksFirst() {
+    QFETCH(bool, edited);
+    QFETCH(bool, yes);
+    QFETCH(UnsavedChanges, choice);
+    QFETCH(QString, saveAs);
+    QFETCH(bool, closes);
+    if (edited)
+        fillConfiguration();
+    dialogs->answers = {yes};
+    dialogs->saveAnswers = {choice};
+    dialogs->saveName = saveAs.isEmpty() ? QString() : dir.filePath(saveAs);
 
-    dialogs->answers = {true};
     action("actionQuit")->trigger();
-    QVERIFY(!window->isVisible());
+
+    QCOMPARE(dialogs->questions.size(), 1);
+    QVERIFY(dialogs->questions.first().startsWith(edited ? "Unsaved changes: "
+                                                         : "Close Confirmation: Are you sure"));
+    QCOMPARE(window->isVisible(), !closes);
+    if (!saveAs.isEmpty())
+        QVERIFY(QFile::exists(dialogs->saveName));
+}
+
+void tst_MyMainWindow::edit_marksTitleUntilSaved_data() {
+    QTest::addColumn<QString>("editor");
+    QTest::newRow("zones") << "zones";
+    QTest::newRow("maneuvers") << "maneuvers";
+    QTest::newRow("advanced") << "advanced";
+}
+
+void tst_MyMainWindow::edit_marksTitleUntilSaved() {
+    QFETCH(QString, editor);
+    fillConfiguration();
+    dialogs->saveName = dir.filePath(QStringLiteral("marked.xml"));
+    window->slotSaveAs();
+    QCoreApplication::processEvents();
+    QVERIFY(!window->isWindowModified());
+
+    if (editor == "zones") {
+        child<QComboBox>("comboBoxMaxZones")->setCurrentIndex(3);
+    } else if (editor == "maneuvers") {
+        child<QTableWidget>("tableWidget")->selectRow(0);
+        child<QAbstractButton>("pushButtonDel")->click();
+    } else {
+        child<QAbstractButton>("chkbWS_dhcp")->click();
+    }
+    QCoreApplication::processEvents();
+    QVERIFY(window->isWindowModified());
+    window->slotSave();
+    QVERIFY(!window->isWindowModified());
+}
+
+void tst_MyMainWindow::questions_enterTakesTheSafeAnswer() {
+    UserDialogs::install(nullptr); // the real message boxes
+    const auto pressEnter = [] {
+        QTimer::singleShot(
+            0, [] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Return); });
+    };
+    pressEnter();
+    const bool yes = UserDialogs::current().askYesNo(window, "Question", "Go on?");
+    pressEnter();
+    const UnsavedChanges choice =
+        UserDialogs::current().askSaveChanges(window, "Question", "Save?");
+    UserDialogs::install(dialogs);
+    QVERIFY(!yes);
+    QCOMPARE(choice, UnsavedChanges::Save);
 }
 
 void tst_MyMainWindow::zoneEditorChanges_moveProblemMarks() {

@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -160,6 +161,7 @@ void tst_PanelCommands::init() {
 
 void tst_PanelCommands::cleanup() {
     dialogs->answers = {true};
+    dialogs->saveAnswers = {UserDialogs::UnsavedChanges::Discard};
     window->close();
     delete window;
     delete ports;
@@ -241,11 +243,15 @@ void tst_PanelCommands::uploadThenDownloadIntoNew_sameConfiguration() {
     fresh.findChild<QComboBox *>("comboBoxMaxZones")->setCurrentIndex(2);
     QVERIFY(fresh.panelCore()->num_zones > 0);
     const int zones = fresh.panelCore()->num_zones;
+    QTemporaryDir saved; // so that only the download can mark it modified
+    dialogs->saveName = saved.filePath("fresh.xml");
+    fresh.slotSaveAs();
     dialogs->messages.clear();
     fresh.findChild<QAction *>("actionDownload")->trigger();
     QVERIFY2(dialogs->failures.isEmpty(), qPrintable(dialogs->failures.join("\n")));
     QCOMPARE(dialogs->messages, QStringList{"Download ok"});
     QVERIFY(dialogs->questions.isEmpty()); // nothing of the new configuration was lost
+    QVERIFY(fresh.isWindowModified());
 
     PanelCore *source = window->panelCore();
     PanelCore *copy = fresh.panelCore();
@@ -258,7 +264,7 @@ void tst_PanelCommands::uploadThenDownloadIntoNew_sameConfiguration() {
              int(source->maneuvers.size()));
     fresh.slotWriteGeneralConfiguration();
     QVERIFY(sameMemoryContent(*copy, *source));
-    dialogs->answers = {true};
+    dialogs->saveAnswers = {UserDialogs::UnsavedChanges::Discard}; // what was read
     fresh.close();
 }
 
@@ -277,7 +283,7 @@ void tst_PanelCommands::downloadFailingMidway_leavesEditorsAndModel() {
     const int failing = panel->line.requestCount() + 1 + 40;
     panel->line.dropAnswer(failing);
     panel->line.dropAnswer(failing + 1);
-    dialogs->answers = {true}; // discard the unsaved edits
+    dialogs->saveAnswers = {UserDialogs::UnsavedChanges::Discard};
     child<QAction>("actionDownload")->trigger();
 
     QCOMPARE(dialogs->failures.size(), 1);
@@ -296,7 +302,7 @@ void tst_PanelCommands::downloadOverUnsavedEdits_answeredNo_readsNothing() {
     attachPanel();
     const int requests = panel->line.requestCount();
     window->panelCore()->removeManeuver(0);
-    dialogs->answers = {false};
+    dialogs->saveAnswers = {UserDialogs::UnsavedChanges::Cancel};
     child<QAction>("actionDownload")->trigger();
     QCOMPARE(dialogs->questions.size(), 1);
     QVERIFY(dialogs->questions.first().startsWith("Unsaved changes"));
@@ -357,12 +363,11 @@ void tst_PanelCommands::failure_showsTheLinkReason_data() {
     QTest::addColumn<QString>("command");
     QTest::addColumn<QString>("port"); // empty: the simulated panel, silent
     QTest::addColumn<QString>("outcome");
-    // Upload: the backup read fails first; the user goes on, and the panel is read again
-    // for the review of the changes.
+    // Upload: the backup read fails first, and with it the upload, without a question.
     QTest::newRow("upload, silent panel")
         << "actionUpload"
         << ""
-        << "Error downloading from panel.\nNo answer from panel within 0.3 s, also when sent "
+        << "Error uploading to panel.\nNo answer from panel within 0.3 s, also when sent "
            "again (read table 0 record 0)";
     QTest::newRow("download, silent panel")
         << "actionDownload"
@@ -371,7 +376,7 @@ void tst_PanelCommands::failure_showsTheLinkReason_data() {
            "again (read table 6 record 0)";
     QTest::newRow("upload, missing port") << "actionUpload"
                                           << "/nonexistent/mrb500"
-                                          << "Error downloading from panel.\n";
+                                          << "Error uploading to panel.\n";
     QTest::newRow("download, missing port") << "actionDownload"
                                             << "/nonexistent/mrb500"
                                             << "Error downloading from panel.\n";
@@ -388,8 +393,9 @@ void tst_PanelCommands::failure_showsTheLinkReason() {
     panel->line.setFaults(silent);
     if (!port.isEmpty())
         window->setCommandLinePort(port);
-    dialogs->answers = {true}; // upload without a backup
+    dialogs->answers = {true}; // would go on without a backup, if asked
     child<QAction>(qPrintable(command))->trigger();
+    QVERIFY(dialogs->questions.isEmpty());
     QCOMPARE(dialogs->failures.size(), 1);
     const QString shown = dialogs->failures.first();
     if (port.isEmpty()) {

@@ -158,31 +158,29 @@ void tst_SettingsDialog::chosenPort_data() {
     QTest::addColumn<bool>("adapters"); // FT232 adapters attached
     QTest::addColumn<QString>("preselected");
     QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("pickNext"); // the user then picks the next port of the list
     QTest::addColumn<QString>("name");
     QTest::newRow("second adapter preselected") << true << "ttyUSB1"
-                                                << ""
-                                                << "ttyUSB1";
+                                                << "" << false << "ttyUSB1";
     QTest::newRow("unlisted port preselected as path") << true << "/tmp/mrb500"
-                                                       << ""
-                                                       << "/tmp/mrb500";
+                                                       << "" << false << "/tmp/mrb500";
+    QTest::newRow("unlisted port preselected, adapter picked") << true << "/tmp/mrb500"
+                                                               << "" << true << "ttyUSB1";
     QTest::newRow("typed path beats the list") << true << ""
-                                               << " /dev/pts/7 "
-                                               << "/dev/pts/7";
+                                               << " /dev/pts/7 " << false << "/dev/pts/7";
     QTest::newRow("blank path ignored") << true << ""
-                                        << "   "
-                                        << "ttyUSB0";
+                                        << "   " << false << "ttyUSB0";
     QTest::newRow("no adapter, nothing typed") << false << ""
-                                               << ""
-                                               << "";
+                                               << "" << false << "";
     QTest::newRow("no adapter, path typed") << false << ""
-                                            << "/tmp/mrb500"
-                                            << "/tmp/mrb500";
+                                            << "/tmp/mrb500" << false << "/tmp/mrb500";
 }
 
 void tst_SettingsDialog::chosenPort() {
     QFETCH(bool, adapters);
     QFETCH(QString, preselected);
     QFETCH(QString, typed);
+    QFETCH(bool, pickNext);
     QFETCH(QString, name);
     if (!adapters) {
         delete dialog;
@@ -194,6 +192,8 @@ void tst_SettingsDialog::chosenPort() {
     dialog->preselect(preselected);
     if (!typed.isEmpty())
         child<QLineEdit>("portPathEdit")->setText(typed);
+    if (pickNext)
+        QTest::keyClick(portBox(), Qt::Key_Down);
     accept();
     QCOMPARE(dialog->selectedSettings().name, name);
 }
