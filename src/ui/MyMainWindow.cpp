@@ -343,9 +343,11 @@ bool MyMainWindow::uploadAllowed() {
 }
 
 bool MyMainWindow::downloadWouldLoseEdits() {
-    // Zones and boards stay: the panel does not store them.
+    // Zones and boards stay: the panel does not store them. A field typed but not yet
+    // storable is an edit too.
     centralTabs->advancedWidget()->writeGeneralConfiguration();
-    return core->maneuvers != savedState.maneuvers ||
+    return !centralTabs->advancedWidget()->inputProblems().isEmpty() ||
+           core->maneuvers != savedState.maneuvers ||
            !(core->generalConfig == savedState.generalConfig) ||
            !(core->webServer == savedState.webServer) || !(core->smtp == savedState.smtp);
 }
@@ -714,8 +716,10 @@ void MyMainWindow::rememberSavedState() {
 }
 
 bool MyMainWindow::hasUnsavedChanges() {
+    // A field typed but not yet storable is an edit the model does not hold.
     centralTabs->advancedWidget()->writeGeneralConfiguration();
-    return !core->sameConfiguration(savedState);
+    return !centralTabs->advancedWidget()->inputProblems().isEmpty() ||
+           !core->sameConfiguration(savedState);
 }
 
 bool MyMainWindow::openFile(const QString &name) {

@@ -72,6 +72,7 @@ private Q_SLOTS:
     void advancedTab_toggledKeepsValues();
     void close_asksFirst_data();
     void close_asksFirst();
+    void quitWithUnstorableField_asksToSave();
     void edit_marksTitleUntilSaved_data();
     void edit_marksTitleUntilSaved();
     void questions_enterTakesTheSafeAnswer();
@@ -507,6 +508,20 @@ void tst_MyMainWindow::close_asksFirst() {
     QCOMPARE(window->isVisible(), !closes);
     if (!saveAs.isEmpty())
         QVERIFY(QFile::exists(dialogs->saveName));
+}
+
+void tst_MyMainWindow::quitWithUnstorableField_asksToSave() {
+    child<QAbstractButton>("chkbWS_dhcp")->click();
+    dialogs->saveName = dir.filePath(QStringLiteral("typed.xml"));
+    window->slotSaveAs();
+    child<QLineEdit>("txtWS_gateway")->setText(QStringLiteral("192.168.1"));
+    dialogs->saveAnswers = {UnsavedChanges::Cancel};
+
+    action("actionQuit")->trigger();
+
+    QCOMPARE(dialogs->questions.size(), 1);
+    QVERIFY(dialogs->questions.first().startsWith("Unsaved changes: "));
+    QVERIFY(window->isVisible());
 }
 
 void tst_MyMainWindow::edit_marksTitleUntilSaved_data() {
