@@ -104,7 +104,7 @@ void tst_Commissioning::compare_listsDifferencesOrNone_data() {
     QTest::newRow("different") << "shop.xml"
                                << "this configuration (after): ";
     QTest::newRow("silent panel") << ""
-                                  << "Error downloading from panel.\nNo answer from panel";
+                                  << "Error downloading from panel.\nThe panel did not answer";
 }
 
 void tst_Commissioning::compare_listsDifferencesOrNone() {
