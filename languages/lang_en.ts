@@ -879,6 +879,33 @@
     </message>
 </context>
 <context>
+    <name>ImageRoundTrip</name>
+    <message>
+        <source>Maneuver %1 (%2): the panel would read it as %3</source>
+        <translation>Maneuver %1 (%2): the panel would read it as %3</translation>
+    </message>
+    <message>
+        <source>Maneuver %1 (%2): the panel would read the end of its simple maneuver table here, so these maneuvers would be lost: %3</source>
+        <translation>Maneuver %1 (%2): the panel would read the end of its simple maneuver table here, so these maneuvers would be lost: %3</translation>
+    </message>
+    <message>
+        <source>Maneuver %1 (%2): the panel would find no event in its record and drop the maneuver</source>
+        <translation>Maneuver %1 (%2): the panel would find no event in its record and drop the maneuver</translation>
+    </message>
+    <message>
+        <source>Maneuver %1 (%2): the panel would read the end of its event list early and keep only %3</source>
+        <translation>Maneuver %1 (%2): the panel would read the end of its event list early and keep only %3</translation>
+    </message>
+    <message>
+        <source>%1 %2 would not reach the panel whole: it would keep only its first %3 characters</source>
+        <translation>%1 %2 would not reach the panel whole: it would keep only its first %3 characters</translation>
+    </message>
+    <message>
+        <source>%1 %2 is %3; the panel would read %4</source>
+        <translation>%1 %2 is %3; the panel would read %4</translation>
+    </message>
+</context>
+<context>
     <name>LinkAdvice</name>
     <message>
         <source>Serial port %1 does not exist: check that the USB adapter is plugged in, then choose the port again.</source>

@@ -1,5 +1,6 @@
 #include "ConfigurationCheck.h"
 
+#include "ImageRoundTrip.h"
 #include "PanelCore.h"
 
 #include <QCoreApplication>
@@ -133,6 +134,14 @@ QList<ConfigurationProblem> ConfigurationCheck::check(const PanelCore &core) {
         const QString problem = textProblem(tr(field.name), *field.value);
         if (!problem.isEmpty())
             add(out, Error, problem);
+    }
+
+    // Anything else the panel would read back differently; the rules above say it more
+    // clearly where they apply.
+    for (const ImageRoundTrip::Loss &loss :
+         ImageRoundTrip::losses(core.maneuvers, core.generalConfig, core.webServer, core.smtp)) {
+        if (!loss.text || textProblem(QString(), *loss.text).isEmpty())
+            add(out, Error, loss.message, loss.maneuver);
     }
     return out;
 }

@@ -152,6 +152,10 @@ void TestMrb500CtlTransfers::commands_exitAndReport_data() {
         << QStringList{"--hang-up-after", "40"}
         << QStringList{"download", "DIR/out.xml", "--port", "PORT"} << 1
         << "mrb500ctl: The connection to the panel was lost (USB adapter unplugged?): ";
+    // Refused before the panel is even read: a silent one would make it wait.
+    QTest::newRow("event block 0 refused")
+        << QStringList{"--silent"} << QStringList{"upload", "DIR/zero.xml", "--port", "PORT"} << 1
+        << "mrb500ctl: the panel cannot hold this configuration: Maneuver 2 (";
     QTest::newRow("verify catches a changed byte")
         << QStringList{"--flip-stored"}
         << QStringList{"upload", school, "--port", "PORT", "--verify"} << 1
@@ -173,6 +177,11 @@ void TestMrb500CtlTransfers::commands_exitAndReport() {
     for (QString &a : arguments)
         a.replace(QLatin1String("PORT"), port).replace(QLatin1String("DIR"), dir.path());
     error.replace(QLatin1String("DIR"), dir.path());
+    QFile zero(dir.filePath(QStringLiteral("zero.xml")));
+    QVERIFY(zero.open(QIODevice::WriteOnly));
+    zero.write("<CONFIG><Maniobra><Event evt_blk=\"2\"/><Action act_blk=\"1\"/></Maniobra>"
+               "<Maniobra><Event/></Maniobra></CONFIG>");
+    zero.close();
     QFile earlier(dir.filePath(QStringLiteral("out.xml")));
     QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("kept") == 4);
     earlier.close();
