@@ -22,6 +22,16 @@ void add(QList<ConfigurationProblem> &out, ConfigurationProblem::Severity severi
 constexpr auto Error = ConfigurationProblem::Severity::Error;
 constexpr auto Warning = ConfigurationProblem::Severity::Warning;
 
+// Whatever the panel would read back differently. The check's own rules for lengths and
+// characters say it more clearly where they apply.
+void addImageLosses(const PanelCore &core, QList<ConfigurationProblem> &out) {
+    for (const ImageRoundTrip::Loss &loss :
+         ImageRoundTrip::losses(core.maneuvers, core.generalConfig, core.webServer, core.smtp)) {
+        if (!loss.text || ConfigurationCheck::textProblem(QString(), *loss.text).isEmpty())
+            add(out, Error, loss.message, loss.maneuver);
+    }
+}
+
 } // namespace
 
 bool ConfigurationCheck::isUsualZoneCount(int zones) {
@@ -57,6 +67,7 @@ QList<ConfigurationProblem> ConfigurationCheck::check(const PanelCore &core) {
     if (logic > MaxLogicManeuvers)
         add(out, Error,
             tr("%1 logic maneuvers; the panel holds at most %2").arg(logic).arg(MaxLogicManeuvers));
+    addImageLosses(core, out);
 
     if (!isUsualZoneCount(core.num_zones))
         add(out, Warning,
@@ -134,14 +145,6 @@ QList<ConfigurationProblem> ConfigurationCheck::check(const PanelCore &core) {
         const QString problem = textProblem(tr(field.name), *field.value);
         if (!problem.isEmpty())
             add(out, Error, problem);
-    }
-
-    // Anything else the panel would read back differently; the rules above say it more
-    // clearly where they apply.
-    for (const ImageRoundTrip::Loss &loss :
-         ImageRoundTrip::losses(core.maneuvers, core.generalConfig, core.webServer, core.smtp)) {
-        if (!loss.text || textProblem(QString(), *loss.text).isEmpty())
-            add(out, Error, loss.message, loss.maneuver);
     }
     return out;
 }
