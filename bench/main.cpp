@@ -1,5 +1,6 @@
 // Upload and download of the largest configuration against the panel simulator at
-// 9600 baud, compared with the time the bytes themselves need on such a line.
+// 9600 baud, compared with the time the bytes themselves need on such a line; then how
+// many verified uploads succeed when the line corrupts some answers.
 #include "CmdConvencional.h"
 #include "FullConfiguration.h"
 #include "PanelCore.h"
@@ -15,6 +16,8 @@
 namespace {
 
 constexpr int Baud = 9600;
+constexpr int NoisyUploads = 100;
+constexpr double CorruptRate = 0.05;
 
 struct Run {
     QString name;
@@ -36,6 +39,51 @@ Run measure(const QString &name, PanelCore &core, bool (PanelCore::*transfer)())
     return run;
 }
 
+// The simulator's terminal, or an empty string.
+QString startSimulator(QProcess &simulator, const QStringList &options) {
+    simulator.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    simulator.start(QStringLiteral(MRB500_PANELSIM), options);
+    if (!simulator.waitForStarted() || !simulator.waitForReadyRead(5000))
+        return {};
+    return QString::fromLocal8Bit(simulator.readLine()).trimmed();
+}
+
+SerialSettings portSettings(const QString &port) {
+    SerialSettings settings;
+    settings.name = port;
+    settings.portSelected = true;
+    return settings;
+}
+
+struct NoisyResult {
+    int succeeded = 0;
+    int resends = 0; // by the uploads that succeeded
+    QString firstError;
+};
+
+// Verified uploads, each against a simulator of its own seed that corrupts answers: a
+// noisy line must cost resends, not uploads. Unpaced: the rate does not depend on speed.
+NoisyResult uploadOverNoisyLine(PanelCore &source, int cleanExchanges) {
+    NoisyResult result;
+    source.setVerifyAfterUpload(true);
+    for (int seed = 1; seed <= NoisyUploads; ++seed) {
+        QProcess simulator;
+        const QString port = startSimulator(
+            simulator, {QStringLiteral("--corrupt-rate"), QString::number(CorruptRate),
+                        QStringLiteral("--seed"), QString::number(seed)});
+        source.setSerialSettings(portSettings(port));
+        if (!port.isEmpty() && source.uploadConfig()) {
+            ++result.succeeded;
+            result.resends += source.cmd->statistics().exchanges - cleanExchanges;
+        } else if (result.firstError.isEmpty()) {
+            result.firstError = QStringLiteral("seed %1: %2").arg(seed).arg(source.transferError());
+        }
+        simulator.terminate();
+        simulator.waitForFinished(3000);
+    }
+    return result;
+}
+
 } // namespace
 
 int main(int argc, char *argv[]) {
@@ -45,20 +93,16 @@ int main(int argc, char *argv[]) {
     QTextStream err(stderr);
 
     QProcess simulator;
-    simulator.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    simulator.start(QStringLiteral(MRB500_PANELSIM),
-                    {QStringLiteral("--baud"), QString::number(Baud)});
-    if (!simulator.waitForStarted() || !simulator.waitForReadyRead(5000)) {
+    const QString port =
+        startSimulator(simulator, {QStringLiteral("--baud"), QString::number(Baud)});
+    if (port.isEmpty()) {
         err << "bench: cannot start the simulator " << MRB500_PANELSIM << '\n';
         return 1;
     }
-    const QString port = QString::fromLocal8Bit(simulator.readLine()).trimmed();
 
     PanelCore source;
     fillFullConfiguration(source);
-    SerialSettings settings;
-    settings.name = port;
-    settings.portSelected = true;
+    const SerialSettings settings = portSettings(port);
     source.setSerialSettings(settings);
 
     QList<Run> runs;
@@ -71,6 +115,7 @@ int main(int argc, char *argv[]) {
 
     simulator.terminate();
     simulator.waitForFinished(3000);
+    const NoisyResult noisy = uploadOverNoisyLine(source, runs.last().stats.exchanges);
 
     out << QStringLiteral("Full configuration (28 simple, 40 logic maneuvers, 32-character "
                           "texts), simulator at %1 baud\n")
@@ -107,5 +152,14 @@ int main(int argc, char *argv[]) {
     out << (same ? "download equals what was uploaded\n"
                  : "DOWNLOAD DIFFERS from what was uploaded\n");
     out << "target ratio: at most 1.10\n";
+    out << QStringLiteral("upload --verify with %1% of answers corrupted (seeds 1 to %2): %3 of "
+                          "%2 succeeded, with %4 resends\n")
+               .arg(CorruptRate * 100)
+               .arg(NoisyUploads)
+               .arg(noisy.succeeded)
+               .arg(noisy.resends);
+    if (!noisy.firstError.isEmpty())
+        out << "first failure: " << noisy.firstError << '\n';
+    out << "target: every one succeeds (each command is tried at most four times)\n";
     return allOk && same ? 0 : 1;
 }

@@ -193,12 +193,12 @@
         <translation>record holds %1 bytes instead of %2 (write table %3 record %4)</translation>
     </message>
     <message>
-        <source>%1, also when sent again</source>
-        <translation>%1, also when sent again</translation>
-    </message>
-    <message>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 (%2, sent %3 times)</source>
+        <translation>%1 (%2, sent %3 times)</translation>
     </message>
 </context>
 <context>
@@ -870,6 +870,10 @@
         <source>no answer from panel within %1 s</source>
         <translation>no answer from panel within %1 s</translation>
     </message>
+    <message>
+        <source>Serial port %1 does not take the panel&apos;s line settings: choose the port of the panel&apos;s USB adapter.</source>
+        <translation>Serial port %1 does not take the panel&apos;s line settings: choose the port of the panel&apos;s USB adapter.</translation>
+    </message>
 </context>
 <context>
     <name>HdlcFrameReader</name>
@@ -884,6 +888,84 @@
     <message>
         <source>answer checksum is 0x%1, expected 0x%2</source>
         <translation>answer checksum is 0x%1, expected 0x%2</translation>
+    </message>
+</context>
+<context>
+    <name>ImageRoundTrip</name>
+    <message>
+        <source>Maneuver %1 (%2): the panel would read it as %3</source>
+        <translation>Maneuver %1 (%2): the panel would read it as %3</translation>
+    </message>
+    <message>
+        <source>Maneuver %1 (%2): the panel would read the end of its simple maneuver table here, so these maneuvers would be lost: %3</source>
+        <translation>Maneuver %1 (%2): the panel would read the end of its simple maneuver table here, so these maneuvers would be lost: %3</translation>
+    </message>
+    <message>
+        <source>Maneuver %1 (%2): the panel would find no event in its record and drop the maneuver</source>
+        <translation>Maneuver %1 (%2): the panel would find no event in its record and drop the maneuver</translation>
+    </message>
+    <message>
+        <source>Maneuver %1 (%2): the panel would read the end of its event list early and keep only %3</source>
+        <translation>Maneuver %1 (%2): the panel would read the end of its event list early and keep only %3</translation>
+    </message>
+    <message>
+        <source>%1 %2 would not reach the panel whole: it would keep only its first %3 characters</source>
+        <translation>%1 %2 would not reach the panel whole: it would keep only its first %3 characters</translation>
+    </message>
+    <message>
+        <source>%1 %2 is %3; the panel would read %4</source>
+        <translation>%1 %2 is %3; the panel would read %4</translation>
+    </message>
+</context>
+<context>
+    <name>LinkAdvice</name>
+    <message>
+        <source>Serial port %1 does not exist: check that the USB adapter is plugged in, then choose the port again.</source>
+        <translation>Serial port %1 does not exist: check that the USB adapter is plugged in, then choose the port again.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a serial port: choose the panel&apos;s serial port.</source>
+        <translation>%1 is a folder, not a serial port: choose the panel&apos;s serial port.</translation>
+    </message>
+    <message>
+        <source>%1 is not a serial device: choose the panel&apos;s serial port.</source>
+        <translation>%1 is not a serial device: choose the panel&apos;s serial port.</translation>
+    </message>
+    <message>
+        <source>You may not use serial port %1. On Linux this usually means that your user is not in the dialout group: run sudo usermod -aG dialout $USER, then log out and log in again.</source>
+        <translation>You may not use serial port %1. On Linux this usually means that your user is not in the dialout group: run sudo usermod -aG dialout $USER, then log out and log in again.</translation>
+    </message>
+    <message>
+        <source>Serial port %1 is in use by another program: close that program and try again.</source>
+        <translation>Serial port %1 is in use by another program: close that program and try again.</translation>
+    </message>
+    <message>
+        <source>Serial port %1 cannot be opened: unplug the USB adapter, plug it in again and try again.</source>
+        <translation>Serial port %1 cannot be opened: unplug the USB adapter, plug it in again and try again.</translation>
+    </message>
+    <message>
+        <source>The panel did not answer: check the cable, the port and that the panel is powered.</source>
+        <translation>The panel did not answer: check the cable, the port and that the panel is powered.</translation>
+    </message>
+    <message>
+        <source>The panel&apos;s answers arrive damaged: check the cable and its connectors, and keep it away from power wiring.</source>
+        <translation>The panel&apos;s answers arrive damaged: check the cable and its connectors, and keep it away from power wiring.</translation>
+    </message>
+    <message>
+        <source>The panel refused the command with status %1: restart the panel and try again.</source>
+        <translation>The panel refused the command with status %1: restart the panel and try again.</translation>
+    </message>
+    <message>
+        <source>The connection to the panel was lost (USB adapter unplugged?): plug it in again and repeat the transfer.</source>
+        <translation>The connection to the panel was lost (USB adapter unplugged?): plug it in again and repeat the transfer.</translation>
+    </message>
+    <message>
+        <source>The serial port did not send the request: unplug the USB adapter, plug it in again and repeat the transfer.</source>
+        <translation>The serial port did not send the request: unplug the USB adapter, plug it in again and repeat the transfer.</translation>
+    </message>
+    <message>
+        <source>%1 Details: %2</source>
+        <translation>%1 Details: %2</translation>
     </message>
 </context>
 <context>

@@ -193,12 +193,12 @@
         <translation>el registro tiene %1 bytes en lugar de %2 (escribir tabla %3 registro %4)</translation>
     </message>
     <message>
-        <source>%1, also when sent again</source>
-        <translation>%1, también al enviarlo de nuevo</translation>
-    </message>
-    <message>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 (%2, sent %3 times)</source>
+        <translation>%1 (%2, enviado %3 veces)</translation>
     </message>
 </context>
 <context>
@@ -870,6 +870,10 @@
         <source>no answer from panel within %1 s</source>
         <translation>sin respuesta de la central en %1 s</translation>
     </message>
+    <message>
+        <source>Serial port %1 does not take the panel&apos;s line settings: choose the port of the panel&apos;s USB adapter.</source>
+        <translation>El puerto serie %1 no admite los parámetros de línea de la central: elija el puerto del adaptador USB de la central.</translation>
+    </message>
 </context>
 <context>
     <name>HdlcFrameReader</name>
@@ -884,6 +888,84 @@
     <message>
         <source>answer checksum is 0x%1, expected 0x%2</source>
         <translation>la suma de control de la respuesta es 0x%1, se esperaba 0x%2</translation>
+    </message>
+</context>
+<context>
+    <name>ImageRoundTrip</name>
+    <message>
+        <source>Maneuver %1 (%2): the panel would read it as %3</source>
+        <translation>Maniobra %1 (%2): la central la leería como %3</translation>
+    </message>
+    <message>
+        <source>Maneuver %1 (%2): the panel would read the end of its simple maneuver table here, so these maneuvers would be lost: %3</source>
+        <translation>Maniobra %1 (%2): la central leería aquí el final de su tabla de maniobras simples, así que se perderían estas maniobras: %3</translation>
+    </message>
+    <message>
+        <source>Maneuver %1 (%2): the panel would find no event in its record and drop the maneuver</source>
+        <translation>Maniobra %1 (%2): la central no encontraría ningún evento en su registro y descartaría la maniobra</translation>
+    </message>
+    <message>
+        <source>Maneuver %1 (%2): the panel would read the end of its event list early and keep only %3</source>
+        <translation>Maniobra %1 (%2): la central leería antes de tiempo el final de su lista de eventos y solo conservaría %3</translation>
+    </message>
+    <message>
+        <source>%1 %2 would not reach the panel whole: it would keep only its first %3 characters</source>
+        <translation>%1 %2 no llegaría entero a la central: solo conservaría sus primeros %3 caracteres</translation>
+    </message>
+    <message>
+        <source>%1 %2 is %3; the panel would read %4</source>
+        <translation>%1 %2 vale %3; la central leería %4</translation>
+    </message>
+</context>
+<context>
+    <name>LinkAdvice</name>
+    <message>
+        <source>Serial port %1 does not exist: check that the USB adapter is plugged in, then choose the port again.</source>
+        <translation>El puerto serie %1 no existe: compruebe que el adaptador USB está conectado y vuelva a elegir el puerto.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a serial port: choose the panel&apos;s serial port.</source>
+        <translation>%1 es una carpeta, no un puerto serie: elija el puerto serie de la central.</translation>
+    </message>
+    <message>
+        <source>%1 is not a serial device: choose the panel&apos;s serial port.</source>
+        <translation>%1 no es un dispositivo serie: elija el puerto serie de la central.</translation>
+    </message>
+    <message>
+        <source>You may not use serial port %1. On Linux this usually means that your user is not in the dialout group: run sudo usermod -aG dialout $USER, then log out and log in again.</source>
+        <translation>No tiene permiso para usar el puerto serie %1. En Linux esto suele significar que su usuario no pertenece al grupo dialout: ejecute sudo usermod -aG dialout $USER y después cierre la sesión y vuelva a iniciarla.</translation>
+    </message>
+    <message>
+        <source>Serial port %1 is in use by another program: close that program and try again.</source>
+        <translation>El puerto serie %1 está en uso por otro programa: cierre ese programa e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Serial port %1 cannot be opened: unplug the USB adapter, plug it in again and try again.</source>
+        <translation>No se puede abrir el puerto serie %1: desconecte el adaptador USB, vuelva a conectarlo e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>The panel did not answer: check the cable, the port and that the panel is powered.</source>
+        <translation>La central no ha respondido: compruebe el cable, el puerto y que la central tiene alimentación.</translation>
+    </message>
+    <message>
+        <source>The panel&apos;s answers arrive damaged: check the cable and its connectors, and keep it away from power wiring.</source>
+        <translation>Las respuestas de la central llegan dañadas: compruebe el cable y sus conectores, y aléjelo del cableado de potencia.</translation>
+    </message>
+    <message>
+        <source>The panel refused the command with status %1: restart the panel and try again.</source>
+        <translation>La central ha rechazado la orden con el estado %1: reinicie la central e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>The connection to the panel was lost (USB adapter unplugged?): plug it in again and repeat the transfer.</source>
+        <translation>Se ha perdido la conexión con la central (¿adaptador USB desconectado?): vuelva a conectarlo y repita la transferencia.</translation>
+    </message>
+    <message>
+        <source>The serial port did not send the request: unplug the USB adapter, plug it in again and repeat the transfer.</source>
+        <translation>El puerto serie no ha enviado la petición: desconecte el adaptador USB, vuelva a conectarlo y repita la transferencia.</translation>
+    </message>
+    <message>
+        <source>%1 Details: %2</source>
+        <translation>%1 Detalles: %2</translation>
     </message>
 </context>
 <context>

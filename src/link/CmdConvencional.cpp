@@ -1,6 +1,7 @@
 #include "CmdConvencional.h"
 
 #include "CommandCodec.h"
+#include "LinkAdvice.h"
 
 CmdConvencional::CmdConvencional(QObject *parent)
     : DriverSerieHdlc(parent) {}
@@ -36,37 +37,53 @@ bool CmdConvencional::resetPanel() {
 
 bool CmdConvencional::exchange(const QByteArray &request, Policy policy, int dataBytes,
                                QByteArray *data) {
-    const int attempts = policy == Policy::Resent ? 2 : 1;
     Failure failure = Failure::None;
     QString cause;
-    for (int attempt = 0; attempt < attempts; ++attempt) {
+    int status = 0;
+    int attempts = 0;
+    int missing = 0;
+    for (;;) {
+        ++attempts;
         QByteArray frame = request;
         QByteArray payload;
-        if (!sendFrame(frame) || !receiveFrame(payload)) {
-            if (policy == Policy::NotExamined)
-                return true;
+        if (!sendFrame(frame)) {
             failure = DriverSerieHdlc::failure();
             cause = errorString();
-            if (failure == Failure::NoAnswer || failure == Failure::CorruptAnswer)
-                continue;
             break;
         }
-        if (policy == Policy::NotExamined)
-            return true;
-        const CommandCodec::Answer answer = CommandCodec::checkAnswer(payload, dataBytes);
-        if (answer.accepted()) {
-            if (data)
-                *data = answer.data;
-            return true;
+        if (!receiveFrame(payload)) {
+            failure = DriverSerieHdlc::failure();
+            cause = errorString();
+            if (failure == Failure::Port)
+                break;
+            if (policy == Policy::NotExamined)
+                return true;
+        } else {
+            if (policy == Policy::NotExamined)
+                return true;
+            const CommandCodec::Answer answer = CommandCodec::checkAnswer(payload, dataBytes);
+            if (answer.accepted()) {
+                if (data)
+                    *data = answer.data;
+                return true;
+            }
+            cause = answer.problem;
+            status = answer.status;
+            if (answer.verdict == CommandCodec::Answer::Verdict::Refused) {
+                failure = Failure::Refused;
+                break;
+            }
+            failure = Failure::CorruptAnswer;
         }
-        cause = answer.problem;
-        if (answer.verdict == CommandCodec::Answer::Verdict::Refused) {
-            failure = Failure::Refused;
+        // Silence gets one resend only, so that a panel that is off fails within two
+        // answer deadlines.
+        missing += failure == Failure::NoAnswer ? 1 : 0;
+        if (missing == MaxMissingAnswers || attempts == MaxAttempts)
             break;
-        }
-        failure = Failure::CorruptAnswer;
     }
-    if (attempts > 1 && (failure == Failure::NoAnswer || failure == Failure::CorruptAnswer))
-        cause = tr("%1, also when sent again").arg(cause);
-    return fail(failure, tr("%1 (%2)").arg(cause, CommandCodec::describe(request)));
+    const QString command = CommandCodec::describe(request);
+    const QString detail = attempts > 1
+                               ? tr("%1 (%2, sent %3 times)").arg(cause, command).arg(attempts)
+                               : tr("%1 (%2)").arg(cause, command);
+    return fail(failure, LinkAdvice::withDetail(LinkAdvice::forFailure(failure, status), detail));
 }

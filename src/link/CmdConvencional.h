@@ -4,10 +4,12 @@
 
 #include <QByteArray>
 
-// The panel commands. Each is one request and its answer; erase, write and read are
-// idempotent and are sent once more when their answer is missing or corrupt. A failure
-// leaves its reason in errorString(): the cause, then the command, e.g.
-// "no answer from panel within 10 s (write table 1 record 7)".
+// The panel commands. Each is one request and its answer. Erase, write and read are
+// idempotent: one whose answer is missing is sent once more, one whose answer is corrupt
+// up to three more times (the panel is there, the line is noisy). A failure leaves its
+// reason in errorString(): a plain sentence with what to check, then the cause and the
+// command, e.g. "... Details: no answer from panel within 10 s (write table 1 record 7,
+// sent 2 times)".
 class CmdConvencional : public DriverSerieHdlc {
     Q_OBJECT
 
@@ -17,11 +19,16 @@ public:
     bool eraseTable(quint8 table);
     bool writeRecord(quint8 table, quint8 record, const QByteArray &data);
     bool readRecord(quint8 table, quint8 record, QByteArray &data);
-    // The panel may restart around these two: their answers are awaited, not examined.
+    // The panel may restart around these two: their answers are awaited, not examined,
+    // and a missing one passes. A frame that could not be sent, or a port lost meanwhile,
+    // is still a failure.
     bool beginUpload();
     bool resetPanel();
 
+    static constexpr int MaxAttempts = 4;
+    static constexpr int MaxMissingAnswers = 2;
+
 private:
-    enum class Policy { Examined, Resent, NotExamined };
+    enum class Policy { Resent, NotExamined };
     bool exchange(const QByteArray &request, Policy policy, int dataBytes, QByteArray *data);
 };

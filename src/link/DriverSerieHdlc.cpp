@@ -1,6 +1,7 @@
 #include "DriverSerieHdlc.h"
 
 #include "HdlcCodec.h"
+#include "LinkAdvice.h"
 #include "LinkTrace.h"
 #include "SerialSettings.h"
 
@@ -19,10 +20,12 @@ QString seconds(int ms) {
 
 DriverSerieHdlc::DriverSerieHdlc(QObject *parent)
     : QObject(parent)
-    , serial(new QSerialPort) {}
+    , serial(new QSerialPort)
+    , io(serial) {}
 
 DriverSerieHdlc::~DriverSerieHdlc() {
-    closePort();
+    if (serial->isOpen())
+        serial->close();
     delete serial;
 }
 
@@ -38,13 +41,17 @@ bool DriverSerieHdlc::configurePort(const SerialSettings &settings) {
     lastFailure = Failure::None;
     lastError.clear();
     closePort();
+    io = serial;
     if (settings.name.isEmpty())
         return fail(Failure::Port, tr("no serial port chosen"));
     serial->setPortName(settings.name);
     portLabel = settings.name;
     if (!serial->open(QIODevice::ReadWrite))
         return fail(Failure::Port,
-                    tr("cannot open %1: %2").arg(settings.name, serial->errorString()));
+                    LinkAdvice::withDetail(
+                        LinkAdvice::forOpenFailure(serial->error(), settings.name,
+                                                   LinkAdvice::factsOf(settings.name)),
+                        tr("cannot open %1: %2").arg(settings.name, serial->errorString())));
 
     QSerialPort *port = serial;
     const std::pair<std::function<bool()>, const char *> steps[] = {
@@ -55,42 +62,65 @@ bool DriverSerieHdlc::configurePort(const SerialSettings &settings) {
         {[&] { return port->setFlowControl(settings.flowControl); }, QT_TR_NOOP("flow control")},
     };
     for (const auto &[apply, what] : steps) {
-        if (!apply()) {
-            const QString reason =
-                tr("%1 refused the %2: %3").arg(settings.name, tr(what), serial->errorString());
+        if (!apply() && serial->error() != QSerialPort::UnsupportedOperationError) {
+            const QString reason = LinkAdvice::withDetail(
+                tr("Serial port %1 does not take the panel's line settings: choose the port of "
+                   "the panel's USB adapter.")
+                    .arg(settings.name),
+                tr("%1 refused the %2: %3").arg(settings.name, tr(what), serial->errorString()));
             closePort();
             return fail(Failure::Port, reason);
         }
     }
+    // Some adapters report an unsupported operation while their line is set up; it would
+    // otherwise stay behind and pass for a lost port during the first wait.
+    serial->clearError();
     reader.reset();
     return true;
 }
 
+void DriverSerieHdlc::useDevice(QIODevice *device) {
+    closePort();
+    io = device;
+    reader.reset();
+}
+
 void DriverSerieHdlc::closePort() {
-    if (serial->isOpen())
-        serial->close();
+    if (io->isOpen())
+        io->close();
     serial->clearError();
 }
 
 bool DriverSerieHdlc::isOpen() const {
-    return serial->isOpen();
+    return io->isOpen();
 }
 
-bool DriverSerieHdlc::portBroken() {
+bool DriverSerieHdlc::portLost() const {
+    if (!io->isOpen())
+        return true;
+    if (io != serial)
+        return false;
     switch (serial->error()) {
     case QSerialPort::NoError:
     case QSerialPort::TimeoutError:
+    // Pseudo-terminals and some adapters have no DTR, RTS or pinout signals.
+    case QSerialPort::UnsupportedOperationError:
         return false;
     default:
         return true;
     }
 }
 
+bool DriverSerieHdlc::failLost() {
+    const QString why = io == serial ? serial->errorString() : io->errorString();
+    return fail(Failure::Port, tr("lost %1: %2").arg(portLabel, why));
+}
+
 bool DriverSerieHdlc::waitUntil(const std::function<bool()> &done, int timeoutMs) {
     QElapsedTimer clock;
     clock.start();
     while (!done()) {
-        if (portBroken())
+        if (portLost())
             return false;
         const qint64 left = timeoutMs - clock.elapsed();
         if (left <= 0)
@@ -100,8 +130,9 @@ bool DriverSerieHdlc::waitUntil(const std::function<bool()> &done, int timeoutMs
         deadline.setSingleShot(true);
         deadline.setTimerType(Qt::PreciseTimer);
         connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
-        connect(serial, &QSerialPort::readyRead, &loop, &QEventLoop::quit);
-        connect(serial, &QSerialPort::bytesWritten, &loop, &QEventLoop::quit);
+        connect(io, &QIODevice::readyRead, &loop, &QEventLoop::quit);
+        connect(io, &QIODevice::bytesWritten, &loop, &QEventLoop::quit);
+        connect(io, &QIODevice::aboutToClose, &loop, &QEventLoop::quit);
         connect(serial, &QSerialPort::errorOccurred, &loop, &QEventLoop::quit);
         deadline.start(int(left));
         loop.exec(QEventLoop::ExcludeUserInputEvents);
@@ -110,7 +141,7 @@ bool DriverSerieHdlc::waitUntil(const std::function<bool()> &done, int timeoutMs
 }
 
 void DriverSerieHdlc::takeInput() {
-    const QByteArray bytes = serial->readAll();
+    const QByteArray bytes = io->readAll();
     stats.bytesRead += bytes.size();
     reader.append(bytes);
 }
@@ -118,26 +149,29 @@ void DriverSerieHdlc::takeInput() {
 bool DriverSerieHdlc::sendFrame(QByteArray &payload) {
     lastFailure = Failure::None;
     lastError.clear();
-    if (!serial->isOpen())
+    if (!io->isOpen())
         return fail(Failure::Port, tr("the serial port is not open"));
 
     // Whatever is still buffered belongs to an earlier exchange.
-    serial->clear(QSerialPort::Input);
-    serial->readAll();
+    if (io == serial)
+        serial->clear(QSerialPort::Input);
+    io->readAll();
     reader.reset();
 
     if (trace)
         trace->sent(payload);
     payload = HdlcCodec::encodeFrame(payload);
     ++stats.exchanges;
-    const qint64 accepted = serial->write(payload);
-    if (accepted != payload.size())
-        return fail(Failure::Write,
-                    tr("cannot write to %1: %2").arg(portLabel, serial->errorString()));
+    const qint64 accepted = io->write(payload);
+    if (accepted != payload.size()) {
+        if (portLost())
+            return failLost();
+        return fail(Failure::Write, tr("cannot write to %1: %2").arg(portLabel, io->errorString()));
+    }
     stats.bytesWritten += accepted;
-    if (!waitUntil([this] { return serial->bytesToWrite() == 0; }, writeTimeoutMs)) {
-        if (portBroken())
-            return fail(Failure::Port, tr("lost %1: %2").arg(portLabel, serial->errorString()));
+    if (!waitUntil([this] { return io->bytesToWrite() == 0; }, writeTimeoutMs)) {
+        if (portLost())
+            return failLost();
         return fail(
             Failure::Write,
             tr("the port did not take the request within %1 s").arg(seconds(writeTimeoutMs)));
@@ -146,7 +180,7 @@ bool DriverSerieHdlc::sendFrame(QByteArray &payload) {
 }
 
 bool DriverSerieHdlc::receiveFrame(QByteArray &answer) {
-    if (!serial->isOpen())
+    if (!io->isOpen())
         return fail(Failure::Port, tr("the serial port is not open"));
     const bool arrived = waitUntil(
         [this] {
@@ -155,8 +189,8 @@ bool DriverSerieHdlc::receiveFrame(QByteArray &answer) {
         },
         answerTimeoutMs);
     if (!arrived) {
-        if (portBroken())
-            return fail(Failure::Port, tr("lost %1: %2").arg(portLabel, serial->errorString()));
+        if (portLost())
+            return failLost();
         return fail(Failure::NoAnswer,
                     tr("no answer from panel within %1 s").arg(seconds(answerTimeoutMs)));
     }

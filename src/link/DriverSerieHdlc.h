@@ -8,12 +8,13 @@
 #include <functional>
 
 class LinkTrace;
+class QIODevice;
 class QSerialPort;
 struct SerialSettings;
 
 // One frame out, one frame in, over the serial port. Waits run a local event loop, so
-// the application keeps painting; they end when the answer's closing flag arrives or
-// at the deadline, never on silence.
+// the application keeps painting; they end when the answer's closing flag arrives, at
+// the deadline, or as soon as the port is lost; never on silence.
 class DriverSerieHdlc : public QObject {
     Q_OBJECT
 
@@ -32,8 +33,11 @@ public:
     explicit DriverSerieHdlc(QObject *parent = nullptr);
     ~DriverSerieHdlc() override;
 
-    // Opens the port afresh with the record's line parameters.
+    // Opens the serial port afresh with the record's line parameters.
     bool configurePort(const SerialSettings &settings);
+    // Exchanges run over `device` (open, not owned) instead of the serial port until the
+    // next configurePort(): a scripted stand-in lets fault tests run in-process.
+    void useDevice(QIODevice *device);
     void closePort();
     bool isOpen() const;
 
@@ -61,8 +65,11 @@ protected:
 
 private:
     bool waitUntil(const std::function<bool()> &done, int timeoutMs);
-    bool portBroken();
+    bool portLost() const;
+    bool failLost();
     void takeInput();
+
+    QIODevice *io; // the serial port, or the device given to useDevice()
 
     HdlcFrameReader reader;
     LinkTrace *trace = nullptr;

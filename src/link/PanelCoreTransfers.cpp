@@ -86,10 +86,14 @@ bool PanelCore::uploadConfig() {
     writtenRecords.clear();
     recordWrites = verifyAfterUpload;
 
-    cmd->beginUpload();
-    transferProgress.step();
-    qDebug() << "Write Maneouver List";
-    bool ok = writeManeuverList();
+    // The answers to begin-upload and reset are not examined, but a frame that could not
+    // be sent means the panel never got it.
+    bool ok = cmd->beginUpload() || failStep();
+    if (ok) {
+        transferProgress.step();
+        qDebug() << "Write Maneouver List";
+        ok = writeManeuverList();
+    }
     if (ok) {
         qDebug() << "Write General Config";
         ok = writeGeneralConfig();
@@ -104,9 +108,10 @@ bool PanelCore::uploadConfig() {
     writtenRecords.clear();
     if (ok) {
         qDebug() << "Reset Panel";
-        cmd->resetPanel();
-        transferProgress.step();
+        ok = cmd->resetPanel() || failStep();
     }
+    if (ok)
+        transferProgress.step();
     cmd->closePort();
     if (!ok)
         return false;

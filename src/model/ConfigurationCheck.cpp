@@ -1,6 +1,7 @@
 #include "ConfigurationCheck.h"
 
 #include "ConfigurationFields.h"
+#include "ImageRoundTrip.h"
 #include "PanelCore.h"
 
 #include <QCoreApplication>
@@ -23,6 +24,16 @@ void add(QList<ConfigurationProblem> &out, ConfigurationProblem::Severity severi
 
 constexpr auto Error = ConfigurationProblem::Severity::Error;
 constexpr auto Warning = ConfigurationProblem::Severity::Warning;
+
+// Whatever the panel would read back differently. The check's own rules for lengths and
+// characters say it more clearly where they apply.
+void addImageLosses(const PanelCore &core, QList<ConfigurationProblem> &out) {
+    for (const ImageRoundTrip::Loss &loss :
+         ImageRoundTrip::losses(core.maneuvers, core.generalConfig, core.webServer, core.smtp)) {
+        if (!loss.text || ConfigurationCheck::textProblem(QString(), *loss.text).isEmpty())
+            add(out, Error, loss.message, loss.maneuver);
+    }
+}
 
 } // namespace
 
@@ -59,6 +70,7 @@ QList<ConfigurationProblem> ConfigurationCheck::check(const PanelCore &core) {
     if (logic > MaxLogicManeuvers)
         add(out, Error,
             tr("%1 logic maneuvers; the panel holds at most %2").arg(logic).arg(MaxLogicManeuvers));
+    addImageLosses(core, out);
 
     if (!isUsualZoneCount(core.num_zones))
         add(out, Warning,

@@ -7,7 +7,8 @@
 
 class PanelCore;
 
-// What the panel can hold, and what is probably a mistake.
+// What the panel can hold, and what is probably a mistake. Whatever the panel would read
+// back differently from the configuration is an error.
 class ConfigurationCheck {
     Q_DECLARE_TR_FUNCTIONS(ConfigurationCheck)
 

@@ -5,43 +5,45 @@
 
 #include <QJsonArray>
 
+QJsonObject ConfigurationJson::toJson(const GeneralConfig &g) {
+    return QJsonObject{{QStringLiteral("confirmation_general_mode"), g.confirmation_general_mode},
+                       {QStringLiteral("short_general_mode"), g.short_general_mode},
+                       {QStringLiteral("delay_confirmation"), g.delay_confirmation},
+                       {QStringLiteral("cancel_delay"), g.cancel_delay},
+                       {QStringLiteral("cancel_MCP_delay"), g.cancel_MCP_delay}};
+}
+
+QJsonObject ConfigurationJson::toJson(const WebServerConfig &w) {
+    return QJsonObject{{QStringLiteral("DHCP"), w.DHCP},
+                       {QStringLiteral("Login"), w.Login},
+                       {QStringLiteral("Language"), w.Language},
+                       {QStringLiteral("IP"), qint64(w.IP)},
+                       {QStringLiteral("Netmask"), qint64(w.Netmask)},
+                       {QStringLiteral("Gateway"), qint64(w.Gateway)},
+                       {QStringLiteral("User"), w.User},
+                       {QStringLiteral("Pass"), w.Pass}};
+}
+
+QJsonObject ConfigurationJson::toJson(const SmtpConfig &s) {
+    return QJsonObject{{QStringLiteral("Enable"), s.Enable},
+                       {QStringLiteral("Port"), s.Port},
+                       {QStringLiteral("Auth"), s.Auth},
+                       {QStringLiteral("Mask"), s.Mask},
+                       {QStringLiteral("Host"), s.Host},
+                       {QStringLiteral("User"), s.User},
+                       {QStringLiteral("Password"), s.Password},
+                       {QStringLiteral("SourceMail"), s.SourceMail},
+                       {QStringLiteral("SourceDomain"), s.SourceDomain},
+                       {QStringLiteral("DestMail"), s.DestMail},
+                       {QStringLiteral("DestDomain"), s.DestDomain},
+                       {QStringLiteral("InstallId"), s.InstallId}};
+}
+
 QJsonObject ConfigurationJson::toJson(const PanelCore &core) {
     QJsonArray elements;
     for (const Element &e : core.elements)
         elements.append(
             QJsonObject{{QStringLiteral("address"), e.address}, {QStringLiteral("type"), e.type}});
-
-    const GeneralConfig &g = core.generalConfig;
-    const QJsonObject general{
-        {QStringLiteral("confirmation_general_mode"), g.confirmation_general_mode},
-        {QStringLiteral("short_general_mode"), g.short_general_mode},
-        {QStringLiteral("delay_confirmation"), g.delay_confirmation},
-        {QStringLiteral("cancel_delay"), g.cancel_delay},
-        {QStringLiteral("cancel_MCP_delay"), g.cancel_MCP_delay}};
-
-    const WebServerConfig &w = core.webServer;
-    const QJsonObject web{{QStringLiteral("DHCP"), w.DHCP},
-                          {QStringLiteral("Login"), w.Login},
-                          {QStringLiteral("Language"), w.Language},
-                          {QStringLiteral("IP"), qint64(w.IP)},
-                          {QStringLiteral("Netmask"), qint64(w.Netmask)},
-                          {QStringLiteral("Gateway"), qint64(w.Gateway)},
-                          {QStringLiteral("User"), w.User},
-                          {QStringLiteral("Pass"), w.Pass}};
-
-    const SmtpConfig &s = core.smtp;
-    const QJsonObject smtp{{QStringLiteral("Enable"), s.Enable},
-                           {QStringLiteral("Port"), s.Port},
-                           {QStringLiteral("Auth"), s.Auth},
-                           {QStringLiteral("Mask"), s.Mask},
-                           {QStringLiteral("Host"), s.Host},
-                           {QStringLiteral("User"), s.User},
-                           {QStringLiteral("Password"), s.Password},
-                           {QStringLiteral("SourceMail"), s.SourceMail},
-                           {QStringLiteral("SourceDomain"), s.SourceDomain},
-                           {QStringLiteral("DestMail"), s.DestMail},
-                           {QStringLiteral("DestDomain"), s.DestDomain},
-                           {QStringLiteral("InstallId"), s.InstallId}};
 
     QJsonArray maneuvers;
     for (const ManiobraConvencional &m : core.maneuvers) {
@@ -64,8 +66,8 @@ QJsonObject ConfigurationJson::toJson(const PanelCore &core) {
 
     return QJsonObject{{QStringLiteral("num_zones"), core.num_zones},
                        {QStringLiteral("elements"), elements},
-                       {QStringLiteral("generalConfig"), general},
-                       {QStringLiteral("webServer"), web},
-                       {QStringLiteral("smtp"), smtp},
+                       {QStringLiteral("generalConfig"), toJson(core.generalConfig)},
+                       {QStringLiteral("webServer"), toJson(core.webServer)},
+                       {QStringLiteral("smtp"), toJson(core.smtp)},
                        {QStringLiteral("maneuvers"), maneuvers}};
 }

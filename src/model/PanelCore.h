@@ -85,16 +85,13 @@ public:
     bool writeManeuverList();
     bool writeSimpleManeuverTable(const QByteArray &image);
     bool writeLogicManeuverTables(const QByteArray &image);
-    bool readManeuvers(); // appends what the panel holds
     bool readSimpleManeuverTable(QByteArray &image);
     bool readLogicManeuverTables(QByteArray &image);
     QByteArray buildGeneralConfigImage() const;
     bool writeGeneralConfig();
-    bool readGeneralConfig();
     bool readGeneralTableTail();
     QByteArray buildWebServerImage() const;
     bool writeWebServerConfig();
-    bool readWebServerConfig();
 
     std::array<Element, ElementSlots> elements;
     QList<ManiobraConvencional> maneuvers;

@@ -3,11 +3,17 @@
 #include "ManeuverRecord.h"
 #include "PanelMemoryMap.h"
 
-bool ManeuverTableImage::build(const QList<ManiobraConvencional> &maneuvers, Images &out,
-                               QString *error) {
+ManeuverTableImage::Images
+ManeuverTableImage::records(const QList<ManiobraConvencional> &maneuvers) {
     Images images;
     for (const ManiobraConvencional &m : maneuvers)
         (m.isLogic() ? images.logic : images.simple).append(ManeuverRecord::encode(m));
+    return images;
+}
+
+bool ManeuverTableImage::build(const QList<ManiobraConvencional> &maneuvers, Images &out,
+                               QString *error) {
+    Images images = records(maneuvers);
     const auto refuse = [error](const QString &reason) {
         if (error)
             *error = reason;

@@ -28,6 +28,8 @@ public:
     // whole: a record is never cut short.
     static bool build(const QList<ManiobraConvencional> &maneuvers, Images &out,
                       QString *error = nullptr);
+    // The records of both images in list order, without padding or size limit.
+    static Images records(const QList<ManiobraConvencional> &maneuvers);
 
     // Simple records up to the first whose first byte is zero.
     static QList<ManiobraConvencional> decodeSimple(const QByteArray &image);

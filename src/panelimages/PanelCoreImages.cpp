@@ -133,16 +133,6 @@ bool PanelCore::readLogicManeuverTables(QByteArray &image) {
     return true;
 }
 
-bool PanelCore::readManeuvers() {
-    QByteArray simple;
-    QByteArray logic;
-    if (!readSimpleManeuverTable(simple) || !readLogicManeuverTables(logic))
-        return false;
-    maneuvers += ManeuverTableImage::decodeSimple(simple);
-    maneuvers += ManeuverTableImage::decodeLogic(logic);
-    return true;
-}
-
 QByteArray PanelCore::buildGeneralConfigImage() const {
     return GeneralConfigImage::build(generalConfig);
 }
@@ -154,14 +144,6 @@ bool PanelCore::writeGeneralConfig() {
 
 bool PanelCore::readGeneralRecord(QByteArray &record) {
     return readRecord(GeneralTable, GeneralRecord, record);
-}
-
-bool PanelCore::readGeneralConfig() {
-    QByteArray record;
-    if (!readGeneralRecord(record))
-        return false;
-    GeneralConfigImage::decode(record, generalConfig);
-    return true;
 }
 
 bool PanelCore::readGeneralTableTail() {
@@ -187,13 +169,4 @@ bool PanelCore::writeWebServerConfig() {
 bool PanelCore::readWebServerImage(QByteArray &image) {
     qDebug() << "getWSConfig (R)";
     return readTableRecords(WebServerTable, WebServerRecords, image);
-}
-
-bool PanelCore::readWebServerConfig() {
-    QByteArray image;
-    if (!readWebServerImage(image))
-        return false;
-    if (WebServerImage::decode(image, webServer, smtp) == WebServerImage::Decoded::Settings)
-        qDebug() << "Pos:" << 288 << "Content:" << smtp.DestDomain;
-    return true;
 }

@@ -20,11 +20,23 @@ PtyPanel::PtyPanel(PanelSimulator *simulator, QObject *parent)
 }
 
 PtyPanel::~PtyPanel() {
-    delete notifier;
+    hangUp();
+}
+
+void PtyPanel::hangUp() {
+    if (notifier) {
+        // Possibly called from the notifier's own signal.
+        notifier->setEnabled(false);
+        notifier->deleteLater();
+        notifier = nullptr;
+    }
     if (master >= 0)
         ::close(master);
     if (slave >= 0)
         ::close(slave);
+    master = -1;
+    slave = -1;
+    pending.clear();
 }
 
 bool PtyPanel::open(QString *error) {
@@ -39,7 +51,7 @@ bool PtyPanel::open(QString *error) {
     }
     slaveName = QString::fromLocal8Bit(ttyname(slave));
     ::fcntl(master, F_SETFL, ::fcntl(master, F_GETFL) | O_NONBLOCK);
-    notifier = new QSocketNotifier(master, QSocketNotifier::Read);
+    notifier = new QSocketNotifier(master, QSocketNotifier::Read, this);
     connect(notifier, &QSocketNotifier::activated, this, &PtyPanel::readRequests);
     return true;
 }
@@ -61,7 +73,7 @@ qint64 PtyPanel::lineNs(qsizetype bytes) const {
 
 void PtyPanel::readRequests() {
     char buffer[512];
-    for (;;) {
+    while (master >= 0) {
         const ssize_t n = ::read(master, buffer, sizeof buffer);
         if (n <= 0)
             break;
@@ -81,6 +93,12 @@ void PtyPanel::readRequests() {
 }
 
 void PtyPanel::handle(const QByteArray &request, qint64 startedNs) {
+    // Only once this request has come is the last answer surely read: a hang-up throws
+    // away what the other side has not read yet.
+    if (hangUpAfter >= 0 && requests >= hangUpAfter) {
+        hangUp();
+        return;
+    }
     const int number = requests++;
     const QByteArray answer = engine->answer(request);
     if (engine->memoryChanged())
@@ -122,7 +140,7 @@ void PtyPanel::queue(const QByteArray &bytes, qint64 dueNs) {
 }
 
 void PtyPanel::sendDue() {
-    while (!pending.isEmpty() && pending.first().dueNs <= clock.nsecsElapsed()) {
+    while (master >= 0 && !pending.isEmpty() && pending.first().dueNs <= clock.nsecsElapsed()) {
         const QByteArray bytes = pending.takeFirst().bytes;
         qsizetype written = 0;
         while (written < bytes.size()) {

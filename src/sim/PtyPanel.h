@@ -44,6 +44,9 @@ public:
     void setAnswerPieces(int bytes, int pauseMs);
     // Bytes sent before each answer's opening flag.
     void setNoiseBeforeAnswer(const QByteArray &noise) { noise_ = noise; }
+    // After answering `requests` requests, the next one closes the terminal for good, as
+    // an unplugged adapter would; negative never.
+    void setHangUpAfter(int requests) { hangUpAfter = requests; }
 
     const QByteArray &receivedBytes() const { return received; }
     void clearReceivedBytes() { received.clear(); }
@@ -58,6 +61,7 @@ private:
     void queue(const QByteArray &bytes, qint64 dueNs);
     void sendDue();
     QByteArray corrupted(QByteArray frame);
+    void hangUp();
     qint64 lineNs(qsizetype bytes) const;
 
     PanelSimulator *engine;
@@ -87,4 +91,5 @@ private:
     QByteArray noise_;
     QByteArray received;
     int requests = 0;
+    int hangUpAfter = -1;
 };

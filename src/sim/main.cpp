@@ -72,14 +72,19 @@ int main(int argc, char *argv[]) {
                                     QStringLiteral("Refuse writes and erases with status N."),
                                     QStringLiteral("N"));
     const QCommandLineOption silent(QStringLiteral("silent"), QStringLiteral("Never answer."));
+    const QCommandLineOption hangUpAfter(
+        QStringLiteral("hang-up-after"),
+        QStringLiteral("After answering N requests, close the terminal for good at the next "
+                       "one, as an unplugged USB adapter."),
+        QStringLiteral("N"));
     const QCommandLineOption flipStored(
         QStringLiteral("flip-stored"),
         QStringLiteral("Store every written record with one bit changed."));
     const QCommandLineOption seed(QStringLiteral("seed"),
                                   QStringLiteral("Seed of the fault choices (default 1)."),
                                   QStringLiteral("N"), QStringLiteral("1"));
-    parser.addOptions(
-        {link, memory, baud, latency, dropRate, corruptRate, status, silent, flipStored, seed});
+    parser.addOptions({link, memory, baud, latency, dropRate, corruptRate, status, silent,
+                       hangUpAfter, flipStored, seed});
     parser.addHelpOption();
     parser.addVersionOption();
     parser.process(app);
@@ -92,6 +97,7 @@ int main(int argc, char *argv[]) {
     int baudRate = 0;
     int latencyMs = 0;
     int refusal = 0;
+    int hangUp = -1;
     PtyPanel::Faults faults;
     if (!number(baud, 4000000, baudRate))
         return fail(QStringLiteral("--baud takes a number of bits per second"));
@@ -99,6 +105,8 @@ int main(int argc, char *argv[]) {
         return fail(QStringLiteral("--latency-ms takes 0 to 60000"));
     if (!number(status, 255, refusal))
         return fail(QStringLiteral("--status takes 0 to 255"));
+    if (parser.isSet(hangUpAfter) && !number(hangUpAfter, 1000000, hangUp))
+        return fail(QStringLiteral("--hang-up-after takes a number of requests"));
     if (!rate(parser, dropRate, faults.dropRate) || !rate(parser, corruptRate, faults.corruptRate))
         return fail(QStringLiteral("rates are numbers from 0 to 1"));
     bool seedOk = false;
@@ -123,6 +131,7 @@ int main(int argc, char *argv[]) {
     panel.setBaud(baudRate);
     panel.setLatencyMs(latencyMs);
     panel.setFaults(faults);
+    panel.setHangUpAfter(hangUp);
     if (!panel.open(&error))
         return fail(error);
     // Saved once a burst of changes is over, and at exit, so that an upload's writes

@@ -151,6 +151,15 @@ private Q_SLOTS:
             << 1
             << QStringList{"warning: Maneuver 1 uses zone 4, but the panel has 2 zones",
                            "error: Maneuver 2 has no event"};
+        QTest::newRow("event block 0")
+            << QByteArray("<CONFIG><GeneralConfig num_zones=\"2\"/><Maniobra><Event evt_blk=\"2\" "
+                          "evt_blk_prt=\"1\" evt_blk_type=\"2\" evt_type=\"5\"/><Action "
+                          "act_blk=\"1\" act_blk_type=\"1\" act_type=\"3\"/></Maniobra>"
+                          "<Maniobra><Event/></Maniobra><Maniobra><Event evt_blk=\"2\"/>"
+                          "</Maniobra></CONFIG>")
+            << 1
+            << QStringList{"the panel would read the end of its simple maneuver table here, so "
+                           "these maneuvers would be lost: 2, 3"};
     }
     void validate() {
         QFETCH(QByteArray, content);

@@ -162,10 +162,19 @@ void TestMrb500CtlTransfers::commands_exitAndReport_data() {
         << "mrb500ctl: ";
     QTest::newRow("port that does not exist")
         << QStringList() << QStringList{"upload", school, "--port", "DIR/none"} << 1
-        << "mrb500ctl: cannot read the panel for a backup: cannot open DIR/none: ";
+        << "mrb500ctl: cannot read the panel for a backup: Serial port DIR/none does not exist: ";
     QTest::newRow("panel refuses")
         << QStringList{"--status", "5"} << QStringList{"upload", school, "--port", "PORT"} << 1
-        << "mrb500ctl: panel refused with status 5 (erase table 0)\n";
+        << "mrb500ctl: The panel refused the command with status 5: restart the panel and try "
+           "again. Details: panel refused with status 5 (erase table 0)\n";
+    QTest::newRow("USB unplugged during download")
+        << QStringList{"--hang-up-after", "40"}
+        << QStringList{"download", "DIR/out.xml", "--port", "PORT"} << 1
+        << "mrb500ctl: The connection to the panel was lost (USB adapter unplugged?): ";
+    // Refused before the panel is even read: a silent one would make it wait.
+    QTest::newRow("event block 0 refused")
+        << QStringList{"--silent"} << QStringList{"upload", "DIR/zero.xml", "--port", "PORT"} << 1
+        << "mrb500ctl: the panel cannot hold this configuration: Maneuver 2 (";
     QTest::newRow("verify catches a changed byte")
         << QStringList{"--flip-stored"}
         << QStringList{"upload", school, "--port", "PORT", "--verify"} << 1
@@ -197,10 +206,20 @@ void TestMrb500CtlTransfers::commands_exitAndReport() {
     for (QString &a : arguments)
         a.replace(QLatin1String("PORT"), port).replace(QLatin1String("DIR"), dir.path());
     error.replace(QLatin1String("DIR"), dir.path());
+    QFile zero(dir.filePath(QStringLiteral("zero.xml")));
+    QVERIFY(zero.open(QIODevice::WriteOnly));
+    zero.write("<CONFIG><Maniobra><Event evt_blk=\"2\"/><Action act_blk=\"1\"/></Maniobra>"
+               "<Maniobra><Event/></Maniobra></CONFIG>");
+    zero.close();
+    QFile earlier(dir.filePath(QStringLiteral("out.xml")));
+    QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("kept") == 4);
+    earlier.close();
     const Run r = ctl(arguments);
     QCOMPARE(r.exitCode, exitCode);
     QVERIFY2(r.err.startsWith(error), qPrintable(r.err));
     QCOMPARE(r.err.count(QLatin1Char('\n')), 1);
+    QVERIFY(earlier.open(QIODevice::ReadOnly));
+    QCOMPARE(earlier.readAll(), QByteArray("kept")); // a failure leaves files alone
 }
 
 QTEST_GUILESS_MAIN(TestMrb500CtlTransfers)

@@ -106,7 +106,7 @@ void tst_Commissioning::compare_listsDifferencesOrNone_data() {
     QTest::newRow("different") << "shop.xml"
                                << "this configuration (after): ";
     QTest::newRow("silent panel") << ""
-                                  << "Error downloading from panel.\nNo answer from panel";
+                                  << "Error downloading from panel.\nThe panel did not answer";
 }
 
 void tst_Commissioning::compare_listsDifferencesOrNone() {
@@ -179,7 +179,7 @@ void tst_Commissioning::upload_stopsUnlessUserGoesOn_data() {
     QTest::newRow("silent panel, fails at once")
         << "silent" << false << 0 << QList<bool>{} << true << ""
         << ""
-        << "Error uploading to panel.\nNo answer from panel";
+        << "Error uploading to panel.\nThe panel did not answer";
     QTest::newRow("panel read fails, stop")
         << "corrupt" << false << 0 << QList<bool>{false} << true << "no backup"
         << ""

@@ -288,7 +288,7 @@ void tst_PanelCommands::downloadFailingMidway_leavesEditorsAndModel() {
 
     QCOMPARE(dialogs->failures.size(), 1);
     QVERIFY2(dialogs->failures.first().startsWith(
-                 "Error downloading from panel.\nNo answer from panel within 0.3 s"),
+                 "Error downloading from panel.\nThe panel did not answer: "),
              qPrintable(dialogs->failures.first()));
     QVERIFY(window->panelCore()->sameConfiguration(before));
     QCOMPARE(child<QTableWidget>("tableWidget")->rowCount(), rows);
@@ -367,13 +367,15 @@ void tst_PanelCommands::failure_showsTheLinkReason_data() {
     QTest::newRow("upload, silent panel")
         << "actionUpload"
         << ""
-        << "Error uploading to panel.\nNo answer from panel within 0.3 s, also when sent "
-           "again (read table 0 record 0)";
+        << "Error uploading to panel.\nThe panel did not answer: check the cable, the port "
+           "and that the panel is powered. Details: no answer from panel within 0.3 s (read "
+           "table 0 record 0, sent 2 times)";
     QTest::newRow("download, silent panel")
         << "actionDownload"
         << ""
-        << "Error downloading from panel.\nNo answer from panel within 0.3 s, also when sent "
-           "again (read table 6 record 0)";
+        << "Error downloading from panel.\nThe panel did not answer: check the cable, the port "
+           "and that the panel is powered. Details: no answer from panel within 0.3 s (read "
+           "table 6 record 0, sent 2 times)";
     QTest::newRow("upload, missing port") << "actionUpload"
                                           << "/nonexistent/mrb500"
                                           << "Error uploading to panel.\n";

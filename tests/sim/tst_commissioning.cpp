@@ -97,8 +97,10 @@ void TestCommissioning::backup_unreadablePanelStopsWithReason() {
     PanelCore content;
     QVERIFY(!store.backUpPanel(file, content));
     QCOMPARE(store.errorString(),
-             QStringLiteral("cannot read the panel for a backup: no answer from panel within "
-                            "0.1 s, also when sent again (read table 0 record 0)"));
+             QStringLiteral("cannot read the panel for a backup: The panel did not answer: check "
+                            "the cable, the port and that the panel is powered. Details: no "
+                            "answer from panel within 0.1 s (read table 0 record 0, sent 2 "
+                            "times)"));
     QVERIFY(store.backups().isEmpty());
     QVERIFY(std::all_of(panel.engine.requests().cbegin(), panel.engine.requests().cend(),
                         [](const QByteArray &r) { return code(r) == CommandCodec::ReadRecord; }));
