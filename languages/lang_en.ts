@@ -1801,10 +1801,6 @@ Exit status: 0 success, 1 the operation failed, 2 usage error or a file that can
         <translation>Differences between the panel (before) and this configuration (after): %1</translation>
     </message>
     <message>
-        <source>Correct these fields of the Advanced Configuration page first:</source>
-        <translation>Correct these fields of the Advanced Configuration page first:</translation>
-    </message>
-    <message>
         <source>Could not compare with the panel.</source>
         <translation>Could not compare with the panel.</translation>
     </message>
@@ -1839,6 +1835,14 @@ Exit status: 0 success, 1 the operation failed, 2 usage error or a file that can
     <message>
         <source>The current configuration has changes that have not been saved. Save them before quitting?</source>
         <translation>The current configuration has changes that have not been saved. Save them before quitting?</translation>
+    </message>
+    <message>
+        <source>On the page %1:</source>
+        <translation>On the page %1:</translation>
+    </message>
+    <message>
+        <source>Correct these fields first:</source>
+        <translation>Correct these fields first:</translation>
     </message>
 </context>
 <context>

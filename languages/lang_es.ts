@@ -1801,10 +1801,6 @@ Estado de salida: 0 éxito, 1 la operación falló, 2 error de uso o un archivo 
         <translation>Diferencias entre la central (antes) y esta configuración (después): %1</translation>
     </message>
     <message>
-        <source>Correct these fields of the Advanced Configuration page first:</source>
-        <translation>Corrija primero estos campos de la página de configuración avanzada:</translation>
-    </message>
-    <message>
         <source>Could not compare with the panel.</source>
         <translation>No se pudo comparar con la central.</translation>
     </message>
@@ -1839,6 +1835,14 @@ Estado de salida: 0 éxito, 1 la operación falló, 2 error de uso o un archivo 
     <message>
         <source>The current configuration has changes that have not been saved. Save them before quitting?</source>
         <translation>La configuración actual tiene cambios que no se han guardado. ¿Guardarlos antes de salir?</translation>
+    </message>
+    <message>
+        <source>On the page %1:</source>
+        <translation>En la página %1:</translation>
+    </message>
+    <message>
+        <source>Correct these fields first:</source>
+        <translation>Corrija primero estos campos:</translation>
     </message>
 </context>
 <context>

@@ -34,15 +34,23 @@ MyMainWidget::~MyMainWidget() {
 void MyMainWidget::showAdvancedTab(bool show) {
     const bool shown = ui->tabWidget->indexOf(ui->tab_3) >= 0;
     if (show && !shown)
-        ui->tabWidget->insertTab(AdvancedTab, ui->tab_3, tr("Advanced Configuration"));
+        ui->tabWidget->insertTab(AdvancedTab, ui->tab_3, pageTitle(advanced));
     else if (!show && shown)
         ui->tabWidget->removeTab(AdvancedTab);
 }
 
+QString MyMainWidget::pageTitle(const QWidget *editor) const {
+    if (editor == configuration)
+        return tr("Elements");
+    if (editor == actions)
+        return tr("Actions");
+    return tr("Advanced Configuration");
+}
+
 void MyMainWidget::retranslate() {
-    ui->tabWidget->setTabText(0, tr("Elements"));
-    ui->tabWidget->setTabText(1, tr("Actions"));
-    ui->tabWidget->setTabText(AdvancedTab, tr("Advanced Configuration"));
+    ui->tabWidget->setTabText(0, pageTitle(configuration));
+    ui->tabWidget->setTabText(1, pageTitle(actions));
+    ui->tabWidget->setTabText(AdvancedTab, pageTitle(advanced));
 }
 
 void MyMainWidget::refreshLayout() {

@@ -23,6 +23,8 @@ public:
     myAdvancedConfigurationWidget *advancedWidget() const { return advanced; }
 
     void showAdvancedTab(bool show);
+    // The title of the tab that holds `editor`, in the current language.
+    QString pageTitle(const QWidget *editor) const;
     void retranslate();
     // Lays the visible page out again, e.g. after its texts changed while it was hidden.
     void refreshLayout();

@@ -40,20 +40,6 @@ const char *const CompareText = QT_TRANSLATE_NOOP("MyMainWindow", "Compare with 
 const char *const ExportReportText = QT_TRANSLATE_NOOP("MyMainWindow", "Export report...");
 const char *const LinkLogText = QT_TRANSLATE_NOOP("MyMainWindow", "View link log");
 
-// A field of the advanced page holding what cannot be stored leaves the model's old value
-// in place, so nothing may be saved, sent or reported from it until it is corrected.
-bool refusedForInput(QWidget *window, const myAdvancedConfigurationWidget *page,
-                     const QString &title, const QString &text) {
-    const QStringList problems = page->inputProblems();
-    if (problems.isEmpty())
-        return false;
-    UserDialogs::current().reportFailure(
-        window, title, text,
-        MyMainWindow::tr("Correct these fields of the Advanced Configuration page first:") +
-            QLatin1Char('\n') + problems.join(QLatin1Char('\n')));
-    return true;
-}
-
 QString titlePrefix() {
     return QStringLiteral("TrevUSB Configurator ") + ProductInfo::version() + QStringLiteral(" ") +
            ProductInfo::buildDate();
@@ -342,6 +328,30 @@ bool MyMainWindow::uploadAllowed() {
     return false;
 }
 
+QStringList MyMainWindow::inputProblems() const {
+    QStringList problems;
+    const std::pair<QStringList, const QWidget *> editors[] = {
+        {centralTabs->configurationWidget()->inputProblems(), centralTabs->configurationWidget()},
+        {centralTabs->advancedWidget()->inputProblems(), centralTabs->advancedWidget()}};
+    for (const auto &[found, page] : editors) {
+        if (!found.isEmpty())
+            problems << tr("On the page %1:").arg(centralTabs->pageTitle(page)) << found;
+    }
+    return problems;
+}
+
+// A field holding what cannot be stored leaves the model's old value in place, so nothing
+// may be saved, sent or reported until it is corrected.
+bool MyMainWindow::refusedForInput(const QString &title, const QString &text) {
+    const QStringList problems = inputProblems();
+    if (problems.isEmpty())
+        return false;
+    UserDialogs::current().reportFailure(this, title, text,
+                                         tr("Correct these fields first:") + QLatin1Char('\n') +
+                                             problems.join(QLatin1Char('\n')));
+    return true;
+}
+
 bool MyMainWindow::downloadWouldLoseEdits() {
     // Zones and boards stay: the panel does not store them. A field typed but not yet
     // storable is an edit too.
@@ -392,8 +402,7 @@ void MyMainWindow::slotDownloadConfig() {
 }
 
 void MyMainWindow::slotUploadConfig() {
-    if (refusedForInput(this, centralTabs->advancedWidget(), tr("Upload Panel"),
-                        tr("Error uploading to panel.")))
+    if (refusedForInput(tr("Upload Panel"), tr("Error uploading to panel.")))
         return;
     if (core->num_zones == 0) {
         UserDialogs::current().inform(this, tr("Upload Panel"),
@@ -528,8 +537,7 @@ bool MyMainWindow::readPanelInto(PanelCore &panel, const QString &title, const Q
 }
 
 void MyMainWindow::slotCompareWithPanel() {
-    if (refusedForInput(this, centralTabs->advancedWidget(), tr(CompareText),
-                        tr("Could not compare with the panel.")))
+    if (refusedForInput(tr(CompareText), tr("Could not compare with the panel.")))
         return;
     centralTabs->advancedWidget()->writeGeneralConfiguration();
     if (!core->portConfigured)
@@ -558,8 +566,7 @@ void MyMainWindow::slotCompareWithPanel() {
 }
 
 void MyMainWindow::slotExportReport() {
-    if (refusedForInput(this, centralTabs->advancedWidget(), tr(ExportReportText),
-                        tr("Could not export the report.")))
+    if (refusedForInput(tr(ExportReportText), tr("Could not export the report.")))
         return;
     centralTabs->advancedWidget()->writeGeneralConfiguration();
     const QString base = fileName.isEmpty()
@@ -718,8 +725,7 @@ void MyMainWindow::rememberSavedState() {
 bool MyMainWindow::hasUnsavedChanges() {
     // A field typed but not yet storable is an edit the model does not hold.
     centralTabs->advancedWidget()->writeGeneralConfiguration();
-    return !centralTabs->advancedWidget()->inputProblems().isEmpty() ||
-           !core->sameConfiguration(savedState);
+    return !inputProblems().isEmpty() || !core->sameConfiguration(savedState);
 }
 
 bool MyMainWindow::openFile(const QString &name) {
@@ -775,8 +781,7 @@ bool MyMainWindow::saveConfigurationAs() {
 }
 
 bool MyMainWindow::saveToFile(const QString &name) {
-    if (refusedForInput(this, centralTabs->advancedWidget(), tr("Save Xml"),
-                        tr("Could not save %1.").arg(name)))
+    if (refusedForInput(tr("Save Xml"), tr("Could not save %1.").arg(name)))
         return false;
     MyXMLWriter writer(core.get());
     centralTabs->advancedWidget()->writeGeneralConfiguration();

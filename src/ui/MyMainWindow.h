@@ -87,6 +87,9 @@ private:
     // lost. The advanced page is stored into the model first: it keeps its edits apart.
     void rememberSavedState();
     bool hasUnsavedChanges();
+    // Fields of the editors typed but not storable, by page; empty when all are.
+    QStringList inputProblems() const;
+    bool refusedForInput(const QString &title, const QString &text);
     void applySessionPort();
     void setNamedTitle();
     // Ends a panel command: the standard text, with the link's reason under it.

@@ -9,7 +9,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRegularExpressionValidator>
 #include <QScopedValueRollback>
 #include <QScrollArea>
 #include <QSignalBlocker>
@@ -66,7 +65,15 @@ myconfigurationwidget::myconfigurationwidget(QWidget *parent)
     zoneNamesLayout->setColumnStretch(3, 1);
     zoneNamesLayout->setAlignment(Qt::AlignTop);
     scroll->setWidget(names);
-    (new QVBoxLayout(zoneNamesBox))->addWidget(scroll);
+    auto *box = new QVBoxLayout(zoneNamesBox);
+    box->addWidget(scroll);
+    // What cannot be stored is said beside the fields, never cut silently.
+    zoneNamesReason = new QLabel(zoneNamesBox);
+    zoneNamesReason->setObjectName(QStringLiteral("labelZoneNamesReason"));
+    zoneNamesReason->setStyleSheet(QStringLiteral("color: #b00020"));
+    zoneNamesReason->setWordWrap(true);
+    zoneNamesReason->hide();
+    box->addWidget(zoneNamesReason);
     zoneNamesBox->hide();
     ui->verticalLayout->insertWidget(1, zoneNamesBox, 1);
     connectHandlers();
@@ -218,14 +225,12 @@ void myconfigurationwidget::showZoneNames() {
     }
     const int zones = core ? core->num_zones : 0;
     zoneNamesBox->setVisible(zones > 0);
-    // Printable Latin-1, as the report and the file keep it.
-    static const QRegularExpression printable(QStringLiteral("[\\x{20}-\\x{7e}\\x{a0}-\\x{ff}]*"));
+    zoneNameProblems.clear();
+    zoneNamesReason->hide();
     const int rows = (zones + 1) / 2;
     for (int zone = 1; zone <= zones; ++zone) {
         auto *edit = new QLineEdit(core->zoneName(zone));
         edit->setObjectName(QStringLiteral("zoneNameEdit%1").arg(zone));
-        edit->setMaxLength(PanelCore::MaxZoneNameLength);
-        edit->setValidator(new QRegularExpressionValidator(printable, edit));
         connect(edit, &QLineEdit::textEdited, this,
                 [this, zone](const QString &name) { storeZoneName(zone, name); });
         auto *label = new QLabel(tr("Zone %1").arg(zone));
@@ -241,8 +246,12 @@ void myconfigurationwidget::showZoneNames() {
 }
 
 void myconfigurationwidget::storeZoneName(int zone, const QString &name) {
-    // The field already keeps to the rules; should the model still refuse, it shows why.
-    if (!core->setZoneName(zone, name))
-        UserDialogs::current().inform(this, QString(), PanelCore::zoneNameProblem(zone, name));
+    if (core->setZoneName(zone, name))
+        zoneNameProblems.remove(zone);
+    else
+        zoneNameProblems.insert(zone, PanelCore::zoneNameProblem(zone, name));
+    const QStringList problems = zoneNameProblems.values();
+    zoneNamesReason->setText(problems.join(QLatin1Char('\n')));
+    zoneNamesReason->setVisible(!problems.isEmpty());
     emit signalZoneNamesModified();
 }

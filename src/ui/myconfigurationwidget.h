@@ -1,11 +1,14 @@
 #pragma once
 
 #include <QDialog>
+#include <QMap>
+#include <QStringList>
 
 class PanelCore;
 class QComboBox;
 class QGridLayout;
 class QGroupBox;
+class QLabel;
 namespace Ui {
 class myconfigurationwidget;
 }
@@ -24,6 +27,9 @@ public:
     void updateDeviceTree();
     void readNumberOfZones();
     void retranslate();
+    // Zone names typed that the model cannot take, with the reason; the model keeps the
+    // zone's previous name meanwhile.
+    QStringList inputProblems() const { return zoneNameProblems.values(); }
 
 Q_SIGNALS:
     void signalElementAddedRemovedModified();
@@ -47,5 +53,7 @@ private:
     PanelCore *core = nullptr;
     QGroupBox *zoneNamesBox = nullptr;
     QGridLayout *zoneNamesLayout = nullptr;
+    QLabel *zoneNamesReason = nullptr;
+    QMap<int, QString> zoneNameProblems;
     bool reloading = false; // showing the model's zones, not the user's choice
 };

@@ -272,9 +272,18 @@ void tst_Commissioning::zoneNames_showInTreeTooltipAndSurviveSaveOpen() {
     for (int row = 0; row < table->rowCount(); ++row)
         tips << table->item(row, 1)->toolTip();
     QVERIFY2(tips.join('|').contains("zone 3 Kitchen"), qPrintable(tips.join('|')));
-    // At most 32 characters are taken.
-    QTest::keyClicks(child<QLineEdit>("zoneNameEdit4"), QString(40, 'x'));
-    QCOMPARE(window->panelCore()->zoneName(4).size(), 32);
+    // A name too long stays as typed, with the reason beside it, and nothing is saved.
+    auto *tooLong = child<QLineEdit>("zoneNameEdit4");
+    QTest::keyClicks(tooLong, QString(40, 'x'));
+    QCOMPARE(tooLong->text().size(), 40);
+    QVERIFY(child<QLabel>("labelZoneNamesReason")->text().contains("40 characters"));
+    dialogs->saveName = dir.filePath("refused.xml");
+    trigger("actionSaveAs");
+    QVERIFY(!QFile::exists(dialogs->saveName));
+    QVERIFY(dialogs->failures.last().contains("40 characters"));
+    QTest::keyClick(tooLong, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(tooLong, Qt::Key_Delete);
+    QVERIFY(window->panelCore()->zoneName(4).isEmpty());
 
     window->loadLanguage("es");
     QCoreApplication::sendPostedEvents();
