@@ -1421,6 +1421,10 @@ Exit status: 0 success, 1 the operation failed, 2 usage error or a file that can
         <source>cannot read the translation %1</source>
         <translation>cannot read the translation %1</translation>
     </message>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <translation>cannot write to standard output: %1</translation>
+    </message>
 </context>
 <context>
     <name>MyActionsWidget</name>

@@ -1421,6 +1421,10 @@ Estado de salida: 0 éxito, 1 la operación falló, 2 error de uso o un archivo 
         <source>cannot read the translation %1</source>
         <translation>no se puede leer la traducción %1</translation>
     </message>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <translation>no se puede escribir en la salida estándar: %1</translation>
+    </message>
 </context>
 <context>
     <name>MyActionsWidget</name>

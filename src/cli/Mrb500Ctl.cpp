@@ -6,6 +6,7 @@
 #include "ConfigurationDiff.h"
 #include "ConfigurationJson.h"
 #include "ConfigurationSummary.h"
+#include "FileWriting.h"
 #include "LanguageCatalog.h"
 #include "MyXMLWriter.h"
 #include "PanelCore.h"
@@ -19,7 +20,6 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QLoggingCategory>
-#include <QSaveFile>
 
 #include <QSerialPortInfo>
 
@@ -106,6 +106,16 @@ struct CommandLine {
 } // namespace
 
 int Mrb500Ctl::run(const QStringList &arguments) {
+    const int status = execute(arguments);
+    // A full disk or a closed pipe shows only when the last output is flushed.
+    out.flush();
+    if (out.status() == QTextStream::Ok)
+        return status;
+    printError(tr("cannot write to standard output: %1").arg(out.device()->errorString()));
+    return status == Success ? UsageError : status;
+}
+
+int Mrb500Ctl::execute(const QStringList &arguments) {
     QString code;
     {
         CommandLine first;
@@ -262,7 +272,10 @@ bool Mrb500Ctl::transfer(PanelCore &core, void (PanelCore::*progress)(int),
 
 bool Mrb500Ctl::writableTarget(const QString &fileName) {
     const QFileInfo target(fileName);
-    if (target.isDir() || !QFileInfo(target.absolutePath()).isWritable()) {
+    // A file is replaced through its folder; a device is written in place.
+    const QFileInfo writtenThrough =
+        FileWriting::writesInPlace(fileName) ? target : QFileInfo(target.absolutePath());
+    if (target.isDir() || !writtenThrough.isWritable()) {
         printError(tr("cannot write %1").arg(QDir::toNativeSeparators(fileName)));
         return false;
     }
@@ -272,10 +285,10 @@ bool Mrb500Ctl::writableTarget(const QString &fileName) {
 bool Mrb500Ctl::writeTrace() {
     if (traceFile.isEmpty())
         return true;
-    QSaveFile file(traceFile);
-    if (file.open(QIODevice::WriteOnly) && file.write(traceText.toUtf8()) >= 0 && file.commit())
+    QString reason;
+    if (FileWriting::write(traceFile, traceText.toUtf8(), &reason))
         return true;
-    printError(tr("cannot write %1: %2").arg(traceFile, file.errorString()));
+    printError(tr("cannot write %1: %2").arg(traceFile, reason));
     return false;
 }
 

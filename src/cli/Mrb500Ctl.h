@@ -21,6 +21,7 @@ public:
     int run(const QStringList &arguments);
 
 private:
+    int execute(const QStringList &arguments);
     int show(const QString &fileName);
     int dump(const QString &fileName);
     int validate(const QString &fileName);

@@ -230,6 +230,14 @@ private Q_SLOTS:
             QVERIFY(!run.out.contains(QLatin1String(password)));
     }
 
+    void output_thatCannotBeWritten_exitsTwo() {
+        const Run run = ctl({QStringLiteral("dump"), example("school.xml")},
+                            QStringLiteral("C.UTF-8"), QStringLiteral("/dev/full"));
+        QCOMPARE(run.exitCode, 2);
+        QCOMPARE(run.err, QStringLiteral("mrb500ctl: cannot write to standard output: No space "
+                                         "left on device\n"));
+    }
+
     void report_writesPdfAndCsv() {
         const QString pdf = dir.filePath(QStringLiteral("school.pdf"));
         const QString csv = dir.filePath(QStringLiteral("school.csv"));

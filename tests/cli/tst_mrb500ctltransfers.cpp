@@ -18,6 +18,8 @@ private Q_SLOTS:
     void upload_backsUpShowsChangesAndTraces();
     void commands_exitAndReport_data();
     void commands_exitAndReport();
+    void fullDisk_keepsTheFileAndThePanel_data();
+    void fullDisk_keepsTheFileAndThePanel();
 
 private:
     bool startSimulator(const QStringList &options = {});
@@ -201,6 +203,67 @@ void TestMrb500CtlTransfers::commands_exitAndReport() {
     QCOMPARE(r.exitCode, exitCode);
     QVERIFY2(r.err.startsWith(error), qPrintable(r.err));
     QCOMPARE(r.err.count(QLatin1Char('\n')), 1);
+}
+
+void TestMrb500CtlTransfers::fullDisk_keepsTheFileAndThePanel_data() {
+    QTest::addColumn<QStringList>("arguments"); // PORT and DISK are replaced
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("error");
+    QTest::newRow("download over a file")
+        << QStringList{"download", "DISK/site.xml", "--port", "PORT"} << 2
+        << "mrb500ctl: Cannot write DISK/site.xml: ";
+    QTest::newRow("upload whose backup cannot be saved")
+        << QStringList{"upload", "DISK/site.xml", "--port", "PORT"} << 1
+        << "mrb500ctl: cannot save the backup: Cannot write DISK/data/mrb500-configurator/"
+           "backups/panel-";
+}
+
+// DISK is a full file system of its own (else a file size limit stands in for one), holding
+// site.xml and the backup folder; what it holds afterwards is copied to DISK.out.
+void TestMrb500CtlTransfers::fullDisk_keepsTheFileAndThePanel() {
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, error);
+    QTemporaryDir scratch;
+    const QString memory = scratch.filePath(QStringLiteral("memory"));
+    QVERIFY(startSimulator({QStringLiteral("--memory"), memory}));
+    const QString disk = scratch.filePath(QStringLiteral("disk"));
+    QVERIFY(QDir().mkpath(disk + QStringLiteral(".in/data/mrb500-configurator/backups")));
+    QVERIFY(QDir().mkpath(disk + QStringLiteral(".out")));
+    QVERIFY(QDir().mkpath(disk));
+    QVERIFY(QFile::copy(example("school.xml"), disk + QStringLiteral(".in/site.xml")));
+    // Mounts only in a mount namespace of its own, never in the machine's.
+    const char *script = R"(d=$1; own=$2; shift 2
+if [ "$own" = yes ] && mount -t tmpfs -o size=64k mrb500-full "$d" 2>/dev/null; then
+    cp -R "$d.in/." "$d/" && { cat /dev/zero >"$d/fill"; } 2>/dev/null; limit=unlimited
+else
+    cp -R "$d.in/." "$d/"; limit=1
+fi
+(trap '' XFSZ; ulimit -f $limit; XDG_DATA_HOME="$d/data" exec "$@"); status=$?
+rm -f "$d/fill"; cp -R "$d/." "$d.out/"; exit $status)";
+    const bool own = QProcess::execute(QStringLiteral("unshare"),
+                                       {QStringLiteral("-rm"), QStringLiteral("true")}) == 0;
+    QStringList wrapper{QStringLiteral("sh"),
+                        QStringLiteral("-c"),
+                        QLatin1String(script),
+                        QStringLiteral("sh"),
+                        disk,
+                        QLatin1String(own ? "yes" : "no")};
+    if (own)
+        wrapper = QStringList{QStringLiteral("unshare"), QStringLiteral("-rm")} + wrapper;
+    for (QString &a : arguments)
+        a.replace(QLatin1String("PORT"), port).replace(QLatin1String("DISK"), disk);
+    error.replace(QLatin1String("DISK"), disk);
+
+    const Run r = ctl(arguments, QStringLiteral("C.UTF-8"), {}, wrapper);
+    QCOMPARE(r.exitCode, exitCode);
+    QVERIFY2(r.err.startsWith(error), qPrintable(r.err));
+    QCOMPARE(r.out, QString()); // neither "downloaded" nor "backup saved"
+    QFile kept(disk + QStringLiteral(".out/site.xml"));
+    QFile original(example("school.xml"));
+    QVERIFY(kept.open(QIODevice::ReadOnly) && original.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), original.readAll());
+    QVERIFY(!QFile::exists(memory)); // nothing was written to the panel
 }
 
 QTEST_GUILESS_MAIN(TestMrb500CtlTransfers)

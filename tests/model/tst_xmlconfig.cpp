@@ -6,9 +6,15 @@
 #include <QBuffer>
 #include <QDate>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 namespace {
 
@@ -347,6 +353,33 @@ private Q_SLOTS:
         QVERIFY(!nowhere.writeFile(dir.filePath(QStringLiteral("no/such/dir/x.xml"))));
         QVERIFY2(nowhere.errorString().contains(QStringLiteral("no/such/dir/x.xml")),
                  qPrintable(nowhere.errorString()));
+
+        // No room for the new file: its last bytes fail when they leave the buffer. The
+        // file size limit stands in for a full disk, which a test cannot mount here.
+        rlimit unlimited{};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &unlimited), 0);
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = unlimited;
+        small.rlim_cur = 100;
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+        MyXMLWriter full(&good);
+        const bool written = full.writeFile(path);
+        setrlimit(RLIMIT_FSIZE, &unlimited);
+        QVERIFY(!written);
+        QVERIFY2(full.errorString().endsWith(QStringLiteral(": File too large")),
+                 qPrintable(full.errorString()));
+        QCOMPARE(readAll(path), before);
+
+        // A device stays a device; as root, one of the test's own (QSaveFile would put a
+        // regular file in its place).
+        QString device = dir.filePath(QStringLiteral("full"));
+        if (::mknod(QFile::encodeName(device).constData(), S_IFCHR | 0666, makedev(1, 7)) != 0)
+            device = QStringLiteral("/dev/full");
+        MyXMLWriter toDevice(&good);
+        QVERIFY(!toDevice.writeFile(device));
+        QVERIFY2(toDevice.errorString().endsWith(QStringLiteral(": No space left on device")),
+                 qPrintable(toDevice.errorString()));
+        QVERIFY(!QFileInfo(device).isFile());
     }
 };
 
