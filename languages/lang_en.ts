@@ -1244,10 +1244,6 @@
         <translation>The panel&apos;s serial port: a name or a path.</translation>
     </message>
     <message>
-        <source>After an upload, read every record back and compare.</source>
-        <translation>After an upload, read every record back and compare.</translation>
-    </message>
-    <message>
         <source>Take zones and boards for a download from BASEFILE.</source>
         <translation>Take zones and boards for a download from BASEFILE.</translation>
     </message>
@@ -1298,44 +1294,6 @@
     <message>
         <source>no FT232 adapter found; mrb500ctl ports --all lists every serial port</source>
         <translation>no FT232 adapter found; mrb500ctl ports --all lists every serial port</translation>
-    </message>
-    <message>
-        <source>Inspects MRB-500 configuration files and transfers them to and from the panel.
-
-Commands:
-  show FILE                     human-readable summary
-  dump FILE                     the whole configuration as one JSON object
-  validate FILE                 one line per problem; exit status 1 on any error
-  upload FILE --port P [--verify] [--no-backup] [--show-changes]
-                                back up the panel, then write FILE to it (and
-                                read it back)
-  download FILE --port P [--base BASEFILE]
-                                read the panel into FILE; zones and boards from BASEFILE
-  check --port P                read the panel&apos;s general options
-  diff A B | diff FILE --port P list the differences; exit status 1 when any
-  report FILE --pdf OUT [--csv OUT]
-                                cause-and-effect report (PDF) and matrix (CSV)
-  ports [--all]                 FT232 adapters (every serial port with --all)
-
-Exit status: 0 success, 1 the operation failed, 2 usage error or a file that cannot be read or written.</source>
-        <translation>Inspects MRB-500 configuration files and transfers them to and from the panel.
-
-Commands:
-  show FILE                     human-readable summary
-  dump FILE                     the whole configuration as one JSON object
-  validate FILE                 one line per problem; exit status 1 on any error
-  upload FILE --port P [--verify] [--no-backup] [--show-changes]
-                                back up the panel, then write FILE to it (and
-                                read it back)
-  download FILE --port P [--base BASEFILE]
-                                read the panel into FILE; zones and boards from BASEFILE
-  check --port P                read the panel&apos;s general options
-  diff A B | diff FILE --port P list the differences; exit status 1 when any
-  report FILE --pdf OUT [--csv OUT]
-                                cause-and-effect report (PDF) and matrix (CSV)
-  ports [--all]                 FT232 adapters (every serial port with --all)
-
-Exit status: 0 success, 1 the operation failed, 2 usage error or a file that cannot be read or written.</translation>
     </message>
     <message>
         <source>show, dump, validate, upload, download, check, diff, report or ports</source>
@@ -1424,6 +1382,52 @@ Exit status: 0 success, 1 the operation failed, 2 usage error or a file that can
     <message>
         <source>cannot write to standard output: %1</source>
         <translation>cannot write to standard output: %1</translation>
+    </message>
+    <message>
+        <source>Accepted for older scripts: an upload is always verified unless --no-verify is given.</source>
+        <translation>Accepted for older scripts: an upload is always verified unless --no-verify is given.</translation>
+    </message>
+    <message>
+        <source>After an upload, do not read the records back to compare them.</source>
+        <translation>After an upload, do not read the records back to compare them.</translation>
+    </message>
+    <message>
+        <source>Inspects MRB-500 configuration files and transfers them to and from the panel.
+
+Commands:
+  show FILE                     human-readable summary
+  dump FILE                     the whole configuration as one JSON object
+  validate FILE                 one line per problem; exit status 1 on any error
+  upload FILE --port P [--no-verify] [--no-backup] [--show-changes]
+                                back up the panel, write FILE to it and read it
+                                back (not with --no-verify)
+  download FILE --port P [--base BASEFILE]
+                                read the panel into FILE; zones and boards from BASEFILE
+  check --port P                read the panel&apos;s general options
+  diff A B | diff FILE --port P list the differences; exit status 1 when any
+  report FILE --pdf OUT [--csv OUT]
+                                cause-and-effect report (PDF) and matrix (CSV)
+  ports [--all]                 FT232 adapters (every serial port with --all)
+
+Exit status: 0 success, 1 the operation failed, 2 usage error or a file that cannot be read or written.</source>
+        <translation>Inspects MRB-500 configuration files and transfers them to and from the panel.
+
+Commands:
+  show FILE                     human-readable summary
+  dump FILE                     the whole configuration as one JSON object
+  validate FILE                 one line per problem; exit status 1 on any error
+  upload FILE --port P [--no-verify] [--no-backup] [--show-changes]
+                                back up the panel, write FILE to it and read it
+                                back (not with --no-verify)
+  download FILE --port P [--base BASEFILE]
+                                read the panel into FILE; zones and boards from BASEFILE
+  check --port P                read the panel&apos;s general options
+  diff A B | diff FILE --port P list the differences; exit status 1 when any
+  report FILE --pdf OUT [--csv OUT]
+                                cause-and-effect report (PDF) and matrix (CSV)
+  ports [--all]                 FT232 adapters (every serial port with --all)
+
+Exit status: 0 success, 1 the operation failed, 2 usage error or a file that cannot be read or written.</translation>
     </message>
 </context>
 <context>

@@ -43,7 +43,11 @@ struct CommandLine {
                             QStringLiteral("P")};
     QCommandLineOption verify{
         QStringLiteral("verify"),
-        Mrb500Ctl::tr("After an upload, read every record back and compare.")};
+        Mrb500Ctl::tr("Accepted for older scripts: an upload is always verified unless "
+                      "--no-verify is given.")};
+    QCommandLineOption noVerify{
+        QStringLiteral("no-verify"),
+        Mrb500Ctl::tr("After an upload, do not read the records back to compare them.")};
     QCommandLineOption base{QStringLiteral("base"),
                             Mrb500Ctl::tr("Take zones and boards for a download from BASEFILE."),
                             QStringLiteral("BASEFILE")};
@@ -77,9 +81,9 @@ struct CommandLine {
             "  show FILE                     human-readable summary\n"
             "  dump FILE                     the whole configuration as one JSON object\n"
             "  validate FILE                 one line per problem; exit status 1 on any error\n"
-            "  upload FILE --port P [--verify] [--no-backup] [--show-changes]\n"
-            "                                back up the panel, then write FILE to it (and\n"
-            "                                read it back)\n"
+            "  upload FILE --port P [--no-verify] [--no-backup] [--show-changes]\n"
+            "                                back up the panel, write FILE to it and read it\n"
+            "                                back (not with --no-verify)\n"
             "  download FILE --port P [--base BASEFILE]\n"
             "                                read the panel into FILE; zones and boards from "
             "BASEFILE\n"
@@ -96,8 +100,8 @@ struct CommandLine {
             QStringLiteral("<command>"));
         parser.addPositionalArgument(QStringLiteral("file"), Mrb500Ctl::tr("A configuration file."),
                                      QStringLiteral("[FILE]"));
-        parser.addOptions(
-            {verbose, port, verify, base, all, noBackup, showChanges, trace, pdf, csv, language});
+        parser.addOptions({verbose, port, verify, noVerify, base, all, noBackup, showChanges, trace,
+                           pdf, csv, language});
         help = parser.addHelpOption();
         version = parser.addVersionOption();
     }
@@ -134,9 +138,10 @@ int Mrb500Ctl::execute(const QStringList &arguments) {
     CommandLine line;
     QCommandLineParser &parser = line.parser;
     const QCommandLineOption &verbose = line.verbose, &port = line.port, &verify = line.verify,
-                             &base = line.base, &all = line.all, &noBackup = line.noBackup,
-                             &showChanges = line.showChanges, &trace = line.trace, &pdf = line.pdf,
-                             &csv = line.csv, &help = line.help, &version = line.version;
+                             &noVerify = line.noVerify, &base = line.base, &all = line.all,
+                             &noBackup = line.noBackup, &showChanges = line.showChanges,
+                             &trace = line.trace, &pdf = line.pdf, &csv = line.csv,
+                             &help = line.help, &version = line.version;
 
     if (!parser.parse(arguments))
         return usageError(parser.errorText());
@@ -158,7 +163,7 @@ int Mrb500Ctl::execute(const QStringList &arguments) {
     const QString command = args.first();
     using Handler = int (Mrb500Ctl::*)(const QString &);
     const QList<const QCommandLineOption *> commandOnly{
-        &port, &verify, &base, &all, &noBackup, &showChanges, &trace, &pdf, &csv};
+        &port, &verify, &noVerify, &base, &all, &noBackup, &showChanges, &trace, &pdf, &csv};
     if (std::any_of(commandOnly.cbegin(), commandOnly.cend(),
                     [&](const QCommandLineOption *o) { return parser.isSet(*o); })) {
         for (const char *name : {"show", "dump", "validate"}) {
@@ -191,6 +196,7 @@ int Mrb500Ctl::execute(const QStringList &arguments) {
         return usageError(tr("%1 needs --port; see mrb500ctl --help").arg(command));
     const std::pair<const QCommandLineOption &, QStringList> commandOptions[] = {
         {verify, {"upload"}},
+        {noVerify, {"upload"}},
         {base, {"download"}},
         {all, {"ports"}},
         {noBackup, {"upload"}},
@@ -235,8 +241,9 @@ int Mrb500Ctl::execute(const QStringList &arguments) {
                               .arg(command));
     int status = Success;
     if (command == QLatin1String("upload"))
-        status = upload(args.at(1), parser.value(port),
-                        {parser.isSet(verify), !parser.isSet(noBackup), parser.isSet(showChanges)});
+        status =
+            upload(args.at(1), parser.value(port),
+                   {!parser.isSet(noVerify), !parser.isSet(noBackup), parser.isSet(showChanges)});
     else if (command == QLatin1String("download"))
         status = download(args.at(1), parser.value(port), parser.value(base));
     else if (command == QLatin1String("check"))

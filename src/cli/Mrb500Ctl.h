@@ -26,7 +26,7 @@ private:
     int dump(const QString &fileName);
     int validate(const QString &fileName);
     struct UploadOptions {
-        bool verify = false;
+        bool verify = true;
         bool backup = true;
         bool showChanges = false;
     };

@@ -130,7 +130,7 @@ void TestMrb500CtlTransfers::upload_backsUpShowsChangesAndTraces() {
     const QString text = QString::fromUtf8(traced.readAll());
     QVERIFY(text.startsWith(QLatin1String("# download, started ")));
     QVERIFY(text.contains(QLatin1String("\n# upload, started ")));
-    QCOMPARE(text.count(QLatin1String("\tsent\t")), 182 + 185);
+    QCOMPARE(text.count(QLatin1String("\tsent\t")), 182 + 185 + 176); // backup, upload, verify
     QVERIFY(!text.contains(QLatin1String("Pr0tecci0n")));
 
     // Now equal: nothing left to write, and diff agrees.
@@ -168,14 +168,13 @@ void TestMrb500CtlTransfers::commands_exitAndReport_data() {
     QTest::newRow("panel refuses")
         << QStringList{"--status", "5"} << QStringList{"upload", school, "--port", "PORT"} << 1
         << "mrb500ctl: panel refused with status 5 (erase table 0)\n";
-    QTest::newRow("verify catches a changed byte")
-        << QStringList{"--flip-stored"}
-        << QStringList{"upload", school, "--port", "PORT", "--verify"} << 1
+    QTest::newRow("upload verifies by default")
+        << QStringList{"--flip-stored"} << QStringList{"upload", school, "--port", "PORT"} << 1
         << "mrb500ctl: the panel holds";
-    QTest::newRow("upload with a warning still writes")
-        << QStringList()
-        << QStringList{"upload", "DIR/4-zones.xml", "--port", "PORT", "--no-backup"} << 0
-        << "mrb500ctl: warning: Maneuver 1 uses zone 5, but the panel has 4 zones\n";
+    QTest::newRow("upload with a warning and --no-verify still writes")
+        << QStringList{"--flip-stored"}
+        << QStringList{"upload", "DIR/4-zones.xml", "--port", "PORT", "--no-backup", "--no-verify"}
+        << 0 << "mrb500ctl: warning: Maneuver 1 uses zone 5, but the panel has 4 zones\n";
     QTest::newRow("download into a missing directory")
         << QStringList() << QStringList{"download", "DIR/no/such/out.xml", "--port", "PORT"} << 2
         << "mrb500ctl: cannot write DIR/no/such/out.xml\n";
