@@ -342,6 +342,14 @@
         <source>%1 &quot;%2&quot; contains &quot;@&quot;; enter only the part after the &quot;@&quot;</source>
         <translation>%1 &quot;%2&quot; contains &quot;@&quot;; enter only the part after the &quot;@&quot;</translation>
     </message>
+    <message>
+        <source>Maneuver %1 has an event the panel does not define: block %2, block type %3, type %4</source>
+        <translation>Maneuver %1 has an event the panel does not define: block %2, block type %3, type %4</translation>
+    </message>
+    <message>
+        <source>Maneuver %1 has an action the panel does not define: block %2, block type %3, type %4</source>
+        <translation>Maneuver %1 has an action the panel does not define: block %2, block type %3, type %4</translation>
+    </message>
 </context>
 <context>
     <name>ConfigurationDiff</name>
@@ -1429,6 +1437,14 @@ Commands:
 
 Exit status: 0 success, 1 the operation failed, 2 usage error or a file that cannot be read or written.</translation>
     </message>
+    <message>
+        <source>%1 cannot go to the panel: %2</source>
+        <translation>%1 cannot go to the panel: %2</translation>
+    </message>
+    <message>
+        <source>note: </source>
+        <translation>note: </translation>
+    </message>
 </context>
 <context>
     <name>MyActionsWidget</name>
@@ -1753,6 +1769,22 @@ Exit status: 0 success, 1 the operation failed, 2 usage error or a file that can
         <source>element &quot;Zone&quot;: %1</source>
         <translation>element &quot;Zone&quot;: %1</translation>
     </message>
+    <message>
+        <source>element &quot;%1&quot; ignored</source>
+        <translation>element &quot;%1&quot; ignored</translation>
+    </message>
+    <message>
+        <source>Maneuver %1 has no &quot;Action&quot; element (line %2)</source>
+        <translation>Maneuver %1 has no &quot;Action&quot; element (line %2)</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>line %1: %2</translation>
+    </message>
+    <message>
+        <source>attribute &quot;%1&quot; of &quot;%2&quot; ignored</source>
+        <translation>attribute &quot;%1&quot; of &quot;%2&quot; ignored</translation>
+    </message>
 </context>
 <context>
     <name>MyXMLWriter</name>
@@ -1985,6 +2017,10 @@ Exit status: 0 success, 1 the operation failed, 2 usage error or a file that can
     <message>
         <source>line %1, column %2: %3</source>
         <translation>line %1, column %2: %3</translation>
+    </message>
+    <message>
+        <source>the root element is &quot;%1&quot;, not &quot;CONFIG&quot;: not a configuration file</source>
+        <translation>the root element is &quot;%1&quot;, not &quot;CONFIG&quot;: not a configuration file</translation>
     </message>
 </context>
 <context>

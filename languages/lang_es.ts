@@ -342,6 +342,14 @@
         <source>%1 &quot;%2&quot; contains &quot;@&quot;; enter only the part after the &quot;@&quot;</source>
         <translation>%1 «%2» contiene «@»; introduzca solo la parte posterior a la «@»</translation>
     </message>
+    <message>
+        <source>Maneuver %1 has an event the panel does not define: block %2, block type %3, type %4</source>
+        <translation>La maniobra %1 tiene un evento que la central no define: bloque %2, tipo de bloque %3, tipo %4</translation>
+    </message>
+    <message>
+        <source>Maneuver %1 has an action the panel does not define: block %2, block type %3, type %4</source>
+        <translation>La maniobra %1 tiene una acción que la central no define: bloque %2, tipo de bloque %3, tipo %4</translation>
+    </message>
 </context>
 <context>
     <name>ConfigurationDiff</name>
@@ -1429,6 +1437,14 @@ Exit status: 0 success, 1 the operation failed, 2 usage error or a file that can
 
 Estado de salida: 0 éxito, 1 la operación falló, 2 error de uso o un archivo que no se puede leer ni escribir.</translation>
     </message>
+    <message>
+        <source>%1 cannot go to the panel: %2</source>
+        <translation>%1 no puede ir a la central: %2</translation>
+    </message>
+    <message>
+        <source>note: </source>
+        <translation>nota: </translation>
+    </message>
 </context>
 <context>
     <name>MyActionsWidget</name>
@@ -1753,6 +1769,22 @@ Estado de salida: 0 éxito, 1 la operación falló, 2 error de uso o un archivo 
         <source>element &quot;Zone&quot;: %1</source>
         <translation>elemento &quot;Zone&quot;: %1</translation>
     </message>
+    <message>
+        <source>element &quot;%1&quot; ignored</source>
+        <translation>elemento &quot;%1&quot; ignorado</translation>
+    </message>
+    <message>
+        <source>Maneuver %1 has no &quot;Action&quot; element (line %2)</source>
+        <translation>La maniobra %1 no tiene elemento &quot;Action&quot; (línea %2)</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>línea %1: %2</translation>
+    </message>
+    <message>
+        <source>attribute &quot;%1&quot; of &quot;%2&quot; ignored</source>
+        <translation>atributo &quot;%1&quot; de &quot;%2&quot; ignorado</translation>
+    </message>
 </context>
 <context>
     <name>MyXMLWriter</name>
@@ -1985,6 +2017,10 @@ Estado de salida: 0 éxito, 1 la operación falló, 2 error de uso o un archivo 
     <message>
         <source>line %1, column %2: %3</source>
         <translation>línea %1, columna %2: %3</translation>
+    </message>
+    <message>
+        <source>the root element is &quot;%1&quot;, not &quot;CONFIG&quot;: not a configuration file</source>
+        <translation>el elemento raíz es &quot;%1&quot;, no &quot;CONFIG&quot;: no es un archivo de configuración</translation>
     </message>
 </context>
 <context>

@@ -154,7 +154,8 @@ int Mrb500Ctl::execute(const QStringList &arguments) {
             << '\n';
         return Success;
     }
-    if (!parser.isSet(verbose))
+    this->verbose = parser.isSet(verbose);
+    if (!this->verbose)
         QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));
 
     const QStringList args = parser.positionalArguments();
@@ -301,9 +302,18 @@ bool Mrb500Ctl::writeTrace() {
 
 int Mrb500Ctl::upload(const QString &fileName, const QString &port, const UploadOptions &options) {
     PanelCore core;
-    if (!load(fileName, core))
+    XmlConfigReader::Notes notes;
+    if (!load(fileName, core, &notes))
         return UsageError;
     // Refused before the panel is even read.
+    if (!notes.problems.isEmpty()) {
+        QStringList problems;
+        for (const ConfigurationProblem &p : notes.problems)
+            problems << p.message;
+        printError(
+            tr("%1 cannot go to the panel: %2").arg(fileName, problems.join(QStringLiteral("; "))));
+        return Failed;
+    }
     const QString refusal = core.uploadRefusal();
     if (!refusal.isEmpty()) {
         printError(refusal);
@@ -483,9 +493,14 @@ int Mrb500Ctl::dump(const QString &fileName) {
 
 int Mrb500Ctl::validate(const QString &fileName) {
     PanelCore core;
-    if (!load(fileName, core))
+    XmlConfigReader::Notes notes;
+    if (!load(fileName, core, &notes))
         return UsageError;
-    const QList<ConfigurationProblem> problems = ConfigurationCheck::check(core);
+    if (verbose) {
+        for (const QString &ignored : notes.ignored)
+            out << tr("note: ") << ignored << '\n';
+    }
+    const QList<ConfigurationProblem> problems = notes.problems + ConfigurationCheck::check(core);
     for (const ConfigurationProblem &p : problems)
         out << (p.isError() ? tr("error: ") : tr("warning: ")) << p.message << '\n';
     if (problems.isEmpty())
@@ -513,9 +528,9 @@ bool Mrb500Ctl::installLanguage(const QString &code) {
     return true;
 }
 
-bool Mrb500Ctl::load(const QString &fileName, PanelCore &core) {
+bool Mrb500Ctl::load(const QString &fileName, PanelCore &core, XmlConfigReader::Notes *notes) {
     QString reason;
-    if (XmlConfigReader::readFile(fileName, &core, &reason))
+    if (XmlConfigReader::readFile(fileName, &core, &reason, notes))
         return true;
     printError(reason);
     return false;

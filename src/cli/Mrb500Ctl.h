@@ -1,5 +1,7 @@
 #pragma once
 
+#include "XmlConfigReader.h"
+
 #include <QCoreApplication>
 #include <QStringList>
 
@@ -46,12 +48,13 @@ private:
     // The program's and Qt's texts in `code`; false, with the reason printed, when its
     // catalogue cannot be read.
     bool installLanguage(const QString &code);
-    bool load(const QString &fileName, PanelCore &core);
+    bool load(const QString &fileName, PanelCore &core, XmlConfigReader::Notes *notes = nullptr);
     int usageError(const QString &reason);
     void printError(const QString &reason);
 
     QTextStream out;
     QTextStream err;
+    bool verbose = false;
     QString traceFile;
     QString traceText; // every transfer of this run
     QTranslator programTranslation;

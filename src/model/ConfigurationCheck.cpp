@@ -1,6 +1,7 @@
 #include "ConfigurationCheck.h"
 
 #include "ConfigurationFields.h"
+#include "ManeuverDescription.h"
 #include "PanelCore.h"
 
 #include <QCoreApplication>
@@ -23,6 +24,39 @@ void add(QList<ConfigurationProblem> &out, ConfigurationProblem::Severity severi
 
 constexpr auto Error = ConfigurationProblem::Severity::Error;
 constexpr auto Warning = ConfigurationProblem::Severity::Warning;
+
+// What the panel does with a code it does not define, or with another number of zones, is
+// unknown: errors, not warnings.
+void addUndefinedCodes(const PanelCore &core, QList<ConfigurationProblem> &out) {
+    if (!ConfigurationCheck::isUsualZoneCount(core.num_zones))
+        add(out, Error,
+            ConfigurationCheck::tr("The number of zones is %1; panels have 0, 2, 4, 8 "
+                                   "or 12")
+                .arg(core.num_zones));
+    for (int i = 0; i < core.maneuvers.size(); ++i) {
+        const ManiobraConvencional &m = core.maneuvers.at(i);
+        for (const Event &e : m.events) {
+            if (!isDefinedEvent(e))
+                add(out, Error,
+                    ConfigurationCheck::tr("Maneuver %1 has an event the panel does not define: "
+                                           "block %2, block type %3, type %4")
+                        .arg(i + 1)
+                        .arg(e.evt_blk)
+                        .arg(e.evt_blk_type)
+                        .arg(e.evt_type),
+                    i);
+        }
+        if (!isDefinedAction(m))
+            add(out, Error,
+                ConfigurationCheck::tr("Maneuver %1 has an action the panel does not define: "
+                                       "block %2, block type %3, type %4")
+                    .arg(i + 1)
+                    .arg(m.act_blk)
+                    .arg(m.act_blk_type)
+                    .arg(m.act_type),
+                i);
+    }
+}
 
 } // namespace
 
@@ -60,11 +94,7 @@ QList<ConfigurationProblem> ConfigurationCheck::check(const PanelCore &core) {
         add(out, Error,
             tr("%1 logic maneuvers; the panel holds at most %2").arg(logic).arg(MaxLogicManeuvers));
 
-    if (!isUsualZoneCount(core.num_zones))
-        add(out, Warning,
-            tr("The number of zones is %1; panels have 0, 2, 4, 8 "
-               "or 12")
-                .arg(core.num_zones));
+    addUndefinedCodes(core, out);
 
     for (auto it = core.zoneNames().cbegin(); it != core.zoneNames().cend(); ++it) {
         if (it.key() > core.num_zones)

@@ -142,14 +142,23 @@ private Q_SLOTS:
         QTest::newRow("clean") << QByteArray("<CONFIG><GeneralConfig num_zones=\"4\"/></CONFIG>")
                                << 0 << QStringList{QStringLiteral("no problems found")};
         QTest::newRow("warning only")
-            << QByteArray("<CONFIG><GeneralConfig num_zones=\"3\"/></CONFIG>") << 0
-            << QStringList{"warning: The number of zones is 3; panels have 0, 2, 4, 8 or 12"};
-        QTest::newRow("error and warning")
             << QByteArray("<CONFIG><GeneralConfig num_zones=\"2\"/><Maniobra><Event evt_blk=\"2\" "
-                          "evt_blk_prt=\"4\" evt_blk_type=\"2\" evt_type=\"2\"/></Maniobra>"
-                          "<Maniobra/></CONFIG>")
+                          "evt_blk_prt=\"4\" evt_blk_type=\"2\" evt_type=\"2\"/><Action "
+                          "act_blk=\"1\" act_blk_port=\"0\" act_blk_type=\"1\" act_type=\"3\"/>"
+                          "</Maniobra></CONFIG>")
+            << 0 << QStringList{"warning: Maneuver 1 uses zone 4, but the panel has 2 zones"};
+        QTest::newRow("errors, and notes of what was ignored")
+            << QByteArray("<CONFIG colour=\"red\"><GeneralConfig num_zones=\"3\"/><Maniobra>"
+                          "<Event evt_blk=\"2\" evt_blk_prt=\"1\" evt_blk_type=\"2\" "
+                          "evt_type=\"9\"/><Action act_blk=\"1\" act_blk_port=\"0\" "
+                          "act_blk_type=\"1\" act_type=\"3\"/></Maniobra>\n<Maniobra/>"
+                          "</CONFIG>")
             << 1
-            << QStringList{"warning: Maneuver 1 uses zone 4, but the panel has 2 zones",
+            << QStringList{"note: line 1: attribute \"colour\" of \"CONFIG\" ignored",
+                           "error: Maneuver 2 has no \"Action\" element (line 2)",
+                           "error: The number of zones is 3; panels have 0, 2, 4, 8 or 12",
+                           "error: Maneuver 1 has an event the panel does not define: block 2, "
+                           "block type 2, type 9",
                            "error: Maneuver 2 has no event"};
     }
     void validate() {
@@ -157,7 +166,8 @@ private Q_SLOTS:
         QFETCH(int, exitCode);
         QFETCH(QStringList, lines);
 
-        const Run run = ctl({QStringLiteral("validate"), file(QStringLiteral("v.xml"), content)});
+        const Run run = ctl({QStringLiteral("validate"), file(QStringLiteral("v.xml"), content),
+                             QStringLiteral("--verbose")});
         QCOMPARE(run.exitCode, exitCode);
         QCOMPARE(run.err, QString());
         const QStringList printed = run.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
@@ -189,6 +199,8 @@ private Q_SLOTS:
                                       << "attribute \"delay\": 65536 does not fit 0 to 65535";
         QTest::newRow("over 1 MiB") << QByteArray(1024 * 1024 + 1, '\n') << "larger than 1048576";
         QTest::newRow("binary") << QByteArray("\x00\xff\xfe\x01", 4) << "line 1, column \\d+";
+        QTest::newRow("not a configuration")
+            << QByteArray("<FOO/>") << "the root element is \"FOO\", not \"CONFIG\"";
     }
     void badFile_exitsTwoWithOneLine() {
         QFETCH(QByteArray, content);

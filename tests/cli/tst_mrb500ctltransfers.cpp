@@ -175,6 +175,10 @@ void TestMrb500CtlTransfers::commands_exitAndReport_data() {
         << QStringList{"--flip-stored"}
         << QStringList{"upload", "DIR/4-zones.xml", "--port", "PORT", "--no-backup", "--no-verify"}
         << 0 << "mrb500ctl: warning: Maneuver 1 uses zone 5, but the panel has 4 zones\n";
+    QTest::newRow("upload of a maneuver without Action")
+        << QStringList() << QStringList{"upload", "DIR/no-action.xml", "--port", "PORT"} << 1
+        << "mrb500ctl: DIR/no-action.xml cannot go to the panel: Maneuver 1 has no \"Action\" "
+           "element (line 1)\n";
     QTest::newRow("download into a missing directory")
         << QStringList() << QStringList{"download", "DIR/no/such/out.xml", "--port", "PORT"} << 2
         << "mrb500ctl: cannot write DIR/no/such/out.xml\n";
@@ -195,6 +199,11 @@ void TestMrb500CtlTransfers::commands_exitAndReport() {
                     "evt_blk_prt=\"5\" evt_blk_type=\"2\" evt_type=\"2\"/><Action act_blk=\"1\" "
                     "act_blk_port=\"0\" act_blk_type=\"1\" act_type=\"3\"/></Maniobra></CONFIG>");
     fourZones.close();
+    QFile noAction(dir.filePath(QStringLiteral("no-action.xml")));
+    QVERIFY(noAction.open(QIODevice::WriteOnly));
+    noAction.write("<CONFIG><Maniobra><Event evt_blk=\"2\" evt_blk_prt=\"1\" evt_blk_type=\"2\" "
+                   "evt_type=\"2\"/></Maniobra></CONFIG>");
+    noAction.close();
     for (QString &a : arguments)
         a.replace(QLatin1String("PORT"), port).replace(QLatin1String("DIR"), dir.path());
     error.replace(QLatin1String("DIR"), dir.path());

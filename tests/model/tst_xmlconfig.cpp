@@ -50,7 +50,7 @@ void fillEverything(PanelCore &core) {
                                           Action{8, 4, 7, 2, 65535}));
 }
 
-QByteArray wrap(const char *body) {
+QByteArray wrap(const QByteArray &body) {
     return QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n") + body;
 }
 
@@ -131,8 +131,6 @@ private Q_SLOTS:
             << wrap("<CONFIG num_zones=\"8\" Version=\"x\"/>") << "zones 8";
         QTest::newRow("num_zones as later CONFIG attribute")
             << wrap("<CONFIG Version=\"x\" num_zones=\"8\"/>") << "zones 0";
-        QTest::newRow("root name not checked")
-            << wrap("<Other><GeneralConfig num_zones=\"4\"/></Other>") << "zones 4";
         QTest::newRow("three events one action")
             << wrap("<CONFIG><Maniobras><Maniobra>"
                     "<Event evt_blk=\"2\" evt_blk_prt=\"1\" evt_blk_type=\"2\" evt_type=\"5\"/>"
@@ -231,11 +229,61 @@ private Q_SLOTS:
         QCOMPARE(actual, expected);
     }
 
+    // What the lenient reading passes over is said: problems for the check, names noted.
+    void read_notes_data() {
+        QTest::addColumn<QByteArray>("xml");
+        QTest::addColumn<QStringList>("notes"); // problems first, then what was ignored
+
+        const QByteArray event = "<Event evt_blk=\"2\" evt_blk_prt=\"1\" evt_blk_type=\"2\" "
+                                 "evt_type=\"2\"/>";
+        const QByteArray action = "<Action act_blk=\"1\" act_blk_port=\"0\" act_blk_type=\"1\" "
+                                  "act_type=\"3\" delay=\"0\"/>";
+        QTest::newRow("Maniobra without Action")
+            << wrap("<CONFIG>\n<Maniobra>" + event + action + "</Maniobra>\n<Maniobra>" + event +
+                    "</Maniobra></CONFIG>")
+            << QStringList{"Maneuver 2 has no \"Action\" element (line 4)"};
+        QTest::newRow("first Maniobra without Action")
+            << wrap("<CONFIG><Maniobra>" + event + "</Maniobra></CONFIG>")
+            << QStringList{"Maneuver 1 has no \"Action\" element (line 2)"};
+        QTest::newRow("Action before its Maniobra")
+            << wrap("<CONFIG>" + action + "<Maniobra>" + event + "</Maniobra></CONFIG>")
+            << QStringList{};
+        QTest::newRow("unknown names, with their lines")
+            << wrap("<CONFIG Version=\"x\" colour=\"red\" num_zones=\"2\">\n<Extra a=\"b\"/>\n"
+                    "<GeneralConfig zones=\"x\" num_zones=\"2\"/>\n<Zone number=\"1\"/>"
+                    "<ZoneNames><Zone number=\"1\" name=\"Hall\" colour=\"red\"/></ZoneNames>"
+                    "</CONFIG>")
+            << QStringList{"line 2: attribute \"colour\" of \"CONFIG\" ignored",
+                           "line 2: attribute \"num_zones\" of \"CONFIG\" ignored",
+                           "line 3: element \"Extra\" ignored",
+                           "line 3: attribute \"a\" of \"Extra\" ignored",
+                           "line 4: attribute \"zones\" of \"GeneralConfig\" ignored",
+                           "line 5: element \"Zone\" ignored",
+                           "line 5: attribute \"number\" of \"Zone\" ignored",
+                           "line 5: attribute \"colour\" of \"Zone\" ignored"};
+    }
+    void read_notes() {
+        QFETCH(QByteArray, xml);
+        QFETCH(QStringList, notes);
+        PanelCore core;
+        QString error;
+        XmlConfigReader::Notes read;
+        QVERIFY2(XmlConfigReader::readData(xml, &core, &error, &read), qPrintable(error));
+        QStringList actual;
+        for (const ConfigurationProblem &p : read.problems)
+            actual << p.message;
+        QCOMPARE(actual + read.ignored, notes);
+    }
+
     void read_hostileOrBroken_failsWithReasonAndLeavesModel_data() {
         QTest::addColumn<QByteArray>("xml");
         QTest::addColumn<QString>("reason"); // a regular expression the error must match
 
         QTest::newRow("empty") << QByteArray() << "line 1, column \\d+: not well-formed";
+        QTest::newRow("root is not CONFIG")
+            << wrap("<Other><GeneralConfig num_zones=\"4\"/></Other>")
+            << "^line 2, column \\d+: the root element is \"Other\", not \"CONFIG\": not a "
+               "configuration file$";
         QTest::newRow("not well-formed")
             << wrap("<CONFIG>\n<GeneralConfig num_zones=\"2\">\n</CONFIG>")
             << "line 4, column \\d+: not well-formed XML";
