@@ -19,6 +19,10 @@
         <source>cannot save the backup: %1</source>
         <translation>no se puede guardar la copia de seguridad: %1</translation>
     </message>
+    <message>
+        <source>cannot record the upload in the backup folder: %1</source>
+        <translation>no se puede registrar la carga en la carpeta de copias de seguridad: %1</translation>
+    </message>
 </context>
 <context>
     <name>CauseEffectMatrix</name>

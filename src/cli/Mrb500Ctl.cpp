@@ -328,8 +328,8 @@ int Mrb500Ctl::upload(const QString &fileName, const QString &port, const Upload
     core.setVerifyAfterUpload(options.verify);
 
     PanelCore panel;
+    BackupStore store;
     if (options.backup) {
-        BackupStore store;
         const bool saved = transfer(
             core, &PanelCore::progress, [&] { return store.backUpPanel(core, panel); },
             [&] {
@@ -362,6 +362,9 @@ int Mrb500Ctl::upload(const QString &fileName, const QString &port, const Upload
     out << (options.verify ? tr("%1 uploaded to %2 and verified") : tr("%1 uploaded to %2"))
                .arg(fileName, port)
         << '\n';
+    // Keeps the backup taken before this upload from being pushed out by later retries.
+    if (options.backup && !store.recordSuccessfulUpload())
+        return usageError(store.errorString());
     return Success;
 }
 

@@ -123,7 +123,11 @@ void TestMrb500CtlTransfers::upload_backsUpShowsChangesAndTraces() {
              qPrintable(up.out));
     QVERIFY(up.out.contains(QLatin1String("Web server: Web password changed\n")));
     QVERIFY(!up.out.contains(QLatin1String("Pr0tecci0n")));
-    QCOMPARE(QDir(backups).entryList(QDir::Files).size(), 1);
+    QCOMPARE(QDir(backups).entryList({QStringLiteral("panel-*.xml")}, QDir::Files).size(), 1);
+    // Names the backup that the upload's retries must never push out.
+    QFile marker(backups + QStringLiteral("last-upload"));
+    QVERIFY(marker.open(QIODevice::ReadOnly));
+    QVERIFY(up.out.contains(QLatin1Char('/') + QString::fromUtf8(marker.readAll()).trimmed()));
 
     QFile traced(trace);
     QVERIFY(traced.open(QIODevice::ReadOnly));
@@ -140,7 +144,7 @@ void TestMrb500CtlTransfers::upload_backsUpShowsChangesAndTraces() {
     QCOMPARE(again.exitCode, 0);
     QVERIFY2(again.out.startsWith(QLatin1String("The panel already holds this configuration.\n")),
              qPrintable(again.out));
-    QCOMPARE(QDir(backups).entryList(QDir::Files).size(), 1);
+    QCOMPARE(QDir(backups).entryList({QStringLiteral("panel-*.xml")}, QDir::Files).size(), 1);
     const Run diff =
         ctl({QStringLiteral("diff"), example("school.xml"), QStringLiteral("--port"), port});
     QCOMPARE(diff.out, QStringLiteral("No differences.\n"));
