@@ -229,6 +229,14 @@ private Q_SLOTS:
         QTest::newRow("different")
             << example("shop.xml") << 1 << "Zones: Number of zones changed from \"12\" to \"2\"";
         QTest::newRow("unreadable") << dir.filePath(QStringLiteral("none.xml")) << 2 << "";
+        QFile school(example("school.xml"));
+        QVERIFY(school.open(QIODevice::ReadOnly));
+        QTest::newRow("control character shown escaped")
+            << file(QStringLiteral("tab.xml"),
+                    school.readAll().replace("Edificio A\"", "Edificio&#9;A&#10;\""))
+            << 1
+            << "E-mail: Installation name changed from \"CEIP Río Tajo - Edificio A\" to \"CEIP "
+               "Río Tajo - Edificio\\x09A\\x0a\"";
     }
     void diff_exitsByResult() {
         QFETCH(QString, second);
