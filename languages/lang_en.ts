@@ -19,6 +19,10 @@
         <source>cannot save the backup: %1</source>
         <translation>cannot save the backup: %1</translation>
     </message>
+    <message>
+        <source>cannot record the upload in the backup folder: %1</source>
+        <translation>cannot record the upload in the backup folder: %1</translation>
+    </message>
 </context>
 <context>
     <name>CauseEffectMatrix</name>
@@ -341,6 +345,14 @@
     <message>
         <source>%1 &quot;%2&quot; contains &quot;@&quot;; enter only the part after the &quot;@&quot;</source>
         <translation>%1 &quot;%2&quot; contains &quot;@&quot;; enter only the part after the &quot;@&quot;</translation>
+    </message>
+    <message>
+        <source>Maneuver %1 has an event the panel does not define: block %2, block type %3, type %4</source>
+        <translation>Maneuver %1 has an event the panel does not define: block %2, block type %3, type %4</translation>
+    </message>
+    <message>
+        <source>Maneuver %1 has an action the panel does not define: block %2, block type %3, type %4</source>
+        <translation>Maneuver %1 has an action the panel does not define: block %2, block type %3, type %4</translation>
     </message>
 </context>
 <context>
@@ -1326,10 +1338,6 @@
         <translation>The panel&apos;s serial port: a name or a path.</translation>
     </message>
     <message>
-        <source>After an upload, read every record back and compare.</source>
-        <translation>After an upload, read every record back and compare.</translation>
-    </message>
-    <message>
         <source>Take zones and boards for a download from BASEFILE.</source>
         <translation>Take zones and boards for a download from BASEFILE.</translation>
     </message>
@@ -1380,44 +1388,6 @@
     <message>
         <source>no FT232 adapter found; mrb500ctl ports --all lists every serial port</source>
         <translation>no FT232 adapter found; mrb500ctl ports --all lists every serial port</translation>
-    </message>
-    <message>
-        <source>Inspects MRB-500 configuration files and transfers them to and from the panel.
-
-Commands:
-  show FILE                     human-readable summary
-  dump FILE                     the whole configuration as one JSON object
-  validate FILE                 one line per problem; exit status 1 on any error
-  upload FILE --port P [--verify] [--no-backup] [--show-changes]
-                                back up the panel, then write FILE to it (and
-                                read it back)
-  download FILE --port P [--base BASEFILE]
-                                read the panel into FILE; zones and boards from BASEFILE
-  check --port P                read the panel&apos;s general options
-  diff A B | diff FILE --port P list the differences; exit status 1 when any
-  report FILE --pdf OUT [--csv OUT]
-                                cause-and-effect report (PDF) and matrix (CSV)
-  ports [--all]                 FT232 adapters (every serial port with --all)
-
-Exit status: 0 success, 1 the operation failed, 2 usage error or a file that cannot be read or written.</source>
-        <translation>Inspects MRB-500 configuration files and transfers them to and from the panel.
-
-Commands:
-  show FILE                     human-readable summary
-  dump FILE                     the whole configuration as one JSON object
-  validate FILE                 one line per problem; exit status 1 on any error
-  upload FILE --port P [--verify] [--no-backup] [--show-changes]
-                                back up the panel, then write FILE to it (and
-                                read it back)
-  download FILE --port P [--base BASEFILE]
-                                read the panel into FILE; zones and boards from BASEFILE
-  check --port P                read the panel&apos;s general options
-  diff A B | diff FILE --port P list the differences; exit status 1 when any
-  report FILE --pdf OUT [--csv OUT]
-                                cause-and-effect report (PDF) and matrix (CSV)
-  ports [--all]                 FT232 adapters (every serial port with --all)
-
-Exit status: 0 success, 1 the operation failed, 2 usage error or a file that cannot be read or written.</translation>
     </message>
     <message>
         <source>show, dump, validate, upload, download, check, diff, report or ports</source>
@@ -1502,6 +1472,64 @@ Exit status: 0 success, 1 the operation failed, 2 usage error or a file that can
     <message>
         <source>cannot read the translation %1</source>
         <translation>cannot read the translation %1</translation>
+    </message>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <translation>cannot write to standard output: %1</translation>
+    </message>
+    <message>
+        <source>Accepted for older scripts: an upload is always verified unless --no-verify is given.</source>
+        <translation>Accepted for older scripts: an upload is always verified unless --no-verify is given.</translation>
+    </message>
+    <message>
+        <source>After an upload, do not read the records back to compare them.</source>
+        <translation>After an upload, do not read the records back to compare them.</translation>
+    </message>
+    <message>
+        <source>Inspects MRB-500 configuration files and transfers them to and from the panel.
+
+Commands:
+  show FILE                     human-readable summary
+  dump FILE                     the whole configuration as one JSON object
+  validate FILE                 one line per problem; exit status 1 on any error
+  upload FILE --port P [--no-verify] [--no-backup] [--show-changes]
+                                back up the panel, write FILE to it and read it
+                                back (not with --no-verify)
+  download FILE --port P [--base BASEFILE]
+                                read the panel into FILE; zones and boards from BASEFILE
+  check --port P                read the panel&apos;s general options
+  diff A B | diff FILE --port P list the differences; exit status 1 when any
+  report FILE --pdf OUT [--csv OUT]
+                                cause-and-effect report (PDF) and matrix (CSV)
+  ports [--all]                 FT232 adapters (every serial port with --all)
+
+Exit status: 0 success, 1 the operation failed, 2 usage error or a file that cannot be read or written.</source>
+        <translation>Inspects MRB-500 configuration files and transfers them to and from the panel.
+
+Commands:
+  show FILE                     human-readable summary
+  dump FILE                     the whole configuration as one JSON object
+  validate FILE                 one line per problem; exit status 1 on any error
+  upload FILE --port P [--no-verify] [--no-backup] [--show-changes]
+                                back up the panel, write FILE to it and read it
+                                back (not with --no-verify)
+  download FILE --port P [--base BASEFILE]
+                                read the panel into FILE; zones and boards from BASEFILE
+  check --port P                read the panel&apos;s general options
+  diff A B | diff FILE --port P list the differences; exit status 1 when any
+  report FILE --pdf OUT [--csv OUT]
+                                cause-and-effect report (PDF) and matrix (CSV)
+  ports [--all]                 FT232 adapters (every serial port with --all)
+
+Exit status: 0 success, 1 the operation failed, 2 usage error or a file that cannot be read or written.</translation>
+    </message>
+    <message>
+        <source>%1 cannot go to the panel: %2</source>
+        <translation>%1 cannot go to the panel: %2</translation>
+    </message>
+    <message>
+        <source>note: </source>
+        <translation>note: </translation>
     </message>
 </context>
 <context>
@@ -1863,6 +1891,22 @@ Exit status: 0 success, 1 the operation failed, 2 usage error or a file that can
         <source>element &quot;Zone&quot;: %1</source>
         <translation>element &quot;Zone&quot;: %1</translation>
     </message>
+    <message>
+        <source>element &quot;%1&quot; ignored</source>
+        <translation>element &quot;%1&quot; ignored</translation>
+    </message>
+    <message>
+        <source>Maneuver %1 has no &quot;Action&quot; element (line %2)</source>
+        <translation>Maneuver %1 has no &quot;Action&quot; element (line %2)</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>line %1: %2</translation>
+    </message>
+    <message>
+        <source>attribute &quot;%1&quot; of &quot;%2&quot; ignored</source>
+        <translation>attribute &quot;%1&quot; of &quot;%2&quot; ignored</translation>
+    </message>
 </context>
 <context>
     <name>MyXMLWriter</name>
@@ -2095,6 +2139,10 @@ Exit status: 0 success, 1 the operation failed, 2 usage error or a file that can
     <message>
         <source>line %1, column %2: %3</source>
         <translation>line %1, column %2: %3</translation>
+    </message>
+    <message>
+        <source>the root element is &quot;%1&quot;, not &quot;CONFIG&quot;: not a configuration file</source>
+        <translation>the root element is &quot;%1&quot;, not &quot;CONFIG&quot;: not a configuration file</translation>
     </message>
 </context>
 <context>

@@ -19,6 +19,10 @@
         <source>cannot save the backup: %1</source>
         <translation>no se puede guardar la copia de seguridad: %1</translation>
     </message>
+    <message>
+        <source>cannot record the upload in the backup folder: %1</source>
+        <translation>no se puede registrar la carga en la carpeta de copias de seguridad: %1</translation>
+    </message>
 </context>
 <context>
     <name>CauseEffectMatrix</name>
@@ -341,6 +345,14 @@
     <message>
         <source>%1 &quot;%2&quot; contains &quot;@&quot;; enter only the part after the &quot;@&quot;</source>
         <translation>%1 «%2» contiene «@»; introduzca solo la parte posterior a la «@»</translation>
+    </message>
+    <message>
+        <source>Maneuver %1 has an event the panel does not define: block %2, block type %3, type %4</source>
+        <translation>La maniobra %1 tiene un evento que la central no define: bloque %2, tipo de bloque %3, tipo %4</translation>
+    </message>
+    <message>
+        <source>Maneuver %1 has an action the panel does not define: block %2, block type %3, type %4</source>
+        <translation>La maniobra %1 tiene una acción que la central no define: bloque %2, tipo de bloque %3, tipo %4</translation>
     </message>
 </context>
 <context>
@@ -1326,10 +1338,6 @@
         <translation>El puerto serie de la central: un nombre o una ruta.</translation>
     </message>
     <message>
-        <source>After an upload, read every record back and compare.</source>
-        <translation>Tras una carga, volver a leer cada registro y compararlo.</translation>
-    </message>
-    <message>
         <source>Take zones and boards for a download from BASEFILE.</source>
         <translation>Tomar zonas y módulos de una descarga de BASEFILE.</translation>
     </message>
@@ -1380,44 +1388,6 @@
     <message>
         <source>no FT232 adapter found; mrb500ctl ports --all lists every serial port</source>
         <translation>no se encontró ningún adaptador FT232; mrb500ctl ports --all lista todos los puertos serie</translation>
-    </message>
-    <message>
-        <source>Inspects MRB-500 configuration files and transfers them to and from the panel.
-
-Commands:
-  show FILE                     human-readable summary
-  dump FILE                     the whole configuration as one JSON object
-  validate FILE                 one line per problem; exit status 1 on any error
-  upload FILE --port P [--verify] [--no-backup] [--show-changes]
-                                back up the panel, then write FILE to it (and
-                                read it back)
-  download FILE --port P [--base BASEFILE]
-                                read the panel into FILE; zones and boards from BASEFILE
-  check --port P                read the panel&apos;s general options
-  diff A B | diff FILE --port P list the differences; exit status 1 when any
-  report FILE --pdf OUT [--csv OUT]
-                                cause-and-effect report (PDF) and matrix (CSV)
-  ports [--all]                 FT232 adapters (every serial port with --all)
-
-Exit status: 0 success, 1 the operation failed, 2 usage error or a file that cannot be read or written.</source>
-        <translation>Examina archivos de configuración de MRB-500 y los transfiere a la central y desde ella.
-
-Órdenes:
-  show FILE                     resumen legible
-  dump FILE                     toda la configuración como un objeto JSON
-  validate FILE                 una línea por problema; estado de salida 1 ante cualquier error
-  upload FILE --port P [--verify] [--no-backup] [--show-changes]
-                                copia la central y luego escribe FILE en ella (y
-                                lo vuelve a leer)
-  download FILE --port P [--base BASEFILE]
-                                lee la central en FILE; zonas y módulos de BASEFILE
-  check --port P                lee las opciones generales de la central
-  diff A B | diff FILE --port P lista las diferencias; estado de salida 1 si hay alguna
-  report FILE --pdf OUT [--csv OUT]
-                                informe de causa y efecto (PDF) y matriz (CSV)
-  ports [--all]                 adaptadores FT232 (todos los puertos serie con --all)
-
-Estado de salida: 0 éxito, 1 la operación falló, 2 error de uso o un archivo que no se puede leer ni escribir.</translation>
     </message>
     <message>
         <source>show, dump, validate, upload, download, check, diff, report or ports</source>
@@ -1502,6 +1472,64 @@ Estado de salida: 0 éxito, 1 la operación falló, 2 error de uso o un archivo 
     <message>
         <source>cannot read the translation %1</source>
         <translation>no se puede leer la traducción %1</translation>
+    </message>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <translation>no se puede escribir en la salida estándar: %1</translation>
+    </message>
+    <message>
+        <source>Accepted for older scripts: an upload is always verified unless --no-verify is given.</source>
+        <translation>Se admite por compatibilidad con scripts antiguos: una carga siempre se verifica, salvo con --no-verify.</translation>
+    </message>
+    <message>
+        <source>After an upload, do not read the records back to compare them.</source>
+        <translation>Tras una carga, no volver a leer los registros para compararlos.</translation>
+    </message>
+    <message>
+        <source>Inspects MRB-500 configuration files and transfers them to and from the panel.
+
+Commands:
+  show FILE                     human-readable summary
+  dump FILE                     the whole configuration as one JSON object
+  validate FILE                 one line per problem; exit status 1 on any error
+  upload FILE --port P [--no-verify] [--no-backup] [--show-changes]
+                                back up the panel, write FILE to it and read it
+                                back (not with --no-verify)
+  download FILE --port P [--base BASEFILE]
+                                read the panel into FILE; zones and boards from BASEFILE
+  check --port P                read the panel&apos;s general options
+  diff A B | diff FILE --port P list the differences; exit status 1 when any
+  report FILE --pdf OUT [--csv OUT]
+                                cause-and-effect report (PDF) and matrix (CSV)
+  ports [--all]                 FT232 adapters (every serial port with --all)
+
+Exit status: 0 success, 1 the operation failed, 2 usage error or a file that cannot be read or written.</source>
+        <translation>Examina archivos de configuración de MRB-500 y los transfiere a la central y desde ella.
+
+Órdenes:
+  show FILE                     resumen legible
+  dump FILE                     toda la configuración como un objeto JSON
+  validate FILE                 una línea por problema; estado de salida 1 ante cualquier error
+  upload FILE --port P [--no-verify] [--no-backup] [--show-changes]
+                                copia la central, escribe FILE en ella y lo vuelve
+                                a leer (no con --no-verify)
+  download FILE --port P [--base BASEFILE]
+                                lee la central en FILE; zonas y módulos de BASEFILE
+  check --port P                lee las opciones generales de la central
+  diff A B | diff FILE --port P lista las diferencias; estado de salida 1 si hay alguna
+  report FILE --pdf OUT [--csv OUT]
+                                informe de causa y efecto (PDF) y matriz (CSV)
+  ports [--all]                 adaptadores FT232 (todos los puertos serie con --all)
+
+Estado de salida: 0 éxito, 1 la operación falló, 2 error de uso o un archivo que no se puede leer ni escribir.</translation>
+    </message>
+    <message>
+        <source>%1 cannot go to the panel: %2</source>
+        <translation>%1 no puede ir a la central: %2</translation>
+    </message>
+    <message>
+        <source>note: </source>
+        <translation>nota: </translation>
     </message>
 </context>
 <context>
@@ -1863,6 +1891,22 @@ Estado de salida: 0 éxito, 1 la operación falló, 2 error de uso o un archivo 
         <source>element &quot;Zone&quot;: %1</source>
         <translation>elemento &quot;Zone&quot;: %1</translation>
     </message>
+    <message>
+        <source>element &quot;%1&quot; ignored</source>
+        <translation>elemento &quot;%1&quot; ignorado</translation>
+    </message>
+    <message>
+        <source>Maneuver %1 has no &quot;Action&quot; element (line %2)</source>
+        <translation>La maniobra %1 no tiene elemento &quot;Action&quot; (línea %2)</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>línea %1: %2</translation>
+    </message>
+    <message>
+        <source>attribute &quot;%1&quot; of &quot;%2&quot; ignored</source>
+        <translation>atributo &quot;%1&quot; de &quot;%2&quot; ignorado</translation>
+    </message>
 </context>
 <context>
     <name>MyXMLWriter</name>
@@ -2095,6 +2139,10 @@ Estado de salida: 0 éxito, 1 la operación falló, 2 error de uso o un archivo 
     <message>
         <source>line %1, column %2: %3</source>
         <translation>línea %1, columna %2: %3</translation>
+    </message>
+    <message>
+        <source>the root element is &quot;%1&quot;, not &quot;CONFIG&quot;: not a configuration file</source>
+        <translation>el elemento raíz es &quot;%1&quot;, no &quot;CONFIG&quot;: no es un archivo de configuración</translation>
     </message>
 </context>
 <context>

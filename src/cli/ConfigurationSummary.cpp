@@ -74,5 +74,7 @@ QString ConfigurationSummary::text(const PanelCore &core) {
                      .arg(i + 1)
                      .arg(eventDescription(m), actionDescription(m));
     }
+    for (QString &line : lines)
+        line = ConfigurationFields::printable(line);
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }

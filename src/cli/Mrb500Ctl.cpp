@@ -6,6 +6,7 @@
 #include "ConfigurationDiff.h"
 #include "ConfigurationJson.h"
 #include "ConfigurationSummary.h"
+#include "FileWriting.h"
 #include "LanguageCatalog.h"
 #include "MyXMLWriter.h"
 #include "PanelCore.h"
@@ -19,7 +20,6 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QLoggingCategory>
-#include <QSaveFile>
 
 #include <QSerialPortInfo>
 
@@ -43,7 +43,11 @@ struct CommandLine {
                             QStringLiteral("P")};
     QCommandLineOption verify{
         QStringLiteral("verify"),
-        Mrb500Ctl::tr("After an upload, read every record back and compare.")};
+        Mrb500Ctl::tr("Accepted for older scripts: an upload is always verified unless "
+                      "--no-verify is given.")};
+    QCommandLineOption noVerify{
+        QStringLiteral("no-verify"),
+        Mrb500Ctl::tr("After an upload, do not read the records back to compare them.")};
     QCommandLineOption base{QStringLiteral("base"),
                             Mrb500Ctl::tr("Take zones and boards for a download from BASEFILE."),
                             QStringLiteral("BASEFILE")};
@@ -77,9 +81,9 @@ struct CommandLine {
             "  show FILE                     human-readable summary\n"
             "  dump FILE                     the whole configuration as one JSON object\n"
             "  validate FILE                 one line per problem; exit status 1 on any error\n"
-            "  upload FILE --port P [--verify] [--no-backup] [--show-changes]\n"
-            "                                back up the panel, then write FILE to it (and\n"
-            "                                read it back)\n"
+            "  upload FILE --port P [--no-verify] [--no-backup] [--show-changes]\n"
+            "                                back up the panel, write FILE to it and read it\n"
+            "                                back (not with --no-verify)\n"
             "  download FILE --port P [--base BASEFILE]\n"
             "                                read the panel into FILE; zones and boards from "
             "BASEFILE\n"
@@ -96,8 +100,8 @@ struct CommandLine {
             QStringLiteral("<command>"));
         parser.addPositionalArgument(QStringLiteral("file"), Mrb500Ctl::tr("A configuration file."),
                                      QStringLiteral("[FILE]"));
-        parser.addOptions(
-            {verbose, port, verify, base, all, noBackup, showChanges, trace, pdf, csv, language});
+        parser.addOptions({verbose, port, verify, noVerify, base, all, noBackup, showChanges, trace,
+                           pdf, csv, language});
         help = parser.addHelpOption();
         version = parser.addVersionOption();
     }
@@ -106,6 +110,16 @@ struct CommandLine {
 } // namespace
 
 int Mrb500Ctl::run(const QStringList &arguments) {
+    const int status = execute(arguments);
+    // A full disk or a closed pipe shows only when the last output is flushed.
+    out.flush();
+    if (out.status() == QTextStream::Ok)
+        return status;
+    printError(tr("cannot write to standard output: %1").arg(out.device()->errorString()));
+    return status == Success ? UsageError : status;
+}
+
+int Mrb500Ctl::execute(const QStringList &arguments) {
     QString code;
     {
         CommandLine first;
@@ -124,9 +138,10 @@ int Mrb500Ctl::run(const QStringList &arguments) {
     CommandLine line;
     QCommandLineParser &parser = line.parser;
     const QCommandLineOption &verbose = line.verbose, &port = line.port, &verify = line.verify,
-                             &base = line.base, &all = line.all, &noBackup = line.noBackup,
-                             &showChanges = line.showChanges, &trace = line.trace, &pdf = line.pdf,
-                             &csv = line.csv, &help = line.help, &version = line.version;
+                             &noVerify = line.noVerify, &base = line.base, &all = line.all,
+                             &noBackup = line.noBackup, &showChanges = line.showChanges,
+                             &trace = line.trace, &pdf = line.pdf, &csv = line.csv,
+                             &help = line.help, &version = line.version;
 
     if (!parser.parse(arguments))
         return usageError(parser.errorText());
@@ -139,7 +154,8 @@ int Mrb500Ctl::run(const QStringList &arguments) {
             << '\n';
         return Success;
     }
-    if (!parser.isSet(verbose))
+    this->verbose = parser.isSet(verbose);
+    if (!this->verbose)
         QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));
 
     const QStringList args = parser.positionalArguments();
@@ -148,7 +164,7 @@ int Mrb500Ctl::run(const QStringList &arguments) {
     const QString command = args.first();
     using Handler = int (Mrb500Ctl::*)(const QString &);
     const QList<const QCommandLineOption *> commandOnly{
-        &port, &verify, &base, &all, &noBackup, &showChanges, &trace, &pdf, &csv};
+        &port, &verify, &noVerify, &base, &all, &noBackup, &showChanges, &trace, &pdf, &csv};
     if (std::any_of(commandOnly.cbegin(), commandOnly.cend(),
                     [&](const QCommandLineOption *o) { return parser.isSet(*o); })) {
         for (const char *name : {"show", "dump", "validate"}) {
@@ -181,6 +197,7 @@ int Mrb500Ctl::run(const QStringList &arguments) {
         return usageError(tr("%1 needs --port; see mrb500ctl --help").arg(command));
     const std::pair<const QCommandLineOption &, QStringList> commandOptions[] = {
         {verify, {"upload"}},
+        {noVerify, {"upload"}},
         {base, {"download"}},
         {all, {"ports"}},
         {noBackup, {"upload"}},
@@ -225,8 +242,9 @@ int Mrb500Ctl::run(const QStringList &arguments) {
                               .arg(command));
     int status = Success;
     if (command == QLatin1String("upload"))
-        status = upload(args.at(1), parser.value(port),
-                        {parser.isSet(verify), !parser.isSet(noBackup), parser.isSet(showChanges)});
+        status =
+            upload(args.at(1), parser.value(port),
+                   {!parser.isSet(noVerify), !parser.isSet(noBackup), parser.isSet(showChanges)});
     else if (command == QLatin1String("download"))
         status = download(args.at(1), parser.value(port), parser.value(base));
     else if (command == QLatin1String("check"))
@@ -262,7 +280,10 @@ bool Mrb500Ctl::transfer(PanelCore &core, void (PanelCore::*progress)(int),
 
 bool Mrb500Ctl::writableTarget(const QString &fileName) {
     const QFileInfo target(fileName);
-    if (target.isDir() || !QFileInfo(target.absolutePath()).isWritable()) {
+    // A file is replaced through its folder; a device is written in place.
+    const QFileInfo writtenThrough =
+        FileWriting::writesInPlace(fileName) ? target : QFileInfo(target.absolutePath());
+    if (target.isDir() || !writtenThrough.isWritable()) {
         printError(tr("cannot write %1").arg(QDir::toNativeSeparators(fileName)));
         return false;
     }
@@ -272,18 +293,27 @@ bool Mrb500Ctl::writableTarget(const QString &fileName) {
 bool Mrb500Ctl::writeTrace() {
     if (traceFile.isEmpty())
         return true;
-    QSaveFile file(traceFile);
-    if (file.open(QIODevice::WriteOnly) && file.write(traceText.toUtf8()) >= 0 && file.commit())
+    QString reason;
+    if (FileWriting::write(traceFile, traceText.toUtf8(), &reason))
         return true;
-    printError(tr("cannot write %1: %2").arg(traceFile, file.errorString()));
+    printError(tr("cannot write %1: %2").arg(traceFile, reason));
     return false;
 }
 
 int Mrb500Ctl::upload(const QString &fileName, const QString &port, const UploadOptions &options) {
     PanelCore core;
-    if (!load(fileName, core))
+    XmlConfigReader::Notes notes;
+    if (!load(fileName, core, &notes))
         return UsageError;
     // Refused before the panel is even read.
+    if (!notes.problems.isEmpty()) {
+        QStringList problems;
+        for (const ConfigurationProblem &p : notes.problems)
+            problems << p.message;
+        printError(
+            tr("%1 cannot go to the panel: %2").arg(fileName, problems.join(QStringLiteral("; "))));
+        return Failed;
+    }
     const QString refusal = core.uploadRefusal();
     if (!refusal.isEmpty()) {
         printError(refusal);
@@ -298,8 +328,8 @@ int Mrb500Ctl::upload(const QString &fileName, const QString &port, const Upload
     core.setVerifyAfterUpload(options.verify);
 
     PanelCore panel;
+    BackupStore store;
     if (options.backup) {
-        BackupStore store;
         const bool saved = transfer(
             core, &PanelCore::progress, [&] { return store.backUpPanel(core, panel); },
             [&] {
@@ -332,6 +362,9 @@ int Mrb500Ctl::upload(const QString &fileName, const QString &port, const Upload
     out << (options.verify ? tr("%1 uploaded to %2 and verified") : tr("%1 uploaded to %2"))
                .arg(fileName, port)
         << '\n';
+    // Keeps the backup taken before this upload from being pushed out by later retries.
+    if (options.backup && !store.recordSuccessfulUpload())
+        return usageError(store.errorString());
     return Success;
 }
 
@@ -463,9 +496,14 @@ int Mrb500Ctl::dump(const QString &fileName) {
 
 int Mrb500Ctl::validate(const QString &fileName) {
     PanelCore core;
-    if (!load(fileName, core))
+    XmlConfigReader::Notes notes;
+    if (!load(fileName, core, &notes))
         return UsageError;
-    const QList<ConfigurationProblem> problems = ConfigurationCheck::check(core);
+    if (verbose) {
+        for (const QString &ignored : notes.ignored)
+            out << tr("note: ") << ignored << '\n';
+    }
+    const QList<ConfigurationProblem> problems = notes.problems + ConfigurationCheck::check(core);
     for (const ConfigurationProblem &p : problems)
         out << (p.isError() ? tr("error: ") : tr("warning: ")) << p.message << '\n';
     if (problems.isEmpty())
@@ -493,9 +531,9 @@ bool Mrb500Ctl::installLanguage(const QString &code) {
     return true;
 }
 
-bool Mrb500Ctl::load(const QString &fileName, PanelCore &core) {
+bool Mrb500Ctl::load(const QString &fileName, PanelCore &core, XmlConfigReader::Notes *notes) {
     QString reason;
-    if (XmlConfigReader::readFile(fileName, &core, &reason))
+    if (XmlConfigReader::readFile(fileName, &core, &reason, notes))
         return true;
     printError(reason);
     return false;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "XmlConfigReader.h"
+
 #include <QCoreApplication>
 #include <QStringList>
 
@@ -21,11 +23,12 @@ public:
     int run(const QStringList &arguments);
 
 private:
+    int execute(const QStringList &arguments);
     int show(const QString &fileName);
     int dump(const QString &fileName);
     int validate(const QString &fileName);
     struct UploadOptions {
-        bool verify = false;
+        bool verify = true;
         bool backup = true;
         bool showChanges = false;
     };
@@ -45,12 +48,13 @@ private:
     // The program's and Qt's texts in `code`; false, with the reason printed, when its
     // catalogue cannot be read.
     bool installLanguage(const QString &code);
-    bool load(const QString &fileName, PanelCore &core);
+    bool load(const QString &fileName, PanelCore &core, XmlConfigReader::Notes *notes = nullptr);
     int usageError(const QString &reason);
     void printError(const QString &reason);
 
     QTextStream out;
     QTextStream err;
+    bool verbose = false;
     QString traceFile;
     QString traceText; // every transfer of this run
     QTranslator programTranslation;

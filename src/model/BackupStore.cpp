@@ -1,13 +1,18 @@
 #include "BackupStore.h"
 
+#include "ConfigurationFingerprint.h"
+#include "FileWriting.h"
 #include "MyXMLWriter.h"
 #include "PanelCore.h"
+#include "XmlConfigReader.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QStandardPaths>
+
+#include <algorithm>
 
 namespace {
 
@@ -16,6 +21,16 @@ const QRegularExpression &backupName() {
     static const QRegularExpression name(
         QStringLiteral("^panel-\\d{8}-\\d{6}-\\d{3}Z(_\\d{2})?\\.xml$"));
     return name;
+}
+
+// Names the newest backup at the last successful upload.
+const QString UploadMarker = QStringLiteral("last-upload");
+
+// The fingerprint counts a password only as set or not set; a backup must keep it.
+bool samePanelContent(const PanelCore &a, const PanelCore &b) {
+    const QString fingerprint = ConfigurationFingerprint::of(a);
+    return !fingerprint.isEmpty() && fingerprint == ConfigurationFingerprint::of(b) &&
+           a.webServer.Pass == b.webServer.Pass && a.smtp.Password == b.smtp.Password;
 }
 
 } // namespace
@@ -56,6 +71,14 @@ bool BackupStore::save(const PanelCore &content) {
         error = tr("cannot create the backup folder %1").arg(QDir::toNativeSeparators(folder));
         return false;
     }
+    // Retries of a failing upload would otherwise fill the folder with one content.
+    const QStringList before = backups();
+    PanelCore newest;
+    if (!before.isEmpty() && XmlConfigReader::readFile(before.first(), &newest) &&
+        samePanelContent(newest, content)) {
+        last = before.first();
+        return true;
+    }
     const QString stamp =
         QStringLiteral("panel-") +
         QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz")) +
@@ -78,8 +101,41 @@ bool BackupStore::save(const PanelCore &content) {
     QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
     last = path;
     const QStringList all = backups();
-    for (qsizetype i = Kept; i < all.size(); ++i)
-        QFile::remove(all.at(i));
+    const QStringList keep = kept(all);
+    for (const QString &backup : all) {
+        if (!keep.contains(backup))
+            QFile::remove(backup);
+    }
+    return true;
+}
+
+QStringList BackupStore::kept(const QStringList &all) const {
+    QStringList keep = all.mid(0, Kept);
+    // Names sort in time order, so the marker's name places the upload among them.
+    QFile marker(QDir(folder).filePath(UploadMarker));
+    const QString uploaded = marker.open(QIODevice::ReadOnly)
+                                 ? QString::fromUtf8(marker.readLine(256)).trimmed()
+                                 : QString();
+    const auto before = std::find_if(all.cbegin(), all.cend(), [&](const QString &path) {
+        return QFileInfo(path).fileName() <= uploaded;
+    });
+    if (before != all.cend())
+        keep << *before;
+    if (before != all.cbegin())
+        keep << *(before - 1); // the first one after
+    return keep;
+}
+
+bool BackupStore::recordSuccessfulUpload() {
+    error.clear();
+    const QStringList all = backups();
+    const QByteArray newest =
+        all.isEmpty() ? QByteArray() : QFileInfo(all.first()).fileName().toUtf8() + '\n';
+    QString reason;
+    if (!FileWriting::write(QDir(folder).filePath(UploadMarker), newest, &reason)) {
+        error = tr("cannot record the upload in the backup folder: %1").arg(reason);
+        return false;
+    }
     return true;
 }
 

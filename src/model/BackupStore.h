@@ -7,8 +7,12 @@
 class PanelCore;
 
 // Copies of what a panel held before it was overwritten, as configuration files named
-// by the time they were taken (UTC, so the names sort in time order). Only the newest
-// Kept are kept; files in the folder that are not backups are never touched.
+// by the time they were taken (UTC, so the names sort in time order). A copy equal to the
+// newest is not stored again, and only the newest Kept are kept, but retries of a failing
+// upload must not push out the copy that matters: the last one taken before the last
+// successful upload, and the first one taken after it (the panel as that upload left
+// it; before any upload succeeded, the oldest) always stay. Files in the folder that are
+// not backups are never touched.
 class BackupStore {
     Q_DECLARE_TR_FUNCTIONS(BackupStore)
 
@@ -26,14 +30,19 @@ public:
     // backup opens as a usable configuration of the same installation. `link` itself is
     // not changed; its linkTrace() holds the read.
     bool backUpPanel(PanelCore &link, PanelCore &panelContent);
-    // Saves `content` as a new backup, then removes all but the newest Kept.
+    // Saves `content` as a new backup unless the newest holds the same, then removes the
+    // old ones that need not stay. False, with the reason, unless the whole file was written.
     bool save(const PanelCore &content);
+    // To be called when an upload succeeded: the newest backup is the one taken before it.
+    bool recordSuccessfulUpload();
 
-    QString lastBackup() const { return last; } // path of the one just saved
+    QString lastBackup() const { return last; } // path of the one saved, or found equal
     QStringList backups() const;                // paths, newest first
     QString errorString() const { return error; }
 
 private:
+    QStringList kept(const QStringList &all) const;
+
     QString folder;
     QString last;
     QString error;

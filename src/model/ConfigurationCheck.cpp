@@ -2,9 +2,11 @@
 
 #include "ConfigurationFields.h"
 #include "ImageRoundTrip.h"
+#include "ManeuverDescription.h"
 #include "PanelCore.h"
 
 #include <QCoreApplication>
+#include <QSet>
 
 #include <algorithm>
 
@@ -32,6 +34,45 @@ void addImageLosses(const PanelCore &core, QList<ConfigurationProblem> &out) {
          ImageRoundTrip::losses(core.maneuvers, core.generalConfig, core.webServer, core.smtp)) {
         if (!loss.text || ConfigurationCheck::textProblem(QString(), *loss.text).isEmpty())
             add(out, Error, loss.message, loss.maneuver);
+    }
+}
+
+// What the panel does with a code it does not define, or with another number of zones, is
+// unknown: errors, not warnings. A maneuver the panel would already read otherwise has its
+// error from the read-back check; one fault, one message.
+void addUndefinedCodes(const PanelCore &core, QList<ConfigurationProblem> &out) {
+    QSet<int> misread;
+    for (const ConfigurationProblem &p : out)
+        misread.insert(p.maneuver);
+    if (!ConfigurationCheck::isUsualZoneCount(core.num_zones))
+        add(out, Error,
+            ConfigurationCheck::tr("The number of zones is %1; panels have 0, 2, 4, 8 "
+                                   "or 12")
+                .arg(core.num_zones));
+    for (int i = 0; i < core.maneuvers.size(); ++i) {
+        if (misread.contains(i))
+            continue;
+        const ManiobraConvencional &m = core.maneuvers.at(i);
+        for (const Event &e : m.events) {
+            if (!isDefinedEvent(e))
+                add(out, Error,
+                    ConfigurationCheck::tr("Maneuver %1 has an event the panel does not define: "
+                                           "block %2, block type %3, type %4")
+                        .arg(i + 1)
+                        .arg(e.evt_blk)
+                        .arg(e.evt_blk_type)
+                        .arg(e.evt_type),
+                    i);
+        }
+        if (!isDefinedAction(m))
+            add(out, Error,
+                ConfigurationCheck::tr("Maneuver %1 has an action the panel does not define: "
+                                       "block %2, block type %3, type %4")
+                    .arg(i + 1)
+                    .arg(m.act_blk)
+                    .arg(m.act_blk_type)
+                    .arg(m.act_type),
+                i);
     }
 }
 
@@ -72,11 +113,7 @@ QList<ConfigurationProblem> ConfigurationCheck::check(const PanelCore &core) {
             tr("%1 logic maneuvers; the panel holds at most %2").arg(logic).arg(MaxLogicManeuvers));
     addImageLosses(core, out);
 
-    if (!isUsualZoneCount(core.num_zones))
-        add(out, Warning,
-            tr("The number of zones is %1; panels have 0, 2, 4, 8 "
-               "or 12")
-                .arg(core.num_zones));
+    addUndefinedCodes(core, out);
 
     for (auto it = core.zoneNames().cbegin(); it != core.zoneNames().cend(); ++it) {
         if (it.key() > core.num_zones)

@@ -19,7 +19,7 @@ struct Builder {
     // `raw` tells apart values that are shown alike (unknown bits of a mask).
     void add(Area area, const char *key, const QString &label, const QString &shown,
              qint64 raw = -1) {
-        fields.append({area, QLatin1String(key), label, shown,
+        fields.append({area, QLatin1String(key), label, ConfigurationFields::printable(shown),
                        raw < 0 ? shown : shown + QLatin1Char('#') + QString::number(raw), false});
     }
     void addSecret(Area area, const char *key, const QString &label, const QString &value) {
@@ -47,6 +47,17 @@ QString ConfigurationFields::sounders(quint8 mask) {
 
 QString ConfigurationFields::secretState(const QString &secret) {
     return secret.isEmpty() ? tr("not set") : tr("set");
+}
+
+QString ConfigurationFields::printable(const QString &text) {
+    QString shown;
+    for (QChar c : text) {
+        if (c.category() == QChar::Other_Control)
+            shown += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+        else
+            shown += c;
+    }
+    return shown;
 }
 
 QString ConfigurationFields::ipv4(quint32 a) {

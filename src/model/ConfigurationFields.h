@@ -27,6 +27,9 @@ public:
     static QString onOff(int value);
     static QString sounders(quint8 mask);              // "sounder 1, sounder 2", or "none"
     static QString secretState(const QString &secret); // "set" or "not set"
+    // `text` with each control character as \xNN, so that it shows what it holds and does
+    // nothing to a terminal.
+    static QString printable(const QString &text);
     // "Alarma de detector en zona 3 => Activar sirenas del panel"
     static QString maneuverText(const ManiobraConvencional &maneuver);
     // "zone 3 Kitchen, zone 4 Hall" for the named zones the maneuver's events use.

@@ -4,59 +4,106 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 
-QString describeEvent(const Event &e) {
-    const QString zone = QString::number(e.evt_blk_prt);
-    if (e.evt_blk == 2) {
-        switch (e.evt_type) {
-        case 1:
-            return e.evt_blk_prt != 0
-                       ? QCoreApplication::translate("ManiobraConvencional", "Fallo en zona ") +
-                             zone
-                       : QCoreApplication::translate("ManiobraConvencional", "Fallo en panel");
-        case 2:
-            return e.evt_blk_prt != 0 ? QCoreApplication::translate("ManiobraConvencional",
-                                                                    "Cualquier alarma en zona ") +
-                                            zone
-                                      : QCoreApplication::translate("ManiobraConvencional",
-                                                                    "Cualquier alarma en panel");
-        case 3:
-            return QCoreApplication::translate("ManiobraConvencional",
-                                               "Fallo de circuito abierto en zona ") +
-                   zone;
-        case 4:
-            return QCoreApplication::translate("ManiobraConvencional",
-                                               "Fallo de cortocircuito en zona ") +
-                   zone;
-        case 5:
-            return QCoreApplication::translate("ManiobraConvencional",
-                                               "Alarma de detector en zona ") +
-                   zone;
-        case 6:
-            return QCoreApplication::translate("ManiobraConvencional",
-                                               "Alarma de pulsador en zona ") +
-                   zone;
-        case 7:
-            return QCoreApplication::translate("ManiobraConvencional",
-                                               "Alarma de pulsador en panel");
-        }
-    } else if (e.evt_blk == 5) {
-        if (e.evt_type == 1)
-            return QCoreApplication::translate("ManiobraConvencional", "Entrada auxiliar OFF");
-        if (e.evt_type == 2)
-            return QCoreApplication::translate("ManiobraConvencional", "Entrada auxiliar ON");
-    }
-    return {};
+QString translated(const char *text) {
+    return QCoreApplication::translate("ManiobraConvencional", text);
 }
 
-QString panelSounders(const QString &verb, quint8 port) {
-    const QString which =
-        port != 0 ? QStringLiteral(" ") + QString::number(port) : QStringLiteral("s");
-    return verb + which + QCoreApplication::translate("ManiobraConvencional", " del panel");
+// Every event the panel defines, by block (evt_blk, equal to evt_blk_type) and type. A row
+// with both texts takes the zone form when the event names a zone (a non-zero port).
+struct EventCode {
+    quint8 block;
+    quint8 type;
+    const char *zone;  // followed by the zone number; null when there is no zone form
+    const char *panel; // null when there is no panel form
+};
+
+constexpr EventCode EventCodes[] = {
+    {2, 1, QT_TRANSLATE_NOOP("ManiobraConvencional", "Fallo en zona "),
+     QT_TRANSLATE_NOOP("ManiobraConvencional", "Fallo en panel")},
+    {2, 2, QT_TRANSLATE_NOOP("ManiobraConvencional", "Cualquier alarma en zona "),
+     QT_TRANSLATE_NOOP("ManiobraConvencional", "Cualquier alarma en panel")},
+    {2, 3, QT_TRANSLATE_NOOP("ManiobraConvencional", "Fallo de circuito abierto en zona "),
+     nullptr},
+    {2, 4, QT_TRANSLATE_NOOP("ManiobraConvencional", "Fallo de cortocircuito en zona "), nullptr},
+    {2, 5, QT_TRANSLATE_NOOP("ManiobraConvencional", "Alarma de detector en zona "), nullptr},
+    {2, 6, QT_TRANSLATE_NOOP("ManiobraConvencional", "Alarma de pulsador en zona "), nullptr},
+    {2, 7, nullptr, QT_TRANSLATE_NOOP("ManiobraConvencional", "Alarma de pulsador en panel")},
+    {5, 1, nullptr, QT_TRANSLATE_NOOP("ManiobraConvencional", "Entrada auxiliar OFF")},
+    {5, 2, nullptr, QT_TRANSLATE_NOOP("ManiobraConvencional", "Entrada auxiliar ON")},
+};
+
+// Every action the panel defines, by block type and type; the blocks it may address.
+struct ActionCode {
+    enum Form { Fixed, PanelSounders, BoardOutput };
+    quint8 blockType;
+    quint8 type;
+    quint8 firstBlock;
+    quint8 lastBlock;
+    Form form;
+    const char *text;
+};
+
+constexpr quint8 PanelBlock = 1;
+constexpr quint8 FirstBoardBlock = 6; // the board in slot 0; its number is block - 5
+constexpr quint8 LastBoardBlock = 8;
+
+constexpr ActionCode ActionCodes[] = {
+    {1, 1, PanelBlock, PanelBlock, ActionCode::Fixed,
+     QT_TRANSLATE_NOOP("ManiobraConvencional",
+                       "Silenciar zumbador y activar led de silenciar central")},
+    {1, 2, PanelBlock, PanelBlock, ActionCode::Fixed,
+     QT_TRANSLATE_NOOP("ManiobraConvencional", "Reset general")},
+    {1, 3, PanelBlock, PanelBlock, ActionCode::PanelSounders,
+     QT_TRANSLATE_NOOP("ManiobraConvencional", "Activar sirena")},
+    {1, 4, PanelBlock, PanelBlock, ActionCode::PanelSounders,
+     QT_TRANSLATE_NOOP("ManiobraConvencional", "Desactivar sirena")},
+    {7, 1, FirstBoardBlock, LastBoardBlock, ActionCode::BoardOutput,
+     QT_TRANSLATE_NOOP("ManiobraConvencional", "Activar la salida ")},
+    {7, 2, FirstBoardBlock, LastBoardBlock, ActionCode::BoardOutput,
+     QT_TRANSLATE_NOOP("ManiobraConvencional", "Desactivar la salida ")},
+};
+
+// The descriptions choose by block and type only, as they always have.
+const EventCode *eventCode(const Event &e) {
+    const auto found =
+        std::find_if(std::begin(EventCodes), std::end(EventCodes), [&](const EventCode &c) {
+            return c.block == e.evt_blk && c.type == e.evt_type;
+        });
+    return found != std::end(EventCodes) ? found : nullptr;
+}
+
+const ActionCode *actionCode(const ManiobraConvencional &m) {
+    const auto found =
+        std::find_if(std::begin(ActionCodes), std::end(ActionCodes), [&](const ActionCode &c) {
+            return c.blockType == m.act_blk_type && c.type == m.act_type;
+        });
+    return found != std::end(ActionCodes) ? found : nullptr;
+}
+
+QString describeEvent(const Event &e) {
+    const EventCode *code = eventCode(e);
+    if (!code)
+        return {};
+    if (code->zone && (!code->panel || e.evt_blk_prt != 0))
+        return translated(code->zone) + QString::number(e.evt_blk_prt);
+    return translated(code->panel);
 }
 
 } // namespace
+
+bool isDefinedEvent(const Event &event) {
+    return eventCode(event) && event.evt_blk_type == event.evt_blk;
+}
+
+bool isDefinedAction(const ManiobraConvencional &maneuver) {
+    const ActionCode *code = actionCode(maneuver);
+    return code && maneuver.act_blk >= code->firstBlock && maneuver.act_blk <= code->lastBlock;
+}
 
 QString eventDescription(const ManiobraConvencional &maneuver) {
     QString text;
@@ -70,34 +117,22 @@ QString eventDescription(const ManiobraConvencional &maneuver) {
 
 QString actionDescription(const ManiobraConvencional &m) {
     QString text;
-    if (m.act_blk_type == 1) {
-        switch (m.act_type) {
-        case 1:
-            text = QCoreApplication::translate(
-                "ManiobraConvencional", "Silenciar zumbador y activar led de silenciar central");
+    if (const ActionCode *code = actionCode(m)) {
+        text = translated(code->text);
+        switch (code->form) {
+        case ActionCode::Fixed:
             break;
-        case 2:
-            text = QCoreApplication::translate("ManiobraConvencional", "Reset general");
+        case ActionCode::PanelSounders:
+            text += (m.act_blk_port != 0 ? QStringLiteral(" ") + QString::number(m.act_blk_port)
+                                         : QStringLiteral("s")) +
+                    QCoreApplication::translate("ManiobraConvencional", " del panel");
             break;
-        case 3:
-            text =
-                panelSounders(QCoreApplication::translate("ManiobraConvencional", "Activar sirena"),
-                              m.act_blk_port);
-            break;
-        case 4:
-            text = panelSounders(
-                QCoreApplication::translate("ManiobraConvencional", "Desactivar sirena"),
-                m.act_blk_port);
+        case ActionCode::BoardOutput:
+            text += QString::number(m.act_blk_port) +
+                    QCoreApplication::translate("ManiobraConvencional", " de la placa auxiliar ") +
+                    QString::number(int(m.act_blk) - (FirstBoardBlock - 1));
             break;
         }
-    } else if (m.act_blk_type == 7 && (m.act_type == 1 || m.act_type == 2)) {
-        text =
-            (m.act_type == 1
-                 ? QCoreApplication::translate("ManiobraConvencional", "Activar la salida ")
-                 : QCoreApplication::translate("ManiobraConvencional", "Desactivar la salida ")) +
-            QString::number(m.act_blk_port) +
-            QCoreApplication::translate("ManiobraConvencional", " de la placa auxiliar ") +
-            QString::number(int(m.act_blk) - 5);
     }
     if (m.delay != 0)
         text += QCoreApplication::translate("ManiobraConvencional", "  con retardo de ") +

@@ -4,6 +4,7 @@
 
 #include <QXmlStreamAttributes>
 
+#include <algorithm>
 #include <limits>
 #include <type_traits>
 
@@ -45,10 +46,6 @@ bool MyXMLHandler::startElement(QStringView localName, const QXmlStreamAttribute
         return readConfig(attributes);
     if (localName == u"Element")
         return readElement(attributes);
-    if (localName == u"Maniobra") {
-        current.events.clear();
-        return true;
-    }
     if (localName == u"GeneralConfig")
         return readGeneralConfig(attributes);
     if (localName == u"WebServer")
@@ -59,33 +56,73 @@ bool MyXMLHandler::startElement(QStringView localName, const QXmlStreamAttribute
         return readEvent(attributes);
     if (localName == u"Action")
         return readAction(attributes);
-    if (localName == u"ZoneNames")
-        inZoneNames = true;
-    else if (localName == u"Zone" && inZoneNames)
+    if (localName == u"Zone" && inZoneNames)
         return readZoneName(attributes);
+    if (localName == u"Maniobra") {
+        current.events.clear();
+        maneuverLine = line;
+    } else if (localName == u"ZoneNames") {
+        inZoneNames = true;
+    } else if (localName != u"Elements" && localName != u"Maniobras") {
+        ignore(tr("element \"%1\" ignored").arg(element));
+    }
+    ignoreAttributes(attributes, {});
     return true;
 }
 
 bool MyXMLHandler::endElement(QStringView localName) {
     // The current maneuver is deliberately not reset: a following Maniobra without
     // an Action keeps this one's action and delay.
-    if (localName == u"Maniobra")
+    if (localName == u"Maniobra") {
+        if (!actionGiven)
+            found.append({ConfigurationProblem::Severity::Error,
+                          tr("Maneuver %1 has no \"Action\" element (line %2)")
+                              .arg(core->maneuvers.size() + 1)
+                              .arg(maneuverLine),
+                          int(core->maneuvers.size())});
+        actionGiven = false;
         core->addManeuver(current);
-    else if (localName == u"ZoneNames")
+    } else if (localName == u"ZoneNames") {
         inZoneNames = false;
+    }
     return true;
 }
 
+void MyXMLHandler::ignore(const QString &what) {
+    ignoredNames.append(tr("line %1: %2").arg(line).arg(what));
+}
+
+void MyXMLHandler::ignoreAttributes(const QXmlStreamAttributes &attributes,
+                                    std::initializer_list<QStringView> known) {
+    for (const QXmlStreamAttribute &a : attributes) {
+        if (std::find(known.begin(), known.end(), a.name()) == known.end())
+            ignoreAttribute(a.name());
+    }
+}
+
+void MyXMLHandler::ignoreAttribute(QStringView name) {
+    ignore(tr("attribute \"%1\" of \"%2\" ignored").arg(name, element));
+}
+
 bool MyXMLHandler::readConfig(const QXmlStreamAttributes &attributes) {
-    // Only as the first attribute, as files have always been read.
-    if (attributes.isEmpty() || attributes.first().name() != u"num_zones")
-        return true;
-    return field(u"num_zones", attributes.first().value(), core->num_zones);
+    // num_zones only as the first attribute, as files have always been read.
+    const bool zonesFirst = !attributes.isEmpty() && attributes.first().name() == u"num_zones";
+    QXmlStreamAttributes others = attributes;
+    if (zonesFirst) {
+        others.removeFirst();
+        if (!field(u"num_zones", attributes.first().value(), core->num_zones))
+            return false;
+    }
+    ignoreAttributes(others, {u"Version", u"Date"});
+    return true;
 }
 
 bool MyXMLHandler::readAttributes(const QXmlStreamAttributes &attributes,
                                   std::initializer_list<Binding> bindings) {
     for (const QXmlStreamAttribute &a : attributes) {
+        if (std::none_of(bindings.begin(), bindings.end(),
+                         [&](const Binding &b) { return a.name() == b.name; }))
+            ignoreAttribute(a.name());
         for (const Binding &binding : bindings) {
             if (a.name() != binding.name)
                 continue;
@@ -183,6 +220,7 @@ bool MyXMLHandler::readAction(const QXmlStreamAttributes &attributes) {
                                      {u"delay", &action.delay}}))
         return false;
     current.setAction(action);
+    actionGiven = true;
     return true;
 }
 
@@ -191,6 +229,7 @@ bool MyXMLHandler::readZoneName(const QXmlStreamAttributes &attributes) {
         error = tr("element \"Zone\" has no attribute \"number\"");
         return false;
     }
+    ignoreAttributes(attributes, {u"number", u"name"});
     qint64 zone = 0;
     if (!number(u"number", attributes.value(QStringLiteral("number")), 1, PanelCore::MaxZoneNumber,
                 zone))

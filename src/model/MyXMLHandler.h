@@ -1,9 +1,12 @@
 #pragma once
 
+#include "ConfigurationProblem.h"
 #include "ManiobraConvencional.h"
 
 #include <QCoreApplication>
+#include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <initializer_list>
 #include <variant>
@@ -14,7 +17,9 @@ class QXmlStreamAttributes;
 // Fills a model from the start and end tags of a configuration file, element by
 // element, wherever the elements stand. Saved files rely on its leniency (unknown names
 // ignored, an Action carried over to the next Maniobra); numbers, though, must be numbers
-// that fit their field, or the tag is refused with the reason in errorString().
+// that fit their field, or the tag is refused with the reason in errorString(). What the
+// leniency hides is kept: ignored names as notes, and a Maniobra that has no Action of its
+// own as a problem, since the panel would get an action nobody wrote for it.
 class MyXMLHandler {
     Q_DECLARE_TR_FUNCTIONS(MyXMLHandler)
 
@@ -24,6 +29,10 @@ public:
     bool startElement(QStringView localName, const QXmlStreamAttributes &attributes);
     bool endElement(QStringView localName);
     QString errorString() const { return error; }
+
+    void setLine(qint64 number) { line = number; } // of the tag given next, for the notes
+    const QStringList &ignored() const { return ignoredNames; }
+    const QList<ConfigurationProblem> &problems() const { return found; }
 
 private:
     bool readConfig(const QXmlStreamAttributes &attributes);
@@ -42,6 +51,11 @@ private:
     };
     bool readAttributes(const QXmlStreamAttributes &attributes,
                         std::initializer_list<Binding> bindings);
+    void ignore(const QString &what);
+    // Notes every attribute whose name is not among `known`.
+    void ignoreAttributes(const QXmlStreamAttributes &attributes,
+                          std::initializer_list<QStringView> known);
+    void ignoreAttribute(QStringView name);
 
     // Parses a decimal value in [min, max]; on failure records why and returns false.
     bool number(QStringView attribute, QStringView value, qint64 min, qint64 max, qint64 &out);
@@ -51,5 +65,10 @@ private:
     ManiobraConvencional current;
     QString element;
     bool inZoneNames = false; // "Zone" is read only there
+    bool actionGiven = false; // an Action since the last Maniobra ended
+    qint64 line = 0;
+    qint64 maneuverLine = 0; // where the current Maniobra starts
     QString error;
+    QStringList ignoredNames;
+    QList<ConfigurationProblem> found;
 };

@@ -1,11 +1,12 @@
 #include "MyXMLWriter.h"
 
+#include "FileWriting.h"
 #include "PanelCore.h"
 #include "ProductInfo.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDate>
-#include <QSaveFile>
 #include <QXmlStreamWriter>
 
 #include <algorithm>
@@ -27,17 +28,14 @@ MyXMLWriter::MyXMLWriter(const PanelCore *core)
 
 bool MyXMLWriter::writeFile(const QString &fileName) {
     error.clear();
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly)) {
-        error = tr("Cannot write %1: %2").arg(fileName, file.errorString());
+    // Written whole to memory first: the file is replaced only by a complete document.
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    if (!write(&buffer))
         return false;
-    }
-    if (!write(&file)) {
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        error = tr("Cannot write %1: %2").arg(fileName, file.errorString());
+    QString reason;
+    if (!FileWriting::write(fileName, buffer.data(), &reason)) {
+        error = tr("Cannot write %1: %2").arg(fileName, reason);
         return false;
     }
     return true;

@@ -8,7 +8,7 @@ class QIODevice;
 class QXmlStreamWriter;
 
 // Writes a configuration file. Files are replaced atomically: a failed save leaves the
-// previous file as it was.
+// previous file as it was, and a save counts only when every byte reached the file.
 class MyXMLWriter {
     Q_DECLARE_TR_FUNCTIONS(MyXMLWriter)
 

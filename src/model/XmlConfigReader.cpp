@@ -16,7 +16,8 @@ bool fail(QString *error, const QString &reason) {
 
 } // namespace
 
-bool XmlConfigReader::readFile(const QString &fileName, PanelCore *core, QString *error) {
+bool XmlConfigReader::readFile(const QString &fileName, PanelCore *core, QString *error,
+                               Notes *notes) {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         return fail(error, tr("%1: cannot read: %2").arg(fileName, file.errorString()));
@@ -29,12 +30,13 @@ bool XmlConfigReader::readFile(const QString &fileName, PanelCore *core, QString
                                .arg(fileName)
                                .arg(MaxFileSize));
     QString reason;
-    if (!readData(data, core, &reason))
+    if (!readData(data, core, &reason, notes))
         return fail(error, tr("%1: %2").arg(fileName, reason));
     return true;
 }
 
-bool XmlConfigReader::readData(const QByteArray &data, PanelCore *core, QString *error) {
+bool XmlConfigReader::readData(const QByteArray &data, PanelCore *core, QString *error,
+                               Notes *notes) {
     if (data.size() > MaxFileSize)
         return fail(error, tr("larger than %1 bytes; not a configuration file").arg(MaxFileSize));
 
@@ -44,15 +46,25 @@ bool XmlConfigReader::readData(const QByteArray &data, PanelCore *core, QString 
     MyXMLHandler handler(&scratch);
 
     QXmlStreamReader xml(data);
+    bool root = true;
     while (!xml.atEnd()) {
-        switch (xml.readNext()) {
+        const QXmlStreamReader::TokenType token = xml.readNext();
+        handler.setLine(xml.lineNumber());
+        switch (token) {
         case QXmlStreamReader::DTD:
             // Refusing any DTD means no entity of the file's own is ever expanded.
             xml.raiseError(tr("document type declarations are not accepted"));
             break;
         case QXmlStreamReader::StartElement:
-            if (!handler.startElement(xml.name(), xml.attributes()))
+            // Any other document would read as an empty configuration, and an upload of
+            // it would erase the panel.
+            if (root && xml.name() != u"CONFIG")
+                xml.raiseError(tr("the root element is \"%1\", not \"CONFIG\": not a "
+                                  "configuration file")
+                                   .arg(xml.name()));
+            else if (!handler.startElement(xml.name(), xml.attributes()))
                 xml.raiseError(handler.errorString());
+            root = false;
             break;
         case QXmlStreamReader::EndElement:
             handler.endElement(xml.name());
@@ -70,5 +82,7 @@ bool XmlConfigReader::readData(const QByteArray &data, PanelCore *core, QString 
             tr("line %1, column %2: %3").arg(xml.lineNumber()).arg(xml.columnNumber()).arg(what));
     }
     core->copyConfigurationFrom(scratch);
+    if (notes)
+        *notes = {handler.problems(), handler.ignored()};
     return true;
 }

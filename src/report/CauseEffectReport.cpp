@@ -4,16 +4,17 @@
 #include "ConfigurationCheck.h"
 #include "ConfigurationFields.h"
 #include "ConfigurationFingerprint.h"
+#include "FileWriting.h"
 #include "ManeuverDescription.h"
 #include "PanelCore.h"
 #include "ProductInfo.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QBuffer>
 #include <QFileInfo>
 #include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QTextDocument>
 
 namespace {
@@ -187,13 +188,12 @@ QString CauseEffectReport::footer(int page, int pages) const {
 
 bool CauseEffectReport::writePdf(const QString &fileName) {
     error.clear();
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly)) {
-        error = tr("cannot write %1: %2").arg(fileName, file.errorString());
-        return false;
-    }
+    // QPdfWriter does not look at its device's write results: the PDF is made in memory
+    // and then written whole, checked.
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
     {
-        QPdfWriter writer(&file);
+        QPdfWriter writer(&pdf);
         writer.setPageSize(QPageSize(QPageSize::A4));
         writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
         writer.setResolution(300);
@@ -203,7 +203,6 @@ bool CauseEffectReport::writePdf(const QString &fileName) {
 
         QPainter painter;
         if (!painter.begin(&writer)) {
-            file.cancelWriting();
             error = tr("cannot write %1: the PDF could not be started").arg(fileName);
             return false;
         }
@@ -241,8 +240,9 @@ bool CauseEffectReport::writePdf(const QString &fileName) {
         }
         painter.end();
     }
-    if (!file.commit()) {
-        error = tr("cannot write %1: %2").arg(fileName, file.errorString());
+    QString reason;
+    if (!FileWriting::write(fileName, pdf.data(), &reason)) {
+        error = tr("cannot write %1: %2").arg(fileName, reason);
         return false;
     }
     return true;
@@ -250,10 +250,9 @@ bool CauseEffectReport::writePdf(const QString &fileName) {
 
 bool CauseEffectReport::writeCsv(const QString &fileName) {
     error.clear();
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(CauseEffectMatrix(core).toCsv()) < 0 ||
-        !file.commit()) {
-        error = tr("cannot write %1: %2").arg(fileName, file.errorString());
+    QString reason;
+    if (!FileWriting::write(fileName, CauseEffectMatrix(core).toCsv(), &reason)) {
+        error = tr("cannot write %1: %2").arg(fileName, reason);
         return false;
     }
     return true;

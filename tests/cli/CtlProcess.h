@@ -12,14 +12,19 @@ struct Run {
     QString err;
 };
 
-// The output's language follows the system's: `locale` stands for it (LC_ALL).
-inline Run ctl(const QStringList &arguments, const QString &locale = QStringLiteral("C.UTF-8")) {
+// The output's language follows the system's: `locale` stands for it (LC_ALL). Standard
+// output goes to `output` when given; `wrapper` is a command that runs mrb500ctl.
+inline Run ctl(const QStringList &arguments, const QString &locale = QStringLiteral("C.UTF-8"),
+               const QString &output = {}, const QStringList &wrapper = {}) {
     QProcess process;
+    if (!output.isEmpty())
+        process.setStandardOutputFile(output);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("LC_ALL"), locale);
     environment.remove(QStringLiteral("LANGUAGE"));
     process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(MRB500CTL_PATH), arguments);
+    const QStringList command = wrapper + QStringList{QStringLiteral(MRB500CTL_PATH)} + arguments;
+    process.start(command.first(), command.mid(1));
     process.closeWriteChannel();
     if (!process.waitForFinished(10000))
         process.kill();

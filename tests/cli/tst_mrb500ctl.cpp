@@ -142,21 +142,33 @@ private Q_SLOTS:
         QTest::newRow("clean") << QByteArray("<CONFIG><GeneralConfig num_zones=\"4\"/></CONFIG>")
                                << 0 << QStringList{QStringLiteral("no problems found")};
         QTest::newRow("warning only")
-            << QByteArray("<CONFIG><GeneralConfig num_zones=\"3\"/></CONFIG>") << 0
-            << QStringList{"warning: The number of zones is 3; panels have 0, 2, 4, 8 or 12"};
-        QTest::newRow("error and warning")
             << QByteArray("<CONFIG><GeneralConfig num_zones=\"2\"/><Maniobra><Event evt_blk=\"2\" "
-                          "evt_blk_prt=\"4\" evt_blk_type=\"2\" evt_type=\"2\"/></Maniobra>"
-                          "<Maniobra/></CONFIG>")
+                          "evt_blk_prt=\"4\" evt_blk_type=\"2\" evt_type=\"2\"/><Action "
+                          "act_blk=\"1\" act_blk_port=\"0\" act_blk_type=\"1\" act_type=\"3\"/>"
+                          "</Maniobra></CONFIG>")
+            << 0 << QStringList{"warning: Maneuver 1 uses zone 4, but the panel has 2 zones"};
+        QTest::newRow("errors, and notes of what was ignored")
+            << QByteArray("<CONFIG colour=\"red\"><GeneralConfig num_zones=\"3\"/><Maniobra>"
+                          "<Event evt_blk=\"2\" evt_blk_prt=\"1\" evt_blk_type=\"2\" "
+                          "evt_type=\"9\"/><Action act_blk=\"1\" act_blk_port=\"0\" "
+                          "act_blk_type=\"1\" act_type=\"3\"/></Maniobra>\n<Maniobra/>"
+                          "</CONFIG>")
             << 1
-            << QStringList{"warning: Maneuver 1 uses zone 4, but the panel has 2 zones",
+            << QStringList{"note: line 1: attribute \"colour\" of \"CONFIG\" ignored",
+                           "error: Maneuver 2 has no \"Action\" element (line 2)",
+                           "error: The number of zones is 3; panels have 0, 2, 4, 8 or 12",
+                           "error: Maneuver 1 has an event the panel does not define: block 2, "
+                           "block type 2, type 9",
                            "error: Maneuver 2 has no event"};
         QTest::newRow("event block 0")
             << QByteArray("<CONFIG><GeneralConfig num_zones=\"2\"/><Maniobra><Event evt_blk=\"2\" "
                           "evt_blk_prt=\"1\" evt_blk_type=\"2\" evt_type=\"5\"/><Action "
                           "act_blk=\"1\" act_blk_type=\"1\" act_type=\"3\"/></Maniobra>"
-                          "<Maniobra><Event/></Maniobra><Maniobra><Event evt_blk=\"2\"/>"
-                          "</Maniobra></CONFIG>")
+                          "<Maniobra><Event/><Action act_blk=\"1\" act_blk_type=\"1\" "
+                          "act_type=\"3\"/></Maniobra><Maniobra><Event evt_blk=\"2\" "
+                          "evt_blk_prt=\"2\" evt_blk_type=\"2\" evt_type=\"5\"/><Action "
+                          "act_blk=\"1\" act_blk_type=\"1\" act_type=\"3\"/></Maniobra>"
+                          "</CONFIG>")
             << 1
             << QStringList{"the panel would read the end of its simple maneuver table here, so "
                            "these maneuvers would be lost: 2, 3"};
@@ -166,7 +178,8 @@ private Q_SLOTS:
         QFETCH(int, exitCode);
         QFETCH(QStringList, lines);
 
-        const Run run = ctl({QStringLiteral("validate"), file(QStringLiteral("v.xml"), content)});
+        const Run run = ctl({QStringLiteral("validate"), file(QStringLiteral("v.xml"), content),
+                             QStringLiteral("--verbose")});
         QCOMPARE(run.exitCode, exitCode);
         QCOMPARE(run.err, QString());
         const QStringList printed = run.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
@@ -198,6 +211,8 @@ private Q_SLOTS:
                                       << "attribute \"delay\": 65536 does not fit 0 to 65535";
         QTest::newRow("over 1 MiB") << QByteArray(1024 * 1024 + 1, '\n') << "larger than 1048576";
         QTest::newRow("binary") << QByteArray("\x00\xff\xfe\x01", 4) << "line 1, column \\d+";
+        QTest::newRow("not a configuration")
+            << QByteArray("<FOO/>") << "the root element is \"FOO\", not \"CONFIG\"";
     }
     void badFile_exitsTwoWithOneLine() {
         QFETCH(QByteArray, content);
@@ -226,6 +241,14 @@ private Q_SLOTS:
         QTest::newRow("different")
             << example("shop.xml") << 1 << "Zones: Number of zones changed from \"12\" to \"2\"";
         QTest::newRow("unreadable") << dir.filePath(QStringLiteral("none.xml")) << 2 << "";
+        QFile school(example("school.xml"));
+        QVERIFY(school.open(QIODevice::ReadOnly));
+        QTest::newRow("control character shown escaped")
+            << file(QStringLiteral("tab.xml"),
+                    school.readAll().replace("Edificio A\"", "Edificio&#9;A&#10;\""))
+            << 1
+            << "E-mail: Installation name changed from \"CEIP Río Tajo - Edificio A\" to \"CEIP "
+               "Río Tajo - Edificio\\x09A\\x0a\"";
     }
     void diff_exitsByResult() {
         QFETCH(QString, second);
@@ -237,6 +260,14 @@ private Q_SLOTS:
         QCOMPARE(run.err.isEmpty(), exitCode != 2);
         for (const char *password : {"Pr0tecci0n", "s3cret0-Tajo"})
             QVERIFY(!run.out.contains(QLatin1String(password)));
+    }
+
+    void output_thatCannotBeWritten_exitsTwo() {
+        const Run run = ctl({QStringLiteral("dump"), example("school.xml")},
+                            QStringLiteral("C.UTF-8"), QStringLiteral("/dev/full"));
+        QCOMPARE(run.exitCode, 2);
+        QCOMPARE(run.err, QStringLiteral("mrb500ctl: cannot write to standard output: No space "
+                                         "left on device\n"));
     }
 
     void report_writesPdfAndCsv() {

@@ -18,6 +18,8 @@ private Q_SLOTS:
     void upload_backsUpShowsChangesAndTraces();
     void commands_exitAndReport_data();
     void commands_exitAndReport();
+    void fullDisk_keepsTheFileAndThePanel_data();
+    void fullDisk_keepsTheFileAndThePanel();
 
 private:
     bool startSimulator(const QStringList &options = {});
@@ -121,14 +123,18 @@ void TestMrb500CtlTransfers::upload_backsUpShowsChangesAndTraces() {
              qPrintable(up.out));
     QVERIFY(up.out.contains(QLatin1String("Web server: Web password changed\n")));
     QVERIFY(!up.out.contains(QLatin1String("Pr0tecci0n")));
-    QCOMPARE(QDir(backups).entryList(QDir::Files).size(), 1);
+    QCOMPARE(QDir(backups).entryList({QStringLiteral("panel-*.xml")}, QDir::Files).size(), 1);
+    // Names the backup that the upload's retries must never push out.
+    QFile marker(backups + QStringLiteral("last-upload"));
+    QVERIFY(marker.open(QIODevice::ReadOnly));
+    QVERIFY(up.out.contains(QLatin1Char('/') + QString::fromUtf8(marker.readAll()).trimmed()));
 
     QFile traced(trace);
     QVERIFY(traced.open(QIODevice::ReadOnly));
     const QString text = QString::fromUtf8(traced.readAll());
     QVERIFY(text.startsWith(QLatin1String("# download, started ")));
     QVERIFY(text.contains(QLatin1String("\n# upload, started ")));
-    QCOMPARE(text.count(QLatin1String("\tsent\t")), 182 + 185);
+    QCOMPARE(text.count(QLatin1String("\tsent\t")), 182 + 185 + 176); // backup, upload, verify
     QVERIFY(!text.contains(QLatin1String("Pr0tecci0n")));
 
     // Now equal: nothing left to write, and diff agrees.
@@ -138,7 +144,7 @@ void TestMrb500CtlTransfers::upload_backsUpShowsChangesAndTraces() {
     QCOMPARE(again.exitCode, 0);
     QVERIFY2(again.out.startsWith(QLatin1String("The panel already holds this configuration.\n")),
              qPrintable(again.out));
-    QCOMPARE(QDir(backups).entryList(QDir::Files).size(), 1);
+    QCOMPARE(QDir(backups).entryList({QStringLiteral("panel-*.xml")}, QDir::Files).size(), 1);
     const Run diff =
         ctl({QStringLiteral("diff"), example("school.xml"), QStringLiteral("--port"), port});
     QCOMPARE(diff.out, QStringLiteral("No differences.\n"));
@@ -175,14 +181,17 @@ void TestMrb500CtlTransfers::commands_exitAndReport_data() {
     QTest::newRow("event block 0 refused")
         << QStringList{"--silent"} << QStringList{"upload", "DIR/zero.xml", "--port", "PORT"} << 1
         << "mrb500ctl: the panel cannot hold this configuration: Maneuver 2 (";
-    QTest::newRow("verify catches a changed byte")
-        << QStringList{"--flip-stored"}
-        << QStringList{"upload", school, "--port", "PORT", "--verify"} << 1
+    QTest::newRow("upload verifies by default")
+        << QStringList{"--flip-stored"} << QStringList{"upload", school, "--port", "PORT"} << 1
         << "mrb500ctl: the panel holds";
-    QTest::newRow("upload with a warning still writes")
-        << QStringList()
-        << QStringList{"upload", "DIR/4-zones.xml", "--port", "PORT", "--no-backup"} << 0
-        << "mrb500ctl: warning: Maneuver 1 uses zone 5, but the panel has 4 zones\n";
+    QTest::newRow("upload with a warning and --no-verify still writes")
+        << QStringList{"--flip-stored"}
+        << QStringList{"upload", "DIR/4-zones.xml", "--port", "PORT", "--no-backup", "--no-verify"}
+        << 0 << "mrb500ctl: warning: Maneuver 1 uses zone 5, but the panel has 4 zones\n";
+    QTest::newRow("upload of a maneuver without Action")
+        << QStringList() << QStringList{"upload", "DIR/no-action.xml", "--port", "PORT"} << 1
+        << "mrb500ctl: DIR/no-action.xml cannot go to the panel: Maneuver 1 has no \"Action\" "
+           "element (line 1)\n";
     QTest::newRow("download into a missing directory")
         << QStringList() << QStringList{"download", "DIR/no/such/out.xml", "--port", "PORT"} << 2
         << "mrb500ctl: cannot write DIR/no/such/out.xml\n";
@@ -203,13 +212,20 @@ void TestMrb500CtlTransfers::commands_exitAndReport() {
                     "evt_blk_prt=\"5\" evt_blk_type=\"2\" evt_type=\"2\"/><Action act_blk=\"1\" "
                     "act_blk_port=\"0\" act_blk_type=\"1\" act_type=\"3\"/></Maniobra></CONFIG>");
     fourZones.close();
+    QFile noAction(dir.filePath(QStringLiteral("no-action.xml")));
+    QVERIFY(noAction.open(QIODevice::WriteOnly));
+    noAction.write("<CONFIG><Maniobra><Event evt_blk=\"2\" evt_blk_prt=\"1\" evt_blk_type=\"2\" "
+                   "evt_type=\"2\"/></Maniobra></CONFIG>");
+    noAction.close();
     for (QString &a : arguments)
         a.replace(QLatin1String("PORT"), port).replace(QLatin1String("DIR"), dir.path());
     error.replace(QLatin1String("DIR"), dir.path());
     QFile zero(dir.filePath(QStringLiteral("zero.xml")));
     QVERIFY(zero.open(QIODevice::WriteOnly));
-    zero.write("<CONFIG><Maniobra><Event evt_blk=\"2\"/><Action act_blk=\"1\"/></Maniobra>"
-               "<Maniobra><Event/></Maniobra></CONFIG>");
+    zero.write("<CONFIG><GeneralConfig num_zones=\"2\"/><Maniobra><Event evt_blk=\"2\" "
+               "evt_blk_prt=\"1\" evt_blk_type=\"2\" evt_type=\"5\"/><Action act_blk=\"1\" "
+               "act_blk_type=\"1\" act_type=\"3\"/></Maniobra><Maniobra><Event/><Action "
+               "act_blk=\"1\" act_blk_type=\"1\" act_type=\"3\"/></Maniobra></CONFIG>");
     zero.close();
     QFile earlier(dir.filePath(QStringLiteral("out.xml")));
     QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("kept") == 4);
@@ -220,6 +236,67 @@ void TestMrb500CtlTransfers::commands_exitAndReport() {
     QCOMPARE(r.err.count(QLatin1Char('\n')), 1);
     QVERIFY(earlier.open(QIODevice::ReadOnly));
     QCOMPARE(earlier.readAll(), QByteArray("kept")); // a failure leaves files alone
+}
+
+void TestMrb500CtlTransfers::fullDisk_keepsTheFileAndThePanel_data() {
+    QTest::addColumn<QStringList>("arguments"); // PORT and DISK are replaced
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("error");
+    QTest::newRow("download over a file")
+        << QStringList{"download", "DISK/site.xml", "--port", "PORT"} << 2
+        << "mrb500ctl: Cannot write DISK/site.xml: ";
+    QTest::newRow("upload whose backup cannot be saved")
+        << QStringList{"upload", "DISK/site.xml", "--port", "PORT"} << 1
+        << "mrb500ctl: cannot save the backup: Cannot write DISK/data/mrb500-configurator/"
+           "backups/panel-";
+}
+
+// DISK is a full file system of its own (else a file size limit stands in for one), holding
+// site.xml and the backup folder; what it holds afterwards is copied to DISK.out.
+void TestMrb500CtlTransfers::fullDisk_keepsTheFileAndThePanel() {
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, error);
+    QTemporaryDir scratch;
+    const QString memory = scratch.filePath(QStringLiteral("memory"));
+    QVERIFY(startSimulator({QStringLiteral("--memory"), memory}));
+    const QString disk = scratch.filePath(QStringLiteral("disk"));
+    QVERIFY(QDir().mkpath(disk + QStringLiteral(".in/data/mrb500-configurator/backups")));
+    QVERIFY(QDir().mkpath(disk + QStringLiteral(".out")));
+    QVERIFY(QDir().mkpath(disk));
+    QVERIFY(QFile::copy(example("school.xml"), disk + QStringLiteral(".in/site.xml")));
+    // Mounts only in a mount namespace of its own, never in the machine's.
+    const char *script = R"(d=$1; own=$2; shift 2
+if [ "$own" = yes ] && mount -t tmpfs -o size=64k mrb500-full "$d" 2>/dev/null; then
+    cp -R "$d.in/." "$d/" && { cat /dev/zero >"$d/fill"; } 2>/dev/null; limit=unlimited
+else
+    cp -R "$d.in/." "$d/"; limit=1
+fi
+(trap '' XFSZ; ulimit -f $limit; XDG_DATA_HOME="$d/data" exec "$@"); status=$?
+rm -f "$d/fill"; cp -R "$d/." "$d.out/"; exit $status)";
+    const bool own = QProcess::execute(QStringLiteral("unshare"),
+                                       {QStringLiteral("-rm"), QStringLiteral("true")}) == 0;
+    QStringList wrapper{QStringLiteral("sh"),
+                        QStringLiteral("-c"),
+                        QLatin1String(script),
+                        QStringLiteral("sh"),
+                        disk,
+                        QLatin1String(own ? "yes" : "no")};
+    if (own)
+        wrapper = QStringList{QStringLiteral("unshare"), QStringLiteral("-rm")} + wrapper;
+    for (QString &a : arguments)
+        a.replace(QLatin1String("PORT"), port).replace(QLatin1String("DISK"), disk);
+    error.replace(QLatin1String("DISK"), disk);
+
+    const Run r = ctl(arguments, QStringLiteral("C.UTF-8"), {}, wrapper);
+    QCOMPARE(r.exitCode, exitCode);
+    QVERIFY2(r.err.startsWith(error), qPrintable(r.err));
+    QCOMPARE(r.out, QString()); // neither "downloaded" nor "backup saved"
+    QFile kept(disk + QStringLiteral(".out/site.xml"));
+    QFile original(example("school.xml"));
+    QVERIFY(kept.open(QIODevice::ReadOnly) && original.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), original.readAll());
+    QVERIFY(!QFile::exists(memory)); // nothing was written to the panel
 }
 
 QTEST_GUILESS_MAIN(TestMrb500CtlTransfers)

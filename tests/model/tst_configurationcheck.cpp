@@ -91,7 +91,35 @@ private Q_SLOTS:
         QTest::newRow("gateway outside, but DHCP") << address(1, 0xC0A80201) << QStringList{};
         QTest::newRow("unusual zone count")
             << Setup([](PanelCore &c) { c.num_zones = 5; })
-            << QStringList{"W:The number of zones is 5; panels have 0, 2, 4, 8 or 12"};
+            << QStringList{"E:The number of zones is 5; panels have 0, 2, 4, 8 or 12"};
+        QTest::newRow("event type the panel does not define")
+            << Setup([](PanelCore &c) {
+                   c.addManeuver(
+                       ManiobraConvencional({{2, 1, 2, 7}, {2, 1, 2, 8}}, Action{1, 0, 1, 3, 0}));
+               })
+            << QStringList{"E:Maneuver 1 has an event the panel does not define: block 2, block "
+                           "type 2, type 8"};
+        QTest::newRow("event block type other than its block")
+            << Setup([](PanelCore &c) {
+                   c.addManeuver(ManiobraConvencional({{2, 1, 5, 2}}, Action{1, 0, 1, 3, 0}));
+               })
+            << QStringList{"E:Maneuver 1 has an event the panel does not define: block 2, block "
+                           "type 5, type 2"};
+        QTest::newRow("action type the panel does not define")
+            << Setup([](PanelCore &c) {
+                   addManeuvers(c, 1, 1, Action{1, 0, 1, 5, 0});
+               })
+            << QStringList{"E:Maneuver 1 has an action the panel does not define: block 1, block "
+                           "type 1, type 5"};
+        QTest::newRow("action block beyond the boards")
+            << Setup([](PanelCore &c) {
+                   c.elements[2].type = Element::RelayBoard;
+                   addManeuvers(c, 1, 1, Action{8, 1, 7, 2, 0});
+                   addManeuvers(c, 1, 1, Action{9, 1, 7, 2, 0});
+               })
+            << QStringList{"E:Maneuver 2 has an action the panel does not define: block 9, block "
+                           "type 7, type 2",
+                           "W:Maneuver 2 acts on auxiliary board 4, which is not fitted"};
         QTest::newRow("zone above the zone count") << Setup([](PanelCore &c) {
             c.num_zones = 2;
             c.addManeuver(

@@ -73,6 +73,10 @@ void TestConfigurationDiff::compare_findsEachKindOfDifference_data() {
         "e-mail text", [](PanelCore &c) { c.smtp.InstallId = QStringLiteral("Escuela"); },
         Area::Email, Kind::Changed, "Installation name changed from \"\" to \"Escuela\"");
     row(
+        "control characters shown escaped",
+        [](PanelCore &c) { c.smtp.InstallId = QStringLiteral("Aula\a\x7f"); }, Area::Email,
+        Kind::Changed, "Installation name changed from \"\" to \"Aula\\x07\\x7f\"");
+    row(
         "e-mail password", [](PanelCore &c) { c.smtp.Password.clear(); }, Area::Email,
         Kind::Changed, "E-mail password changed");
     row(

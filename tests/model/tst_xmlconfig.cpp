@@ -6,9 +6,15 @@
 #include <QBuffer>
 #include <QDate>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 namespace {
 
@@ -44,7 +50,7 @@ void fillEverything(PanelCore &core) {
                                           Action{8, 4, 7, 2, 65535}));
 }
 
-QByteArray wrap(const char *body) {
+QByteArray wrap(const QByteArray &body) {
     return QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n") + body;
 }
 
@@ -125,8 +131,6 @@ private Q_SLOTS:
             << wrap("<CONFIG num_zones=\"8\" Version=\"x\"/>") << "zones 8";
         QTest::newRow("num_zones as later CONFIG attribute")
             << wrap("<CONFIG Version=\"x\" num_zones=\"8\"/>") << "zones 0";
-        QTest::newRow("root name not checked")
-            << wrap("<Other><GeneralConfig num_zones=\"4\"/></Other>") << "zones 4";
         QTest::newRow("three events one action")
             << wrap("<CONFIG><Maniobras><Maniobra>"
                     "<Event evt_blk=\"2\" evt_blk_prt=\"1\" evt_blk_type=\"2\" evt_type=\"5\"/>"
@@ -225,11 +229,61 @@ private Q_SLOTS:
         QCOMPARE(actual, expected);
     }
 
+    // What the lenient reading passes over is said: problems for the check, names noted.
+    void read_notes_data() {
+        QTest::addColumn<QByteArray>("xml");
+        QTest::addColumn<QStringList>("notes"); // problems first, then what was ignored
+
+        const QByteArray event = "<Event evt_blk=\"2\" evt_blk_prt=\"1\" evt_blk_type=\"2\" "
+                                 "evt_type=\"2\"/>";
+        const QByteArray action = "<Action act_blk=\"1\" act_blk_port=\"0\" act_blk_type=\"1\" "
+                                  "act_type=\"3\" delay=\"0\"/>";
+        QTest::newRow("Maniobra without Action")
+            << wrap("<CONFIG>\n<Maniobra>" + event + action + "</Maniobra>\n<Maniobra>" + event +
+                    "</Maniobra></CONFIG>")
+            << QStringList{"Maneuver 2 has no \"Action\" element (line 4)"};
+        QTest::newRow("first Maniobra without Action")
+            << wrap("<CONFIG><Maniobra>" + event + "</Maniobra></CONFIG>")
+            << QStringList{"Maneuver 1 has no \"Action\" element (line 2)"};
+        QTest::newRow("Action before its Maniobra")
+            << wrap("<CONFIG>" + action + "<Maniobra>" + event + "</Maniobra></CONFIG>")
+            << QStringList{};
+        QTest::newRow("unknown names, with their lines")
+            << wrap("<CONFIG Version=\"x\" colour=\"red\" num_zones=\"2\">\n<Extra a=\"b\"/>\n"
+                    "<GeneralConfig zones=\"x\" num_zones=\"2\"/>\n<Zone number=\"1\"/>"
+                    "<ZoneNames><Zone number=\"1\" name=\"Hall\" colour=\"red\"/></ZoneNames>"
+                    "</CONFIG>")
+            << QStringList{"line 2: attribute \"colour\" of \"CONFIG\" ignored",
+                           "line 2: attribute \"num_zones\" of \"CONFIG\" ignored",
+                           "line 3: element \"Extra\" ignored",
+                           "line 3: attribute \"a\" of \"Extra\" ignored",
+                           "line 4: attribute \"zones\" of \"GeneralConfig\" ignored",
+                           "line 5: element \"Zone\" ignored",
+                           "line 5: attribute \"number\" of \"Zone\" ignored",
+                           "line 5: attribute \"colour\" of \"Zone\" ignored"};
+    }
+    void read_notes() {
+        QFETCH(QByteArray, xml);
+        QFETCH(QStringList, notes);
+        PanelCore core;
+        QString error;
+        XmlConfigReader::Notes read;
+        QVERIFY2(XmlConfigReader::readData(xml, &core, &error, &read), qPrintable(error));
+        QStringList actual;
+        for (const ConfigurationProblem &p : read.problems)
+            actual << p.message;
+        QCOMPARE(actual + read.ignored, notes);
+    }
+
     void read_hostileOrBroken_failsWithReasonAndLeavesModel_data() {
         QTest::addColumn<QByteArray>("xml");
         QTest::addColumn<QString>("reason"); // a regular expression the error must match
 
         QTest::newRow("empty") << QByteArray() << "line 1, column \\d+: not well-formed";
+        QTest::newRow("root is not CONFIG")
+            << wrap("<Other><GeneralConfig num_zones=\"4\"/></Other>")
+            << "^line 2, column \\d+: the root element is \"Other\", not \"CONFIG\": not a "
+               "configuration file$";
         QTest::newRow("not well-formed")
             << wrap("<CONFIG>\n<GeneralConfig num_zones=\"2\">\n</CONFIG>")
             << "line 4, column \\d+: not well-formed XML";
@@ -347,6 +401,33 @@ private Q_SLOTS:
         QVERIFY(!nowhere.writeFile(dir.filePath(QStringLiteral("no/such/dir/x.xml"))));
         QVERIFY2(nowhere.errorString().contains(QStringLiteral("no/such/dir/x.xml")),
                  qPrintable(nowhere.errorString()));
+
+        // No room for the new file: its last bytes fail when they leave the buffer. The
+        // file size limit stands in for a full disk, which a test cannot mount here.
+        rlimit unlimited{};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &unlimited), 0);
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = unlimited;
+        small.rlim_cur = 100;
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+        MyXMLWriter full(&good);
+        const bool written = full.writeFile(path);
+        setrlimit(RLIMIT_FSIZE, &unlimited);
+        QVERIFY(!written);
+        QVERIFY2(full.errorString().endsWith(QStringLiteral(": File too large")),
+                 qPrintable(full.errorString()));
+        QCOMPARE(readAll(path), before);
+
+        // A device stays a device; as root, one of the test's own (QSaveFile would put a
+        // regular file in its place).
+        QString device = dir.filePath(QStringLiteral("full"));
+        if (::mknod(QFile::encodeName(device).constData(), S_IFCHR | 0666, makedev(1, 7)) != 0)
+            device = QStringLiteral("/dev/full");
+        MyXMLWriter toDevice(&good);
+        QVERIFY(!toDevice.writeFile(device));
+        QVERIFY2(toDevice.errorString().endsWith(QStringLiteral(": No space left on device")),
+                 qPrintable(toDevice.errorString()));
+        QVERIFY(!QFileInfo(device).isFile());
     }
 };
 
