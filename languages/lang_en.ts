@@ -1872,6 +1872,10 @@ Exit status: 0 success, 1 the operation failed, 2 usage error or a file that can
         <source>Correct these fields first:</source>
         <translation>Correct these fields first:</translation>
     </message>
+    <message>
+        <source>Check these points of %1 before uploading it:</source>
+        <translation>Check these points of %1 before uploading it:</translation>
+    </message>
 </context>
 <context>
     <name>MyXMLHandler</name>

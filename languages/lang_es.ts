@@ -1872,6 +1872,10 @@ Estado de salida: 0 éxito, 1 la operación falló, 2 error de uso o un archivo 
         <source>Correct these fields first:</source>
         <translation>Corrija primero estos campos:</translation>
     </message>
+    <message>
+        <source>Check these points of %1 before uploading it:</source>
+        <translation>Revise estos puntos de %1 antes de cargarlo en la central:</translation>
+    </message>
 </context>
 <context>
     <name>MyXMLHandler</name>

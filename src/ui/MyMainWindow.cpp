@@ -457,6 +457,10 @@ void MyMainWindow::slotUploadConfig() {
     if (!backupFile.isEmpty())
         text += QLatin1Char('\n') + tr("The panel's previous configuration was saved as %1.")
                                         .arg(QDir::toNativeSeparators(backupFile));
+    // The backup taken before this upload must outlive later failing retries.
+    BackupStore store;
+    if (!backupFile.isEmpty() && !store.recordSuccessfulUpload())
+        text += QLatin1Char('\n') + store.errorString();
     UserDialogs::current().inform(this, tr("Upload Panel"), text);
 }
 
@@ -731,10 +735,20 @@ bool MyMainWindow::hasUnsavedChanges() {
 bool MyMainWindow::openFile(const QString &name) {
     auto fresh = std::make_unique<PanelCore>();
     QString reason;
-    if (!XmlConfigReader::readFile(name, fresh.get(), &reason)) {
+    XmlConfigReader::Notes notes;
+    if (!XmlConfigReader::readFile(name, fresh.get(), &reason, &notes)) {
         UserDialogs::current().reportFailure(this, tr("Open Xml"),
                                              tr("Could not open %1.").arg(name), reason);
         return false;
+    }
+    if (!notes.problems.isEmpty()) {
+        QStringList lines;
+        for (const ConfigurationProblem &p : notes.problems)
+            lines << p.message;
+        UserDialogs::current().inform(
+            this, tr("Open Xml"),
+            tr("Check these points of %1 before uploading it:").arg(name) + QLatin1Char('\n') +
+                lines.join(QLatin1Char('\n')));
     }
     fileName = name;
     installPanelCore(std::move(fresh));

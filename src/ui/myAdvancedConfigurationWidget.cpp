@@ -2,6 +2,7 @@
 #include "ui_myAdvancedConfigurationWidget.h"
 
 #include "ConfigurationCheck.h"
+#include "ConfigurationFields.h"
 #include "PanelCore.h"
 #include "UserDialogs.h"
 
@@ -192,8 +193,13 @@ QString myAdvancedConfigurationWidget::problemOf(const CheckedField &field) cons
         if (isPort(text))
             return {};
         return tr("%1 needs a number from 1 to 65535, or nothing for no port").arg(field.name);
-    case CheckedField::Kind::Text:
-        return ConfigurationCheck::textProblem(field.name, text);
+    case CheckedField::Kind::Text: {
+        // An escaped text still as shown stands for the model's own, which is what counts.
+        const auto raw = escapedTexts.constFind(field.edit);
+        const bool asShown =
+            raw != escapedTexts.cend() && ConfigurationFields::printable(*raw) == text;
+        return ConfigurationCheck::textProblem(field.name, asShown ? *raw : text);
+    }
     }
     return {};
 }
@@ -481,26 +487,37 @@ void myAdvancedConfigurationWidget::updateWebserverConfiguration() {
         ui->chkbWS_Login->setChecked(web.Login != 0);
         ui->txtWS_user->setEnabled(web.Login != 0);
         ui->txtWS_password->setEnabled(web.Login != 0);
-        ui->txtWS_user->setText(web.User);
-        ui->txtWS_password->setText(web.Pass);
+        showText(ui->txtWS_user, web.User);
+        showText(ui->txtWS_password, web.Pass);
     }
+}
+
+void myAdvancedConfigurationWidget::showText(QLineEdit *field, const QString &text) {
+    // A control character (from a panel's odd bytes) shows as \xNN; left untouched, the
+    // model keeps the text itself.
+    const QString shown = ConfigurationFields::printable(text);
+    if (shown != text)
+        escapedTexts.insert(field, text);
+    else
+        escapedTexts.remove(field);
+    field->setText(shown);
 }
 
 void myAdvancedConfigurationWidget::updateSMTPConfiguration() {
     const SmtpConfig &smtp = core->smtp;
     ui->cbSMTP_enable->setChecked(smtp.Enable != 0);
     checkBoxSMTPChangeSlot(smtp.Enable != 0);
-    ui->txtSMTP_svr->setText(smtp.Host);
+    showText(ui->txtSMTP_svr, smtp.Host);
     // 0 is "no port"; the field accepts 1 to 65535 only.
     ui->txtSMTP_port->setText(smtp.Port != 0 ? QString::number(smtp.Port) : QString());
     ui->cbSMTP_autentication->setCurrentIndex(smtp.Auth);
-    ui->txtSMTP_user->setText(smtp.User);
-    ui->txtSMTP_password->setText(smtp.Password);
-    ui->txtSMTP_sourceMail->setText(smtp.SourceMail);
-    ui->txtSMTP_sourceDomain->setText(smtp.SourceDomain);
-    ui->txtSMTP_clientMail->setText(smtp.DestMail);
-    ui->txtSMTP_clientDomain->setText(smtp.DestDomain);
-    ui->txtSMTP_instalId->setText(smtp.InstallId);
+    showText(ui->txtSMTP_user, smtp.User);
+    showText(ui->txtSMTP_password, smtp.Password);
+    showText(ui->txtSMTP_sourceMail, smtp.SourceMail);
+    showText(ui->txtSMTP_sourceDomain, smtp.SourceDomain);
+    showText(ui->txtSMTP_clientMail, smtp.DestMail);
+    showText(ui->txtSMTP_clientDomain, smtp.DestDomain);
+    showText(ui->txtSMTP_instalId, smtp.InstallId);
     ui->chkbSMTP_alarms->setChecked(smtp.Mask & AlarmsBit);
     ui->chkbSMTP_faults->setChecked(smtp.Mask & FaultsBit);
 }

@@ -63,10 +63,12 @@ private:
     void rememberShownStates();
     bool changedSinceShown(std::initializer_list<const QWidget *> controls) const;
     void reportUnshownValues();
+    void showText(QLineEdit *field, const QString &text);
 
     Ui::myAdvancedConfigurationWidget *ui;
     PanelCore *core;
     // Each control's state as last read from or written to the model; empty before the
     // first, when the controls alone are the truth.
     QHash<const QWidget *, QVariant> shownStates;
+    QHash<const QLineEdit *, QString> escapedTexts; // shown escaped: the model's own text
 };

@@ -268,12 +268,18 @@ void tst_MyMainWindow::open_showsFileInEveryEditor() {
                     "<Element address=\"1\" type=\"2\"/></Elements>\n"
                     "<Maniobras><Maniobra><Event evt_blk=\"2\" evt_blk_prt=\"3\" "
                     "evt_blk_type=\"2\" evt_type=\"5\"/><Action act_blk=\"1\" act_blk_port=\"0\" "
-                    "act_blk_type=\"1\" act_type=\"3\" delay=\"40\"/></Maniobra></Maniobras>\n"
+                    "act_blk_type=\"1\" act_type=\"3\" delay=\"40\"/></Maniobra>"
+                    "<Maniobra><Event evt_blk=\"2\" evt_blk_prt=\"4\" evt_blk_type=\"2\" "
+                    "evt_type=\"5\"/></Maniobra></Maniobras>\n"
                     "</CONFIG>\n");
     dialogs->openName = file;
     window->slotOpen();
 
     QVERIFY2(dialogs->failures.isEmpty(), qPrintable(dialogs->failures.join('\n')));
+    // The second maneuver borrows the first one's action: said at once.
+    QCOMPARE(dialogs->messages.size(), 1);
+    QVERIFY2(dialogs->messages.first().contains("Maneuver 2 has no \"Action\" element"),
+             qPrintable(dialogs->messages.first()));
     QCOMPARE(window->currentFileName(), file);
     QCOMPARE(window->windowTitle(), namedTitle(file));
     QCOMPARE(child<QComboBox>("comboBoxMaxZones")->currentText(), QStringLiteral("4"));
@@ -283,12 +289,11 @@ void tst_MyMainWindow::open_showsFileInEveryEditor() {
     QCOMPARE(child<QAbstractButton>("radioButtonConfirmation")->isChecked(), true);
     QCOMPARE(child<QComboBox>("cbWS_Language")->currentIndex(), 1);
     auto *table = child<QTableWidget>("tableWidget");
-    QCOMPARE(table->rowCount(), 1);
+    QCOMPARE(table->rowCount(), 2);
     QCOMPARE(table->item(0, 1)->text(),
              QStringLiteral("Activate sounders of the panel  with a delay of 20s"));
     QCOMPARE(window->panelCore()->countElements(), 2);
     QVERIFY(child<QWidget>("eventsWidget")->isEnabled());
-    QVERIFY(dialogs->messages.isEmpty());
 }
 
 void tst_MyMainWindow::openThenSave_keepsWhatEditorsCannotShow() {
@@ -338,8 +343,8 @@ void tst_MyMainWindow::fieldThatCannotBeStored_refusesStoringCommands() {
 
     QCOMPARE(dialogs->failures.size(), 1);
     QVERIFY2(dialogs->failures.first().startsWith(refusal), qPrintable(dialogs->failures.first()));
-    QVERIFY2(dialogs->failures.first().contains(QStringLiteral(
-                 "Gateway needs four numbers from 0 to 255 separated by dots")),
+    QVERIFY2(dialogs->failures.first().contains(
+                 QStringLiteral("Gateway needs four numbers from 0 to 255 separated by dots")),
              qPrintable(dialogs->failures.first()));
     QVERIFY(dialogs->questions.isEmpty());
     QVERIFY(!QFile::exists(dialogs->saveName));

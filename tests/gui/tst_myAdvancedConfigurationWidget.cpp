@@ -110,6 +110,7 @@ private Q_SLOTS:
     void readThenWrite_keepsModel_data();
     void readThenWrite_keepsModel();
     void readAfterOtherModel_replacesSounderBits();
+    void controlCharacter_shownEscapedKeptUntouched();
     void typing_keptAsTypedRefusedBeside_data();
     void typing_keptAsTypedRefusedBeside();
 };
@@ -393,6 +394,17 @@ void tst_myAdvancedConfigurationWidget::readAfterOtherModel_replacesSounderBits(
     expectControl(QStringLiteral("radioButton_sounder2"), QStringLiteral("0"));
     editor->writeGeneralConfiguration();
     QCOMPARE(int(core->generalConfig.cancel_delay), 1);
+}
+
+void tst_myAdvancedConfigurationWidget::controlCharacter_shownEscapedKeptUntouched() {
+    const QString bell = QStringLiteral("a\x07"
+                                        "b");
+    setModel(QStringLiteral("Enable=1,Host=") + bell);
+    editor->readGeneralConfiguration();
+    expectControl(QStringLiteral("txtSMTP_svr"), QStringLiteral("a\\x07b"));
+    QVERIFY(editor->inputProblems().isEmpty());
+    editor->writeGeneralConfiguration();
+    QCOMPARE(core->smtp.Host, bell);
 }
 
 void tst_myAdvancedConfigurationWidget::typing_keptAsTypedRefusedBeside_data() {
