@@ -4,11 +4,11 @@
 #include "CmdConvencional.h"
 #include "ConfigurationCheck.h"
 #include "GeneralConfigImage.h"
+#include "InternalDiagnostics.h"
 #include "ManeuverTableImage.h"
 #include "PanelMemoryMap.h"
 #include "WebServerImage.h"
 
-#include <QDebug>
 #include <QStringList>
 
 using namespace PanelMemoryMap;
@@ -91,15 +91,15 @@ bool PanelCore::uploadConfig() {
     bool ok = cmd->beginUpload() || failStep();
     if (ok) {
         transferProgress.step();
-        qDebug() << "Write Maneouver List";
+        qCDebug(internalDiagnostics) << "Write Maneouver List";
         ok = writeManeuverList();
     }
     if (ok) {
-        qDebug() << "Write General Config";
+        qCDebug(internalDiagnostics) << "Write General Config";
         ok = writeGeneralConfig();
     }
     if (ok) {
-        qDebug() << "Write WS";
+        qCDebug(internalDiagnostics) << "Write WS";
         ok = writeWebServerConfig();
     }
     recordWrites = false;
@@ -107,7 +107,7 @@ bool PanelCore::uploadConfig() {
         ok = verifyWrittenRecords();
     writtenRecords.clear();
     if (ok) {
-        qDebug() << "Reset Panel";
+        qCDebug(internalDiagnostics) << "Reset Panel";
         ok = cmd->resetPanel() || failStep();
     }
     if (ok)

@@ -4,11 +4,10 @@
 
 #include "CmdConvencional.h"
 #include "GeneralConfigImage.h"
+#include "InternalDiagnostics.h"
 #include "ManeuverTableImage.h"
 #include "PanelMemoryMap.h"
 #include "WebServerImage.h"
-
-#include <QDebug>
 
 using namespace PanelMemoryMap;
 
@@ -33,7 +32,7 @@ bool PanelCore::eraseTable(int table) {
 
 bool PanelCore::writeRecord(int table, int record, const QByteArray &data) {
     if (!cmd->writeRecord(quint8(table), quint8(record), data)) {
-        qDebug() << "cmd write flash error";
+        qCDebug(internalDiagnostics) << "cmd write flash error";
         return failStep();
     }
     if (recordWrites)
@@ -52,13 +51,14 @@ bool PanelCore::readRecord(int table, int record, QByteArray &data) {
 bool PanelCore::writeManeuverList() {
     for (int i = 0; i < maneuvers.size(); ++i) {
         const ManiobraConvencional &m = maneuvers.at(i);
-        qDebug().noquote() << "Maniobra " << i << ":";
+        qCDebug(internalDiagnostics).noquote() << "Maniobra " << i << ":";
         for (int e = 0; e < m.events.size(); ++e) {
             const Event &ev = m.events.at(e);
-            qDebug().noquote() << "Evento " << e << ": " << ev.evt_blk << " " << ev.evt_blk_prt
-                               << " " << ev.evt_blk_type << " " << ev.evt_type;
+            qCDebug(internalDiagnostics).noquote()
+                << "Evento " << e << ": " << ev.evt_blk << " " << ev.evt_blk_prt << " "
+                << ev.evt_blk_type << " " << ev.evt_type;
         }
-        qDebug().noquote() << "Size byteArray: " << m.toByteArray().size();
+        qCDebug(internalDiagnostics).noquote() << "Size byteArray: " << m.toByteArray().size();
     }
     ManeuverTableImage::Images images;
     QString reason;
@@ -81,13 +81,13 @@ bool PanelCore::writeLogicManeuverTables(const QByteArray &image) {
         return failTransfer(tr("the logic maneuvers do not fit their tables"));
     QByteArray padded = image;
     padded.append(QByteArray(ManeuverTableImage::LogicImageSize - image.size(), '\0'));
-    qDebug() << "Flash Erasing";
+    qCDebug(internalDiagnostics) << "Flash Erasing";
     for (int table = FirstLogicTable; table <= LastErasedLogicTable; ++table) {
         if (!eraseTable(table))
             return false;
     }
-    qDebug() << "end Flash Erasing";
-    qDebug() << "Send Tables";
+    qCDebug(internalDiagnostics) << "end Flash Erasing";
+    qCDebug(internalDiagnostics) << "Send Tables";
     for (int n = 0; n < LogicManeuverRecords; ++n) {
         const auto address = ManeuverTableImage::logicRecordAddress(n);
         if (!writeRecord(address.table, address.record, recordOf(padded, n)))
@@ -156,8 +156,8 @@ bool PanelCore::readGeneralTableTail() {
 }
 
 QByteArray PanelCore::buildWebServerImage() const {
-    qDebug() << "selectWSConfig  (W)";
-    qDebug() << "Pos:" << 288 << "Content:" << smtp.DestDomain;
+    qCDebug(internalDiagnostics) << "selectWSConfig  (W)";
+    qCDebug(internalDiagnostics) << "Pos:" << 288 << "Content:" << smtp.DestDomain;
     return WebServerImage::build(webServer, smtp);
 }
 
@@ -167,6 +167,6 @@ bool PanelCore::writeWebServerConfig() {
 }
 
 bool PanelCore::readWebServerImage(QByteArray &image) {
-    qDebug() << "getWSConfig (R)";
+    qCDebug(internalDiagnostics) << "getWSConfig (R)";
     return readTableRecords(WebServerTable, WebServerRecords, image);
 }
