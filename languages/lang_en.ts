@@ -200,6 +200,26 @@
         <source>%1 (%2, sent %3 times)</source>
         <translation>%1 (%2, sent %3 times)</translation>
     </message>
+    <message>
+        <source>stopped during %1: %2</source>
+        <translation>stopped during %1: %2</translation>
+    </message>
+    <message>
+        <source>stopped before %1</source>
+        <translation>stopped before %1</translation>
+    </message>
+    <message>
+        <source>stopped after %1</source>
+        <translation>stopped after %1</translation>
+    </message>
+    <message>
+        <source>no answer, sending again (%1 of %2)</source>
+        <translation>no answer, sending again (%1 of %2)</translation>
+    </message>
+    <message>
+        <source>damaged answer, sending again (%1 of %2)</source>
+        <translation>damaged answer, sending again (%1 of %2)</translation>
+    </message>
 </context>
 <context>
     <name>CommandCodec</name>
@@ -966,6 +986,10 @@
     <message>
         <source>%1 Details: %2</source>
         <translation>%1 Details: %2</translation>
+    </message>
+    <message>
+        <source>The transfer was interrupted by the user.</source>
+        <translation>The transfer was interrupted by the user.</translation>
     </message>
 </context>
 <context>

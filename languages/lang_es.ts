@@ -200,6 +200,26 @@
         <source>%1 (%2, sent %3 times)</source>
         <translation>%1 (%2, enviado %3 veces)</translation>
     </message>
+    <message>
+        <source>stopped during %1: %2</source>
+        <translation>detenida durante %1: %2</translation>
+    </message>
+    <message>
+        <source>stopped before %1</source>
+        <translation>detenida antes de %1</translation>
+    </message>
+    <message>
+        <source>stopped after %1</source>
+        <translation>detenida después de %1</translation>
+    </message>
+    <message>
+        <source>no answer, sending again (%1 of %2)</source>
+        <translation>sin respuesta, se envía de nuevo (%1 de %2)</translation>
+    </message>
+    <message>
+        <source>damaged answer, sending again (%1 of %2)</source>
+        <translation>respuesta dañada, se envía de nuevo (%1 de %2)</translation>
+    </message>
 </context>
 <context>
     <name>CommandCodec</name>
@@ -966,6 +986,10 @@
     <message>
         <source>%1 Details: %2</source>
         <translation>%1 Detalles: %2</translation>
+    </message>
+    <message>
+        <source>The transfer was interrupted by the user.</source>
+        <translation>El usuario ha interrumpido la transferencia.</translation>
     </message>
 </context>
 <context>
