@@ -1965,12 +1965,38 @@ Exit status: 0 success, 1 the operation failed, 2 usage error or a file that can
         <translation>cannot read %1: %2</translation>
     </message>
     <message>
-        <source>%1 line %2: expected &quot;table record&quot; and 32 hex digits</source>
-        <translation>%1 line %2: expected &quot;table record&quot; and 32 hex digits</translation>
-    </message>
-    <message>
         <source>cannot write %1: %2</source>
         <translation>cannot write %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PanelRecords</name>
+    <message>
+        <source>table %1 record %2 is missing</source>
+        <translation>table %1 record %2 is missing</translation>
+    </message>
+    <message>
+        <source>table %1 record %2 is not one the panel&apos;s configuration uses</source>
+        <translation>table %1 record %2 is not one the panel&apos;s configuration uses</translation>
+    </message>
+    <message>
+        <source>table %1 record %2 holds %3 bytes instead of %4</source>
+        <translation>table %1 record %2 holds %3 bytes instead of %4</translation>
+    </message>
+</context>
+<context>
+    <name>PanelRecordsText</name>
+    <message>
+        <source>line %1: expected the heading &quot;%2&quot; on the first line only</source>
+        <translation>line %1: expected the heading &quot;%2&quot; on the first line only</translation>
+    </message>
+    <message>
+        <source>line %1: expected &quot;table record&quot; and 32 hex digits</source>
+        <translation>line %1: expected &quot;table record&quot; and 32 hex digits</translation>
+    </message>
+    <message>
+        <source>line %1: table %2 record %3 is listed a second time</source>
+        <translation>line %1: table %2 record %3 is listed a second time</translation>
     </message>
 </context>
 <context>

@@ -1965,12 +1965,38 @@ Estado de salida: 0 éxito, 1 la operación falló, 2 error de uso o un archivo 
         <translation>no se puede leer %1: %2</translation>
     </message>
     <message>
-        <source>%1 line %2: expected &quot;table record&quot; and 32 hex digits</source>
-        <translation>%1 línea %2: se esperaba «tabla registro» y 32 dígitos hexadecimales</translation>
-    </message>
-    <message>
         <source>cannot write %1: %2</source>
         <translation>no se puede escribir %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PanelRecords</name>
+    <message>
+        <source>table %1 record %2 is missing</source>
+        <translation>falta el registro %2 de la tabla %1</translation>
+    </message>
+    <message>
+        <source>table %1 record %2 is not one the panel&apos;s configuration uses</source>
+        <translation>el registro %2 de la tabla %1 no es uno de los que usa la configuración de la central</translation>
+    </message>
+    <message>
+        <source>table %1 record %2 holds %3 bytes instead of %4</source>
+        <translation>el registro %2 de la tabla %1 tiene %3 bytes en lugar de %4</translation>
+    </message>
+</context>
+<context>
+    <name>PanelRecordsText</name>
+    <message>
+        <source>line %1: expected the heading &quot;%2&quot; on the first line only</source>
+        <translation>línea %1: se esperaba el encabezado «%2», y solo en la primera línea</translation>
+    </message>
+    <message>
+        <source>line %1: expected &quot;table record&quot; and 32 hex digits</source>
+        <translation>línea %1: se esperaba «tabla registro» y 32 dígitos hexadecimales</translation>
+    </message>
+    <message>
+        <source>line %1: table %2 record %3 is listed a second time</source>
+        <translation>línea %1: el registro %3 de la tabla %2 aparece por segunda vez</translation>
     </message>
 </context>
 <context>
