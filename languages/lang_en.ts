@@ -1957,6 +1957,18 @@ Exit status: 0 success, 1 the operation failed, 2 usage error or a file that can
         <source>the name of zone %1 contains a control character</source>
         <translation>the name of zone %1 contains a control character</translation>
     </message>
+    <message>
+        <source>stopped before the %1 began</source>
+        <translation>stopped before the %1 began</translation>
+    </message>
+    <message>
+        <source>restore</source>
+        <translation>restore</translation>
+    </message>
+    <message>
+        <source>these records cannot be restored: %1</source>
+        <translation>these records cannot be restored: %1</translation>
+    </message>
 </context>
 <context>
     <name>PanelMemoryFile</name>

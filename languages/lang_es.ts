@@ -1957,6 +1957,18 @@ Estado de salida: 0 éxito, 1 la operación falló, 2 error de uso o un archivo 
         <source>the name of zone %1 contains a control character</source>
         <translation>el nombre de la zona %1 contiene un carácter de control</translation>
     </message>
+    <message>
+        <source>stopped before the %1 began</source>
+        <translation>detenida antes de que empezara la %1</translation>
+    </message>
+    <message>
+        <source>restore</source>
+        <translation>restauración</translation>
+    </message>
+    <message>
+        <source>these records cannot be restored: %1</source>
+        <translation>estos registros no se pueden restaurar: %1</translation>
+    </message>
 </context>
 <context>
     <name>PanelMemoryFile</name>

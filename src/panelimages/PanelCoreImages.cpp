@@ -24,14 +24,18 @@ bool PanelCore::failStep() {
 }
 
 bool PanelCore::eraseTable(int table) {
-    if (!cmd->eraseTable(quint8(table)))
+    const bool erased = cmd->eraseTable(quint8(table));
+    partlyWritten = partlyWritten || cmd->requestSent();
+    if (!erased)
         return failStep();
     transferProgress.step();
     return true;
 }
 
 bool PanelCore::writeRecord(int table, int record, const QByteArray &data) {
-    if (!cmd->writeRecord(quint8(table), quint8(record), data)) {
+    const bool written = cmd->writeRecord(quint8(table), quint8(record), data);
+    partlyWritten = partlyWritten || cmd->requestSent();
+    if (!written) {
         qCDebug(internalDiagnostics) << "cmd write flash error";
         return failStep();
     }
@@ -138,20 +142,27 @@ QByteArray PanelCore::buildGeneralConfigImage() const {
 }
 
 bool PanelCore::writeGeneralConfig() {
+    return writeGeneralTable(buildGeneralConfigImage());
+}
+
+bool PanelCore::writeGeneralTable(const QByteArray &records) {
     return eraseTable(GeneralTable) &&
-           writeRecord(GeneralTable, GeneralRecord, buildGeneralConfigImage());
+           writeTableRecords(GeneralTable, int(records.size() / RecordSize), records);
 }
 
 bool PanelCore::readGeneralRecord(QByteArray &record) {
     return readRecord(GeneralTable, GeneralRecord, record);
 }
 
-bool PanelCore::readGeneralTableTail() {
+bool PanelCore::readGeneralTableTail(QByteArray &records) {
+    QByteArray read;
     for (int k = 1; k <= GeneralTailRecords; ++k) {
-        QByteArray ignored;
-        if (!readRecord(GeneralTable, k, ignored))
+        QByteArray record;
+        if (!readRecord(GeneralTable, k, record))
             return false;
+        read.append(record);
     }
+    records = read;
     return true;
 }
 
@@ -162,7 +173,10 @@ QByteArray PanelCore::buildWebServerImage() const {
 }
 
 bool PanelCore::writeWebServerConfig() {
-    const QByteArray image = buildWebServerImage();
+    return writeWebServerImage(buildWebServerImage());
+}
+
+bool PanelCore::writeWebServerImage(const QByteArray &image) {
     return eraseTable(WebServerTable) && writeTableRecords(WebServerTable, WebServerRecords, image);
 }
 
