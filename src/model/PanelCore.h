@@ -89,10 +89,13 @@ public:
     // a begin-upload that could not be sent).
     bool panelPartlyWritten() const { return partlyWritten; }
     // For Ctrl-C and the like; safe to call from a handler run while the transfer waits
-    // for the panel. The transfer finishes the exchange in progress, closes the port and
-    // fails with transferFailure() Interrupted and a reason naming the last exchange done.
-    // A transfer started while the request holds fails at once without sending anything.
-    // The request holds until clearStopRequest().
+    // for the panel (its waits run a local event loop, so a QSocketNotifier fires there).
+    // The transfer finishes the exchange in progress, which may take up to the answer
+    // deadline, then closes the port and fails with transferFailure() Interrupted and a
+    // reason naming the last exchange done. A request during the last exchange lets the
+    // transfer succeed: nothing was left to stop. A transfer started while the request
+    // holds fails at once without sending anything. The request holds until
+    // clearStopRequest().
     void requestStop();
     void clearStopRequest();
     bool stopRequested() const;
