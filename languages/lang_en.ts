@@ -204,6 +204,26 @@
         <source>%1 (%2, sent %3 times)</source>
         <translation>%1 (%2, sent %3 times)</translation>
     </message>
+    <message>
+        <source>stopped during %1: %2</source>
+        <translation>stopped during %1: %2</translation>
+    </message>
+    <message>
+        <source>stopped before %1</source>
+        <translation>stopped before %1</translation>
+    </message>
+    <message>
+        <source>stopped after %1</source>
+        <translation>stopped after %1</translation>
+    </message>
+    <message>
+        <source>no answer, sending again (%1 of %2)</source>
+        <translation>no answer, sending again (%1 of %2)</translation>
+    </message>
+    <message>
+        <source>damaged answer, sending again (%1 of %2)</source>
+        <translation>damaged answer, sending again (%1 of %2)</translation>
+    </message>
 </context>
 <context>
     <name>CommandCodec</name>
@@ -978,6 +998,10 @@
     <message>
         <source>%1 Details: %2</source>
         <translation>%1 Details: %2</translation>
+    </message>
+    <message>
+        <source>The transfer was interrupted by the user.</source>
+        <translation>The transfer was interrupted by the user.</translation>
     </message>
 </context>
 <context>
@@ -1985,6 +2009,18 @@ Exit status: 0 success, 1 the operation failed, 2 usage error or a file that can
         <source>the name of zone %1 contains a control character</source>
         <translation>the name of zone %1 contains a control character</translation>
     </message>
+    <message>
+        <source>stopped before the %1 began</source>
+        <translation>stopped before the %1 began</translation>
+    </message>
+    <message>
+        <source>restore</source>
+        <translation>restore</translation>
+    </message>
+    <message>
+        <source>these records cannot be restored: %1</source>
+        <translation>these records cannot be restored: %1</translation>
+    </message>
 </context>
 <context>
     <name>PanelMemoryFile</name>
@@ -1993,12 +2029,38 @@ Exit status: 0 success, 1 the operation failed, 2 usage error or a file that can
         <translation>cannot read %1: %2</translation>
     </message>
     <message>
-        <source>%1 line %2: expected &quot;table record&quot; and 32 hex digits</source>
-        <translation>%1 line %2: expected &quot;table record&quot; and 32 hex digits</translation>
-    </message>
-    <message>
         <source>cannot write %1: %2</source>
         <translation>cannot write %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PanelRecords</name>
+    <message>
+        <source>table %1 record %2 is missing</source>
+        <translation>table %1 record %2 is missing</translation>
+    </message>
+    <message>
+        <source>table %1 record %2 is not one the panel&apos;s configuration uses</source>
+        <translation>table %1 record %2 is not one the panel&apos;s configuration uses</translation>
+    </message>
+    <message>
+        <source>table %1 record %2 holds %3 bytes instead of %4</source>
+        <translation>table %1 record %2 holds %3 bytes instead of %4</translation>
+    </message>
+</context>
+<context>
+    <name>PanelRecordsText</name>
+    <message>
+        <source>line %1: expected the heading &quot;%2&quot; on the first line only</source>
+        <translation>line %1: expected the heading &quot;%2&quot; on the first line only</translation>
+    </message>
+    <message>
+        <source>line %1: expected &quot;table record&quot; and 32 hex digits</source>
+        <translation>line %1: expected &quot;table record&quot; and 32 hex digits</translation>
+    </message>
+    <message>
+        <source>line %1: table %2 record %3 is listed a second time</source>
+        <translation>line %1: table %2 record %3 is listed a second time</translation>
     </message>
 </context>
 <context>

@@ -204,6 +204,26 @@
         <source>%1 (%2, sent %3 times)</source>
         <translation>%1 (%2, enviado %3 veces)</translation>
     </message>
+    <message>
+        <source>stopped during %1: %2</source>
+        <translation>detenida durante %1: %2</translation>
+    </message>
+    <message>
+        <source>stopped before %1</source>
+        <translation>detenida antes de %1</translation>
+    </message>
+    <message>
+        <source>stopped after %1</source>
+        <translation>detenida después de %1</translation>
+    </message>
+    <message>
+        <source>no answer, sending again (%1 of %2)</source>
+        <translation>sin respuesta, se envía de nuevo (%1 de %2)</translation>
+    </message>
+    <message>
+        <source>damaged answer, sending again (%1 of %2)</source>
+        <translation>respuesta dañada, se envía de nuevo (%1 de %2)</translation>
+    </message>
 </context>
 <context>
     <name>CommandCodec</name>
@@ -978,6 +998,10 @@
     <message>
         <source>%1 Details: %2</source>
         <translation>%1 Detalles: %2</translation>
+    </message>
+    <message>
+        <source>The transfer was interrupted by the user.</source>
+        <translation>El usuario ha interrumpido la transferencia.</translation>
     </message>
 </context>
 <context>
@@ -1985,6 +2009,18 @@ Estado de salida: 0 éxito, 1 la operación falló, 2 error de uso o un archivo 
         <source>the name of zone %1 contains a control character</source>
         <translation>el nombre de la zona %1 contiene un carácter de control</translation>
     </message>
+    <message>
+        <source>stopped before the %1 began</source>
+        <translation>detenida antes de que empezara la %1</translation>
+    </message>
+    <message>
+        <source>restore</source>
+        <translation>restauración</translation>
+    </message>
+    <message>
+        <source>these records cannot be restored: %1</source>
+        <translation>estos registros no se pueden restaurar: %1</translation>
+    </message>
 </context>
 <context>
     <name>PanelMemoryFile</name>
@@ -1993,12 +2029,38 @@ Estado de salida: 0 éxito, 1 la operación falló, 2 error de uso o un archivo 
         <translation>no se puede leer %1: %2</translation>
     </message>
     <message>
-        <source>%1 line %2: expected &quot;table record&quot; and 32 hex digits</source>
-        <translation>%1 línea %2: se esperaba «tabla registro» y 32 dígitos hexadecimales</translation>
-    </message>
-    <message>
         <source>cannot write %1: %2</source>
         <translation>no se puede escribir %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PanelRecords</name>
+    <message>
+        <source>table %1 record %2 is missing</source>
+        <translation>falta el registro %2 de la tabla %1</translation>
+    </message>
+    <message>
+        <source>table %1 record %2 is not one the panel&apos;s configuration uses</source>
+        <translation>el registro %2 de la tabla %1 no es uno de los que usa la configuración de la central</translation>
+    </message>
+    <message>
+        <source>table %1 record %2 holds %3 bytes instead of %4</source>
+        <translation>el registro %2 de la tabla %1 tiene %3 bytes en lugar de %4</translation>
+    </message>
+</context>
+<context>
+    <name>PanelRecordsText</name>
+    <message>
+        <source>line %1: expected the heading &quot;%2&quot; on the first line only</source>
+        <translation>línea %1: se esperaba el encabezado «%2», y solo en la primera línea</translation>
+    </message>
+    <message>
+        <source>line %1: expected &quot;table record&quot; and 32 hex digits</source>
+        <translation>línea %1: se esperaba «tabla registro» y 32 dígitos hexadecimales</translation>
+    </message>
+    <message>
+        <source>line %1: table %2 record %3 is listed a second time</source>
+        <translation>línea %1: el registro %3 de la tabla %2 aparece por segunda vez</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 
 #include "CommandCodec.h"
 #include "LinkAdvice.h"
+#include "LinkTrace.h"
 
 CmdConvencional::CmdConvencional(QObject *parent)
     : DriverSerieHdlc(parent) {}
@@ -12,6 +13,7 @@ bool CmdConvencional::eraseTable(quint8 table) {
 
 bool CmdConvencional::writeRecord(quint8 table, quint8 record, const QByteArray &data) {
     const QByteArray request = CommandCodec::writeRecord(table, record, data);
+    sent = false;
     if (request.isEmpty())
         return fail(Failure::Write, tr("record holds %1 bytes instead of %2 (write table %3 "
                                        "record %4)")
@@ -35,18 +37,40 @@ bool CmdConvencional::resetPanel() {
     return exchange(CommandCodec::resetPanel(), Policy::NotExamined, 0, nullptr);
 }
 
+bool CmdConvencional::completed(const QString &command) {
+    lastCompleted = command;
+    return true;
+}
+
 bool CmdConvencional::exchange(const QByteArray &request, Policy policy, int dataBytes,
                                QByteArray *data) {
+    const QString command = CommandCodec::describe(request);
     Failure failure = Failure::None;
     QString cause;
+    QString resend;
     int status = 0;
     int attempts = 0;
     int missing = 0;
+    int corrupt = 0;
+    sent = false;
     for (;;) {
+        if (stopRequested()) {
+            closePort();
+            const QString where = attempts > 0 ? tr("stopped during %1: %2").arg(command, cause)
+                                  : lastCompleted.isEmpty()
+                                      ? tr("stopped before %1").arg(command)
+                                      : tr("stopped after %1").arg(lastCompleted);
+            return fail(
+                Failure::Interrupted,
+                LinkAdvice::withDetail(LinkAdvice::forFailure(Failure::Interrupted), where));
+        }
+        Q_EMIT exchangeStep(attempts == 0 ? LinkTrace::requestMeaning(request) : resend);
         ++attempts;
         QByteArray frame = request;
         QByteArray payload;
-        if (!sendFrame(frame)) {
+        const bool written = sendFrame(frame);
+        sent = sent || frameLeft();
+        if (!written) {
             failure = DriverSerieHdlc::failure();
             cause = errorString();
             break;
@@ -57,15 +81,15 @@ bool CmdConvencional::exchange(const QByteArray &request, Policy policy, int dat
             if (failure == Failure::Port)
                 break;
             if (policy == Policy::NotExamined)
-                return true;
+                return completed(command);
         } else {
             if (policy == Policy::NotExamined)
-                return true;
+                return completed(command);
             const CommandCodec::Answer answer = CommandCodec::checkAnswer(payload, dataBytes);
             if (answer.accepted()) {
                 if (data)
                     *data = answer.data;
-                return true;
+                return completed(command);
             }
             cause = answer.problem;
             status = answer.status;
@@ -77,11 +101,18 @@ bool CmdConvencional::exchange(const QByteArray &request, Policy policy, int dat
         }
         // Silence gets one resend only, so that a panel that is off fails within two
         // answer deadlines.
-        missing += failure == Failure::NoAnswer ? 1 : 0;
+        if (failure == Failure::NoAnswer) {
+            ++missing;
+            resend =
+                tr("no answer, sending again (%1 of %2)").arg(missing).arg(MaxMissingAnswers - 1);
+        } else {
+            ++corrupt;
+            resend =
+                tr("damaged answer, sending again (%1 of %2)").arg(corrupt).arg(MaxAttempts - 1);
+        }
         if (missing == MaxMissingAnswers || attempts == MaxAttempts)
             break;
     }
-    const QString command = CommandCodec::describe(request);
     const QString detail = attempts > 1
                                ? tr("%1 (%2, sent %3 times)").arg(cause, command).arg(attempts)
                                : tr("%1 (%2)").arg(cause, command);

@@ -9,7 +9,8 @@
 // up to three more times (the panel is there, the line is noisy). A failure leaves its
 // reason in errorString(): a plain sentence with what to check, then the cause and the
 // command, e.g. "... Details: no answer from panel within 10 s (write table 1 record 7,
-// sent 2 times)".
+// sent 2 times)". A stop request (requestStop()) is looked at before every request,
+// first or resent.
 class CmdConvencional : public DriverSerieHdlc {
     Q_OBJECT
 
@@ -25,10 +26,23 @@ public:
     bool beginUpload();
     bool resetPanel();
 
+    // Whether any request of the last command reached the port, whatever its result: an
+    // erase or a write whose answer was lost may still have been carried out.
+    bool requestSent() const { return sent; }
+
     static constexpr int MaxAttempts = 4;
     static constexpr int MaxMissingAnswers = 2;
+
+Q_SIGNALS:
+    // One line per request, for a user following the transfer: what is sent ("write
+    // table 1 record 7: logic maneuvers"), or why it is sent again ("no answer, sending
+    // again (1 of 1)").
+    void exchangeStep(const QString &text);
 
 private:
     enum class Policy { Resent, NotExamined };
     bool exchange(const QByteArray &request, Policy policy, int dataBytes, QByteArray *data);
+    bool completed(const QString &command);
+
+    bool sent = false;
 };

@@ -42,6 +42,7 @@ bool DriverSerieHdlc::configurePort(const SerialSettings &settings) {
     lastError.clear();
     closePort();
     io = serial;
+    lastCompleted.clear();
     if (settings.name.isEmpty())
         return fail(Failure::Port, tr("no serial port chosen"));
     serial->setPortName(settings.name);
@@ -82,6 +83,7 @@ bool DriverSerieHdlc::configurePort(const SerialSettings &settings) {
 void DriverSerieHdlc::useDevice(QIODevice *device) {
     closePort();
     io = device;
+    lastCompleted.clear();
     reader.reset();
 }
 
@@ -149,6 +151,7 @@ void DriverSerieHdlc::takeInput() {
 bool DriverSerieHdlc::sendFrame(QByteArray &payload) {
     lastFailure = Failure::None;
     lastError.clear();
+    lastFrameLeft = false;
     if (!io->isOpen())
         return fail(Failure::Port, tr("the serial port is not open"));
 
@@ -163,6 +166,7 @@ bool DriverSerieHdlc::sendFrame(QByteArray &payload) {
     payload = HdlcCodec::encodeFrame(payload);
     ++stats.exchanges;
     const qint64 accepted = io->write(payload);
+    lastFrameLeft = accepted > 0;
     if (accepted != payload.size()) {
         if (portLost())
             return failLost();

@@ -19,7 +19,7 @@ class DriverSerieHdlc : public QObject {
     Q_OBJECT
 
 public:
-    enum class Failure { None, Port, Write, NoAnswer, CorruptAnswer, Refused };
+    enum class Failure { None, Port, Write, NoAnswer, CorruptAnswer, Refused, Interrupted };
 
     struct Statistics {
         int exchanges = 0; // frames sent
@@ -50,6 +50,18 @@ public:
     void setAnswerTimeout(int ms) { answerTimeoutMs = ms; }
     int answerTimeout() const { return answerTimeoutMs; }
 
+    // Asks the transfer to stop, e.g. from a signal handler's notifier run during a wait.
+    // The exchange in progress is finished (a frame is never left half sent, nor an answer
+    // half read); the next command closes the port and fails with Interrupted, and so does
+    // every command after it until clearStopRequest().
+    void requestStop() { stopWanted = true; }
+    void clearStopRequest() { stopWanted = false; }
+    bool stopRequested() const { return stopWanted; }
+
+    // Whether the last sendFrame() handed any byte to the port: such a request may have
+    // reached the panel even though its exchange failed.
+    bool frameLeft() const { return lastFrameLeft; }
+
     // Frames and failures are reported to `trace` (not owned) when set.
     void setTrace(LinkTrace *linkTrace) { trace = linkTrace; }
 
@@ -62,6 +74,10 @@ public:
 
 protected:
     bool fail(Failure failure, const QString &reason);
+
+    // What the last command that succeeded since the port was opened did ("write table 1
+    // record 7"); the command layer keeps it.
+    QString lastCompleted;
 
 private:
     bool waitUntil(const std::function<bool()> &done, int timeoutMs);
@@ -78,5 +94,7 @@ private:
     int answerTimeoutMs = DefaultAnswerTimeoutMs;
     Failure lastFailure = Failure::None;
     QString lastError;
+    bool stopWanted = false;
+    bool lastFrameLeft = false;
     Statistics stats;
 };

@@ -65,6 +65,8 @@ QString LinkAdvice::forFailure(DriverSerieHdlc::Failure failure, int status) {
     case Failure::Write:
         return tr("The serial port did not send the request: unplug the USB adapter, plug it "
                   "in again and repeat the transfer.");
+    case Failure::Interrupted:
+        return tr("The transfer was interrupted by the user.");
     case Failure::None:
         break;
     }

@@ -4,11 +4,12 @@
 #include "CmdConvencional.h"
 #include "ConfigurationCheck.h"
 #include "GeneralConfigImage.h"
+#include "InternalDiagnostics.h"
+#include "LinkAdvice.h"
 #include "ManeuverTableImage.h"
 #include "PanelMemoryMap.h"
 #include "WebServerImage.h"
 
-#include <QDebug>
 #include <QStringList>
 
 using namespace PanelMemoryMap;
@@ -18,9 +19,9 @@ namespace {
 // Exchanges of each transfer, for progress.
 constexpr int ErasedTables = 1 + (LastErasedLogicTable - FirstLogicTable + 1) + 1 + 1;
 constexpr int WrittenRecords = SimpleManeuverRecords + LogicManeuverRecords + 1 + WebServerRecords;
-constexpr int UploadExchanges = 1 + ErasedTables + WrittenRecords + 1;
 constexpr int DownloadExchanges =
     SimpleManeuverRecords + LogicManeuverRecords + 1 + GeneralTailRecords + WebServerRecords;
+constexpr int RestoredRecords = DownloadExchanges;
 
 } // namespace
 
@@ -40,12 +41,34 @@ bool PanelCore::busy() {
     return true;
 }
 
-bool PanelCore::startTransfer(const QString &name) {
+bool PanelCore::startTransfer(const QString &name, bool writesPanel) {
     if (busy())
         return false;
     trace.start(name);
     lastTransferFailure = DriverSerieHdlc::Failure::None;
+    lastTransferError.clear();
+    if (writesPanel)
+        partlyWritten = false;
+    if (cmd->stopRequested()) {
+        const QString reason =
+            LinkAdvice::withDetail(LinkAdvice::forFailure(DriverSerieHdlc::Failure::Interrupted),
+                                   tr("stopped before the %1 began").arg(name));
+        trace.problem(reason);
+        return failTransfer(reason, DriverSerieHdlc::Failure::Interrupted);
+    }
     return true;
+}
+
+void PanelCore::requestStop() {
+    cmd->requestStop();
+}
+
+void PanelCore::clearStopRequest() {
+    cmd->clearStopRequest();
+}
+
+bool PanelCore::stopRequested() const {
+    return cmd->stopRequested();
 }
 
 bool PanelCore::openLink() {
@@ -72,42 +95,57 @@ QString PanelCore::uploadRefusal() const {
 }
 
 bool PanelCore::uploadConfig() {
-    if (!startTransfer(tr("upload")))
+    if (!startTransfer(tr("upload"), true))
         return false;
-    lastTransferError.clear();
     const QString refusal = uploadRefusal();
     if (!refusal.isEmpty())
         return failTransfer(refusal);
+    return writePanel(WrittenRecords, verifyAfterUpload, [this] {
+        qCDebug(internalDiagnostics) << "Write Maneouver List";
+        if (!writeManeuverList())
+            return false;
+        qCDebug(internalDiagnostics) << "Write General Config";
+        if (!writeGeneralConfig())
+            return false;
+        qCDebug(internalDiagnostics) << "Write WS";
+        return writeWebServerConfig();
+    });
+}
+
+bool PanelCore::restoreRecords(const PanelRecords &records) {
+    if (!startTransfer(tr("restore"), true))
+        return false;
+    const QString problem = records.restoreProblem();
+    if (!problem.isEmpty())
+        return failTransfer(tr("these records cannot be restored: %1").arg(problem));
+    const PanelRecords::Images images = records.images();
+    return writePanel(RestoredRecords, true, [this, &images] {
+        return writeSimpleManeuverTable(images.simple) && writeLogicManeuverTables(images.logic) &&
+               writeGeneralTable(images.general) && writeWebServerImage(images.web);
+    });
+}
+
+bool PanelCore::writePanel(int records, bool verify, const std::function<bool()> &writeAll) {
     if (!openLink())
         return false;
-
-    const int planned = UploadExchanges + (verifyAfterUpload ? WrittenRecords : 0);
+    const int planned = 1 + ErasedTables + records + (verify ? records : 0) + 1;
     transferProgress.start(planned, ProgressMaximum, [this](int v) { Q_EMIT progressUp(v); });
     writtenRecords.clear();
-    recordWrites = verifyAfterUpload;
+    recordWrites = verify;
 
     // The answers to begin-upload and reset are not examined, but a frame that could not
     // be sent means the panel never got it.
     bool ok = cmd->beginUpload() || failStep();
     if (ok) {
         transferProgress.step();
-        qDebug() << "Write Maneouver List";
-        ok = writeManeuverList();
-    }
-    if (ok) {
-        qDebug() << "Write General Config";
-        ok = writeGeneralConfig();
-    }
-    if (ok) {
-        qDebug() << "Write WS";
-        ok = writeWebServerConfig();
+        ok = writeAll();
     }
     recordWrites = false;
-    if (ok && verifyAfterUpload)
+    if (ok && verify)
         ok = verifyWrittenRecords();
     writtenRecords.clear();
     if (ok) {
-        qDebug() << "Reset Panel";
+        qCDebug(internalDiagnostics) << "Reset Panel";
         ok = cmd->resetPanel() || failStep();
     }
     if (ok)
@@ -115,6 +153,7 @@ bool PanelCore::uploadConfig() {
     cmd->closePort();
     if (!ok)
         return false;
+    partlyWritten = false;
     transferProgress.finish();
     lastTransferError.clear();
     return true;
@@ -146,6 +185,7 @@ bool PanelCore::downloadConfig() {
 }
 
 bool PanelCore::downloadConfigInto(PanelCore &target) {
+    readRecords = PanelRecords();
     if (!startTransfer(tr("download")) || !openLink())
         return false;
     transferProgress.start(DownloadExchanges, ProgressMaximum,
@@ -155,9 +195,10 @@ bool PanelCore::downloadConfigInto(PanelCore &target) {
     QByteArray simple;
     QByteArray logic;
     QByteArray general;
+    QByteArray generalTail;
     QByteArray web;
     const bool read = readSimpleManeuverTable(simple) && readLogicManeuverTables(logic) &&
-                      readGeneralRecord(general) && readGeneralTableTail() &&
+                      readGeneralRecord(general) && readGeneralTableTail(generalTail) &&
                       readWebServerImage(web);
     cmd->closePort();
     if (!read)
@@ -176,6 +217,7 @@ bool PanelCore::downloadConfigInto(PanelCore &target) {
     target.generalConfig = newGeneral;
     target.webServer = newWeb;
     target.smtp = newSmtp;
+    readRecords = PanelRecords::fromImages({simple, logic, general + generalTail, web});
     transferProgress.finish();
     lastTransferError.clear();
     return true;

@@ -8,6 +8,7 @@ PanelCore::PanelCore(QObject *parent)
     for (int i = 0; i < ElementSlots; ++i)
         elements[i].address = quint8(i);
     cmd->setTrace(&trace);
+    connect(cmd, &CmdConvencional::exchangeStep, this, &PanelCore::transferStep);
 }
 
 PanelCore::~PanelCore() {

@@ -5,6 +5,7 @@
 #include "GeneralConfig.h"
 #include "LinkTrace.h"
 #include "ManiobraConvencional.h"
+#include "PanelRecords.h"
 #include "SerialSettings.h"
 #include "SmtpConfig.h"
 #include "TransferProgress.h"
@@ -15,6 +16,7 @@
 #include <QObject>
 
 #include <array>
+#include <functional>
 
 class CmdConvencional;
 
@@ -70,6 +72,33 @@ public:
     // empty string.
     QString uploadRefusal() const;
     bool checkConnection();
+    // Every record the last successful download through this model's link read (into
+    // whichever target), byte for byte: the raw form of a backup. Empty after a failed
+    // download.
+    const PanelRecords &lastReadRecords() const { return readRecords; }
+    // Writes `records` back as the upload does (begin-upload, the same erases, every
+    // record byte for byte, table 6 records 1-6 included), reads every one back to
+    // compare, then resets the panel. Refused before anything is sent unless the records
+    // are exactly those a download reads (PanelRecords::restoreProblem()). Progress on
+    // progressUp; failures as the upload's.
+    bool restoreRecords(const PanelRecords &records);
+    // Whether the last upload or restore ended with the panel only partly written: it
+    // failed or was interrupted after its first erase or write request had left for the
+    // panel (one whose answer was lost may still have been carried out). False when it
+    // succeeded or failed before that (a refused configuration, a port that did not open,
+    // a begin-upload that could not be sent).
+    bool panelPartlyWritten() const { return partlyWritten; }
+    // For Ctrl-C and the like; safe to call from a handler run while the transfer waits
+    // for the panel (its waits run a local event loop, so a QSocketNotifier fires there).
+    // The transfer finishes the exchange in progress, which may take up to the answer
+    // deadline, then closes the port and fails with transferFailure() Interrupted and a
+    // reason naming the last exchange done. A request during the last exchange lets the
+    // transfer succeed: nothing was left to stop. A transfer started while the request
+    // holds fails at once without sending anything. The request holds until
+    // clearStopRequest().
+    void requestStop();
+    void clearStopRequest();
+    bool stopRequested() const;
     void setVerifyAfterUpload(bool on) { verifyAfterUpload = on; }
     bool verifiesAfterUpload() const { return verifyAfterUpload; }
     QString transferError() const { return lastTransferError; }
@@ -89,7 +118,7 @@ public:
     bool readLogicManeuverTables(QByteArray &image);
     QByteArray buildGeneralConfigImage() const;
     bool writeGeneralConfig();
-    bool readGeneralTableTail();
+    bool readGeneralTableTail(QByteArray &records); // records 1-6, kept only for a backup
     QByteArray buildWebServerImage() const;
     bool writeWebServerConfig();
 
@@ -106,6 +135,10 @@ public:
 Q_SIGNALS:
     void progress(int value);   // download
     void progressUp(int value); // upload
+    // One readable line per request sent to the panel and per resend, for a user who
+    // follows the transfer: "write table 1 record 7: logic maneuvers", "no answer, sending
+    // again (1 of 1)".
+    void transferStep(const QString &text);
 
 private:
     struct WrittenRecord {
@@ -115,7 +148,10 @@ private:
     };
 
     bool busy();
-    bool startTransfer(const QString &name);
+    bool startTransfer(const QString &name, bool writesPanel = false);
+    bool writePanel(int records, bool verify, const std::function<bool()> &writeAll);
+    bool writeGeneralTable(const QByteArray &records);
+    bool writeWebServerImage(const QByteArray &image);
     bool openLink();
     bool failTransfer(const QString &reason,
                       DriverSerieHdlc::Failure kind = DriverSerieHdlc::Failure::None);
@@ -133,6 +169,8 @@ private:
     QList<WrittenRecord> writtenRecords;
     bool recordWrites = false;
     bool verifyAfterUpload = false;
+    bool partlyWritten = false;
+    PanelRecords readRecords;
     QString lastTransferError;
     DriverSerieHdlc::Failure lastTransferFailure = DriverSerieHdlc::Failure::None;
     GeneralConfig checkedGeneral;

@@ -4,11 +4,10 @@
 
 #include "CmdConvencional.h"
 #include "GeneralConfigImage.h"
+#include "InternalDiagnostics.h"
 #include "ManeuverTableImage.h"
 #include "PanelMemoryMap.h"
 #include "WebServerImage.h"
-
-#include <QDebug>
 
 using namespace PanelMemoryMap;
 
@@ -25,15 +24,19 @@ bool PanelCore::failStep() {
 }
 
 bool PanelCore::eraseTable(int table) {
-    if (!cmd->eraseTable(quint8(table)))
+    const bool erased = cmd->eraseTable(quint8(table));
+    partlyWritten = partlyWritten || cmd->requestSent();
+    if (!erased)
         return failStep();
     transferProgress.step();
     return true;
 }
 
 bool PanelCore::writeRecord(int table, int record, const QByteArray &data) {
-    if (!cmd->writeRecord(quint8(table), quint8(record), data)) {
-        qDebug() << "cmd write flash error";
+    const bool written = cmd->writeRecord(quint8(table), quint8(record), data);
+    partlyWritten = partlyWritten || cmd->requestSent();
+    if (!written) {
+        qCDebug(internalDiagnostics) << "cmd write flash error";
         return failStep();
     }
     if (recordWrites)
@@ -52,13 +55,14 @@ bool PanelCore::readRecord(int table, int record, QByteArray &data) {
 bool PanelCore::writeManeuverList() {
     for (int i = 0; i < maneuvers.size(); ++i) {
         const ManiobraConvencional &m = maneuvers.at(i);
-        qDebug().noquote() << "Maniobra " << i << ":";
+        qCDebug(internalDiagnostics).noquote() << "Maniobra " << i << ":";
         for (int e = 0; e < m.events.size(); ++e) {
             const Event &ev = m.events.at(e);
-            qDebug().noquote() << "Evento " << e << ": " << ev.evt_blk << " " << ev.evt_blk_prt
-                               << " " << ev.evt_blk_type << " " << ev.evt_type;
+            qCDebug(internalDiagnostics).noquote()
+                << "Evento " << e << ": " << ev.evt_blk << " " << ev.evt_blk_prt << " "
+                << ev.evt_blk_type << " " << ev.evt_type;
         }
-        qDebug().noquote() << "Size byteArray: " << m.toByteArray().size();
+        qCDebug(internalDiagnostics).noquote() << "Size byteArray: " << m.toByteArray().size();
     }
     ManeuverTableImage::Images images;
     QString reason;
@@ -81,13 +85,13 @@ bool PanelCore::writeLogicManeuverTables(const QByteArray &image) {
         return failTransfer(tr("the logic maneuvers do not fit their tables"));
     QByteArray padded = image;
     padded.append(QByteArray(ManeuverTableImage::LogicImageSize - image.size(), '\0'));
-    qDebug() << "Flash Erasing";
+    qCDebug(internalDiagnostics) << "Flash Erasing";
     for (int table = FirstLogicTable; table <= LastErasedLogicTable; ++table) {
         if (!eraseTable(table))
             return false;
     }
-    qDebug() << "end Flash Erasing";
-    qDebug() << "Send Tables";
+    qCDebug(internalDiagnostics) << "end Flash Erasing";
+    qCDebug(internalDiagnostics) << "Send Tables";
     for (int n = 0; n < LogicManeuverRecords; ++n) {
         const auto address = ManeuverTableImage::logicRecordAddress(n);
         if (!writeRecord(address.table, address.record, recordOf(padded, n)))
@@ -138,35 +142,45 @@ QByteArray PanelCore::buildGeneralConfigImage() const {
 }
 
 bool PanelCore::writeGeneralConfig() {
+    return writeGeneralTable(buildGeneralConfigImage());
+}
+
+bool PanelCore::writeGeneralTable(const QByteArray &records) {
     return eraseTable(GeneralTable) &&
-           writeRecord(GeneralTable, GeneralRecord, buildGeneralConfigImage());
+           writeTableRecords(GeneralTable, int(records.size() / RecordSize), records);
 }
 
 bool PanelCore::readGeneralRecord(QByteArray &record) {
     return readRecord(GeneralTable, GeneralRecord, record);
 }
 
-bool PanelCore::readGeneralTableTail() {
+bool PanelCore::readGeneralTableTail(QByteArray &records) {
+    QByteArray read;
     for (int k = 1; k <= GeneralTailRecords; ++k) {
-        QByteArray ignored;
-        if (!readRecord(GeneralTable, k, ignored))
+        QByteArray record;
+        if (!readRecord(GeneralTable, k, record))
             return false;
+        read.append(record);
     }
+    records = read;
     return true;
 }
 
 QByteArray PanelCore::buildWebServerImage() const {
-    qDebug() << "selectWSConfig  (W)";
-    qDebug() << "Pos:" << 288 << "Content:" << smtp.DestDomain;
+    qCDebug(internalDiagnostics) << "selectWSConfig  (W)";
+    qCDebug(internalDiagnostics) << "Pos:" << 288 << "Content:" << smtp.DestDomain;
     return WebServerImage::build(webServer, smtp);
 }
 
 bool PanelCore::writeWebServerConfig() {
-    const QByteArray image = buildWebServerImage();
+    return writeWebServerImage(buildWebServerImage());
+}
+
+bool PanelCore::writeWebServerImage(const QByteArray &image) {
     return eraseTable(WebServerTable) && writeTableRecords(WebServerTable, WebServerRecords, image);
 }
 
 bool PanelCore::readWebServerImage(QByteArray &image) {
-    qDebug() << "getWSConfig (R)";
+    qCDebug(internalDiagnostics) << "getWSConfig (R)";
     return readTableRecords(WebServerTable, WebServerRecords, image);
 }

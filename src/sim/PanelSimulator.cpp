@@ -10,11 +10,12 @@ QByteArray PanelSimulator::reply(quint8 code, quint8 status, const QByteArray &d
 }
 
 QByteArray PanelSimulator::record(int table, int index) const {
-    return records.value(key(table, index), QByteArray(RecordSize, '\0'));
+    const QByteArray data = records.value(quint8(table), quint8(index));
+    return data.isEmpty() ? QByteArray(RecordSize, '\0') : data;
 }
 
 void PanelSimulator::setRecord(int table, int index, const QByteArray &data) {
-    records.insert(key(table, index), data.leftJustified(RecordSize, '\0', true));
+    records.set(quint8(table), quint8(index), data.leftJustified(RecordSize, '\0', true));
 }
 
 QByteArray PanelSimulator::answer(const QByteArray &request) {
@@ -28,9 +29,7 @@ QByteArray PanelSimulator::answer(const QByteArray &request) {
     case CommandCodec::EraseTable: {
         if (refusalStatus)
             return reply(code, refusalStatus);
-        for (auto it = records.begin(); it != records.end();) {
-            it = it.key() / 256 == table ? records.erase(it) : std::next(it);
-        }
+        records.removeTable(quint8(table));
         changed = true;
         return reply(code, 0);
     }

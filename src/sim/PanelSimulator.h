@@ -1,8 +1,9 @@
 #pragma once
 
+#include "PanelRecords.h"
+
 #include <QByteArray>
 #include <QList>
-#include <QMap>
 
 // The panel's side of the protocol, without any I/O: tables of 16-byte records, erase,
 // write, read, begin-upload and reset. Records never written read as zeros.
@@ -21,8 +22,8 @@ public:
 
     QByteArray record(int table, int index) const;
     void setRecord(int table, int index, const QByteArray &data);
-    const QMap<int, QByteArray> &memory() const { return records; } // key: table * 256 + index
-    void setMemory(const QMap<int, QByteArray> &memory) { records = memory; }
+    const PanelRecords &memory() const { return records; }
+    void setMemory(const PanelRecords &memory) { records = memory; }
 
     const QList<QByteArray> &requests() const { return log; }
     void clearRequests() { log.clear(); }
@@ -30,10 +31,9 @@ public:
     int resets() const { return resetCount; }
 
 private:
-    static int key(int table, int index) { return table * 256 + index; }
     static QByteArray reply(quint8 code, quint8 status, const QByteArray &data = {});
 
-    QMap<int, QByteArray> records;
+    PanelRecords records;
     QList<QByteArray> log;
     quint8 refusalStatus = 0;
     bool flipStored = false;

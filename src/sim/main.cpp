@@ -121,7 +121,7 @@ int main(int argc, char *argv[]) {
     const QString memoryFile = parser.value(memory);
     QString error;
     if (!memoryFile.isEmpty()) {
-        QMap<int, QByteArray> stored;
+        PanelRecords stored;
         if (!PanelMemoryFile::load(memoryFile, stored, &error))
             return fail(error);
         engine.setMemory(stored);

@@ -5,6 +5,7 @@
 #include "ConfigurationCheck.h"
 #include "ConfigurationDiff.h"
 #include "DialogAbout.h"
+#include "InternalDiagnostics.h"
 #include "LinkLogWindow.h"
 #include "MyActionsWidget.h"
 #include "MyMainWidget.h"
@@ -21,7 +22,6 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDebug>
 #include <QDir>
 #include <QFileInfo>
 #include <QFontDatabase>
@@ -262,7 +262,7 @@ void MyMainWindow::loadLanguage(const QString &code) {
         return;
     currentLanguageCode = code;
     QLocale::setDefault(QLocale(code));
-    qDebug() << "rLanguage: " << code;
+    qCDebug(internalDiagnostics) << "rLanguage: " << code;
     // Qt's own texts (standard buttons) follow the application's language.
     QCoreApplication::removeTranslator(&qtTranslator);
     if (qtTranslator.load(QLocale(code), QStringLiteral("qtbase"), QStringLiteral("_"),
@@ -285,7 +285,7 @@ void MyMainWindow::changeEvent(QEvent *event) {
     if (event->type() == QEvent::LocaleChange) {
         loadLanguage(LanguageCatalog::defaultCode());
     } else if (event->type() == QEvent::LanguageChange && centralTabs) {
-        qDebug() << "Language Changed";
+        qCDebug(internalDiagnostics) << "Language Changed";
         retranslate();
         centralTabs->retranslate();
         centralTabs->actionsWidget()->retranslate();

@@ -3,10 +3,10 @@
 
 #include "ConfigurationCheck.h"
 #include "ConfigurationFields.h"
+#include "InternalDiagnostics.h"
 #include "PanelCore.h"
 #include "UserDialogs.h"
 
-#include <QDebug>
 #include <QRegularExpression>
 #include <QSet>
 
@@ -387,7 +387,7 @@ void myAdvancedConfigurationWidget::writeGeneralConfiguration() {
         if (!refused.contains(edit))
             store(*text, edit->text(), {edit});
     }
-    qDebug() << "Client domain:" << smtp.DestDomain;
+    qCDebug(internalDiagnostics) << "Client domain:" << smtp.DestDomain;
     store(smtp.Mask,
           (ui->chkbSMTP_alarms->isChecked() ? AlarmsBit : 0) |
               (ui->chkbSMTP_faults->isChecked() ? FaultsBit : 0),
@@ -396,7 +396,7 @@ void myAdvancedConfigurationWidget::writeGeneralConfiguration() {
 }
 
 void myAdvancedConfigurationWidget::readGeneralConfiguration() {
-    qDebug() << "Update Config Panel";
+    qCDebug(internalDiagnostics) << "Update Config Panel";
     const GeneralConfig &g = core->generalConfig;
 
     const bool confirmation = g.confirmation_general_mode == 1;
@@ -405,7 +405,7 @@ void myAdvancedConfigurationWidget::readGeneralConfiguration() {
         ui->spinBoxDelayConfirmation->setValue(g.delay_confirmation / SecondsToDelayUnits);
     confirmationSetted();
 
-    qDebug() << "Cancel Delay Value: " << g.cancel_delay;
+    qCDebug(internalDiagnostics) << "Cancel Delay Value: " << g.cancel_delay;
     ui->radioButtonCancelDelay->setChecked(g.cancel_delay != 0);
     ui->radioButton_sounder1->setChecked(g.cancel_delay & Sounder1Bit);
     ui->radioButton_sounder2->setChecked(g.cancel_delay & Sounder2Bit);
@@ -413,7 +413,7 @@ void myAdvancedConfigurationWidget::readGeneralConfiguration() {
 
     ui->radioButtonShortAsAlarm->setChecked(g.short_general_mode == 1);
 
-    qDebug() << "Cancel MCP Delay Value: " << g.cancel_MCP_delay;
+    qCDebug(internalDiagnostics) << "Cancel MCP Delay Value: " << g.cancel_MCP_delay;
     ui->radioButtonCancelDelayMCP->setChecked(g.cancel_MCP_delay != 0);
     ui->radioButton_sounder1MCP->setChecked(g.cancel_MCP_delay & Sounder1Bit);
     ui->radioButton_sounder2MCP->setChecked(g.cancel_MCP_delay & Sounder2Bit);

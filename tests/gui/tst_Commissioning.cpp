@@ -27,6 +27,15 @@ QStringList filesIn(const QString &dir) {
     return QDir(dir).entryList(QDir::Files);
 }
 
+// The window must print nothing on the terminal unless a logging rule asks for it.
+QtMessageHandler testLogHandler = nullptr;
+QStringList debugLines;
+void keepDebugLines(QtMsgType type, const QMessageLogContext &context, const QString &text) {
+    if (type == QtDebugMsg)
+        debugLines << text;
+    testLogHandler(type, context, text);
+}
+
 } // namespace
 
 // Compare, backup and review before upload, zone names, report and link log, through the
@@ -65,6 +74,8 @@ void tst_Commissioning::init() {
     qputenv("XDG_DATA_HOME", dir.filePath(QStringLiteral("data")).toUtf8());
     backups = dir.filePath(QStringLiteral("data/mrb500-configurator/backups"));
     QDir(dir.filePath(QStringLiteral("data/mrb500-configurator"))).removeRecursively();
+    debugLines.clear();
+    testLogHandler = qInstallMessageHandler(keepDebugLines);
     dialogs = new ScriptedDialogs;
     panel = new SimulatedPanel;
     QVERIFY(panel->open());
@@ -87,6 +98,8 @@ void tst_Commissioning::cleanup() {
     delete window;
     delete panel;
     delete dialogs;
+    qInstallMessageHandler(testLogHandler);
+    QVERIFY2(debugLines.isEmpty(), qPrintable(debugLines.join('\n')));
 }
 
 void tst_Commissioning::fillPanelWith(const char *file) {

@@ -1,6 +1,7 @@
 #include "CmdConvencional.h"
 #include "CommandCodec.h"
 #include "ManeuverTableImage.h"
+#include "PanelRecordsText.h"
 #include "SimulatedPanel.h"
 #include "XmlConfigReader.h"
 
@@ -87,6 +88,7 @@ private Q_SLOTS:
     void verify_catchesStoredDifference_data();
     void verify_catchesStoredDifference();
     void exchange_ignoresUnsupportedLineControl();
+    void restore_putsBackEveryByteOfTheBackup();
 };
 
 void TestPanelTransfers::upload_sendsTheExactRequestSequence() {
@@ -97,6 +99,7 @@ void TestPanelTransfers::upload_sendsTheExactRequestSequence() {
     panel.attach(core);
     QVERIFY2(core.uploadConfig(), qPrintable(core.transferError()));
     QVERIFY(!core.cmd->isOpen());
+    QVERIFY(!core.panelPartlyWritten());
 
     QList<QByteArray> expected;
     expected << CommandCodec::beginUpload() << CommandCodec::eraseTable(0);
@@ -212,34 +215,62 @@ void TestPanelTransfers::transfer_failsWithReason_data() {
     QTest::addColumn<bool>("silent");
     QTest::addColumn<int>("hangUpAfter"); // requests answered before the line goes
     QTest::addColumn<QString>("port");    // the simulator's unless given
+    QTest::addColumn<QString>("stopAt");  // the step during which the user stops
     QTest::addColumn<QString>("reason");  // '*' for any text
+    QTest::addColumn<bool>("partlyWritten");
     QTest::newRow("panel refuses writes")
         << "upload" << 5 << false << -1 << ""
+        << ""
         << "The panel refused the command with status 5: * Details: panel refused with status 5 "
-           "(erase table 0)";
+           "(erase table 0)"
+        << true;
     QTest::newRow("silent panel on check")
         << "check" << 0 << true << -1 << ""
+        << ""
         << "The panel did not answer: check the cable, the port and that the panel is powered. "
-           "Details: no answer from panel within 0.2 s (read table 6 record 0, sent 2 times)";
+           "Details: no answer from panel within 0.2 s (read table 6 record 0, sent 2 times)"
+        << false;
     QTest::newRow("silent panel on upload")
         << "upload" << 0 << true << -1 << ""
-        << "The panel did not answer: * (erase table 0, sent 2 times)";
+        << ""
+        << "The panel did not answer: * (erase table 0, sent 2 times)" << true;
     QTest::newRow("USB unplugged during download")
         << "download" << 0 << false << 40 << ""
+        << ""
         << "The connection to the panel was lost (USB adapter unplugged?): * Details: lost * "
-           "(read table 1 record 22)";
+           "(read table 1 record 22)"
+        << false;
     QTest::newRow("USB unplugged at begin upload")
         << "upload" << 0 << false << 0 << ""
-        << "The connection to the panel was lost * (begin upload)";
+        << ""
+        << "The connection to the panel was lost * (begin upload)" << false;
+    QTest::newRow("USB unplugged mid-table")
+        << "upload" << 0 << false << 60 << ""
+        << ""
+        << "The connection to the panel was lost * (write table 2 record 4)" << true;
+    QTest::newRow("interrupted mid-table")
+        << "upload" << 0 << false << -1 << ""
+        << "write table 1 record 7: logic maneuvers"
+        << "The transfer was interrupted by the user. Details: stopped after write table 1 "
+           "record 7"
+        << true;
+    QTest::newRow("interrupted at begin upload")
+        << "upload" << 0 << false << -1 << ""
+        << "begin upload"
+        << "The transfer was interrupted by the user. Details: stopped after begin upload" << false;
     QTest::newRow("USB unplugged before the reset")
         << "upload" << 0 << false << 184 << ""
-        << "The connection to the panel was lost * (reset panel)";
+        << ""
+        << "The connection to the panel was lost * (reset panel)" << true;
     QTest::newRow("port that does not exist")
         << "download" << 0 << false << -1 << "/nonexistent/mrb500"
+        << ""
         << "Serial port /nonexistent/mrb500 does not exist: * Details: cannot open "
-           "/nonexistent/mrb500: *";
+           "/nonexistent/mrb500: *"
+        << false;
     QTest::newRow("no port chosen") << "upload" << 0 << false << -1 << "unchosen"
-                                    << "no serial port chosen";
+                                    << ""
+                                    << "no serial port chosen" << false;
 }
 
 void TestPanelTransfers::transfer_failsWithReason() {
@@ -248,7 +279,9 @@ void TestPanelTransfers::transfer_failsWithReason() {
     QFETCH(bool, silent);
     QFETCH(int, hangUpAfter);
     QFETCH(QString, port);
+    QFETCH(QString, stopAt);
     QFETCH(QString, reason);
+    QFETCH(bool, partlyWritten);
     SimulatedPanel panel;
     QVERIFY(panel.open());
     panel.engine.setRefusalStatus(quint8(status));
@@ -269,6 +302,11 @@ void TestPanelTransfers::transfer_failsWithReason() {
         core.setSerialSettings(s);
         core.cmd->setAnswerTimeout(DriverSerieHdlc::DefaultAnswerTimeoutMs);
     }
+    // As Ctrl-C would, while the panel has the request.
+    connect(&core, &PanelCore::transferStep, this, [&](const QString &step) {
+        if (step == stopAt)
+            core.requestStop();
+    });
     QElapsedTimer clock;
     clock.start();
     const bool ok = transfer == QLatin1String("upload")  ? core.uploadConfig()
@@ -276,6 +314,7 @@ void TestPanelTransfers::transfer_failsWithReason() {
                                                          : core.downloadConfig();
     QVERIFY(!ok);
     QVERIFY2(matches(core.transferError(), reason), qPrintable(core.transferError()));
+    QCOMPARE(core.panelPartlyWritten(), partlyWritten);
     QVERIFY(!core.cmd->isOpen());
     QVERIFY(core.sameConfiguration(copy));
     if (!port.isEmpty()) {
@@ -451,6 +490,48 @@ void TestPanelTransfers::exchange_ignoresUnsupportedLineControl() {
     QVERIFY(!cmd.serial->setDataTerminalReady(true));
     QByteArray record;
     QVERIFY2(cmd.readRecord(6, 0, record), qPrintable(cmd.errorString()));
+}
+
+void TestPanelTransfers::restore_putsBackEveryByteOfTheBackup() {
+    SimulatedPanel panel;
+    QVERIFY(panel.open());
+    PanelCore source;
+    QVERIFY(uploadMixed(panel, source));
+    // What no configuration file carries: a bell in the web user, an action code without a
+    // description, and the records of table 6 that the panel keeps for itself.
+    panel.engine.setRecord(7, 2, QByteArray("Site\x07"));
+    QByteArray first = panel.engine.record(0, 0);
+    first[7] = char(0x99);
+    panel.engine.setRecord(0, 0, first);
+    for (int k = 1; k <= 6; ++k)
+        panel.engine.setRecord(6, k, QByteArray(16, char(0xa0 + k)));
+    const PanelRecords original = panel.engine.memory();
+
+    PanelCore core;
+    panel.attach(core);
+    QVERIFY2(core.downloadConfig(), qPrintable(core.transferError()));
+    QCOMPARE(core.lastReadRecords(), original);
+    PanelRecords backup;
+    QString error;
+    QVERIFY(
+        PanelRecordsText::decode(PanelRecordsText::encode(core.lastReadRecords()), backup, &error));
+
+    PanelCore other;
+    QVERIFY(XmlConfigReader::readFile(example("school.xml"), &other));
+    panel.attach(other);
+    QVERIFY(other.uploadConfig());
+    QVERIFY(panel.engine.memory() != original);
+
+    PanelRecords incomplete = backup;
+    incomplete.removeTable(7);
+    QVERIFY(!core.restoreRecords(incomplete));
+    QCOMPARE(core.transferError(),
+             QStringLiteral("these records cannot be restored: table 7 record 0 is missing"));
+    panel.engine.clearRequests();
+    QVERIFY2(core.restoreRecords(backup), qPrintable(core.transferError()));
+    QCOMPARE(panel.engine.memory(), original);
+    QCOMPARE(panel.engine.requests().size(), 1 + 7 + 182 + 182 + 1); // read back, then reset
+    QCOMPARE(panel.engine.resets(), 3);
 }
 
 QTEST_GUILESS_MAIN(TestPanelTransfers)

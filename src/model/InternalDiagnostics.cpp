@@ -1,0 +1,3 @@
+#include "InternalDiagnostics.h"
+
+Q_LOGGING_CATEGORY(internalDiagnostics, "mrb500.internal", QtWarningMsg)
