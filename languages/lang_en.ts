@@ -1947,8 +1947,12 @@ Exit status: 0 success, 1 the operation failed, 2 usage error or a file that can
         <translation>Cannot write the configuration: %1</translation>
     </message>
     <message>
-        <source>The text &quot;%1&quot; contains a control character that a configuration file cannot hold</source>
-        <translation>The text &quot;%1&quot; contains a control character that a configuration file cannot hold</translation>
+        <source>%1 contains a control character, which a configuration file cannot hold</source>
+        <translation>%1 contains a control character, which a configuration file cannot hold</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; contains a control character, which a configuration file cannot hold</source>
+        <translation>%1 &quot;%2&quot; contains a control character, which a configuration file cannot hold</translation>
     </message>
 </context>
 <context>

@@ -1947,8 +1947,12 @@ Estado de salida: 0 éxito, 1 la operación falló, 2 error de uso o un archivo 
         <translation>No se puede escribir la configuración: %1</translation>
     </message>
     <message>
-        <source>The text &quot;%1&quot; contains a control character that a configuration file cannot hold</source>
-        <translation>El texto «%1» contiene un carácter de control que un fichero de configuración no admite</translation>
+        <source>%1 contains a control character, which a configuration file cannot hold</source>
+        <translation>%1 contiene un carácter de control, que un archivo de configuración no puede guardar</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; contains a control character, which a configuration file cannot hold</source>
+        <translation>%1 «%2» contiene un carácter de control, que un archivo de configuración no puede guardar</translation>
     </message>
 </context>
 <context>

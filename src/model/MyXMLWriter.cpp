@@ -1,5 +1,6 @@
 #include "MyXMLWriter.h"
 
+#include "ConfigurationFields.h"
 #include "FileWriting.h"
 #include "PanelCore.h"
 #include "ProductInfo.h"
@@ -31,8 +32,10 @@ bool MyXMLWriter::writeFile(const QString &fileName) {
     // Written whole to memory first: the file is replaced only by a complete document.
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    if (!write(&buffer))
+    if (!write(&buffer)) {
+        error = tr("Cannot write %1: %2").arg(fileName, error);
         return false;
+    }
     QString reason;
     if (!FileWriting::write(fileName, buffer.data(), &reason)) {
         error = tr("Cannot write %1: %2").arg(fileName, reason);
@@ -70,17 +73,17 @@ bool MyXMLWriter::write(QIODevice *device) {
 }
 
 bool MyXMLWriter::checkTexts() {
-    const QString texts[] = {core->webServer.User,    core->webServer.Pass, core->smtp.Host,
-                             core->smtp.User,         core->smtp.Password,  core->smtp.SourceMail,
-                             core->smtp.SourceDomain, core->smtp.DestMail,  core->smtp.DestDomain,
-                             core->smtp.InstallId};
-    for (const QString &text : texts) {
-        if (!xmlCanHold(text)) {
-            error = tr("The text \"%1\" contains a control character that a configuration "
-                       "file cannot hold")
-                        .arg(text.simplified());
-            return false;
-        }
+    // The texts as the user reads them, so that the refusal names the field.
+    for (const ConfigurationField &field : ConfigurationFields::of(*core)) {
+        if (xmlCanHold(field.compared))
+            continue;
+        error = field.secret ? tr("%1 contains a control character, which a configuration file "
+                                  "cannot hold")
+                                   .arg(field.label)
+                             : tr("%1 \"%2\" contains a control character, which a configuration "
+                                  "file cannot hold")
+                                   .arg(field.label, field.shown);
+        return false;
     }
     return true;
 }
