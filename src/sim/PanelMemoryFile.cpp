@@ -1,9 +1,9 @@
 #include "PanelMemoryFile.h"
 
+#include "FileWriting.h"
 #include "PanelRecordsText.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 bool PanelMemoryFile::load(const QString &fileName, PanelRecords &memory, QString *error) {
     QFile file(fileName);
@@ -21,10 +21,9 @@ bool PanelMemoryFile::load(const QString &fileName, PanelRecords &memory, QStrin
 }
 
 bool PanelMemoryFile::save(const QString &fileName, const PanelRecords &memory, QString *error) {
-    QSaveFile file(fileName);
-    const QByteArray text = PanelRecordsText::encode(memory);
-    if (file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.commit())
+    QString reason;
+    if (FileWriting::write(fileName, PanelRecordsText::encode(memory), &reason))
         return true;
-    *error = tr("cannot write %1: %2").arg(fileName, file.errorString());
+    *error = tr("cannot write %1: %2").arg(fileName, reason);
     return false;
 }

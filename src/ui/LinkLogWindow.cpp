@@ -1,5 +1,6 @@
 #include "LinkLogWindow.h"
 
+#include "FileWriting.h"
 #include "UserDialogs.h"
 
 #include <QFontDatabase>
@@ -7,7 +8,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -98,10 +98,8 @@ void LinkLogWindow::save() {
         this, tr("Save link log"), QStringLiteral("link-log.txt"), tr("Text files (*.txt)"));
     if (name.isEmpty())
         return;
-    QSaveFile file(name);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text) || file.write(text().toUtf8()) < 0 ||
-        !file.commit()) {
-        UserDialogs::current().reportFailure(
-            this, tr("Save link log"), tr("Could not save %1.").arg(name), file.errorString());
-    }
+    QString reason;
+    if (!FileWriting::write(name, text().toUtf8(), &reason))
+        UserDialogs::current().reportFailure(this, tr("Save link log"),
+                                             tr("Could not save %1.").arg(name), reason);
 }
