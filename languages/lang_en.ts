@@ -4,10 +4,6 @@
 <context>
     <name>BackupStore</name>
     <message>
-        <source>cannot read the panel for a backup: %1</source>
-        <translation>cannot read the panel for a backup: %1</translation>
-    </message>
-    <message>
         <source>cannot create the backup folder %1</source>
         <translation>cannot create the backup folder %1</translation>
     </message>
@@ -16,12 +12,28 @@
         <translation>too many backups at the same moment in %1</translation>
     </message>
     <message>
-        <source>cannot save the backup: %1</source>
-        <translation>cannot save the backup: %1</translation>
-    </message>
-    <message>
         <source>cannot record the upload in the backup folder: %1</source>
         <translation>cannot record the upload in the backup folder: %1</translation>
+    </message>
+    <message>
+        <source>%1; no backup was taken</source>
+        <translation>%1; no backup was taken</translation>
+    </message>
+    <message>
+        <source>cannot save the backup: cannot write %1: %2</source>
+        <translation>cannot save the backup: cannot write %1: %2</translation>
+    </message>
+    <message>
+        <source>larger than a backup can be</source>
+        <translation>larger than a backup can be</translation>
+    </message>
+    <message>
+        <source>cannot read the backup %1: %2</source>
+        <translation>cannot read the backup %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot read the backup %1: its panel records %2: %3</source>
+        <translation>cannot read the backup %1: its panel records %2: %3</translation>
     </message>
 </context>
 <context>
@@ -1414,10 +1426,6 @@
         <translation>no FT232 adapter found; mrb500ctl ports --all lists every serial port</translation>
     </message>
     <message>
-        <source>show, dump, validate, upload, download, check, diff, report or ports</source>
-        <translation>show, dump, validate, upload, download, check, diff, report or ports</translation>
-    </message>
-    <message>
         <source>Upload without saving the panel&apos;s content first.</source>
         <translation>Upload without saving the panel&apos;s content first.</translation>
     </message>
@@ -1510,6 +1518,14 @@
         <translation>After an upload, do not read the records back to compare them.</translation>
     </message>
     <message>
+        <source>%1 cannot go to the panel: %2</source>
+        <translation>%1 cannot go to the panel: %2</translation>
+    </message>
+    <message>
+        <source>note: </source>
+        <translation>note: </translation>
+    </message>
+    <message>
         <source>Inspects MRB-500 configuration files and transfers them to and from the panel.
 
 Commands:
@@ -1522,6 +1538,9 @@ Commands:
   download FILE --port P [--base BASEFILE]
                                 read the panel into FILE; zones and boards from BASEFILE
   check --port P                read the panel&apos;s general options
+  restore BACKUP --port P       write a backup (its .records file, or the .xml
+                                beside it) back to the panel, byte for byte, and
+                                read it back
   diff A B | diff FILE --port P list the differences; exit status 1 when any
   report FILE --pdf OUT [--csv OUT]
                                 cause-and-effect report (PDF) and matrix (CSV)
@@ -1540,6 +1559,9 @@ Commands:
   download FILE --port P [--base BASEFILE]
                                 read the panel into FILE; zones and boards from BASEFILE
   check --port P                read the panel&apos;s general options
+  restore BACKUP --port P       write a backup (its .records file, or the .xml
+                                beside it) back to the panel, byte for byte, and
+                                read it back
   diff A B | diff FILE --port P list the differences; exit status 1 when any
   report FILE --pdf OUT [--csv OUT]
                                 cause-and-effect report (PDF) and matrix (CSV)
@@ -1548,12 +1570,20 @@ Commands:
 Exit status: 0 success, 1 the operation failed, 2 usage error or a file that cannot be read or written.</translation>
     </message>
     <message>
-        <source>%1 cannot go to the panel: %2</source>
-        <translation>%1 cannot go to the panel: %2</translation>
+        <source>show, dump, validate, upload, download, check, restore, diff, report or ports</source>
+        <translation>show, dump, validate, upload, download, check, restore, diff, report or ports</translation>
     </message>
     <message>
-        <source>note: </source>
-        <translation>note: </translation>
+        <source>warning: the backup is kept as the panel&apos;s records only, without an XML view: %1</source>
+        <translation>warning: the backup is kept as the panel&apos;s records only, without an XML view: %1</translation>
+    </message>
+    <message>
+        <source>the backup %1 cannot be restored: %2</source>
+        <translation>the backup %1 cannot be restored: %2</translation>
+    </message>
+    <message>
+        <source>%1 restored to %2 and verified</source>
+        <translation>%1 restored to %2 and verified</translation>
     </message>
 </context>
 <context>
@@ -1899,6 +1929,10 @@ Exit status: 0 success, 1 the operation failed, 2 usage error or a file that can
     <message>
         <source>Check these points of %1 before uploading it:</source>
         <translation>Check these points of %1 before uploading it:</translation>
+    </message>
+    <message>
+        <source>It is kept as the panel&apos;s records only, without an XML view: %1</source>
+        <translation>It is kept as the panel&apos;s records only, without an XML view: %1</translation>
     </message>
 </context>
 <context>

@@ -4,10 +4,6 @@
 <context>
     <name>BackupStore</name>
     <message>
-        <source>cannot read the panel for a backup: %1</source>
-        <translation>no se puede leer la central para la copia de seguridad: %1</translation>
-    </message>
-    <message>
         <source>cannot create the backup folder %1</source>
         <translation>no se puede crear la carpeta de copias de seguridad %1</translation>
     </message>
@@ -16,12 +12,28 @@
         <translation>demasiadas copias de seguridad en el mismo instante en %1</translation>
     </message>
     <message>
-        <source>cannot save the backup: %1</source>
-        <translation>no se puede guardar la copia de seguridad: %1</translation>
-    </message>
-    <message>
         <source>cannot record the upload in the backup folder: %1</source>
         <translation>no se puede registrar la carga en la carpeta de copias de seguridad: %1</translation>
+    </message>
+    <message>
+        <source>%1; no backup was taken</source>
+        <translation>%1; no se hizo ninguna copia de seguridad</translation>
+    </message>
+    <message>
+        <source>cannot save the backup: cannot write %1: %2</source>
+        <translation>no se puede guardar la copia de seguridad: no se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>larger than a backup can be</source>
+        <translation>es más grande de lo que puede ser una copia de seguridad</translation>
+    </message>
+    <message>
+        <source>cannot read the backup %1: %2</source>
+        <translation>no se puede leer la copia de seguridad %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot read the backup %1: its panel records %2: %3</source>
+        <translation>no se puede leer la copia de seguridad %1: sus registros de la central %2: %3</translation>
     </message>
 </context>
 <context>
@@ -1414,10 +1426,6 @@
         <translation>no se encontró ningún adaptador FT232; mrb500ctl ports --all lista todos los puertos serie</translation>
     </message>
     <message>
-        <source>show, dump, validate, upload, download, check, diff, report or ports</source>
-        <translation>show, dump, validate, upload, download, check, diff, report o ports</translation>
-    </message>
-    <message>
         <source>Upload without saving the panel&apos;s content first.</source>
         <translation>Cargar sin guardar antes el contenido de la central.</translation>
     </message>
@@ -1510,6 +1518,14 @@
         <translation>Tras una carga, no volver a leer los registros para compararlos.</translation>
     </message>
     <message>
+        <source>%1 cannot go to the panel: %2</source>
+        <translation>%1 no puede ir a la central: %2</translation>
+    </message>
+    <message>
+        <source>note: </source>
+        <translation>nota: </translation>
+    </message>
+    <message>
         <source>Inspects MRB-500 configuration files and transfers them to and from the panel.
 
 Commands:
@@ -1522,6 +1538,9 @@ Commands:
   download FILE --port P [--base BASEFILE]
                                 read the panel into FILE; zones and boards from BASEFILE
   check --port P                read the panel&apos;s general options
+  restore BACKUP --port P       write a backup (its .records file, or the .xml
+                                beside it) back to the panel, byte for byte, and
+                                read it back
   diff A B | diff FILE --port P list the differences; exit status 1 when any
   report FILE --pdf OUT [--csv OUT]
                                 cause-and-effect report (PDF) and matrix (CSV)
@@ -1540,6 +1559,9 @@ Exit status: 0 success, 1 the operation failed, 2 usage error or a file that can
   download FILE --port P [--base BASEFILE]
                                 lee la central en FILE; zonas y módulos de BASEFILE
   check --port P                lee las opciones generales de la central
+  restore BACKUP --port P       escribe una copia de seguridad (su archivo .records,
+                                o el .xml a su lado) en la central, byte a byte, y
+                                la vuelve a leer
   diff A B | diff FILE --port P lista las diferencias; estado de salida 1 si hay alguna
   report FILE --pdf OUT [--csv OUT]
                                 informe de causa y efecto (PDF) y matriz (CSV)
@@ -1548,12 +1570,20 @@ Exit status: 0 success, 1 the operation failed, 2 usage error or a file that can
 Estado de salida: 0 éxito, 1 la operación falló, 2 error de uso o un archivo que no se puede leer ni escribir.</translation>
     </message>
     <message>
-        <source>%1 cannot go to the panel: %2</source>
-        <translation>%1 no puede ir a la central: %2</translation>
+        <source>show, dump, validate, upload, download, check, restore, diff, report or ports</source>
+        <translation>show, dump, validate, upload, download, check, restore, diff, report o ports</translation>
     </message>
     <message>
-        <source>note: </source>
-        <translation>nota: </translation>
+        <source>warning: the backup is kept as the panel&apos;s records only, without an XML view: %1</source>
+        <translation>aviso: la copia de seguridad se guarda solo como los registros de la central, sin vista XML: %1</translation>
+    </message>
+    <message>
+        <source>the backup %1 cannot be restored: %2</source>
+        <translation>la copia de seguridad %1 no se puede restaurar: %2</translation>
+    </message>
+    <message>
+        <source>%1 restored to %2 and verified</source>
+        <translation>%1 restaurada en %2 y verificada</translation>
     </message>
 </context>
 <context>
@@ -1899,6 +1929,10 @@ Estado de salida: 0 éxito, 1 la operación falló, 2 error de uso o un archivo 
     <message>
         <source>Check these points of %1 before uploading it:</source>
         <translation>Revise estos puntos de %1 antes de cargarlo en la central:</translation>
+    </message>
+    <message>
+        <source>It is kept as the panel&apos;s records only, without an XML view: %1</source>
+        <translation>Se guarda solo como los registros de la central, sin vista XML: %1</translation>
     </message>
 </context>
 <context>

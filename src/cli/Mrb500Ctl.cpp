@@ -36,8 +36,9 @@ namespace {
 // installed, so that the help and Qt's own parse errors are in that language too.
 struct CommandLine {
     QCommandLineParser parser;
-    QCommandLineOption verbose{QStringLiteral("verbose"),
-                               Mrb500Ctl::tr("Print diagnostic lines on standard error.")};
+    QCommandLineOption verbose{
+        QStringLiteral("verbose"),
+        Mrb500Ctl::tr("Print diagnostic lines on standard error.")};
     QCommandLineOption port{QStringLiteral("port"),
                             Mrb500Ctl::tr("The panel's serial port: a name or a path."),
                             QStringLiteral("P")};
@@ -88,6 +89,9 @@ struct CommandLine {
             "                                read the panel into FILE; zones and boards from "
             "BASEFILE\n"
             "  check --port P                read the panel's general options\n"
+            "  restore BACKUP --port P       write a backup (its .records file, or the .xml\n"
+            "                                beside it) back to the panel, byte for byte, and\n"
+            "                                read it back\n"
             "  diff A B | diff FILE --port P list the differences; exit status 1 when any\n"
             "  report FILE --pdf OUT [--csv OUT]\n"
             "                                cause-and-effect report (PDF) and matrix (CSV)\n"
@@ -96,7 +100,8 @@ struct CommandLine {
             "cannot be read or written."));
         parser.addPositionalArgument(
             QStringLiteral("command"),
-            Mrb500Ctl::tr("show, dump, validate, upload, download, check, diff, report or ports"),
+            Mrb500Ctl::tr(
+                "show, dump, validate, upload, download, check, restore, diff, report or ports"),
             QStringLiteral("<command>"));
         parser.addPositionalArgument(QStringLiteral("file"), Mrb500Ctl::tr("A configuration file."),
                                      QStringLiteral("[FILE]"));
@@ -188,7 +193,7 @@ int Mrb500Ctl::execute(const QStringList &arguments) {
 
     const bool needsPort = command == QLatin1String("upload") ||
                            command == QLatin1String("download") ||
-                           command == QLatin1String("check");
+                           command == QLatin1String("check") || command == QLatin1String("restore");
     const bool isDiff = command == QLatin1String("diff");
     const bool isReport = command == QLatin1String("report");
     if (!needsPort && !isDiff && !isReport && command != QLatin1String("ports"))
@@ -202,10 +207,10 @@ int Mrb500Ctl::execute(const QStringList &arguments) {
         {all, {"ports"}},
         {noBackup, {"upload"}},
         {showChanges, {"upload"}},
-        {trace, {"upload", "download", "check", "diff"}},
+        {trace, {"upload", "download", "check", "restore", "diff"}},
         {pdf, {"report"}},
         {csv, {"report"}},
-        {port, {"upload", "download", "check", "diff"}}};
+        {port, {"upload", "download", "check", "restore", "diff"}}};
     for (const auto &[option, owners] : commandOptions) {
         if (parser.isSet(option) && !owners.contains(command))
             return usageError(tr("%1 does not take --%2").arg(command, option.names().first()));
@@ -234,8 +239,9 @@ int Mrb500Ctl::execute(const QStringList &arguments) {
         return report(args.at(1), parser.value(pdf), parser.value(csv));
     }
 
-    const bool takesFile =
-        command == QLatin1String("upload") || command == QLatin1String("download");
+    const bool takesFile = command == QLatin1String("upload") ||
+                           command == QLatin1String("download") ||
+                           command == QLatin1String("restore");
     if (args.size() != (takesFile ? 2 : 1))
         return usageError((takesFile ? tr("%1 takes exactly one FILE; see mrb500ctl --help")
                                      : tr("%1 takes no FILE; see mrb500ctl --help"))
@@ -249,6 +255,8 @@ int Mrb500Ctl::execute(const QStringList &arguments) {
         status = download(args.at(1), parser.value(port), parser.value(base));
     else if (command == QLatin1String("check"))
         status = check(parser.value(port));
+    else if (command == QLatin1String("restore"))
+        status = restore(args.at(1), parser.value(port));
     else
         return ports(parser.isSet(all));
     return writeTrace() ? status : UsageError;
@@ -262,7 +270,7 @@ SerialSettings Mrb500Ctl::portSettings(const QString &port) {
 }
 
 bool Mrb500Ctl::transfer(PanelCore &core, void (PanelCore::*progress)(int),
-                         const std::function<bool()> &run, const std::function<QString()> &reason) {
+                         const std::function<bool()> &run) {
     bool ok = false;
     {
         TerminalProgress bar(err, PanelCore::ProgressMaximum);
@@ -273,9 +281,17 @@ bool Mrb500Ctl::transfer(PanelCore &core, void (PanelCore::*progress)(int),
     }
     if (!traceFile.isEmpty())
         traceText += core.linkTrace().toText();
-    if (!ok)
-        printError(reason ? reason() : core.transferError());
     return ok;
+}
+
+int Mrb500Ctl::readFailed(const PanelCore &, const QString &reason) {
+    printError(reason);
+    return Failed;
+}
+
+int Mrb500Ctl::writeFailed(const PanelCore &core, const QString &, const QString &) {
+    printError(core.transferError());
+    return Failed;
 }
 
 bool Mrb500Ctl::writableTarget(const QString &fileName) {
@@ -330,20 +346,26 @@ int Mrb500Ctl::upload(const QString &fileName, const QString &port, const Upload
     PanelCore panel;
     BackupStore store;
     if (options.backup) {
-        const bool saved = transfer(
-            core, &PanelCore::progress, [&] { return store.backUpPanel(core, panel); },
-            [&] {
-                return tr("%1; to upload without a backup, use --no-backup")
-                    .arg(store.errorString());
-            });
-        if (!saved)
-            return Failed;
+        if (!transfer(core, &PanelCore::progress, [&] { return store.backUpPanel(core, panel); })) {
+            // Going on without a backup helps only where the panel could be read.
+            if (BackupStore::outOfReach(core.transferFailure()))
+                return readFailed(core, store.errorString());
+            return readFailed(
+                core,
+                tr("%1; to upload without a backup, use --no-backup").arg(store.errorString()));
+        }
         out << tr("backup of the panel saved as %1")
                    .arg(QDir::toNativeSeparators(store.lastBackup()))
             << '\n';
+        // The way back must not be lost in a buffer if the run is ended.
+        out.flush();
+        if (!store.viewProblem().isEmpty())
+            printError(tr("warning: the backup is kept as the panel's records only, without "
+                          "an XML view: %1")
+                           .arg(store.viewProblem()));
     } else if (options.showChanges) {
         if (!transfer(core, &PanelCore::progress, [&] { return core.downloadConfigInto(panel); }))
-            return Failed;
+            return readFailed(core, core.transferError());
     }
     if (options.showChanges) {
         const QList<ConfigurationDifference> changes =
@@ -358,7 +380,7 @@ int Mrb500Ctl::upload(const QString &fileName, const QString &port, const Upload
     }
 
     if (!transfer(core, &PanelCore::progressUp, [&] { return core.uploadConfig(); }))
-        return Failed;
+        return writeFailed(core, store.lastBackup(), port);
     out << (options.verify ? tr("%1 uploaded to %2 and verified") : tr("%1 uploaded to %2"))
                .arg(fileName, port)
         << '\n';
@@ -382,7 +404,7 @@ int Mrb500Ctl::diff(const QStringList &files, const QString &port) {
         before.setSerialSettings(portSettings(port));
         if (!transfer(before, &PanelCore::progress,
                       [&] { return before.downloadConfigInto(after); }))
-            return Failed;
+            return readFailed(before, before.transferError());
         scope = ConfigurationDiff::Scope::PanelHeld;
     }
     const QList<ConfigurationDifference> differences =
@@ -424,7 +446,7 @@ int Mrb500Ctl::download(const QString &fileName, const QString &port, const QStr
         return UsageError;
     core.setSerialSettings(portSettings(port));
     if (!transfer(core, &PanelCore::progress, [&] { return core.downloadConfig(); }))
-        return Failed;
+        return readFailed(core, core.transferError());
     MyXMLWriter writer(&core);
     if (!writer.writeFile(fileName))
         return usageError(writer.errorString());
@@ -436,7 +458,7 @@ int Mrb500Ctl::check(const QString &port) {
     PanelCore core;
     core.setSerialSettings(portSettings(port));
     if (!transfer(core, &PanelCore::progress, [&] { return core.checkConnection(); }))
-        return Failed;
+        return readFailed(core, core.transferError());
     const GeneralConfig g = core.panelGeneralConfig();
     out << tr("Panel on %1 answered; its general options:").arg(port) << '\n'
         << "confirmation_general_mode " << g.confirmation_general_mode << '\n'
@@ -444,6 +466,22 @@ int Mrb500Ctl::check(const QString &port) {
         << "delay_confirmation " << g.delay_confirmation << '\n'
         << "cancel_delay " << g.cancel_delay << '\n'
         << "cancel_MCP_delay " << g.cancel_MCP_delay << '\n';
+    return Success;
+}
+
+int Mrb500Ctl::restore(const QString &backup, const QString &port) {
+    PanelRecords records;
+    QString reason;
+    if (!BackupStore::read(backup, records, &reason))
+        return usageError(reason);
+    const QString problem = records.restoreProblem();
+    if (!problem.isEmpty())
+        return usageError(tr("the backup %1 cannot be restored: %2").arg(backup, problem));
+    PanelCore core;
+    core.setSerialSettings(portSettings(port));
+    if (!transfer(core, &PanelCore::progressUp, [&] { return core.restoreRecords(records); }))
+        return writeFailed(core, backup, port);
+    out << tr("%1 restored to %2 and verified").arg(backup, port) << '\n';
     return Success;
 }
 

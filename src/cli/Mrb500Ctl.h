@@ -35,13 +35,20 @@ private:
     int upload(const QString &fileName, const QString &port, const UploadOptions &options);
     int download(const QString &fileName, const QString &port, const QString &baseFile);
     int check(const QString &port);
+    int restore(const QString &backup, const QString &port);
     int diff(const QStringList &files, const QString &port);
     int report(const QString &fileName, const QString &pdf, const QString &csv);
     int ports(bool all);
 
     static SerialSettings portSettings(const QString &port);
+    // Runs one transfer of `core` with a progress bar; its frames kept for --trace. A
+    // failure is said by one of the two below.
     bool transfer(PanelCore &core, void (PanelCore::*progress)(int),
-                  const std::function<bool()> &run, const std::function<QString()> &reason = {});
+                  const std::function<bool()> &run);
+    // A transfer that only read the panel failed: says `reason`, returns the exit status.
+    int readFailed(const PanelCore &core, const QString &reason);
+    // An upload or restore of `backup` (empty: none) through `port` failed.
+    int writeFailed(const PanelCore &core, const QString &backup, const QString &port);
     bool writableTarget(const QString &fileName);
     bool writeTrace();
 

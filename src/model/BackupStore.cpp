@@ -1,10 +1,9 @@
 #include "BackupStore.h"
 
-#include "ConfigurationFingerprint.h"
 #include "FileWriting.h"
 #include "MyXMLWriter.h"
 #include "PanelCore.h"
-#include "XmlConfigReader.h"
+#include "PanelRecordsText.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -16,22 +15,21 @@
 
 namespace {
 
-// panel-20261206-140512-123Z.xml, or with _01.._99 when that name is taken.
+const QString RecordsSuffix = QStringLiteral(".records");
+const QString ViewSuffix = QStringLiteral(".xml");
+
+// panel-20261206-140512-123Z.records, or with _01.._99 when that name is taken.
 const QRegularExpression &backupName() {
     static const QRegularExpression name(
-        QStringLiteral("^panel-\\d{8}-\\d{6}-\\d{3}Z(_\\d{2})?\\.xml$"));
+        QStringLiteral("^panel-\\d{8}-\\d{6}-\\d{3}Z(_\\d{2})?\\.records$"));
     return name;
 }
 
 // Names the newest backup at the last successful upload.
 const QString UploadMarker = QStringLiteral("last-upload");
 
-// The fingerprint counts a password only as set or not set; a backup must keep it.
-bool samePanelContent(const PanelCore &a, const PanelCore &b) {
-    const QString fingerprint = ConfigurationFingerprint::of(a);
-    return !fingerprint.isEmpty() && fingerprint == ConfigurationFingerprint::of(b) &&
-           a.webServer.Pass == b.webServer.Pass && a.smtp.Password == b.smtp.Password;
-}
+// A backup is small; anything much larger is not one.
+constexpr qint64 MaxRecordsFileSize = 1024 * 1024;
 
 } // namespace
 
@@ -48,22 +46,24 @@ BackupStore::BackupStore(const QString &directory)
 bool BackupStore::backUpPanel(PanelCore &link, PanelCore &panelContent) {
     error.clear();
     last.clear();
+    missingView.clear();
     PanelCore content;
     content.num_zones = link.num_zones;
     content.elements = link.elements;
     for (auto it = link.zoneNames().cbegin(); it != link.zoneNames().cend(); ++it)
         content.setZoneName(it.key(), it.value());
     if (!link.downloadConfigInto(content)) {
-        error = tr("cannot read the panel for a backup: %1").arg(link.transferError());
+        error = tr("%1; no backup was taken").arg(link.transferError());
         return false;
     }
     panelContent.copyConfigurationFrom(content);
-    return save(content);
+    return save(content, link.lastReadRecords());
 }
 
-bool BackupStore::save(const PanelCore &content) {
+bool BackupStore::save(const PanelCore &content, const PanelRecords &records) {
     error.clear();
     last.clear();
+    missingView.clear();
     QDir dir(folder);
     // Backups hold the panel's passwords: for this user's eyes only.
     if (folder.isEmpty() || !dir.mkpath(QStringLiteral(".")) ||
@@ -73,40 +73,54 @@ bool BackupStore::save(const PanelCore &content) {
     }
     // Retries of a failing upload would otherwise fill the folder with one content.
     const QStringList before = backups();
-    PanelCore newest;
-    if (!before.isEmpty() && XmlConfigReader::readFile(before.first(), &newest) &&
-        samePanelContent(newest, content)) {
+    PanelRecords newest;
+    if (!before.isEmpty() && read(before.first(), newest, nullptr) && newest == records) {
         last = before.first();
+        if (!QFileInfo::exists(viewOf(last)))
+            writeView(content, last);
         return true;
     }
     const QString stamp =
         QStringLiteral("panel-") +
         QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz")) +
         QLatin1Char('Z');
-    QString name = stamp + QStringLiteral(".xml");
-    for (int n = 1; dir.exists(name); ++n) {
+    QString stem = stamp;
+    for (int n = 1; dir.exists(stem + RecordsSuffix) || dir.exists(stem + ViewSuffix); ++n) {
         if (n > 99) {
             error = tr("too many backups at the same moment in %1")
                         .arg(QDir::toNativeSeparators(folder));
             return false;
         }
-        name = stamp + QStringLiteral("_%1.xml").arg(n, 2, 10, QLatin1Char('0'));
+        stem = stamp + QStringLiteral("_%1").arg(n, 2, 10, QLatin1Char('0'));
     }
-    const QString path = dir.filePath(name);
-    MyXMLWriter writer(&content);
-    if (!writer.writeFile(path)) {
-        error = tr("cannot save the backup: %1").arg(writer.errorString());
+    const QString path = dir.filePath(stem + RecordsSuffix);
+    QString reason;
+    if (!FileWriting::write(path, PanelRecordsText::encode(records), &reason)) {
+        error = tr("cannot save the backup: cannot write %1: %2")
+                    .arg(QDir::toNativeSeparators(path), reason);
         return false;
     }
     QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
     last = path;
+    writeView(content, path);
     const QStringList all = backups();
     const QStringList keep = kept(all);
     for (const QString &backup : all) {
-        if (!keep.contains(backup))
-            QFile::remove(backup);
+        if (keep.contains(backup))
+            continue;
+        QFile::remove(viewOf(backup));
+        QFile::remove(backup);
     }
     return true;
+}
+
+void BackupStore::writeView(const PanelCore &content, const QString &recordsFile) {
+    // The records are the backup; a panel may hold what no XML file can carry.
+    MyXMLWriter writer(&content);
+    if (writer.writeFile(viewOf(recordsFile)))
+        QFile::setPermissions(viewOf(recordsFile), QFile::ReadOwner | QFile::WriteOwner);
+    else
+        missingView = writer.errorString();
 }
 
 QStringList BackupStore::kept(const QStringList &all) const {
@@ -147,4 +161,39 @@ QStringList BackupStore::backups() const {
             paths << QDir(folder).filePath(name);
     }
     return paths;
+}
+
+QString BackupStore::viewOf(const QString &recordsFile) {
+    const QFileInfo info(recordsFile);
+    return info.dir().filePath(info.completeBaseName() + ViewSuffix);
+}
+
+bool BackupStore::read(const QString &backup, PanelRecords &records, QString *reason) {
+    const QFileInfo given(backup);
+    // A view stands for the records beside it: only they hold every byte.
+    const QString recordsFile = given.suffix().compare(ViewSuffix.mid(1), Qt::CaseInsensitive) == 0
+                                    ? given.dir().filePath(given.completeBaseName() + RecordsSuffix)
+                                    : backup;
+    QFile file(recordsFile);
+    QString why;
+    if (!file.open(QIODevice::ReadOnly))
+        why = file.errorString();
+    else if (file.size() > MaxRecordsFileSize)
+        why = tr("larger than a backup can be");
+    else if (PanelRecordsText::decode(file.readAll(), records, &why))
+        return true;
+    if (reason)
+        *reason =
+            recordsFile == backup
+                ? tr("cannot read the backup %1: %2").arg(QDir::toNativeSeparators(backup), why)
+                : tr("cannot read the backup %1: its panel records %2: %3")
+                      .arg(QDir::toNativeSeparators(backup), QDir::toNativeSeparators(recordsFile),
+                           why);
+    return false;
+}
+
+bool BackupStore::outOfReach(DriverSerieHdlc::Failure failure) {
+    using Failure = DriverSerieHdlc::Failure;
+    return failure == Failure::Port || failure == Failure::Write || failure == Failure::NoAnswer ||
+           failure == Failure::Interrupted;
 }

@@ -1,18 +1,24 @@
 #pragma once
 
+#include "DriverSerieHdlc.h"
+#include "PanelRecords.h"
+
 #include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
 class PanelCore;
 
-// Copies of what a panel held before it was overwritten, as configuration files named
-// by the time they were taken (UTC, so the names sort in time order). A copy equal to the
-// newest is not stored again, and only the newest Kept are kept, but retries of a failing
-// upload must not push out the copy that matters: the last one taken before the last
-// successful upload, and the first one taken after it (the panel as that upload left
-// it; before any upload succeeded, the oldest) always stay. Files in the folder that are
-// not backups are never touched.
+// Copies of what a panel held before it was overwritten, named by the time they were
+// taken (UTC, so the names sort in time order). A backup is the panel's records as read,
+// byte for byte (panel-....records, PanelRecordsText), with an XML view of the same stem
+// beside it for opening in the configurator; a view that no XML file can carry is left
+// out and the backup still counts. A copy holding the same records as the newest is not
+// stored again, and only the newest Kept are kept, but retries of a failing upload must
+// not push out the copy that matters: the last one taken before the last successful
+// upload, and the first one taken after it (the panel as that upload left it; before any
+// upload succeeded, the oldest) always stay. Files in the folder that are not backups
+// are never touched.
 class BackupStore {
     Q_DECLARE_TR_FUNCTIONS(BackupStore)
 
@@ -27,23 +33,37 @@ public:
 
     // Reads the panel through `link`'s port into `panelContent` and saves that. The
     // panel holds no zones, boards or zone names: they are taken from `link`, so the
-    // backup opens as a usable configuration of the same installation. `link` itself is
+    // view opens as a usable configuration of the same installation. `link` itself is
     // not changed; its linkTrace() holds the read.
     bool backUpPanel(PanelCore &link, PanelCore &panelContent);
-    // Saves `content` as a new backup unless the newest holds the same, then removes the
-    // old ones that need not stay. False, with the reason, unless the whole file was written.
-    bool save(const PanelCore &content);
+    // Saves `records`, as read from a panel, and `content`, decoded from them, as its view;
+    // unless the newest backup holds the same records. Then removes the old ones that
+    // need not stay. False, with the reason, unless the whole records file was written.
+    bool save(const PanelCore &content, const PanelRecords &records);
     // To be called when an upload succeeded: the newest backup is the one taken before it.
     bool recordSuccessfulUpload();
 
-    QString lastBackup() const { return last; } // path of the one saved, or found equal
-    QStringList backups() const;                // paths, newest first
+    QString lastBackup() const { return last; } // records file of the one saved, or found equal
+    // Why the last backup has no XML view; empty when it has one.
+    QString viewProblem() const { return missingView; }
+    QStringList backups() const; // records files, newest first
     QString errorString() const { return error; }
+
+    static QString viewOf(const QString &recordsFile);
+    // The records of a backup given by its records file or by its XML view; false, with
+    // the reason, when they cannot be read.
+    static bool read(const QString &backup, PanelRecords &records, QString *reason);
+
+    // Whether a transfer failed because the port or the panel could not be reached (or the
+    // user stopped it), as opposed to a panel that answered.
+    static bool outOfReach(DriverSerieHdlc::Failure failure);
 
 private:
     QStringList kept(const QStringList &all) const;
+    void writeView(const PanelCore &content, const QString &recordsFile);
 
     QString folder;
     QString last;
+    QString missingView;
     QString error;
 };

@@ -48,12 +48,6 @@ QString titlePrefix() {
 // Where the window shows its modified mark.
 const QLatin1String ModifiedMark("[*]");
 
-// The link never reached the panel, as opposed to a panel that answered wrongly.
-bool panelUnreachable(DriverSerieHdlc::Failure failure) {
-    using Failure = DriverSerieHdlc::Failure;
-    return failure == Failure::Port || failure == Failure::Write || failure == Failure::NoAnswer;
-}
-
 QFont windowFont() {
     const QString preferred = QStringLiteral("Segoe UI");
     QFont font = QFontDatabase::hasFamily(preferred)
@@ -430,10 +424,11 @@ void MyMainWindow::slotUploadConfig() {
     // what will change before it does.
     PanelCore panel;
     bool panelRead = false;
-    QString backupFile;
-    if (!backUpBeforeUpload(panel, panelRead, backupFile) ||
+    BackupStore store;
+    if (!backUpBeforeUpload(panel, panelRead, store) ||
         !confirmUpload(panelRead ? &panel : nullptr))
         return;
+    const QString backupFile = store.lastBackup();
 
     const bool verify = verifyAction->isChecked();
     core->setVerifyAfterUpload(verify);
@@ -457,8 +452,11 @@ void MyMainWindow::slotUploadConfig() {
     if (!backupFile.isEmpty())
         text += QLatin1Char('\n') + tr("The panel's previous configuration was saved as %1.")
                                         .arg(QDir::toNativeSeparators(backupFile));
+    if (!store.viewProblem().isEmpty())
+        text += QLatin1Char('\n') + tr("It is kept as the panel's records only, without an XML "
+                                       "view: %1")
+                                        .arg(store.viewProblem());
     // The backup taken before this upload must outlive later failing retries.
-    BackupStore store;
     if (!backupFile.isEmpty() && !store.recordSuccessfulUpload())
         text += QLatin1Char('\n') + store.errorString();
     UserDialogs::current().inform(this, tr("Upload Panel"), text);
@@ -472,7 +470,7 @@ void MyMainWindow::prepareForPanel(PanelCore &panel) const {
         panel.setZoneName(it.key(), it.value());
 }
 
-bool MyMainWindow::backUpBeforeUpload(PanelCore &panel, bool &panelRead, QString &backupFile) {
+bool MyMainWindow::backUpBeforeUpload(PanelCore &panel, bool &panelRead, BackupStore &store) {
     prepareForPanel(panel);
     {
         TransferProgressDialog progress(tr("Reading the panel for a backup..."),
@@ -483,14 +481,11 @@ bool MyMainWindow::backUpBeforeUpload(PanelCore &panel, bool &panelRead, QString
     }
     // The trace holds the last transfer only: keep the backup's before the upload's.
     showLinkLog({core->linkTrace()});
-    BackupStore store;
-    if (panelRead && store.save(panel)) {
-        backupFile = store.lastBackup();
+    if (panelRead && store.save(panel, core->lastReadRecords()))
         return true;
-    }
     // A panel out of reach would only fail the upload too, after a question and another
     // wait.
-    if (!panelRead && panelUnreachable(core->transferFailure())) {
+    if (!panelRead && BackupStore::outOfReach(core->transferFailure())) {
         reportTransferFailure(tr("Upload Panel"), tr("Error uploading to panel."));
         return false;
     }

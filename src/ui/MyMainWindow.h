@@ -10,6 +10,7 @@
 
 #include <memory>
 
+class BackupStore;
 class LinkLogWindow;
 class MyMainWidget;
 class SerialPortList;
@@ -101,10 +102,11 @@ private:
     // A model for what the panel holds, with this configuration's zones, boards and zone
     // names (the panel has none), so comparisons and backups name the same zones.
     void prepareForPanel(PanelCore &panel) const;
-    // Reads the panel into `panel` and saves that as a backup. A panel out of reach fails
-    // the upload at once; one that was reached but left no backup makes it ask whether to
-    // go on. False: stop, nothing written. `panelRead`: `panel` holds what the panel has.
-    bool backUpBeforeUpload(PanelCore &panel, bool &panelRead, QString &backupFile);
+    // Reads the panel into `panel` and saves that as a backup in `store`. A panel out of
+    // reach fails the upload at once; one that was reached but left no backup makes it
+    // ask whether to go on. False: stop, nothing written. `panelRead`: `panel` holds what
+    // the panel has.
+    bool backUpBeforeUpload(PanelCore &panel, bool &panelRead, BackupStore &store);
     // The review before writing: the configuration's warnings, then what changes in the
     // panel (`panel` null: what it holds is unknown). True when the user confirms.
     bool confirmUpload(const PanelCore *panel);

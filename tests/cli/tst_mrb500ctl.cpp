@@ -316,6 +316,9 @@ private Q_SLOTS:
         QTest::newRow("--no-backup on download")
             << QStringList{"download", "a", "--port", "p", "--no-backup"} << 2
             << "^mrb500ctl: download does not take --no-backup";
+        QTest::newRow("restore of an unreadable backup")
+            << QStringList{"restore", "a", "--port", "p"} << 2
+            << "^mrb500ctl: cannot read the backup a: ";
         QTest::newRow("unknown language")
             << QStringList{"show", "a", "--language", "fr"} << 2
             << "^mrb500ctl: unknown language \"fr\"; available: en, es\n$";

@@ -1,9 +1,25 @@
 #include <QDir>
 #include <QProcess>
+#include <QSerialPort>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "CtlProcess.h"
+#include "PanelRecordsText.h"
+
+namespace {
+
+PanelRecords recordsIn(const QString &memoryFile) {
+    QFile file(memoryFile);
+    PanelRecords records;
+    QString error;
+    if (!file.open(QIODevice::ReadOnly) ||
+        !PanelRecordsText::decode(file.readAll(), records, &error))
+        qWarning() << memoryFile << error;
+    return records;
+}
+
+} // namespace
 
 // mrb500ctl's transfer commands against the simulator program, as a user runs them.
 class TestMrb500CtlTransfers : public QObject {
@@ -20,6 +36,7 @@ private Q_SLOTS:
     void commands_exitAndReport();
     void fullDisk_keepsTheFileAndThePanel_data();
     void fullDisk_keepsTheFileAndThePanel();
+    void oddPanel_backedUpAndRestoredByteForByte();
 
 private:
     bool startSimulator(const QStringList &options = {});
@@ -166,9 +183,20 @@ void TestMrb500CtlTransfers::commands_exitAndReport_data() {
     QTest::newRow("upload of a missing file")
         << QStringList() << QStringList{"upload", "DIR/none.xml", "--port", "PORT"} << 2
         << "mrb500ctl: ";
+    // The link's own advice first; going on without a backup (--no-backup) would not help.
     QTest::newRow("port that does not exist")
         << QStringList() << QStringList{"upload", school, "--port", "DIR/none"} << 1
-        << "mrb500ctl: cannot read the panel for a backup: Serial port DIR/none does not exist: ";
+        << "mrb500ctl: Serial port DIR/none does not exist: check that the USB adapter is "
+           "plugged in, then choose the port again. Details: cannot open DIR/none: No such "
+           "file or directory; no backup was taken\n";
+    QTest::newRow("port in use by another program")
+        << QStringList() << QStringList{"upload", school, "--port", "HELD"} << 1
+        << "mrb500ctl: Serial port DIR/panel is in use by another program: close that program "
+           "and try again. Details: ";
+    QTest::newRow("port that is a regular file")
+        << QStringList() << QStringList{"upload", school, "--port", "DIR/out.xml"} << 1
+        << "mrb500ctl: DIR/out.xml is not a serial device: choose the panel's serial port. "
+           "Details: ";
     QTest::newRow("panel refuses")
         << QStringList{"--status", "5"} << QStringList{"upload", school, "--port", "PORT"} << 1
         << "mrb500ctl: The panel refused the command with status 5: restart the panel and try "
@@ -217,8 +245,16 @@ void TestMrb500CtlTransfers::commands_exitAndReport() {
     noAction.write("<CONFIG><Maniobra><Event evt_blk=\"2\" evt_blk_prt=\"1\" evt_blk_type=\"2\" "
                    "evt_type=\"2\"/></Maniobra></CONFIG>");
     noAction.close();
-    for (QString &a : arguments)
-        a.replace(QLatin1String("PORT"), port).replace(QLatin1String("DIR"), dir.path());
+    QSerialPort held; // as another program would
+    for (QString &a : arguments) {
+        if (a == QLatin1String("HELD")) {
+            held.setPortName(port);
+            QVERIFY(held.open(QIODevice::ReadWrite));
+        }
+        a.replace(QLatin1String("PORT"), port)
+            .replace(QLatin1String("HELD"), port)
+            .replace(QLatin1String("DIR"), dir.path());
+    }
     error.replace(QLatin1String("DIR"), dir.path());
     QFile zero(dir.filePath(QStringLiteral("zero.xml")));
     QVERIFY(zero.open(QIODevice::WriteOnly));
@@ -234,6 +270,7 @@ void TestMrb500CtlTransfers::commands_exitAndReport() {
     QCOMPARE(r.exitCode, exitCode);
     QVERIFY2(r.err.startsWith(error), qPrintable(r.err));
     QCOMPARE(r.err.count(QLatin1Char('\n')), 1);
+    QVERIFY(!r.err.contains(QLatin1String("--no-backup")));
     QVERIFY(earlier.open(QIODevice::ReadOnly));
     QCOMPARE(earlier.readAll(), QByteArray("kept")); // a failure leaves files alone
 }
@@ -247,7 +284,7 @@ void TestMrb500CtlTransfers::fullDisk_keepsTheFileAndThePanel_data() {
         << "mrb500ctl: Cannot write DISK/site.xml: ";
     QTest::newRow("upload whose backup cannot be saved")
         << QStringList{"upload", "DISK/site.xml", "--port", "PORT"} << 1
-        << "mrb500ctl: cannot save the backup: Cannot write DISK/data/mrb500-configurator/"
+        << "mrb500ctl: cannot save the backup: cannot write DISK/data/mrb500-configurator/"
            "backups/panel-";
 }
 
@@ -297,6 +334,58 @@ rm -f "$d/fill"; cp -R "$d/." "$d.out/"; exit $status)";
     QVERIFY(kept.open(QIODevice::ReadOnly) && original.open(QIODevice::ReadOnly));
     QCOMPARE(kept.readAll(), original.readAll());
     QVERIFY(!QFile::exists(memory)); // nothing was written to the panel
+}
+
+// What no configuration file carries, a bell in the web user and an action code without a
+// description, is backed up, refused by download, and put back byte for byte by restore.
+void TestMrb500CtlTransfers::oddPanel_backedUpAndRestoredByteForByte() {
+    const QString memory = dir.filePath(QStringLiteral("memory"));
+    const QStringList memoryOption{QStringLiteral("--memory"), memory};
+    QVERIFY(startSimulator(memoryOption));
+    QCOMPARE(ctl({QStringLiteral("upload"), example("school.xml"), QStringLiteral("--port"), port,
+                  QStringLiteral("--no-backup")})
+                 .exitCode,
+             0);
+    simulator.terminate();
+    QVERIFY(simulator.waitForFinished(5000));
+    PanelRecords original = recordsIn(memory);
+    original.set(7, 2, QByteArray("Site\x07").leftJustified(16, '\0'));
+    QByteArray first = original.value(0, 0);
+    first[7] = char(0x99);
+    original.set(0, 0, first);
+    for (quint8 k = 1; k <= 6; ++k) // the panel's own records
+        original.set(6, k, QByteArray(16, char(0xa0 + k)));
+    QFile file(memory);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(PanelRecordsText::encode(original)) > 0);
+    file.close();
+    QVERIFY(startSimulator(memoryOption));
+
+    const QString bell =
+        QStringLiteral("Web user \"Site\\x07\" contains a control character, which a "
+                       "configuration file cannot hold\n");
+    const QString copy = dir.filePath(QStringLiteral("odd.xml"));
+    const Run down = ctl({QStringLiteral("download"), copy, QStringLiteral("--port"), port});
+    QCOMPARE(down.err, QStringLiteral("mrb500ctl: Cannot write %1: ").arg(copy) + bell);
+    QCOMPARE(down.exitCode, 2);
+    QVERIFY(!QFile::exists(copy));
+
+    qputenv("XDG_DATA_HOME", dir.filePath(QStringLiteral("data")).toUtf8());
+    const Run up =
+        ctl({QStringLiteral("upload"), example("shop.xml"), QStringLiteral("--port"), port});
+    QCOMPARE(up.exitCode, 0);
+    QVERIFY2(up.err.startsWith(QLatin1String("mrb500ctl: warning: the backup is kept as the "
+                                             "panel's records only, without an XML view: ")) &&
+                 up.err.endsWith(bell),
+             qPrintable(up.err));
+    const QString backup = up.out.section(QLatin1Char('\n'), 0, 0).section(" saved as ", 1);
+    QVERIFY2(backup.endsWith(QLatin1String(".records")), qPrintable(up.out));
+    QTRY_VERIFY_WITH_TIMEOUT(recordsIn(memory) != original, 10000);
+
+    const Run restored = ctl({QStringLiteral("restore"), backup, QStringLiteral("--port"), port});
+    QCOMPARE(restored.err, QString());
+    QCOMPARE(restored.out, QStringLiteral("%1 restored to %2 and verified\n").arg(backup, port));
+    QCOMPARE(restored.exitCode, 0);
+    QTRY_COMPARE_WITH_TIMEOUT(recordsIn(memory), original, 10000);
 }
 
 QTEST_GUILESS_MAIN(TestMrb500CtlTransfers)

@@ -1,3 +1,4 @@
+#include "BackupStore.h"
 #include "CmdConvencional.h"
 #include "CommandCodec.h"
 #include "LinkLogWindow.h"
@@ -149,7 +150,7 @@ void tst_Commissioning::upload_backsUpThenReviewsThenWrites() {
     fillPanelWith("shop.xml");
     trigger("actionUpload");
     QVERIFY2(dialogs->failures.isEmpty(), qPrintable(dialogs->failures.join('\n')));
-    QCOMPARE(backupsAtFirstWrite, 1); // the backup was saved before the first write
+    QCOMPARE(backupsAtFirstWrite, 2); // the backup and its view were saved before the first write
     QCOMPARE(dialogs->reviews.size(), 1);
     QVERIFY(dialogs->reviews.first().startsWith("These changes will be written to the panel:\n"));
     QVERIFY(dialogs->messages.value(0).contains("previous configuration was saved as " + backups));
@@ -157,9 +158,13 @@ void tst_Commissioning::upload_backsUpThenReviewsThenWrites() {
     // The backup taken before a successful upload is marked, so retries cannot evict it.
     QVERIFY(filesIn(backups).contains("last-upload"));
     QVERIFY(XmlConfigReader::readFile(
-        QDir(backups).filePath(filesIn(backups).filter("panel-").first()), &backup));
+        QDir(backups).filePath(filesIn(backups).filter(".xml").first()), &backup));
     QVERIFY(XmlConfigReader::readFile(example("shop.xml"), &shop));
     QVERIFY(backup.maneuvers.size() == shop.maneuvers.size() && backup.smtp == shop.smtp);
+    PanelRecords records; // what restore writes back
+    QVERIFY(BackupStore::read(QDir(backups).filePath(filesIn(backups).filter(".records").first()),
+                              records, nullptr));
+    QCOMPARE(records.restoreProblem(), QString());
 
     // The log shows the backup read and the upload, every frame, passwords hidden.
     trigger("actionViewLinkLog");

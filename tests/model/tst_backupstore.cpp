@@ -8,6 +8,22 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+namespace {
+
+// Records as a panel holding `n` gives them: its general record carries the number.
+PanelRecords holding(int n) {
+    PanelRecords records;
+    records.set(6, 0, QByteArray::number(n).leftJustified(16, '\0'));
+    return records;
+}
+
+int heldBy(const QString &backup) {
+    PanelRecords records;
+    return BackupStore::read(backup, records, nullptr) ? records.value(6, 0).toInt() : -1;
+}
+
+} // namespace
+
 class TestBackupStore : public QObject {
     Q_OBJECT
 
@@ -31,28 +47,42 @@ void TestBackupStore::defaultDirectory_isTheSameForEveryProgram() {
 void TestBackupStore::save_keepsTheNewestAndLeavesOtherFiles() {
     QTemporaryDir dir;
     BackupStore store(dir.filePath(QStringLiteral("backups")));
+    // A panel may hold what no XML file carries: its records are the backup all the same.
     PanelCore core;
-    QVERIFY2(store.save(core), qPrintable(store.errorString()));
+    core.webServer.User = QStringLiteral("Site\x07");
+    QVERIFY2(store.save(core, holding(0)), qPrintable(store.errorString()));
+    QCOMPARE(heldBy(store.lastBackup()), 0);
+    QVERIFY(!QFile::exists(BackupStore::viewOf(store.lastBackup())));
+    QVERIFY2(store.viewProblem().endsWith(
+                 QLatin1String(": Web user \"Site\\x07\" contains a control character, which "
+                               "a configuration file cannot hold")),
+             qPrintable(store.viewProblem()));
+    core.webServer.User.clear();
     QFile own(QDir(store.directory()).filePath(QStringLiteral("panel-mine.xml")));
     QVERIFY(own.open(QIODevice::WriteOnly));
     for (int i = 1; i <= BackupStore::Kept + 2; ++i) {
         core.generalConfig.delay_confirmation = quint16(i);
-        QVERIFY2(store.save(core), qPrintable(store.errorString()));
+        QVERIFY2(store.save(core, holding(i)), qPrintable(store.errorString()));
     }
     QCOMPARE(store.backups().first(), store.lastBackup());
+    QCOMPARE(QDir(store.directory()).entryList({QStringLiteral("panel-2*.xml")}).size(),
+             BackupStore::Kept); // each pushed-out view went with its records
     QVERIFY(QFile::exists(own.fileName()));
 
     PanelCore newest;
-    QVERIFY(XmlConfigReader::readFile(store.backups().first(), &newest));
+    const QString view = BackupStore::viewOf(store.lastBackup());
+    QVERIFY(XmlConfigReader::readFile(view, &newest));
+    QCOMPARE(newest.generalConfig.delay_confirmation, BackupStore::Kept + 2);
+    QCOMPARE(heldBy(view), BackupStore::Kept + 2); // a view stands for its records
     const QFile::Permissions others =
         QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther;
-    QCOMPARE(QFile::permissions(store.lastBackup()) & others, QFile::Permissions());
-    QCOMPARE(QFile::permissions(store.directory()) & others, QFile::Permissions());
-    QCOMPARE(newest.generalConfig.delay_confirmation, BackupStore::Kept + 2);
+    for (const QString &file : {store.lastBackup(), view, store.directory()})
+        QCOMPARE(QFile::permissions(file) & others, QFile::Permissions());
 }
 
-// Steps: a number n saves a panel holding n (its password tells the hundreds), "U" records
-// a successful upload. Kept: what the backups then hold, newest first.
+// Steps: a number n saves a panel holding n, each time with another view (the records
+// decide), "U" records a successful upload. Kept: what the backups then hold, newest
+// first.
 void TestBackupStore::save_keepsWhatRetriesMustNotPushOut_data() {
     QTest::addColumn<QString>("steps");
     QTest::addColumn<QString>("kept");
@@ -64,8 +94,6 @@ void TestBackupStore::save_keepsWhatRetriesMustNotPushOut_data() {
     };
     QTest::newRow("the same as the newest is not stored") << "1 2 2 2 1"
                                                           << "1 2 1";
-    QTest::newRow("another password is another backup") << "1 101"
-                                                        << "101 1";
     QTest::newRow("no upload yet: the newest and the first")
         << range(1, 25) << range(25, 6) + QStringLiteral(" 1");
     QTest::newRow("retries after an upload: the newest, the last before it, the first after")
@@ -77,23 +105,18 @@ void TestBackupStore::save_keepsWhatRetriesMustNotPushOut() {
     QFETCH(QString, kept);
     QTemporaryDir dir;
     BackupStore store(dir.filePath(QStringLiteral("backups")));
+    PanelCore view;
     for (const QString &step : steps.split(QLatin1Char(' '))) {
         if (step == u"U") {
             QVERIFY2(store.recordSuccessfulUpload(), qPrintable(store.errorString()));
             continue;
         }
-        PanelCore panel;
-        panel.generalConfig.delay_confirmation = quint16(step.toInt() % 100);
-        panel.webServer.Pass = QString::number(step.toInt() / 100);
-        QVERIFY2(store.save(panel), qPrintable(store.errorString()));
+        ++view.num_zones;
+        QVERIFY2(store.save(view, holding(step.toInt())), qPrintable(store.errorString()));
     }
     QStringList held;
-    for (const QString &backup : store.backups()) {
-        PanelCore panel;
-        QVERIFY(XmlConfigReader::readFile(backup, &panel));
-        held << QString::number(panel.generalConfig.delay_confirmation +
-                                100 * panel.webServer.Pass.toInt());
-    }
+    for (const QString &backup : store.backups())
+        held << QString::number(heldBy(backup));
     QCOMPARE(held.join(QLatin1Char(' ')), kept);
 }
 
@@ -102,7 +125,7 @@ void TestBackupStore::save_failsWithReasonWhereNothingCanBeWritten() {
     QFile blocker(dir.filePath(QStringLiteral("file")));
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     BackupStore store(blocker.fileName() + QStringLiteral("/backups"));
-    QVERIFY(!store.save(PanelCore()));
+    QVERIFY(!store.save(PanelCore(), holding(1)));
     QVERIFY2(store.errorString().startsWith(QLatin1String("cannot create the backup folder")),
              qPrintable(store.errorString()));
     QVERIFY(store.lastBackup().isEmpty());

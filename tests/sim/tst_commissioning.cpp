@@ -74,8 +74,11 @@ void TestCommissioning::backup_readsWholePanelBeforeAnyWrite() {
     QCOMPARE(firstChange, 182); // the whole download, then the upload
     QCOMPARE(code(requests.at(firstChange)), quint8(CommandCodec::BeginUpload));
 
+    PanelRecords held;
+    QVERIFY(BackupStore::read(store.lastBackup(), held, nullptr));
+    QCOMPARE(held, file.lastReadRecords()); // the panel's bytes, as read
     PanelCore saved;
-    QVERIFY(XmlConfigReader::readFile(store.lastBackup(), &saved));
+    QVERIFY(XmlConfigReader::readFile(BackupStore::viewOf(store.lastBackup()), &saved));
     QVERIFY(saved.sameConfiguration(content));
     QCOMPARE(saved.maneuvers, old.maneuvers);
     QCOMPARE(saved.webServer.Pass, QStringLiteral("previous"));
@@ -97,10 +100,9 @@ void TestCommissioning::backup_unreadablePanelStopsWithReason() {
     PanelCore content;
     QVERIFY(!store.backUpPanel(file, content));
     QCOMPARE(store.errorString(),
-             QStringLiteral("cannot read the panel for a backup: The panel did not answer: check "
-                            "the cable, the port and that the panel is powered. Details: no "
-                            "answer from panel within 0.1 s (read table 0 record 0, sent 2 "
-                            "times)"));
+             QStringLiteral("The panel did not answer: check the cable, the port and that the "
+                            "panel is powered. Details: no answer from panel within 0.1 s (read "
+                            "table 0 record 0, sent 2 times); no backup was taken"));
     QVERIFY(store.backups().isEmpty());
     QVERIFY(std::all_of(panel.engine.requests().cbegin(), panel.engine.requests().cend(),
                         [](const QByteArray &r) { return code(r) == CommandCodec::ReadRecord; }));
