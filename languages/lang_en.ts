@@ -35,6 +35,14 @@
         <source>cannot read the backup %1: its panel records %2: %3</source>
         <translation>cannot read the backup %1: its panel records %2: %3</translation>
     </message>
+    <message>
+        <source>The panel is now only partly written: it holds part of its previous configuration and part of the new one. No backup of it was taken, so the configuration must be uploaded again.</source>
+        <translation>The panel is now only partly written: it holds part of its previous configuration and part of the new one. No backup of it was taken, so the configuration must be uploaded again.</translation>
+    </message>
+    <message>
+        <source>The panel is now only partly written: it holds part of its previous configuration and part of the new one. To put back what it held before, from the backup, run: mrb500ctl restore %1 --port %2</source>
+        <translation>The panel is now only partly written: it holds part of its previous configuration and part of the new one. To put back what it held before, from the backup, run: mrb500ctl restore %1 --port %2</translation>
+    </message>
 </context>
 <context>
     <name>CauseEffectMatrix</name>
@@ -1342,10 +1350,6 @@
         <translation>A configuration file.</translation>
     </message>
     <message>
-        <source>Print diagnostic lines on standard error.</source>
-        <translation>Print diagnostic lines on standard error.</translation>
-    </message>
-    <message>
         <source>no command given; see mrb500ctl --help</source>
         <translation>no command given; see mrb500ctl --help</translation>
     </message>
@@ -1526,6 +1530,26 @@
         <translation>note: </translation>
     </message>
     <message>
+        <source>show, dump, validate, upload, download, check, restore, diff, report or ports</source>
+        <translation>show, dump, validate, upload, download, check, restore, diff, report or ports</translation>
+    </message>
+    <message>
+        <source>warning: the backup is kept as the panel&apos;s records only, without an XML view: %1</source>
+        <translation>warning: the backup is kept as the panel&apos;s records only, without an XML view: %1</translation>
+    </message>
+    <message>
+        <source>the backup %1 cannot be restored: %2</source>
+        <translation>the backup %1 cannot be restored: %2</translation>
+    </message>
+    <message>
+        <source>%1 restored to %2 and verified</source>
+        <translation>%1 restored to %2 and verified</translation>
+    </message>
+    <message>
+        <source>Print each step of a transfer with the panel on standard error.</source>
+        <translation>Print each step of a transfer with the panel on standard error.</translation>
+    </message>
+    <message>
         <source>Inspects MRB-500 configuration files and transfers them to and from the panel.
 
 Commands:
@@ -1546,7 +1570,7 @@ Commands:
                                 cause-and-effect report (PDF) and matrix (CSV)
   ports [--all]                 FT232 adapters (every serial port with --all)
 
-Exit status: 0 success, 1 the operation failed, 2 usage error or a file that cannot be read or written.</source>
+Exit status: 0 success, 1 the operation failed, 2 usage error or a file that cannot be read or written, 130 stopped by Ctrl-C or SIGTERM.</source>
         <translation>Inspects MRB-500 configuration files and transfers them to and from the panel.
 
 Commands:
@@ -1567,23 +1591,15 @@ Commands:
                                 cause-and-effect report (PDF) and matrix (CSV)
   ports [--all]                 FT232 adapters (every serial port with --all)
 
-Exit status: 0 success, 1 the operation failed, 2 usage error or a file that cannot be read or written.</translation>
+Exit status: 0 success, 1 the operation failed, 2 usage error or a file that cannot be read or written, 130 stopped by Ctrl-C or SIGTERM.</translation>
     </message>
     <message>
-        <source>show, dump, validate, upload, download, check, restore, diff, report or ports</source>
-        <translation>show, dump, validate, upload, download, check, restore, diff, report or ports</translation>
+        <source>Nothing was changed.</source>
+        <translation>Nothing was changed.</translation>
     </message>
     <message>
-        <source>warning: the backup is kept as the panel&apos;s records only, without an XML view: %1</source>
-        <translation>warning: the backup is kept as the panel&apos;s records only, without an XML view: %1</translation>
-    </message>
-    <message>
-        <source>the backup %1 cannot be restored: %2</source>
-        <translation>the backup %1 cannot be restored: %2</translation>
-    </message>
-    <message>
-        <source>%1 restored to %2 and verified</source>
-        <translation>%1 restored to %2 and verified</translation>
+        <source>The panel was not changed.</source>
+        <translation>The panel was not changed.</translation>
     </message>
 </context>
 <context>

@@ -35,6 +35,14 @@
         <source>cannot read the backup %1: its panel records %2: %3</source>
         <translation>no se puede leer la copia de seguridad %1: sus registros de la central %2: %3</translation>
     </message>
+    <message>
+        <source>The panel is now only partly written: it holds part of its previous configuration and part of the new one. No backup of it was taken, so the configuration must be uploaded again.</source>
+        <translation>La central ha quedado escrita solo en parte: tiene parte de su configuración anterior y parte de la nueva. No se hizo ninguna copia de seguridad de ella, así que hay que cargar la configuración de nuevo.</translation>
+    </message>
+    <message>
+        <source>The panel is now only partly written: it holds part of its previous configuration and part of the new one. To put back what it held before, from the backup, run: mrb500ctl restore %1 --port %2</source>
+        <translation>La central ha quedado escrita solo en parte: tiene parte de su configuración anterior y parte de la nueva. Para devolverle lo que tenía antes, desde la copia de seguridad, ejecute: mrb500ctl restore %1 --port %2</translation>
+    </message>
 </context>
 <context>
     <name>CauseEffectMatrix</name>
@@ -1342,10 +1350,6 @@
         <translation>Un fichero de configuración.</translation>
     </message>
     <message>
-        <source>Print diagnostic lines on standard error.</source>
-        <translation>Escribe líneas de diagnóstico en la salida de error.</translation>
-    </message>
-    <message>
         <source>no command given; see mrb500ctl --help</source>
         <translation>no se indicó ninguna orden; vea mrb500ctl --help</translation>
     </message>
@@ -1526,6 +1530,26 @@
         <translation>nota: </translation>
     </message>
     <message>
+        <source>show, dump, validate, upload, download, check, restore, diff, report or ports</source>
+        <translation>show, dump, validate, upload, download, check, restore, diff, report o ports</translation>
+    </message>
+    <message>
+        <source>warning: the backup is kept as the panel&apos;s records only, without an XML view: %1</source>
+        <translation>aviso: la copia de seguridad se guarda solo como los registros de la central, sin vista XML: %1</translation>
+    </message>
+    <message>
+        <source>the backup %1 cannot be restored: %2</source>
+        <translation>la copia de seguridad %1 no se puede restaurar: %2</translation>
+    </message>
+    <message>
+        <source>%1 restored to %2 and verified</source>
+        <translation>%1 restaurada en %2 y verificada</translation>
+    </message>
+    <message>
+        <source>Print each step of a transfer with the panel on standard error.</source>
+        <translation>Escribe cada paso de una transferencia con la central en la salida de error.</translation>
+    </message>
+    <message>
         <source>Inspects MRB-500 configuration files and transfers them to and from the panel.
 
 Commands:
@@ -1546,7 +1570,7 @@ Commands:
                                 cause-and-effect report (PDF) and matrix (CSV)
   ports [--all]                 FT232 adapters (every serial port with --all)
 
-Exit status: 0 success, 1 the operation failed, 2 usage error or a file that cannot be read or written.</source>
+Exit status: 0 success, 1 the operation failed, 2 usage error or a file that cannot be read or written, 130 stopped by Ctrl-C or SIGTERM.</source>
         <translation>Examina archivos de configuración de MRB-500 y los transfiere a la central y desde ella.
 
 Órdenes:
@@ -1567,23 +1591,15 @@ Exit status: 0 success, 1 the operation failed, 2 usage error or a file that can
                                 informe de causa y efecto (PDF) y matriz (CSV)
   ports [--all]                 adaptadores FT232 (todos los puertos serie con --all)
 
-Estado de salida: 0 éxito, 1 la operación falló, 2 error de uso o un archivo que no se puede leer ni escribir.</translation>
+Estado de salida: 0 éxito, 1 la operación falló, 2 error de uso o un archivo que no se puede leer ni escribir, 130 detenido con Ctrl-C o SIGTERM.</translation>
     </message>
     <message>
-        <source>show, dump, validate, upload, download, check, restore, diff, report or ports</source>
-        <translation>show, dump, validate, upload, download, check, restore, diff, report o ports</translation>
+        <source>Nothing was changed.</source>
+        <translation>No se cambió nada.</translation>
     </message>
     <message>
-        <source>warning: the backup is kept as the panel&apos;s records only, without an XML view: %1</source>
-        <translation>aviso: la copia de seguridad se guarda solo como los registros de la central, sin vista XML: %1</translation>
-    </message>
-    <message>
-        <source>the backup %1 cannot be restored: %2</source>
-        <translation>la copia de seguridad %1 no se puede restaurar: %2</translation>
-    </message>
-    <message>
-        <source>%1 restored to %2 and verified</source>
-        <translation>%1 restaurada en %2 y verificada</translation>
+        <source>The panel was not changed.</source>
+        <translation>La central no se cambió.</translation>
     </message>
 </context>
 <context>

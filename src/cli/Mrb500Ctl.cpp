@@ -10,6 +10,7 @@
 #include "LanguageCatalog.h"
 #include "MyXMLWriter.h"
 #include "PanelCore.h"
+#include "StopOnSignal.h"
 #include "TerminalProgress.h"
 #include "XmlConfigReader.h"
 
@@ -38,7 +39,7 @@ struct CommandLine {
     QCommandLineParser parser;
     QCommandLineOption verbose{
         QStringLiteral("verbose"),
-        Mrb500Ctl::tr("Print diagnostic lines on standard error.")};
+        Mrb500Ctl::tr("Print each step of a transfer with the panel on standard error.")};
     QCommandLineOption port{QStringLiteral("port"),
                             Mrb500Ctl::tr("The panel's serial port: a name or a path."),
                             QStringLiteral("P")};
@@ -97,7 +98,7 @@ struct CommandLine {
             "                                cause-and-effect report (PDF) and matrix (CSV)\n"
             "  ports [--all]                 FT232 adapters (every serial port with --all)\n\n"
             "Exit status: 0 success, 1 the operation failed, 2 usage error or a file that "
-            "cannot be read or written."));
+            "cannot be read or written, 130 stopped by Ctrl-C or SIGTERM."));
         parser.addPositionalArgument(
             QStringLiteral("command"),
             Mrb500Ctl::tr(
@@ -160,8 +161,9 @@ int Mrb500Ctl::execute(const QStringList &arguments) {
         return Success;
     }
     this->verbose = parser.isSet(verbose);
-    if (!this->verbose)
-        QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));
+    // --verbose shows the transfer's steps, not the program's internals; a logging rule
+    // (QT_LOGGING_RULES) still may.
+    QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));
 
     const QStringList args = parser.positionalArguments();
     if (args.isEmpty())
@@ -273,9 +275,15 @@ bool Mrb500Ctl::transfer(PanelCore &core, void (PanelCore::*progress)(int),
                          const std::function<bool()> &run) {
     bool ok = false;
     {
+        // Ctrl-C lets the exchange in progress finish, then the port is closed and what
+        // the transfer left is said.
+        const StopOnSignal stopper([&core] { core.requestStop(); });
         TerminalProgress bar(err, PanelCore::ProgressMaximum);
+        // With --verbose the steps are the progress: a bar would overwrite them.
         const QMetaObject::Connection shown =
-            QObject::connect(&core, progress, [&bar](int v) { bar.show(v); });
+            verbose ? QObject::connect(&core, &PanelCore::transferStep, &core,
+                                       [this](const QString &step) { printError(step); })
+                    : QObject::connect(&core, progress, &core, [&bar](int v) { bar.show(v); });
         ok = run();
         QObject::disconnect(shown);
     }
@@ -284,14 +292,25 @@ bool Mrb500Ctl::transfer(PanelCore &core, void (PanelCore::*progress)(int),
     return ok;
 }
 
-int Mrb500Ctl::readFailed(const PanelCore &, const QString &reason) {
-    printError(reason);
-    return Failed;
+int Mrb500Ctl::readFailed(const PanelCore &core, const QString &reason) {
+    if (core.transferFailure() != DriverSerieHdlc::Failure::Interrupted) {
+        printError(reason);
+        return Failed;
+    }
+    printError(sentences(reason, tr("Nothing was changed.")));
+    return Interrupted;
 }
 
-int Mrb500Ctl::writeFailed(const PanelCore &core, const QString &, const QString &) {
-    printError(core.transferError());
-    return Failed;
+int Mrb500Ctl::writeFailed(const PanelCore &core, const QString &backup, const QString &port) {
+    printError(sentences(core.transferError(), core.panelPartlyWritten()
+                                                   ? BackupStore::partlyWrittenAdvice(backup, port)
+                                                   : tr("The panel was not changed.")));
+    return core.transferFailure() == DriverSerieHdlc::Failure::Interrupted ? Interrupted : Failed;
+}
+
+QString Mrb500Ctl::sentences(const QString &first, const QString &second) {
+    return first.endsWith(QLatin1Char('.')) ? first + QLatin1Char(' ') + second
+                                            : first + QStringLiteral(". ") + second;
 }
 
 bool Mrb500Ctl::writableTarget(const QString &fileName) {

@@ -17,7 +17,9 @@ class Mrb500Ctl {
     Q_DECLARE_TR_FUNCTIONS(Mrb500Ctl)
 
 public:
-    enum ExitStatus { Success = 0, Failed = 1, UsageError = 2 };
+    // Interrupted: stopped by Ctrl-C or SIGTERM, as a shell reports a program ended by
+    // Ctrl-C.
+    enum ExitStatus { Success = 0, Failed = 1, UsageError = 2, Interrupted = 130 };
 
     Mrb500Ctl();
     int run(const QStringList &arguments);
@@ -41,14 +43,18 @@ private:
     int ports(bool all);
 
     static SerialSettings portSettings(const QString &port);
-    // Runs one transfer of `core` with a progress bar; its frames kept for --trace. A
-    // failure is said by one of the two below.
+    // Runs one transfer of `core`: a progress bar, or its steps with --verbose; Ctrl-C and
+    // SIGTERM as a stop request; its frames kept for --trace. A failure is said by one of
+    // the two below.
     bool transfer(PanelCore &core, void (PanelCore::*progress)(int),
                   const std::function<bool()> &run);
-    // A transfer that only read the panel failed: says `reason`, returns the exit status.
+    // A transfer that only read the panel failed: `reason`, and with Ctrl-C that nothing
+    // was changed. Returns the exit status.
     int readFailed(const PanelCore &core, const QString &reason);
-    // An upload or restore of `backup` (empty: none) through `port` failed.
+    // An upload or restore failed: its reason, then whether the panel is partly written
+    // and how to put `backup` (empty: none was taken) back through `port`.
     int writeFailed(const PanelCore &core, const QString &backup, const QString &port);
+    static QString sentences(const QString &first, const QString &second);
     bool writableTarget(const QString &fileName);
     bool writeTrace();
 

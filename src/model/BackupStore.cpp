@@ -31,6 +31,16 @@ const QString UploadMarker = QStringLiteral("last-upload");
 // A backup is small; anything much larger is not one.
 constexpr qint64 MaxRecordsFileSize = 1024 * 1024;
 
+// As a shell reads it, so that the command can be pasted as it stands.
+QString shellWord(const QString &word) {
+    static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9_./:@%+=,-]+$"));
+    if (plain.match(word).hasMatch())
+        return word;
+    QString quoted = word;
+    quoted.replace(QLatin1Char('\''), QLatin1String("'\\''"));
+    return QLatin1Char('\'') + quoted + QLatin1Char('\'');
+}
+
 } // namespace
 
 QString BackupStore::defaultDirectory() {
@@ -196,4 +206,15 @@ bool BackupStore::outOfReach(DriverSerieHdlc::Failure failure) {
     using Failure = DriverSerieHdlc::Failure;
     return failure == Failure::Port || failure == Failure::Write || failure == Failure::NoAnswer ||
            failure == Failure::Interrupted;
+}
+
+QString BackupStore::partlyWrittenAdvice(const QString &backup, const QString &port) {
+    if (backup.isEmpty())
+        return tr("The panel is now only partly written: it holds part of its previous "
+                  "configuration and part of the new one. No backup of it was taken, so the "
+                  "configuration must be uploaded again.");
+    return tr("The panel is now only partly written: it holds part of its previous "
+              "configuration and part of the new one. To put back what it held before, from "
+              "the backup, run: mrb500ctl restore %1 --port %2")
+        .arg(shellWord(QDir::toNativeSeparators(backup)), shellWord(port));
 }

@@ -57,6 +57,10 @@ public:
     // Whether a transfer failed because the port or the panel could not be reached (or the
     // user stopped it), as opposed to a panel that answered.
     static bool outOfReach(DriverSerieHdlc::Failure failure);
+    // What to tell the user after an upload or restore that left the panel partly
+    // written: what it holds, and the command that puts back `backup` through `port`
+    // (no backup: upload again).
+    static QString partlyWrittenAdvice(const QString &backup, const QString &port);
 
 private:
     QStringList kept(const QStringList &all) const;

@@ -300,10 +300,13 @@ void MyMainWindow::slotClose() {
 
 void MyMainWindow::slotExportSite() {}
 
-void MyMainWindow::reportTransferFailure(const QString &title, const QString &text) {
+void MyMainWindow::reportTransferFailure(const QString &title, const QString &text,
+                                         const QString &outcome) {
     QString reason = core->transferError();
     if (!reason.isEmpty())
         reason[0] = reason.at(0).toUpper();
+    if (!outcome.isEmpty())
+        reason += QStringLiteral("\n\n") + outcome;
     UserDialogs::current().reportFailure(this, title, text, reason);
 }
 
@@ -442,7 +445,11 @@ void MyMainWindow::slotUploadConfig() {
     }
     showLinkLog(lastTraces << core->linkTrace());
     if (!ok) {
-        reportTransferFailure(tr("Upload Panel"), tr("Error uploading to panel."));
+        reportTransferFailure(
+            tr("Upload Panel"), tr("Error uploading to panel."),
+            core->panelPartlyWritten()
+                ? BackupStore::partlyWrittenAdvice(backupFile, core->serialSettings.name)
+                : QString());
         return;
     }
     QString text = tr("Upload ok!");

@@ -93,8 +93,10 @@ private:
     bool refusedForInput(const QString &title, const QString &text);
     void applySessionPort();
     void setNamedTitle();
-    // Ends a panel command: the standard text, with the link's reason under it.
-    void reportTransferFailure(const QString &title, const QString &text);
+    // Ends a panel command: the standard text, with the link's reason under it and what
+    // the failure left (`outcome`) below that.
+    void reportTransferFailure(const QString &title, const QString &text,
+                               const QString &outcome = {});
     bool uploadAllowed();
     bool downloadWouldLoseEdits();
     // Reads the panel into `panel` under a progress dialog; says why on failure.

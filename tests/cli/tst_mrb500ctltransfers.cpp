@@ -7,6 +7,8 @@
 #include "CtlProcess.h"
 #include "PanelRecordsText.h"
 
+#include <csignal>
+
 namespace {
 
 PanelRecords recordsIn(const QString &memoryFile) {
@@ -36,6 +38,8 @@ private Q_SLOTS:
     void commands_exitAndReport();
     void fullDisk_keepsTheFileAndThePanel_data();
     void fullDisk_keepsTheFileAndThePanel();
+    void interrupted_closesThePortAndSaysWhatThePanelHolds_data();
+    void interrupted_closesThePortAndSaysWhatThePanelHolds();
     void oddPanel_backedUpAndRestoredByteForByte();
 
 private:
@@ -200,7 +204,8 @@ void TestMrb500CtlTransfers::commands_exitAndReport_data() {
     QTest::newRow("panel refuses")
         << QStringList{"--status", "5"} << QStringList{"upload", school, "--port", "PORT"} << 1
         << "mrb500ctl: The panel refused the command with status 5: restart the panel and try "
-           "again. Details: panel refused with status 5 (erase table 0)\n";
+           "again. Details: panel refused with status 5 (erase table 0). The panel is now only "
+           "partly written: ";
     QTest::newRow("USB unplugged during download")
         << QStringList{"--hang-up-after", "40"}
         << QStringList{"download", "DIR/out.xml", "--port", "PORT"} << 1
@@ -334,6 +339,78 @@ rm -f "$d/fill"; cp -R "$d/." "$d.out/"; exit $status)";
     QVERIFY(kept.open(QIODevice::ReadOnly) && original.open(QIODevice::ReadOnly));
     QCOMPARE(kept.readAll(), original.readAll());
     QVERIFY(!QFile::exists(memory)); // nothing was written to the panel
+}
+
+void TestMrb500CtlTransfers::interrupted_closesThePortAndSaysWhatThePanelHolds_data() {
+    QTest::addColumn<int>("signal");
+    QTest::addColumn<QStringList>("arguments"); // PORT and DIR are replaced
+    QTest::addColumn<QString>("stopAt");        // the step after which the signal is sent
+    QTest::addColumn<QString>("outcome");       // ends the message; BACKUP is replaced
+    QTest::newRow("Ctrl-C during an upload")
+        << SIGINT << QStringList{"upload", example("school.xml"), "--port", "PORT"}
+        << "mrb500ctl: erase table 0\n"
+        << ". The panel is now only partly written: it holds part of its previous configuration "
+           "and part of the new one. To put back what it held before, from the backup, run: "
+           "mrb500ctl restore BACKUP --port DIR/panel\n";
+    QTest::newRow("SIGTERM during a download")
+        << SIGTERM << QStringList{"download", "DIR/interrupted.xml", "--port", "PORT"}
+        << "mrb500ctl: read table 0 record 1: simple maneuvers\n"
+        << ". Nothing was changed.\n";
+}
+
+// The panel is slowed down so that the signal comes while it is being written or read.
+void TestMrb500CtlTransfers::interrupted_closesThePortAndSaysWhatThePanelHolds() {
+    QFETCH(int, signal);
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, stopAt);
+    QFETCH(QString, outcome);
+    QVERIFY(startSimulator({QStringLiteral("--latency-ms"), QStringLiteral("20")}));
+    qputenv("XDG_DATA_HOME", dir.filePath(QStringLiteral("data")).toUtf8());
+    for (QString &a : arguments)
+        a.replace(QLatin1String("PORT"), port).replace(QLatin1String("DIR"), dir.path());
+    outcome.replace(QLatin1String("DIR"), dir.path());
+    const QString trace = dir.filePath(QStringLiteral("trace.txt"));
+    const QString output = dir.filePath(QStringLiteral("stdout.txt"));
+
+    QProcess run;
+    run.setStandardOutputFile(output); // redirected: nothing may stay in a buffer
+    run.setReadChannel(QProcess::StandardError);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    run.setProcessEnvironment(environment);
+    run.start(QStringLiteral(MRB500CTL_PATH),
+              arguments +
+                  QStringList{QStringLiteral("--verbose"), QStringLiteral("--trace"), trace});
+    QString err;
+    while (!err.contains(stopAt) && run.waitForReadyRead(30000))
+        err += QString::fromUtf8(run.readAllStandardError());
+    QVERIFY2(err.contains(stopAt), qPrintable(err));
+    QCOMPARE(::kill(pid_t(run.processId()), signal), 0);
+    QVERIFY(run.waitForFinished(30000));
+    err += QString::fromUtf8(run.readAllStandardError());
+    QCOMPARE(run.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(run.exitCode(), 130);
+
+    // --verbose: one prefixed line per step, nothing of the program's internals.
+    const QStringList lines = err.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    for (const QString &line : lines)
+        QVERIFY2(line.startsWith(QLatin1String("mrb500ctl: ")), qPrintable(line));
+    QFile printed(output);
+    QVERIFY(printed.open(QIODevice::ReadOnly));
+    const QString out = QString::fromUtf8(printed.readAll());
+    const QString backup = out.section(QLatin1String(" saved as "), 1).trimmed();
+    QCOMPARE(backup.isEmpty(), arguments.first() != QLatin1String("upload"));
+    outcome.replace(QLatin1String("BACKUP"), backup);
+    QVERIFY2(lines.last().startsWith(QLatin1String(
+                 "mrb500ctl: The transfer was interrupted by the user. Details: stopped ")),
+             qPrintable(lines.last()));
+    QVERIFY2(err.endsWith(outcome), qPrintable(lines.last()));
+    QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("interrupted.xml"))));
+    QFile traced(trace);
+    QVERIFY(traced.open(QIODevice::ReadOnly));
+    QVERIFY(traced.readAll().contains("\tproblem\t\tThe transfer was interrupted by the user."));
+    // The port was closed and its lock removed.
+    QCOMPARE(ctl({QStringLiteral("check"), QStringLiteral("--port"), port}).exitCode, 0);
 }
 
 // What no configuration file carries, a bell in the web user and an action code without a

@@ -34,6 +34,7 @@ private Q_SLOTS:
     void save_keepsWhatRetriesMustNotPushOut_data();
     void save_keepsWhatRetriesMustNotPushOut();
     void save_failsWithReasonWhereNothingCanBeWritten();
+    void partlyWrittenAdvice_givesACommandToPaste();
 };
 
 void TestBackupStore::defaultDirectory_isTheSameForEveryProgram() {
@@ -129,6 +130,15 @@ void TestBackupStore::save_failsWithReasonWhereNothingCanBeWritten() {
     QVERIFY2(store.errorString().startsWith(QLatin1String("cannot create the backup folder")),
              qPrintable(store.errorString()));
     QVERIFY(store.lastBackup().isEmpty());
+}
+
+void TestBackupStore::partlyWrittenAdvice_givesACommandToPaste() {
+    const QString advice = BackupStore::partlyWrittenAdvice(
+        QStringLiteral("/home/ana/it's here/panel.records"), QStringLiteral("/dev/ttyUSB0"));
+    QVERIFY2(advice.endsWith(QLatin1String(
+                 "run: mrb500ctl restore '/home/ana/it'\\''s here/panel.records' --port "
+                 "/dev/ttyUSB0")),
+             qPrintable(advice));
 }
 
 QTEST_GUILESS_MAIN(TestBackupStore)
