@@ -1,6 +1,6 @@
 #include "FullConfiguration.h"
 
-#include "PanelCore.h"
+#include "PanelConfiguration.h"
 
 namespace {
 
@@ -10,7 +10,7 @@ QString text32(const char *stem) {
 
 } // namespace
 
-void fillFullConfiguration(PanelCore &core) {
+void fillFullConfiguration(PanelConfiguration &core) {
     core.num_zones = 12;
     core.elements[0].type = Element::SounderBoard;
     core.elements[1].type = Element::RelayBoard;

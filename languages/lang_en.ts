@@ -2006,6 +2006,21 @@ Exit status: 0 success, 1 the operation failed, 2 usage error or a file that can
     </message>
 </context>
 <context>
+    <name>PanelConfiguration</name>
+    <message>
+        <source>there is no zone %1; zones are numbered 1 to %2</source>
+        <translation>there is no zone %1; zones are numbered 1 to %2</translation>
+    </message>
+    <message>
+        <source>the name of zone %1 has %2 characters; at most %3</source>
+        <translation>the name of zone %1 has %2 characters; at most %3</translation>
+    </message>
+    <message>
+        <source>the name of zone %1 contains a control character</source>
+        <translation>the name of zone %1 contains a control character</translation>
+    </message>
+</context>
+<context>
     <name>PanelCore</name>
     <message>
         <source>no serial port chosen</source>
@@ -2050,18 +2065,6 @@ Exit status: 0 success, 1 the operation failed, 2 usage error or a file that can
     <message>
         <source>connection check</source>
         <translation>connection check</translation>
-    </message>
-    <message>
-        <source>there is no zone %1; zones are numbered 1 to %2</source>
-        <translation>there is no zone %1; zones are numbered 1 to %2</translation>
-    </message>
-    <message>
-        <source>the name of zone %1 has %2 characters; at most %3</source>
-        <translation>the name of zone %1 has %2 characters; at most %3</translation>
-    </message>
-    <message>
-        <source>the name of zone %1 contains a control character</source>
-        <translation>the name of zone %1 contains a control character</translation>
     </message>
     <message>
         <source>stopped before the %1 began</source>

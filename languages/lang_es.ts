@@ -2006,6 +2006,21 @@ Estado de salida: 0 éxito, 1 la operación falló, 2 error de uso o un archivo 
     </message>
 </context>
 <context>
+    <name>PanelConfiguration</name>
+    <message>
+        <source>there is no zone %1; zones are numbered 1 to %2</source>
+        <translation>no existe la zona %1; las zonas van de 1 a %2</translation>
+    </message>
+    <message>
+        <source>the name of zone %1 has %2 characters; at most %3</source>
+        <translation>el nombre de la zona %1 tiene %2 caracteres; como máximo %3</translation>
+    </message>
+    <message>
+        <source>the name of zone %1 contains a control character</source>
+        <translation>el nombre de la zona %1 contiene un carácter de control</translation>
+    </message>
+</context>
+<context>
     <name>PanelCore</name>
     <message>
         <source>no serial port chosen</source>
@@ -2050,18 +2065,6 @@ Estado de salida: 0 éxito, 1 la operación falló, 2 error de uso o un archivo 
     <message>
         <source>connection check</source>
         <translation>comprobación de conexión</translation>
-    </message>
-    <message>
-        <source>there is no zone %1; zones are numbered 1 to %2</source>
-        <translation>no existe la zona %1; las zonas van de 1 a %2</translation>
-    </message>
-    <message>
-        <source>the name of zone %1 has %2 characters; at most %3</source>
-        <translation>el nombre de la zona %1 tiene %2 caracteres; como máximo %3</translation>
-    </message>
-    <message>
-        <source>the name of zone %1 contains a control character</source>
-        <translation>el nombre de la zona %1 contiene un carácter de control</translation>
     </message>
     <message>
         <source>stopped before the %1 began</source>

@@ -2,11 +2,11 @@
 
 #include "ConfigurationFields.h"
 #include "ManeuverDescription.h"
-#include "PanelCore.h"
+#include "PanelConfiguration.h"
 
 #include <QStringList>
 
-QString ConfigurationSummary::text(const PanelCore &core) {
+QString ConfigurationSummary::text(const PanelConfiguration &core) {
     QStringList lines;
     lines << tr("Zones: %1").arg(core.num_zones);
     for (auto it = core.zoneNames().cbegin(); it != core.zoneNames().cend(); ++it)

@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <QString>
 
-class PanelCore;
+class PanelConfiguration;
 
 // A person's view of a configuration: what `mrb500ctl show` prints. Passwords are only
 // ever said to be set or not set.
@@ -11,5 +11,5 @@ class ConfigurationSummary {
     Q_DECLARE_TR_FUNCTIONS(ConfigurationSummary)
 
 public:
-    static QString text(const PanelCore &core);
+    static QString text(const PanelConfiguration &core);
 };

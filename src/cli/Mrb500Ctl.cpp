@@ -362,7 +362,7 @@ int Mrb500Ctl::upload(const QString &fileName, const QString &port, const Upload
     core.setSerialSettings(portSettings(port));
     core.setVerifyAfterUpload(options.verify);
 
-    PanelCore panel;
+    PanelConfiguration panel;
     BackupStore store;
     if (options.backup) {
         if (!transfer(core, &PanelCore::progress, [&] { return store.backUpPanel(core, panel); })) {
@@ -410,8 +410,8 @@ int Mrb500Ctl::upload(const QString &fileName, const QString &port, const Upload
 }
 
 int Mrb500Ctl::diff(const QStringList &files, const QString &port) {
-    PanelCore before;
-    PanelCore after;
+    PanelConfiguration before;
+    PanelConfiguration after;
     if (!load(files.at(0), before))
         return UsageError;
     auto scope = ConfigurationDiff::Scope::Everything;
@@ -420,10 +420,10 @@ int Mrb500Ctl::diff(const QStringList &files, const QString &port) {
             return UsageError;
     } else {
         // The panel stores no zones, boards or zone names: compare only what it holds.
-        before.setSerialSettings(portSettings(port));
-        if (!transfer(before, &PanelCore::progress,
-                      [&] { return before.downloadConfigInto(after); }))
-            return readFailed(before, before.transferError());
+        PanelCore link;
+        link.setSerialSettings(portSettings(port));
+        if (!transfer(link, &PanelCore::progress, [&] { return link.downloadConfigInto(after); }))
+            return readFailed(link, link.transferError());
         scope = ConfigurationDiff::Scope::PanelHeld;
     }
     const QList<ConfigurationDifference> differences =
@@ -436,7 +436,7 @@ int Mrb500Ctl::diff(const QStringList &files, const QString &port) {
 }
 
 int Mrb500Ctl::report(const QString &fileName, const QString &pdf, const QString &csv) {
-    PanelCore core;
+    PanelConfiguration core;
     if (!load(fileName, core))
         return UsageError;
     for (const QString &target : {pdf, csv}) {
@@ -533,7 +533,7 @@ int Mrb500Ctl::ports(bool all) {
 }
 
 int Mrb500Ctl::show(const QString &fileName) {
-    PanelCore core;
+    PanelConfiguration core;
     if (!load(fileName, core))
         return UsageError;
     out << ConfigurationSummary::text(core);
@@ -541,7 +541,7 @@ int Mrb500Ctl::show(const QString &fileName) {
 }
 
 int Mrb500Ctl::dump(const QString &fileName) {
-    PanelCore core;
+    PanelConfiguration core;
     if (!load(fileName, core))
         return UsageError;
     // Machine-readable: the maneuver descriptions are English whatever the language.
@@ -552,7 +552,7 @@ int Mrb500Ctl::dump(const QString &fileName) {
 }
 
 int Mrb500Ctl::validate(const QString &fileName) {
-    PanelCore core;
+    PanelConfiguration core;
     XmlConfigReader::Notes notes;
     if (!load(fileName, core, &notes))
         return UsageError;
@@ -588,7 +588,8 @@ bool Mrb500Ctl::installLanguage(const QString &code) {
     return true;
 }
 
-bool Mrb500Ctl::load(const QString &fileName, PanelCore &core, XmlConfigReader::Notes *notes) {
+bool Mrb500Ctl::load(const QString &fileName, PanelConfiguration &core,
+                     XmlConfigReader::Notes *notes) {
     QString reason;
     if (XmlConfigReader::readFile(fileName, &core, &reason, notes))
         return true;

@@ -9,6 +9,7 @@
 #include <QTranslator>
 #include <functional>
 
+class PanelConfiguration;
 class PanelCore;
 struct SerialSettings;
 
@@ -61,7 +62,8 @@ private:
     // The program's and Qt's texts in `code`; false, with the reason printed, when its
     // catalogue cannot be read.
     bool installLanguage(const QString &code);
-    bool load(const QString &fileName, PanelCore &core, XmlConfigReader::Notes *notes = nullptr);
+    bool load(const QString &fileName, PanelConfiguration &core,
+              XmlConfigReader::Notes *notes = nullptr);
     int usageError(const QString &reason);
     void printError(const QString &reason);
 

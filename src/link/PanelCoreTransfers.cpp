@@ -184,7 +184,7 @@ bool PanelCore::downloadConfig() {
     return downloadConfigInto(*this);
 }
 
-bool PanelCore::downloadConfigInto(PanelCore &target) {
+bool PanelCore::downloadConfigInto(PanelConfiguration &target) {
     readRecords = PanelRecords();
     if (!startTransfer(tr("download")) || !openLink())
         return false;

@@ -53,24 +53,21 @@ QString BackupStore::defaultDirectory() {
 BackupStore::BackupStore(const QString &directory)
     : folder(directory) {}
 
-bool BackupStore::backUpPanel(PanelCore &link, PanelCore &panelContent) {
+bool BackupStore::backUpPanel(PanelCore &link, PanelConfiguration &panelContent) {
     error.clear();
     last.clear();
     missingView.clear();
-    PanelCore content;
-    content.num_zones = link.num_zones;
-    content.elements = link.elements;
-    for (auto it = link.zoneNames().cbegin(); it != link.zoneNames().cend(); ++it)
-        content.setZoneName(it.key(), it.value());
+    PanelConfiguration content;
+    content.takeInstallationFrom(link);
     if (!link.downloadConfigInto(content)) {
         error = tr("%1; no backup was taken").arg(link.transferError());
         return false;
     }
-    panelContent.copyConfigurationFrom(content);
+    panelContent = content;
     return save(content, link.lastReadRecords());
 }
 
-bool BackupStore::save(const PanelCore &content, const PanelRecords &records) {
+bool BackupStore::save(const PanelConfiguration &content, const PanelRecords &records) {
     error.clear();
     last.clear();
     missingView.clear();
@@ -124,7 +121,7 @@ bool BackupStore::save(const PanelCore &content, const PanelRecords &records) {
     return true;
 }
 
-void BackupStore::writeView(const PanelCore &content, const QString &recordsFile) {
+void BackupStore::writeView(const PanelConfiguration &content, const QString &recordsFile) {
     // The records are the backup; a panel may hold what no XML file can carry.
     MyXMLWriter writer(&content);
     if (writer.writeFile(viewOf(recordsFile)))

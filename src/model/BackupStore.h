@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+class PanelConfiguration;
 class PanelCore;
 
 // Copies of what a panel held before it was overwritten, named by the time they were
@@ -35,11 +36,11 @@ public:
     // panel holds no zones, boards or zone names: they are taken from `link`, so the
     // view opens as a usable configuration of the same installation. `link` itself is
     // not changed; its linkTrace() holds the read.
-    bool backUpPanel(PanelCore &link, PanelCore &panelContent);
+    bool backUpPanel(PanelCore &link, PanelConfiguration &panelContent);
     // Saves `records`, as read from a panel, and `content`, decoded from them, as its view;
     // unless the newest backup holds the same records. Then removes the old ones that
     // need not stay. False, with the reason, unless the whole records file was written.
-    bool save(const PanelCore &content, const PanelRecords &records);
+    bool save(const PanelConfiguration &content, const PanelRecords &records);
     // To be called when an upload succeeded: the newest backup is the one taken before it.
     bool recordSuccessfulUpload();
 
@@ -64,7 +65,7 @@ public:
 
 private:
     QStringList kept(const QStringList &all) const;
-    void writeView(const PanelCore &content, const QString &recordsFile);
+    void writeView(const PanelConfiguration &content, const QString &recordsFile);
 
     QString folder;
     QString last;

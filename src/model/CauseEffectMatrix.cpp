@@ -2,7 +2,7 @@
 
 #include "ConfigurationFields.h"
 #include "ManeuverDescription.h"
-#include "PanelCore.h"
+#include "PanelConfiguration.h"
 
 #include <QStringList>
 
@@ -40,7 +40,7 @@ QString csvField(const QString &text) {
 
 } // namespace
 
-CauseEffectMatrix::CauseEffectMatrix(const PanelCore &core) {
+CauseEffectMatrix::CauseEffectMatrix(const PanelConfiguration &core) {
     for (const ManiobraConvencional &m : core.maneuvers) {
         if (std::none_of(rows.cbegin(), rows.cend(),
                          [&](const Cause &c) { return c.events == m.events; }))

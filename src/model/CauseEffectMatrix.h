@@ -6,7 +6,7 @@
 #include <QList>
 #include <QString>
 
-class PanelCore;
+class PanelConfiguration;
 
 // The maneuvers as a cause-and-effect matrix: one row per distinct trigger (one event, or
 // the event list of a logic maneuver), one column per distinct action, each cell the
@@ -28,7 +28,7 @@ public:
         QString label; // the action description without delay
     };
 
-    explicit CauseEffectMatrix(const PanelCore &core);
+    explicit CauseEffectMatrix(const PanelConfiguration &core);
 
     const QList<Cause> &causes() const { return rows; }
     const QList<Effect> &effects() const { return columns; }

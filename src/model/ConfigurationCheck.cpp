@@ -3,7 +3,7 @@
 #include "ConfigurationFields.h"
 #include "ImageRoundTrip.h"
 #include "ManeuverDescription.h"
-#include "PanelCore.h"
+#include "PanelConfiguration.h"
 
 #include <QCoreApplication>
 #include <QSet>
@@ -29,7 +29,7 @@ constexpr auto Warning = ConfigurationProblem::Severity::Warning;
 
 // Whatever the panel would read back differently. The check's own rules for lengths and
 // characters say it more clearly where they apply.
-void addImageLosses(const PanelCore &core, QList<ConfigurationProblem> &out) {
+void addImageLosses(const PanelConfiguration &core, QList<ConfigurationProblem> &out) {
     for (const ImageRoundTrip::Loss &loss :
          ImageRoundTrip::losses(core.maneuvers, core.generalConfig, core.webServer, core.smtp)) {
         if (!loss.text || ConfigurationCheck::textProblem(QString(), *loss.text).isEmpty())
@@ -40,7 +40,7 @@ void addImageLosses(const PanelCore &core, QList<ConfigurationProblem> &out) {
 // What the panel does with a code it does not define, or with another number of zones, is
 // unknown: errors, not warnings. A maneuver the panel would already read otherwise has its
 // error from the read-back check; one fault, one message.
-void addUndefinedCodes(const PanelCore &core, QList<ConfigurationProblem> &out) {
+void addUndefinedCodes(const PanelConfiguration &core, QList<ConfigurationProblem> &out) {
     QSet<int> misread;
     for (const ConfigurationProblem &p : out)
         misread.insert(p.maneuver);
@@ -97,7 +97,7 @@ QString ConfigurationCheck::textProblem(const QString &field, const QString &tex
     return {};
 }
 
-QList<ConfigurationProblem> ConfigurationCheck::check(const PanelCore &core) {
+QList<ConfigurationProblem> ConfigurationCheck::check(const PanelConfiguration &core) {
     QList<ConfigurationProblem> out;
 
     int simple = 0;
@@ -124,7 +124,7 @@ QList<ConfigurationProblem> ConfigurationCheck::check(const PanelCore &core) {
                     .arg(core.num_zones));
     }
 
-    for (int slot = 0; slot < PanelCore::ElementSlots; ++slot) {
+    for (int slot = 0; slot < PanelConfiguration::ElementSlots; ++slot) {
         const quint8 type = core.elements[slot].type;
         if (type > Element::RelayBoard)
             add(out, Warning,
@@ -157,7 +157,7 @@ QList<ConfigurationProblem> ConfigurationCheck::check(const PanelCore &core) {
         }
         if (m.act_blk_type == 7) {
             const int slot = int(m.act_blk) - 6;
-            const bool fitted = slot >= 0 && slot < PanelCore::ElementSlots &&
+            const bool fitted = slot >= 0 && slot < PanelConfiguration::ElementSlots &&
                                 core.elements[slot].type != Element::Empty;
             if (!fitted)
                 add(out, Warning,

@@ -5,7 +5,7 @@
 #include <QCoreApplication>
 #include <QList>
 
-class PanelCore;
+class PanelConfiguration;
 
 // What the panel can hold, and what is probably a mistake. Whatever the panel would read
 // back differently from the configuration is an error.
@@ -18,7 +18,7 @@ public:
     static constexpr int MaxEventsPerManeuver = 12;
     static constexpr int MaxTextLength = 32; // bytes of a text field in the panel
 
-    static QList<ConfigurationProblem> check(const PanelCore &core);
+    static QList<ConfigurationProblem> check(const PanelConfiguration &core);
     static bool hasErrors(const QList<ConfigurationProblem> &problems);
 
     // Why a web or e-mail text cannot go to the panel, or an empty string if it can.

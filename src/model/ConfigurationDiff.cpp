@@ -1,6 +1,6 @@
 #include "ConfigurationDiff.h"
 
-#include "PanelCore.h"
+#include "PanelConfiguration.h"
 
 #include <functional>
 
@@ -9,7 +9,7 @@ namespace {
 using Area = ConfigurationField::Area;
 using Kind = ConfigurationDifference::Kind;
 
-QString described(const PanelCore &core, const ManiobraConvencional &m) {
+QString described(const PanelConfiguration &core, const ManiobraConvencional &m) {
     const QString text = ConfigurationFields::maneuverText(m);
     const QString names = ConfigurationFields::zoneNamesUsed(core, m);
     return names.isEmpty() ? text : ConfigurationDiff::tr("%1 [%2]").arg(text, names);
@@ -51,8 +51,9 @@ void compareFields(const QList<ConfigurationField> &before, const QList<Configur
 
 } // namespace
 
-QList<ConfigurationDifference> ConfigurationDiff::compare(const PanelCore &before,
-                                                          const PanelCore &after, Scope scope) {
+QList<ConfigurationDifference> ConfigurationDiff::compare(const PanelConfiguration &before,
+                                                          const PanelConfiguration &after,
+                                                          Scope scope) {
     QList<ConfigurationDifference> out;
     compareFields(ConfigurationFields::of(before, scope), ConfigurationFields::of(after, scope),
                   out);

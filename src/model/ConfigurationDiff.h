@@ -6,7 +6,7 @@
 #include <QCoreApplication>
 #include <QList>
 
-class PanelCore;
+class PanelConfiguration;
 
 // The differences between two configurations, by area. Maneuvers are matched by content,
 // not by position (the panel gives simple maneuvers back first): what is in both is
@@ -18,6 +18,7 @@ class ConfigurationDiff {
 public:
     using Scope = ConfigurationFields::Scope;
 
-    static QList<ConfigurationDifference> compare(const PanelCore &before, const PanelCore &after,
+    static QList<ConfigurationDifference> compare(const PanelConfiguration &before,
+                                                  const PanelConfiguration &after,
                                                   Scope scope = Scope::Everything);
 };

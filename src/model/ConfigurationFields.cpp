@@ -1,7 +1,7 @@
 #include "ConfigurationFields.h"
 
 #include "ManeuverDescription.h"
-#include "PanelCore.h"
+#include "PanelConfiguration.h"
 
 #include <QStringList>
 
@@ -104,7 +104,8 @@ QString ConfigurationFields::maneuverText(const ManiobraConvencional &m) {
     return tr("%1 => %2").arg(eventDescription(m), actionDescription(m));
 }
 
-QString ConfigurationFields::zoneNamesUsed(const PanelCore &core, const ManiobraConvencional &m) {
+QString ConfigurationFields::zoneNamesUsed(const PanelConfiguration &core,
+                                           const ManiobraConvencional &m) {
     QStringList named;
     QList<int> seen;
     for (const Event &e : m.events) {
@@ -119,7 +120,7 @@ QString ConfigurationFields::zoneNamesUsed(const PanelCore &core, const Maniobra
     return named.join(QStringLiteral(", "));
 }
 
-QList<ConfigurationField> ConfigurationFields::of(const PanelCore &core, Scope scope) {
+QList<ConfigurationField> ConfigurationFields::of(const PanelConfiguration &core, Scope scope) {
     Builder b;
     if (scope == Scope::Everything) {
         b.add(Area::Zones, "num_zones", tr("Number of zones"), QString::number(core.num_zones));

@@ -6,7 +6,7 @@
 #include <QList>
 
 class ManiobraConvencional;
-class PanelCore;
+class PanelConfiguration;
 
 // The settings of a configuration as labelled fields, in the current language, for the
 // comparison and the report.
@@ -19,7 +19,8 @@ public:
         PanelHeld, // only what the panel stores: no zones, boards or zone names
     };
 
-    static QList<ConfigurationField> of(const PanelCore &core, Scope scope = Scope::Everything);
+    static QList<ConfigurationField> of(const PanelConfiguration &core,
+                                        Scope scope = Scope::Everything);
     static QString areaName(ConfigurationField::Area area);
 
     static QString ipv4(quint32 address);
@@ -33,5 +34,6 @@ public:
     // "Alarma de detector en zona 3 => Activar sirenas del panel"
     static QString maneuverText(const ManiobraConvencional &maneuver);
     // "zone 3 Kitchen, zone 4 Hall" for the named zones the maneuver's events use.
-    static QString zoneNamesUsed(const PanelCore &core, const ManiobraConvencional &maneuver);
+    static QString zoneNamesUsed(const PanelConfiguration &core,
+                                 const ManiobraConvencional &maneuver);
 };

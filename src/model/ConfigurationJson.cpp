@@ -1,7 +1,7 @@
 #include "ConfigurationJson.h"
 
 #include "ManeuverDescription.h"
-#include "PanelCore.h"
+#include "PanelConfiguration.h"
 
 #include <QJsonArray>
 
@@ -39,7 +39,7 @@ QJsonObject ConfigurationJson::toJson(const SmtpConfig &s) {
                        {QStringLiteral("InstallId"), s.InstallId}};
 }
 
-QJsonObject ConfigurationJson::toJson(const PanelCore &core) {
+QJsonObject ConfigurationJson::toJson(const PanelConfiguration &core) {
     QJsonArray elements;
     for (const Element &e : core.elements)
         elements.append(

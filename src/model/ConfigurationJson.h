@@ -2,7 +2,7 @@
 
 #include <QJsonObject>
 
-class PanelCore;
+class PanelConfiguration;
 struct GeneralConfig;
 struct SmtpConfig;
 struct WebServerConfig;
@@ -11,7 +11,7 @@ struct WebServerConfig;
 // it: the keys are a contract, neither renamed nor added to.
 class ConfigurationJson {
 public:
-    static QJsonObject toJson(const PanelCore &core);
+    static QJsonObject toJson(const PanelConfiguration &core);
     // The objects it holds for these records.
     static QJsonObject toJson(const GeneralConfig &g);
     static QJsonObject toJson(const WebServerConfig &w);

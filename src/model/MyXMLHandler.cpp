@@ -1,6 +1,6 @@
 #include "MyXMLHandler.h"
 
-#include "PanelCore.h"
+#include "PanelConfiguration.h"
 
 #include <QXmlStreamAttributes>
 
@@ -8,7 +8,7 @@
 #include <limits>
 #include <type_traits>
 
-MyXMLHandler::MyXMLHandler(PanelCore *core)
+MyXMLHandler::MyXMLHandler(PanelConfiguration *core)
     : core(core) {}
 
 bool MyXMLHandler::number(QStringView attribute, QStringView value, qint64 min, qint64 max,
@@ -231,11 +231,11 @@ bool MyXMLHandler::readZoneName(const QXmlStreamAttributes &attributes) {
     }
     ignoreAttributes(attributes, {u"number", u"name"});
     qint64 zone = 0;
-    if (!number(u"number", attributes.value(QStringLiteral("number")), 1, PanelCore::MaxZoneNumber,
-                zone))
+    if (!number(u"number", attributes.value(QStringLiteral("number")), 1,
+                PanelConfiguration::MaxZoneNumber, zone))
         return false;
     const QString name = attributes.value(QStringLiteral("name")).toString();
-    const QString problem = PanelCore::zoneNameProblem(int(zone), name);
+    const QString problem = PanelConfiguration::zoneNameProblem(int(zone), name);
     if (!problem.isEmpty()) {
         error = tr("element \"Zone\": %1").arg(problem);
         return false;

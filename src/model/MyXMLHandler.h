@@ -11,7 +11,7 @@
 #include <initializer_list>
 #include <variant>
 
-class PanelCore;
+class PanelConfiguration;
 class QXmlStreamAttributes;
 
 // Fills a model from the start and end tags of a configuration file, element by
@@ -24,7 +24,7 @@ class MyXMLHandler {
     Q_DECLARE_TR_FUNCTIONS(MyXMLHandler)
 
 public:
-    explicit MyXMLHandler(PanelCore *core);
+    explicit MyXMLHandler(PanelConfiguration *core);
 
     bool startElement(QStringView localName, const QXmlStreamAttributes &attributes);
     bool endElement(QStringView localName);
@@ -61,7 +61,7 @@ private:
     bool number(QStringView attribute, QStringView value, qint64 min, qint64 max, qint64 &out);
     template <typename T> bool field(QStringView attribute, QStringView value, T &out);
 
-    PanelCore *core;
+    PanelConfiguration *core;
     ManiobraConvencional current;
     QString element;
     bool inZoneNames = false; // "Zone" is read only there

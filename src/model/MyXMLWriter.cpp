@@ -2,7 +2,7 @@
 
 #include "ConfigurationFields.h"
 #include "FileWriting.h"
-#include "PanelCore.h"
+#include "PanelConfiguration.h"
 #include "ProductInfo.h"
 
 #include <QBuffer>
@@ -24,7 +24,7 @@ bool xmlCanHold(const QString &text) {
 
 } // namespace
 
-MyXMLWriter::MyXMLWriter(const PanelCore *core)
+MyXMLWriter::MyXMLWriter(const PanelConfiguration *core)
     : core(core) {}
 
 bool MyXMLWriter::writeFile(const QString &fileName) {
@@ -134,7 +134,7 @@ void MyXMLWriter::writeWebServerAndSmtp() {
 
 void MyXMLWriter::writeElements() {
     xml->writeStartElement(QStringLiteral("Elements"));
-    for (int i = 0; i < PanelCore::ElementSlots; ++i) {
+    for (int i = 0; i < PanelConfiguration::ElementSlots; ++i) {
         Element e;
         core->getElement(i, e);
         if (e.type == Element::Empty)

@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <QString>
 
-class PanelCore;
+class PanelConfiguration;
 class QIODevice;
 class QXmlStreamWriter;
 
@@ -13,7 +13,7 @@ class MyXMLWriter {
     Q_DECLARE_TR_FUNCTIONS(MyXMLWriter)
 
 public:
-    explicit MyXMLWriter(const PanelCore *core);
+    explicit MyXMLWriter(const PanelConfiguration *core);
 
     bool writeFile(const QString &fileName);
     bool write(QIODevice *device);
@@ -27,7 +27,7 @@ private:
     void writeZoneNames();
     void writeManeuvers();
 
-    const PanelCore *core;
+    const PanelConfiguration *core;
     QXmlStreamWriter *xml = nullptr;
     QString error;
 };

@@ -1,62 +1,32 @@
 #pragma once
 
 #include "DriverSerieHdlc.h"
-#include "Element.h"
-#include "GeneralConfig.h"
 #include "LinkTrace.h"
-#include "ManiobraConvencional.h"
+#include "PanelConfiguration.h"
 #include "PanelRecords.h"
 #include "SerialSettings.h"
-#include "SmtpConfig.h"
 #include "TransferProgress.h"
-#include "WebServerConfig.h"
 
 #include <QList>
-#include <QMap>
 #include <QObject>
 
-#include <array>
 #include <functional>
 
 class CmdConvencional;
 
-// The whole configuration of one panel. The element slots and the maneuver list are
-// reached through the operations below; the plain records are edited in place.
-class PanelCore : public QObject {
+// The configuration being edited together with the link to the panel that it is
+// uploaded to and downloaded from.
+class PanelCore : public QObject, public PanelConfiguration {
     Q_OBJECT
 
 public:
-    static constexpr int ElementSlots = 3;
-
     explicit PanelCore(QObject *parent = nullptr);
     ~PanelCore() override;
 
-    bool setElement(int index, const Element &element, bool overwrite);
-    bool getElement(int index, Element &out) const;
-    int countElements() const;
-
-    bool addManeuver(const ManiobraConvencional &maneuver);
-    bool getManeuver(int index, ManiobraConvencional &out) const;
-    bool setManeuver(int index, const ManiobraConvencional &maneuver);
-    bool removeManeuver(int index);
-    void countManeuvers(int &simple, int &logic) const;
+    // Takes another configuration; the serial settings and the link stay.
+    using PanelConfiguration::operator=;
 
     void setSerialSettings(const SerialSettings &settings);
-    void setDefaults();
-
-    // Optional names of zones 1..MaxZoneNumber, kept in the file only: the panel has no
-    // place for them. setZoneName refuses a name that zoneNameProblem() objects to; an
-    // empty name removes it.
-    static constexpr int MaxZoneNameLength = 32;
-    static constexpr int MaxZoneNumber = 255;
-    static QString zoneNameProblem(int zone, const QString &name);
-    bool setZoneName(int zone, const QString &name);
-    QString zoneName(int zone) const { return names.value(zone); }
-    const QMap<int, QString> &zoneNames() const { return names; }
-
-    // Everything a file or the panel holds; the serial settings are left alone.
-    void copyConfigurationFrom(const PanelCore &other);
-    bool sameConfiguration(const PanelCore &other) const;
 
     // Transfers with the panel on the port of serialSettings. Each opens the port and
     // closes it when it ends; a false leaves the reason in transferError(). Upload sends
@@ -67,7 +37,7 @@ public:
     bool downloadConfig();
     // A download through this model's link into `target`, which keeps its zones, boards
     // and zone names; this model is left alone. Atomic like downloadConfig().
-    bool downloadConfigInto(PanelCore &target);
+    bool downloadConfigInto(PanelConfiguration &target);
     // Why uploadConfig() would refuse this configuration before sending anything, or an
     // empty string.
     QString uploadRefusal() const;
@@ -122,13 +92,7 @@ public:
     QByteArray buildWebServerImage() const;
     bool writeWebServerConfig();
 
-    std::array<Element, ElementSlots> elements;
-    QList<ManiobraConvencional> maneuvers;
-    qint32 num_zones = 0;
     bool portConfigured = false;
-    GeneralConfig generalConfig;
-    WebServerConfig webServer;
-    SmtpConfig smtp;
     CmdConvencional *cmd; // owned
     SerialSettings serialSettings;
 
@@ -175,5 +139,4 @@ private:
     DriverSerieHdlc::Failure lastTransferFailure = DriverSerieHdlc::Failure::None;
     GeneralConfig checkedGeneral;
     LinkTrace trace;
-    QMap<int, QString> names;
 };

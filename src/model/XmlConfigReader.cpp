@@ -1,7 +1,7 @@
 #include "XmlConfigReader.h"
 
 #include "MyXMLHandler.h"
-#include "PanelCore.h"
+#include "PanelConfiguration.h"
 
 #include <QFile>
 #include <QXmlStreamReader>
@@ -16,7 +16,7 @@ bool fail(QString *error, const QString &reason) {
 
 } // namespace
 
-bool XmlConfigReader::readFile(const QString &fileName, PanelCore *core, QString *error,
+bool XmlConfigReader::readFile(const QString &fileName, PanelConfiguration *core, QString *error,
                                Notes *notes) {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
@@ -35,14 +35,13 @@ bool XmlConfigReader::readFile(const QString &fileName, PanelCore *core, QString
     return true;
 }
 
-bool XmlConfigReader::readData(const QByteArray &data, PanelCore *core, QString *error,
+bool XmlConfigReader::readData(const QByteArray &data, PanelConfiguration *core, QString *error,
                                Notes *notes) {
     if (data.size() > MaxFileSize)
         return fail(error, tr("larger than %1 bytes; not a configuration file").arg(MaxFileSize));
 
     // Fields the file does not set keep the target's values, as when filling it in place.
-    PanelCore scratch;
-    scratch.copyConfigurationFrom(*core);
+    PanelConfiguration scratch = *core;
     MyXMLHandler handler(&scratch);
 
     QXmlStreamReader xml(data);
@@ -81,7 +80,7 @@ bool XmlConfigReader::readData(const QByteArray &data, PanelCore *core, QString 
             error,
             tr("line %1, column %2: %3").arg(xml.lineNumber()).arg(xml.columnNumber()).arg(what));
     }
-    core->copyConfigurationFrom(scratch);
+    *core = scratch;
     if (notes)
         *notes = {handler.problems(), handler.ignored()};
     return true;

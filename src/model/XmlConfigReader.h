@@ -7,7 +7,7 @@
 #include <QString>
 #include <QStringList>
 
-class PanelCore;
+class PanelConfiguration;
 
 // Reads a configuration file into a model. The model changes only when the whole file
 // was read; a failure leaves it exactly as it was and says why (with line and column
@@ -27,8 +27,8 @@ public:
         QStringList ignored;
     };
 
-    static bool readFile(const QString &fileName, PanelCore *core, QString *error = nullptr,
-                         Notes *notes = nullptr);
-    static bool readData(const QByteArray &data, PanelCore *core, QString *error = nullptr,
+    static bool readFile(const QString &fileName, PanelConfiguration *core,
+                         QString *error = nullptr, Notes *notes = nullptr);
+    static bool readData(const QByteArray &data, PanelConfiguration *core, QString *error = nullptr,
                          Notes *notes = nullptr);
 };

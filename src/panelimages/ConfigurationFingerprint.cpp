@@ -2,13 +2,13 @@
 
 #include "GeneralConfigImage.h"
 #include "ManeuverTableImage.h"
-#include "PanelCore.h"
+#include "PanelConfiguration.h"
 #include "WebServerImage.h"
 
 #include <QCryptographicHash>
 #include <QStringList>
 
-QString ConfigurationFingerprint::of(const PanelCore &core, QString *error) {
+QString ConfigurationFingerprint::of(const PanelConfiguration &core, QString *error) {
     ManeuverTableImage::Images images;
     QString reason;
     if (!ManeuverTableImage::build(core.maneuvers, images, &reason)) {

@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <QString>
 
-class PanelCore;
+class PanelConfiguration;
 
 // A short checksum over the panel images an upload would write (maneuver tables, general
 // record, web server and e-mail image), so a file and what was downloaded from the panel
@@ -16,5 +16,5 @@ class ConfigurationFingerprint {
 public:
     // "1a2b-3c4d-5e6f-7081"; empty, with the reason, when the maneuvers do not fit the
     // panel's tables.
-    static QString of(const PanelCore &core, QString *error = nullptr);
+    static QString of(const PanelConfiguration &core, QString *error = nullptr);
 };

@@ -6,7 +6,7 @@
 #include "ConfigurationFingerprint.h"
 #include "FileWriting.h"
 #include "ManeuverDescription.h"
-#include "PanelCore.h"
+#include "PanelConfiguration.h"
 #include "ProductInfo.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -59,7 +59,7 @@ QString fieldTable(const QList<ConfigurationField> &fields, Area area) {
 
 } // namespace
 
-CauseEffectReport::CauseEffectReport(const PanelCore &core)
+CauseEffectReport::CauseEffectReport(const PanelConfiguration &core)
     : core(core) {}
 
 QString CauseEffectReport::html() const {

@@ -4,7 +4,7 @@
 #include <QDateTime>
 #include <QString>
 
-class PanelCore;
+class PanelConfiguration;
 
 // The commissioning document of a configuration: installation, date, tool version and
 // fingerprint, zones with names, boards, options, web server and e-mail (passwords as
@@ -14,7 +14,7 @@ class CauseEffectReport {
     Q_DECLARE_TR_FUNCTIONS(CauseEffectReport)
 
 public:
-    explicit CauseEffectReport(const PanelCore &core);
+    explicit CauseEffectReport(const PanelConfiguration &core);
 
     void setSourceName(const QString &name) { source = name; } // e.g. the file name
     void setDate(const QDateTime &when) { date = when; }
@@ -31,7 +31,7 @@ public:
 private:
     QString footer(int page, int pages) const;
 
-    const PanelCore &core;
+    const PanelConfiguration &core;
     QString source;
     QDateTime date = QDateTime::currentDateTime();
     QString error;

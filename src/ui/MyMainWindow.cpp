@@ -354,9 +354,7 @@ bool MyMainWindow::downloadWouldLoseEdits() {
     // storable is an edit too.
     centralTabs->advancedWidget()->writeGeneralConfiguration();
     return !centralTabs->advancedWidget()->inputProblems().isEmpty() ||
-           core->maneuvers != savedState.maneuvers ||
-           !(core->generalConfig == savedState.generalConfig) ||
-           !(core->webServer == savedState.webServer) || !(core->smtp == savedState.smtp);
+           core->panelHeld() != savedState.panelHeld();
 }
 
 void MyMainWindow::slotDownloadConfig() {
@@ -425,7 +423,7 @@ void MyMainWindow::slotUploadConfig() {
 
     // The panel's programming is saved before anything overwrites it, and the user sees
     // what will change before it does.
-    PanelCore panel;
+    PanelConfiguration panel;
     bool panelRead = false;
     BackupStore store;
     if (!backUpBeforeUpload(panel, panelRead, store) ||
@@ -469,15 +467,12 @@ void MyMainWindow::slotUploadConfig() {
     UserDialogs::current().inform(this, tr("Upload Panel"), text);
 }
 
-void MyMainWindow::prepareForPanel(PanelCore &panel) const {
-    panel.num_zones = core->num_zones;
-    panel.elements = core->elements;
-    const QMap<int, QString> names = core->zoneNames();
-    for (auto it = names.cbegin(); it != names.cend(); ++it)
-        panel.setZoneName(it.key(), it.value());
+void MyMainWindow::prepareForPanel(PanelConfiguration &panel) const {
+    panel.takeInstallationFrom(*core);
 }
 
-bool MyMainWindow::backUpBeforeUpload(PanelCore &panel, bool &panelRead, BackupStore &store) {
+bool MyMainWindow::backUpBeforeUpload(PanelConfiguration &panel, bool &panelRead,
+                                      BackupStore &store) {
     prepareForPanel(panel);
     {
         TransferProgressDialog progress(tr("Reading the panel for a backup..."),
@@ -506,7 +501,7 @@ bool MyMainWindow::backUpBeforeUpload(PanelCore &panel, bool &panelRead, BackupS
             tr("Upload without a backup? The panel's present configuration will be lost."));
 }
 
-bool MyMainWindow::confirmUpload(const PanelCore *panel) {
+bool MyMainWindow::confirmUpload(const PanelConfiguration *panel) {
     QStringList text;
     QStringList warnings;
     for (const ConfigurationProblem &problem : ConfigurationCheck::check(*core)) {
@@ -529,7 +524,8 @@ bool MyMainWindow::confirmUpload(const PanelCore *panel) {
                                                      text.join(QLatin1Char('\n')), changes);
 }
 
-bool MyMainWindow::readPanelInto(PanelCore &panel, const QString &title, const QString &label) {
+bool MyMainWindow::readPanelInto(PanelConfiguration &panel, const QString &title,
+                                 const QString &label) {
     bool ok = false;
     {
         TransferProgressDialog progress(label, PanelCore::ProgressMaximum, this);
@@ -554,7 +550,7 @@ void MyMainWindow::slotCompareWithPanel() {
                                              tr("No serial port chosen"));
         return;
     }
-    PanelCore panel;
+    PanelConfiguration panel;
     prepareForPanel(panel);
     const bool ok = readPanelInto(panel, tr(CompareText), tr("Reading the panel..."));
     showLinkLog({core->linkTrace()});
@@ -684,7 +680,7 @@ void MyMainWindow::slotNew() {
 
     // Nothing of the previous site stays (addresses, logins, passwords); the serial
     // settings do, they belong to this computer.
-    core->copyConfigurationFrom(PanelCore());
+    *core = PanelConfiguration();
     myconfigurationwidget *zones = centralTabs->configurationWidget();
     zones->readNumberOfZones();
     zones->updateDeviceTree();
@@ -724,14 +720,14 @@ void MyMainWindow::slotOpen() {
 
 void MyMainWindow::rememberSavedState() {
     centralTabs->advancedWidget()->writeGeneralConfiguration();
-    savedState.copyConfigurationFrom(*core);
+    savedState = *core;
     setWindowModified(false);
 }
 
 bool MyMainWindow::hasUnsavedChanges() {
     // A field typed but not yet storable is an edit the model does not hold.
     centralTabs->advancedWidget()->writeGeneralConfiguration();
-    return !inputProblems().isEmpty() || !core->sameConfiguration(savedState);
+    return !inputProblems().isEmpty() || *core != savedState;
 }
 
 bool MyMainWindow::openFile(const QString &name) {
@@ -802,7 +798,7 @@ bool MyMainWindow::saveToFile(const QString &name) {
     MyXMLWriter writer(core.get());
     centralTabs->advancedWidget()->writeGeneralConfiguration();
     if (writer.writeFile(name)) {
-        savedState.copyConfigurationFrom(*core);
+        savedState = *core;
         setWindowModified(false);
         return true;
     }

@@ -100,18 +100,18 @@ private:
     bool uploadAllowed();
     bool downloadWouldLoseEdits();
     // Reads the panel into `panel` under a progress dialog; says why on failure.
-    bool readPanelInto(PanelCore &panel, const QString &title, const QString &label);
+    bool readPanelInto(PanelConfiguration &panel, const QString &title, const QString &label);
     // A model for what the panel holds, with this configuration's zones, boards and zone
     // names (the panel has none), so comparisons and backups name the same zones.
-    void prepareForPanel(PanelCore &panel) const;
+    void prepareForPanel(PanelConfiguration &panel) const;
     // Reads the panel into `panel` and saves that as a backup in `store`. A panel out of
     // reach fails the upload at once; one that was reached but left no backup makes it
     // ask whether to go on. False: stop, nothing written. `panelRead`: `panel` holds what
     // the panel has.
-    bool backUpBeforeUpload(PanelCore &panel, bool &panelRead, BackupStore &store);
+    bool backUpBeforeUpload(PanelConfiguration &panel, bool &panelRead, BackupStore &store);
     // The review before writing: the configuration's warnings, then what changes in the
     // panel (`panel` null: what it holds is unknown). True when the user confirms.
-    bool confirmUpload(const PanelCore *panel);
+    bool confirmUpload(const PanelConfiguration *panel);
     void showLinkLog(const QList<LinkTrace> &traces);
 
     QTranslator translator;
@@ -147,7 +147,7 @@ private:
     QString sessionPort;
     const SerialPortList *portList = nullptr;
     std::unique_ptr<PanelCore> core;
-    PanelCore savedState;
+    PanelConfiguration savedState;
     QTimer modifiedCheck;
     QList<LinkTrace> lastTraces; // of the last panel command
     LinkLogWindow *linkLog = nullptr;

@@ -72,8 +72,7 @@ bool grabSettings(const QString &file) {
 // The comparison with a panel that holds an older version: a changed delay and password,
 // a maneuver less, a new one.
 bool grabComparison(const PanelCore &core, const QString &file) {
-    PanelCore panel;
-    panel.copyConfigurationFrom(core);
+    PanelConfiguration panel = core;
     panel.generalConfig.delay_confirmation = core.generalConfig.delay_confirmation * 4 / 5;
     panel.smtp.Password = QStringLiteral("old");
     if (!panel.maneuvers.isEmpty()) {

@@ -168,12 +168,11 @@ void tst_Languages::switch_keepsModelValuesOnScreen() {
     core->addManeuver(m);
     window->slotUpdateEventActionTables();
     child<QLineEdit>("txtSMTP_svr")->setText(QStringLiteral("typed.example")); // not saved yet
-    PanelCore before;
-    before.copyConfigurationFrom(*core);
+    PanelConfiguration before = *core;
 
     choose("language_en");
 
-    QVERIFY(core->sameConfiguration(before));
+    QVERIFY(*core == before);
     QCOMPARE(child<QComboBox>("comboBoxMaxZones")->currentText(), QStringLiteral("8"));
     QCOMPARE(child<QComboBox>("comboBoxAuxType1")->currentText(), QStringLiteral("Sounders"));
     QCOMPARE(child<QComboBox>("comboBoxAuxType2")->currentText(), QStringLiteral("Relays"));

@@ -137,8 +137,7 @@ void tst_MyMainWindow::start_titleAndHiddenAdvancedTab() {
 
 void tst_MyMainWindow::newCancelled_changesNothing() {
     fillConfiguration();
-    PanelCore before;
-    before.copyConfigurationFrom(*window->panelCore());
+    PanelConfiguration before = *window->panelCore();
     dialogs->saveAnswers = {UnsavedChanges::Cancel};
 
     window->slotNew();
@@ -146,7 +145,7 @@ void tst_MyMainWindow::newCancelled_changesNothing() {
     QCOMPARE(dialogs->questions,
              QStringList{"Unsaved changes: The current configuration has changes that have not "
                          "been saved. Save them before creating a new configuration?"});
-    QVERIFY(window->panelCore()->sameConfiguration(before));
+    QVERIFY(*window->panelCore() == before);
     QCOMPARE(window->windowTitle(), StartTitle);
     QCOMPARE(child<QTableWidget>("tableWidget")->rowCount(), 2);
 }
@@ -161,7 +160,7 @@ void tst_MyMainWindow::newDiscarding_resetsEverythingQuietly() {
 
     window->slotNew();
 
-    QVERIFY(core->sameConfiguration(PanelCore())); // addresses and passwords included
+    QVERIFY(*core == PanelConfiguration()); // addresses and passwords included
     QCOMPARE(child<QTableWidget>("tableWidget")->rowCount(), 0);
     QCOMPARE(child<QComboBox>("comboBoxMaxZones")->currentIndex(), 0);
     QCOMPARE(child<QComboBox>("comboBoxAuxType1")->currentIndex(), 0);
@@ -200,7 +199,7 @@ void tst_MyMainWindow::saveAs_writesFileAndNamesWindow() {
     PanelCore reread;
     QString error;
     QVERIFY2(XmlConfigReader::readFile(dialogs->saveName, &reread, &error), qPrintable(error));
-    QVERIFY(reread.sameConfiguration(*window->panelCore()));
+    QVERIFY(reread == *window->panelCore());
     QCOMPARE(reread.num_zones, 4);
     QCOMPARE(reread.maneuvers.size(), 2);
 
@@ -314,7 +313,7 @@ void tst_MyMainWindow::openThenSave_keepsWhatEditorsCannotShow() {
     window->slotSave();
     PanelCore reread;
     QVERIFY(XmlConfigReader::readFile(file, &reread));
-    QVERIFY(reread.sameConfiguration(original));
+    QVERIFY(reread == original);
     QVERIFY(dialogs->failures.isEmpty());
 }
 
@@ -370,8 +369,7 @@ void tst_MyMainWindow::openBroken_showsReasonChangesNothing() {
     const QString good = dir.filePath(QStringLiteral("good.xml"));
     dialogs->saveName = good;
     window->slotSaveAs();
-    PanelCore before;
-    before.copyConfigurationFrom(*window->panelCore());
+    PanelConfiguration before = *window->panelCore();
     const PanelCore *coreBefore = window->panelCore();
 
     dialogs->openName =
@@ -381,7 +379,7 @@ void tst_MyMainWindow::openBroken_showsReasonChangesNothing() {
     QCOMPARE(dialogs->failures.size(), 1);
     QVERIFY2(dialogs->failures.first().contains(reason), qPrintable(dialogs->failures.first()));
     QCOMPARE(window->panelCore(), coreBefore);
-    QVERIFY(window->panelCore()->sameConfiguration(before));
+    QVERIFY(*window->panelCore() == before);
     QCOMPARE(window->currentFileName(), good);
     QCOMPARE(window->windowTitle(), namedTitle(good));
     QCOMPARE(child<QComboBox>("comboBoxMaxZones")->currentText(), QStringLiteral("4"));
@@ -417,8 +415,7 @@ void tst_MyMainWindow::openOverUnsavedEdits_asksFirst() {
     window->slotSaveAs();
     if (editAfterSave)
         window->panelCore()->removeManeuver(0);
-    PanelCore before;
-    before.copyConfigurationFrom(*window->panelCore());
+    PanelConfiguration before = *window->panelCore();
 
     dialogs->saveAnswers = {answer};
     dialogs->openName = other;
@@ -426,10 +423,10 @@ void tst_MyMainWindow::openOverUnsavedEdits_asksFirst() {
 
     QCOMPARE(dialogs->questions.size(), editAfterSave ? 1 : 0);
     QCOMPARE(window->currentFileName(), opened ? other : dialogs->saveName);
-    QCOMPARE(window->panelCore()->sameConfiguration(before), !opened);
+    QCOMPARE(*window->panelCore() == before, !opened);
     PanelCore file;
     QVERIFY(XmlConfigReader::readFile(dialogs->saveName, &file));
-    QCOMPARE(file.sameConfiguration(before), !editAfterSave || answer == UnsavedChanges::Save);
+    QCOMPARE(file == before, !editAfterSave || answer == UnsavedChanges::Save);
 }
 
 void tst_MyMainWindow::commandLinePort_survivesOpenUntilUserChooses() {

@@ -280,8 +280,7 @@ void tst_PanelCommands::downloadFailingMidway_leavesEditorsAndModel() {
     // An edit on the advanced page that is not in the model yet.
     child<QLineEdit>("txtSMTP_instalId")->setText(QStringLiteral("Not saved yet"));
     window->slotWriteGeneralConfiguration();
-    PanelCore before;
-    before.copyConfigurationFrom(*window->panelCore());
+    PanelConfiguration before = *window->panelCore();
     const int rows = child<QTableWidget>("tableWidget")->rowCount();
 
     // The check, then 40 reads; the 41st read and its resend go unanswered.
@@ -295,7 +294,7 @@ void tst_PanelCommands::downloadFailingMidway_leavesEditorsAndModel() {
     QVERIFY2(dialogs->failures.first().startsWith(
                  "Error downloading from panel.\nThe panel did not answer: "),
              qPrintable(dialogs->failures.first()));
-    QVERIFY(window->panelCore()->sameConfiguration(before));
+    QVERIFY(*window->panelCore() == before);
     QCOMPARE(child<QTableWidget>("tableWidget")->rowCount(), rows);
     QCOMPARE(child<QLineEdit>("txtSMTP_instalId")->text(), QStringLiteral("Not saved yet"));
     QVERIFY(!window->findChild<TransferProgressDialog *>());

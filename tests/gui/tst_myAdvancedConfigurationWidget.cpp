@@ -374,8 +374,7 @@ void tst_myAdvancedConfigurationWidget::readThenWrite_keepsModel() {
     QFETCH(QString, model);
     QFETCH(QString, notice);
     setModel(model);
-    PanelCore before;
-    before.copyConfigurationFrom(*core);
+    PanelConfiguration before = *core;
     editor->readGeneralConfiguration();
     editor->writeGeneralConfiguration();
     QVERIFY(core->generalConfig == before.generalConfig);
@@ -445,8 +444,7 @@ void tst_myAdvancedConfigurationWidget::typing_keptAsTypedRefusedBeside() {
     setModel(QStringLiteral("DHCP=0,IP=167772167,Gateway=167772161,Netmask=4294901760,Login=1,"
                             "User=admin,Enable=1,Port=25,InstallId=Depot"));
     editor->readGeneralConfiguration();
-    PanelCore before;
-    before.copyConfigurationFrom(*core);
+    PanelConfiguration before = *core;
 
     auto *edit = editor->findChild<QLineEdit *>(field);
     edit->selectAll();

@@ -1,13 +1,13 @@
 #pragma once
 
 #include "MyXMLWriter.h"
-#include "PanelCore.h"
+#include "PanelConfiguration.h"
 
 #include <QBuffer>
 #include <QDebug>
 
 // The file a model saves to, as bytes.
-inline QByteArray written(const PanelCore &core) {
+inline QByteArray written(const PanelConfiguration &core) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     MyXMLWriter writer(&core);

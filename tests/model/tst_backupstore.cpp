@@ -1,5 +1,5 @@
 #include "BackupStore.h"
-#include "PanelCore.h"
+#include "PanelConfiguration.h"
 #include "XmlConfigReader.h"
 
 #include <QDir>
@@ -49,7 +49,7 @@ void TestBackupStore::save_keepsTheNewestAndLeavesOtherFiles() {
     QTemporaryDir dir;
     BackupStore store(dir.filePath(QStringLiteral("backups")));
     // A panel may hold what no XML file carries: its records are the backup all the same.
-    PanelCore core;
+    PanelConfiguration core;
     core.webServer.User = QStringLiteral("Site\x07");
     QVERIFY2(store.save(core, holding(0)), qPrintable(store.errorString()));
     QCOMPARE(heldBy(store.lastBackup()), 0);
@@ -70,7 +70,7 @@ void TestBackupStore::save_keepsTheNewestAndLeavesOtherFiles() {
              BackupStore::Kept); // each pushed-out view went with its records
     QVERIFY(QFile::exists(own.fileName()));
 
-    PanelCore newest;
+    PanelConfiguration newest;
     const QString view = BackupStore::viewOf(store.lastBackup());
     QVERIFY(XmlConfigReader::readFile(view, &newest));
     QCOMPARE(newest.generalConfig.delay_confirmation, BackupStore::Kept + 2);
@@ -106,7 +106,7 @@ void TestBackupStore::save_keepsWhatRetriesMustNotPushOut() {
     QFETCH(QString, kept);
     QTemporaryDir dir;
     BackupStore store(dir.filePath(QStringLiteral("backups")));
-    PanelCore view;
+    PanelConfiguration view;
     for (const QString &step : steps.split(QLatin1Char(' '))) {
         if (step == u"U") {
             QVERIFY2(store.recordSuccessfulUpload(), qPrintable(store.errorString()));
@@ -126,7 +126,7 @@ void TestBackupStore::save_failsWithReasonWhereNothingCanBeWritten() {
     QFile blocker(dir.filePath(QStringLiteral("file")));
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     BackupStore store(blocker.fileName() + QStringLiteral("/backups"));
-    QVERIFY(!store.save(PanelCore(), holding(1)));
+    QVERIFY(!store.save(PanelConfiguration(), holding(1)));
     QVERIFY2(store.errorString().startsWith(QLatin1String("cannot create the backup folder")),
              qPrintable(store.errorString()));
     QVERIFY(store.lastBackup().isEmpty());

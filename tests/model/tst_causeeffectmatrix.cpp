@@ -1,6 +1,6 @@
 #include "CauseEffectMatrix.h"
 #include "ManeuverDescription.h"
-#include "PanelCore.h"
+#include "PanelConfiguration.h"
 #include "XmlConfigReader.h"
 
 #include <QTest>
@@ -41,7 +41,7 @@ QList<QStringList> parseCsv(const QByteArray &csv) {
     return lines;
 }
 
-bool readSchool(PanelCore &core) {
+bool readSchool(PanelConfiguration &core) {
     return XmlConfigReader::readFile(
         qEnvironmentVariable("MRB500_SOURCE_DIR") + QStringLiteral("/examples/school.xml"), &core);
 }
@@ -58,7 +58,7 @@ private Q_SLOTS:
 };
 
 void TestCauseEffectMatrix::csv_holdsEveryManeuverInItsCell() {
-    PanelCore core;
+    PanelConfiguration core;
     QVERIFY(readSchool(core));
     core.setZoneName(1, QStringLiteral("Hall, \"main\""));
     QVERIFY(!core.maneuvers.isEmpty());
@@ -92,7 +92,7 @@ void TestCauseEffectMatrix::csv_holdsEveryManeuverInItsCell() {
 }
 
 void TestCauseEffectMatrix::matrix_doesNotDependOnListOrder() {
-    PanelCore core;
+    PanelConfiguration core;
     QVERIFY(readSchool(core));
     const QByteArray csv = CauseEffectMatrix(core).toCsv();
     std::reverse(core.maneuvers.begin(), core.maneuvers.end());
@@ -100,7 +100,7 @@ void TestCauseEffectMatrix::matrix_doesNotDependOnListOrder() {
 }
 
 void TestCauseEffectMatrix::cell_joinsSharedCauseAndEffect() {
-    PanelCore core;
+    PanelConfiguration core;
     const ManiobraConvencional later({Event{2, 1, 2, 5}}, Action{1, 0, 1, 3, 3});
     const ManiobraConvencional now({Event{2, 1, 2, 5}}, Action{1, 0, 1, 3, 0});
     core.maneuvers = {later, now};

@@ -1,16 +1,17 @@
 #include "ConfigurationCheck.h"
-#include "PanelCore.h"
+#include "PanelConfiguration.h"
 
 #include <QTest>
 
 #include <functional>
 
-using Setup = std::function<void(PanelCore &)>;
+using Setup = std::function<void(PanelConfiguration &)>;
 Q_DECLARE_METATYPE(Setup)
 
 namespace {
 
-void addManeuvers(PanelCore &core, int count, int events, Action action = {1, 0, 1, 3, 0}) {
+void addManeuvers(PanelConfiguration &core, int count, int events,
+                  Action action = {1, 0, 1, 3, 0}) {
     QList<Event> list;
     for (int i = 0; i < events; ++i)
         list.append(Event{2, 1, 2, 2});
@@ -36,46 +37,50 @@ private Q_SLOTS:
         QTest::addColumn<Setup>("setup");
         QTest::addColumn<QStringList>("expected");
 
-        QTest::newRow("empty configuration") << Setup([](PanelCore &) {}) << QStringList{};
+        QTest::newRow("empty configuration") << Setup([](PanelConfiguration &) {}) << QStringList{};
         QTest::newRow("28 simple maneuvers fit")
-            << Setup([](PanelCore &c) { addManeuvers(c, 28, 1); }) << QStringList{};
+            << Setup([](PanelConfiguration &c) { addManeuvers(c, 28, 1); }) << QStringList{};
         QTest::newRow("29 simple maneuvers")
-            << Setup([](PanelCore &c) { addManeuvers(c, 29, 1); })
+            << Setup([](PanelConfiguration &c) { addManeuvers(c, 29, 1); })
             << QStringList{"E:29 simple maneuvers; the panel holds at most 28"};
         QTest::newRow("40 logic maneuvers fit")
-            << Setup([](PanelCore &c) { addManeuvers(c, 40, 2); }) << QStringList{};
+            << Setup([](PanelConfiguration &c) { addManeuvers(c, 40, 2); }) << QStringList{};
         QTest::newRow("41 logic maneuvers")
-            << Setup([](PanelCore &c) { addManeuvers(c, 41, 12); })
+            << Setup([](PanelConfiguration &c) { addManeuvers(c, 41, 12); })
             << QStringList{"E:41 logic maneuvers; the panel holds at most 40"};
         QTest::newRow("13 events")
-            << Setup([](PanelCore &c) { addManeuvers(c, 1, 13); })
+            << Setup([](PanelConfiguration &c) { addManeuvers(c, 1, 13); })
             << QStringList{"E:Maneuver 1 has 13 events; the panel holds at most 12"};
-        QTest::newRow("no event") << Setup([](PanelCore &c) {
+        QTest::newRow("no event") << Setup([](PanelConfiguration &c) {
             addManeuvers(c, 1, 1);
             addManeuvers(c, 1, 0);
         }) << QStringList{"E:Maneuver 2 has no event"};
-        QTest::newRow("text of 32 characters fits")
-            << Setup([](PanelCore &c) { c.smtp.InstallId = QString(32, QLatin1Char('x')); })
-            << QStringList{};
-        QTest::newRow("text of 33 characters")
-            << Setup([](PanelCore &c) { c.webServer.Pass = QString(33, QLatin1Char('x')); })
-            << QStringList{"E:Web server password has 33 characters; the panel holds at most 32"};
-        QTest::newRow("Latin-1 accents fit")
-            << Setup([](PanelCore &c) { c.smtp.InstallId = QStringLiteral("Edificio Ñandú"); })
-            << QStringList{};
+        QTest::newRow("text of 32 characters fits") << Setup([](PanelConfiguration &c) {
+            c.smtp.InstallId = QString(32, QLatin1Char('x'));
+        }) << QStringList{};
+        QTest::newRow("text of 33 characters") << Setup([](PanelConfiguration &c) {
+            c.webServer.Pass = QString(33, QLatin1Char('x'));
+        }) << QStringList{"E:Web server password has 33 characters; the panel holds at most 32"};
+        QTest::newRow("Latin-1 accents fit") << Setup([](PanelConfiguration &c) {
+            c.smtp.InstallId = QStringLiteral("Edificio Ñandú");
+        }) << QStringList{};
         QTest::newRow("text outside Latin-1")
-            << Setup([](PanelCore &c) { c.smtp.DestDomain = QStringLiteral("b€t"); })
+            << Setup([](PanelConfiguration &c) { c.smtp.DestDomain = QStringLiteral("b€t"); })
             << QStringList{"E:Recipient domain contains \"€\", which is not a Latin-1 character"};
         QTest::newRow("@ in a mailbox")
-            << Setup([](PanelCore &c) { c.smtp.SourceMail = QStringLiteral("panel@example.com"); })
+            << Setup([](PanelConfiguration &c) {
+                   c.smtp.SourceMail = QStringLiteral("panel@example.com");
+               })
             << QStringList{"E:Sender mailbox \"panel@example.com\" contains \"@\"; enter only "
                            "the part before the \"@\""};
         QTest::newRow("@ in a domain")
-            << Setup([](PanelCore &c) { c.smtp.DestDomain = QStringLiteral("@example.com"); })
+            << Setup([](PanelConfiguration &c) {
+                   c.smtp.DestDomain = QStringLiteral("@example.com");
+               })
             << QStringList{"E:Recipient domain \"@example.com\" contains \"@\"; enter only "
                            "the part after the \"@\""};
         auto address = [](quint8 dhcp, quint32 gateway) {
-            return Setup([=](PanelCore &c) {
+            return Setup([=](PanelConfiguration &c) {
                 c.webServer.DHCP = dhcp;
                 c.webServer.IP = 0xC0A8010A;      // 192.168.1.10
                 c.webServer.Netmask = 0xFFFFFF00; // /24
@@ -90,29 +95,29 @@ private Q_SLOTS:
         QTest::newRow("no gateway") << address(0, 0) << QStringList{};
         QTest::newRow("gateway outside, but DHCP") << address(1, 0xC0A80201) << QStringList{};
         QTest::newRow("unusual zone count")
-            << Setup([](PanelCore &c) { c.num_zones = 5; })
+            << Setup([](PanelConfiguration &c) { c.num_zones = 5; })
             << QStringList{"E:The number of zones is 5; panels have 0, 2, 4, 8 or 12"};
         QTest::newRow("event type the panel does not define")
-            << Setup([](PanelCore &c) {
+            << Setup([](PanelConfiguration &c) {
                    c.addManeuver(
                        ManiobraConvencional({{2, 1, 2, 7}, {2, 1, 2, 8}}, Action{1, 0, 1, 3, 0}));
                })
             << QStringList{"E:Maneuver 1 has an event the panel does not define: block 2, block "
                            "type 2, type 8"};
         QTest::newRow("event block type other than its block")
-            << Setup([](PanelCore &c) {
+            << Setup([](PanelConfiguration &c) {
                    c.addManeuver(ManiobraConvencional({{2, 1, 5, 2}}, Action{1, 0, 1, 3, 0}));
                })
             << QStringList{"E:Maneuver 1 has an event the panel does not define: block 2, block "
                            "type 5, type 2"};
         QTest::newRow("action type the panel does not define")
-            << Setup([](PanelCore &c) {
+            << Setup([](PanelConfiguration &c) {
                    addManeuvers(c, 1, 1, Action{1, 0, 1, 5, 0});
                })
             << QStringList{"E:Maneuver 1 has an action the panel does not define: block 1, block "
                            "type 1, type 5"};
         QTest::newRow("action block beyond the boards")
-            << Setup([](PanelCore &c) {
+            << Setup([](PanelConfiguration &c) {
                    c.elements[2].type = Element::RelayBoard;
                    addManeuvers(c, 1, 1, Action{8, 1, 7, 2, 0});
                    addManeuvers(c, 1, 1, Action{9, 1, 7, 2, 0});
@@ -120,29 +125,29 @@ private Q_SLOTS:
             << QStringList{"E:Maneuver 2 has an action the panel does not define: block 9, block "
                            "type 7, type 2",
                            "W:Maneuver 2 acts on auxiliary board 4, which is not fitted"};
-        QTest::newRow("zone above the zone count") << Setup([](PanelCore &c) {
+        QTest::newRow("zone above the zone count") << Setup([](PanelConfiguration &c) {
             c.num_zones = 2;
             c.addManeuver(
                 ManiobraConvencional({{2, 2, 2, 5}, {2, 3, 2, 5}}, Action{1, 0, 1, 3, 0}));
         }) << QStringList{"W:Maneuver 1 uses zone 3, but the panel has 2 zones"};
-        QTest::newRow("panel events are not zones") << Setup([](PanelCore &c) {
+        QTest::newRow("panel events are not zones") << Setup([](PanelConfiguration &c) {
             c.addManeuver(
                 ManiobraConvencional({{2, 5, 2, 7}, {5, 1, 5, 2}}, Action{1, 0, 1, 3, 0}));
         }) << QStringList{};
-        QTest::newRow("action on an empty board slot") << Setup([](PanelCore &c) {
+        QTest::newRow("action on an empty board slot") << Setup([](PanelConfiguration &c) {
             c.elements[0].type = Element::SounderBoard;
             addManeuvers(c, 1, 1, Action{6, 1, 7, 1, 0});
             addManeuvers(c, 1, 1, Action{7, 1, 7, 1, 0});
         }) << QStringList{"W:Maneuver 2 acts on auxiliary board 2, which is not fitted"};
         QTest::newRow("unknown board type")
-            << Setup([](PanelCore &c) { c.elements[1].type = 3; })
+            << Setup([](PanelConfiguration &c) { c.elements[1].type = 3; })
             << QStringList{"W:Auxiliary board 2 has the unknown type 3"};
     }
     void check() {
         QFETCH(Setup, setup);
         QFETCH(QStringList, expected);
 
-        PanelCore core;
+        PanelConfiguration core;
         core.num_zones = 12;
         setup(core);
         const QList<ConfigurationProblem> problems = ConfigurationCheck::check(core);
@@ -152,7 +157,7 @@ private Q_SLOTS:
     }
 
     void check_namesTheManeuver() {
-        PanelCore core;
+        PanelConfiguration core;
         core.num_zones = 2;
         addManeuvers(core, 2, 1);
         addManeuvers(core, 1, 0);

@@ -1,5 +1,5 @@
 #include "ConfigurationDiff.h"
-#include "PanelCore.h"
+#include "PanelConfiguration.h"
 #include "XmlConfigReader.h"
 
 #include <QTest>
@@ -8,7 +8,7 @@
 
 namespace {
 
-using Change = std::function<void(PanelCore &)>;
+using Change = std::function<void(PanelConfiguration &)>;
 using Area = ConfigurationField::Area;
 using Kind = ConfigurationDifference::Kind;
 
@@ -21,7 +21,7 @@ ManiobraConvencional twoZones(quint8 first) {
                                 Action{6, 1, 7, 1, 10});
 }
 
-void fill(PanelCore &core) {
+void fill(PanelConfiguration &core) {
     core.num_zones = 4;
     core.elements[0].type = Element::RelayBoard;
     core.setZoneName(3, QStringLiteral("Kitchen"));
@@ -58,53 +58,54 @@ void TestConfigurationDiff::compare_findsEachKindOfDifference_data() {
         QTest::newRow(name) << change << int(area) << int(kind) << QString::fromUtf8(text);
     };
     row(
-        "general option", [](PanelCore &c) { c.generalConfig.delay_confirmation = 7500; },
+        "general option", [](PanelConfiguration &c) { c.generalConfig.delay_confirmation = 7500; },
         Area::General, Kind::Changed, "Confirmation delay changed from \"0 s\" to \"30 s\"");
     row(
-        "cancel mask bit", [](PanelCore &c) { c.generalConfig.cancel_delay = 2; }, Area::General,
-        Kind::Changed, "sounder 2");
+        "cancel mask bit", [](PanelConfiguration &c) { c.generalConfig.cancel_delay = 2; },
+        Area::General, Kind::Changed, "sounder 2");
     row(
-        "web address", [](PanelCore &c) { c.webServer.IP = 0xC0A80102; }, Area::WebServer,
+        "web address", [](PanelConfiguration &c) { c.webServer.IP = 0xC0A80102; }, Area::WebServer,
         Kind::Changed, "\"0.0.0.0\" to \"192.168.1.2\"");
     row(
-        "web password", [](PanelCore &c) { c.webServer.Pass = QStringLiteral("other"); },
+        "web password", [](PanelConfiguration &c) { c.webServer.Pass = QStringLiteral("other"); },
         Area::WebServer, Kind::Changed, "Web password changed");
     row(
-        "e-mail text", [](PanelCore &c) { c.smtp.InstallId = QStringLiteral("Escuela"); },
+        "e-mail text", [](PanelConfiguration &c) { c.smtp.InstallId = QStringLiteral("Escuela"); },
         Area::Email, Kind::Changed, "Installation name changed from \"\" to \"Escuela\"");
     row(
         "control characters shown escaped",
-        [](PanelCore &c) { c.smtp.InstallId = QStringLiteral("Aula\a\x7f"); }, Area::Email,
+        [](PanelConfiguration &c) { c.smtp.InstallId = QStringLiteral("Aula\a\x7f"); }, Area::Email,
         Kind::Changed, "Installation name changed from \"\" to \"Aula\\x07\\x7f\"");
     row(
-        "e-mail password", [](PanelCore &c) { c.smtp.Password.clear(); }, Area::Email,
+        "e-mail password", [](PanelConfiguration &c) { c.smtp.Password.clear(); }, Area::Email,
         Kind::Changed, "E-mail password changed");
     row(
-        "zones", [](PanelCore &c) { c.num_zones = 8; }, Area::Zones, Kind::Changed,
+        "zones", [](PanelConfiguration &c) { c.num_zones = 8; }, Area::Zones, Kind::Changed,
         "\"4\" to \"8\"");
     row(
-        "board", [](PanelCore &c) { c.elements[2].type = Element::SounderBoard; }, Area::Boards,
-        Kind::Changed, "Board 3 changed from \"none\" to \"sounder board\"");
+        "board", [](PanelConfiguration &c) { c.elements[2].type = Element::SounderBoard; },
+        Area::Boards, Kind::Changed, "Board 3 changed from \"none\" to \"sounder board\"");
     row(
-        "zone name renamed", [](PanelCore &c) { c.setZoneName(3, QStringLiteral("Hall")); },
-        Area::ZoneNames, Kind::Changed, "Zone 3 changed from \"Kitchen\" to \"Hall\"");
+        "zone name renamed",
+        [](PanelConfiguration &c) { c.setZoneName(3, QStringLiteral("Hall")); }, Area::ZoneNames,
+        Kind::Changed, "Zone 3 changed from \"Kitchen\" to \"Hall\"");
     row(
-        "zone name added", [](PanelCore &c) { c.setZoneName(1, QStringLiteral("Gym")); },
+        "zone name added", [](PanelConfiguration &c) { c.setZoneName(1, QStringLiteral("Gym")); },
         Area::ZoneNames, Kind::Added, "added Zone 1 \"Gym\"");
     row(
-        "zone name removed", [](PanelCore &c) { c.setZoneName(3, {}); }, Area::ZoneNames,
+        "zone name removed", [](PanelConfiguration &c) { c.setZoneName(3, {}); }, Area::ZoneNames,
         Kind::Removed, "removed Zone 3 \"Kitchen\"");
     row(
-        "maneuver added", [](PanelCore &c) { c.maneuvers.append(zoneAlarm(4)); }, Area::Maneuvers,
-        Kind::Added, "added Alarma de detector en zona 4 => Activar sirenas");
+        "maneuver added", [](PanelConfiguration &c) { c.maneuvers.append(zoneAlarm(4)); },
+        Area::Maneuvers, Kind::Added, "added Alarma de detector en zona 4 => Activar sirenas");
     row(
-        "maneuver removed", [](PanelCore &c) { c.maneuvers.removeAt(1); }, Area::Maneuvers,
+        "maneuver removed", [](PanelConfiguration &c) { c.maneuvers.removeAt(1); }, Area::Maneuvers,
         Kind::Removed, "removed Cualquier alarma en zona 2 - Cualquier alarma en zona 3 =>");
     row(
-        "maneuver delay", [](PanelCore &c) { c.maneuvers[0].delay = 20; }, Area::Maneuvers,
+        "maneuver delay", [](PanelConfiguration &c) { c.maneuvers[0].delay = 20; }, Area::Maneuvers,
         Kind::Changed, "to Alarma de detector en zona 1 => Activar sirenas del panel  con retardo");
     row(
-        "maneuver trigger", [](PanelCore &c) { c.maneuvers[2].events[0].evt_type = 6; },
+        "maneuver trigger", [](PanelConfiguration &c) { c.maneuvers[2].events[0].evt_type = 6; },
         Area::Maneuvers, Kind::Changed, "[zone 3 Kitchen]");
 }
 
@@ -113,10 +114,9 @@ void TestConfigurationDiff::compare_findsEachKindOfDifference() {
     QFETCH(int, area);
     QFETCH(int, kind);
     QFETCH(QString, text);
-    PanelCore before;
+    PanelConfiguration before;
     fill(before);
-    PanelCore after;
-    after.copyConfigurationFrom(before);
+    PanelConfiguration after = before;
     change(after);
 
     const QList<ConfigurationDifference> found = ConfigurationDiff::compare(before, after);
@@ -131,11 +131,10 @@ void TestConfigurationDiff::compare_findsEachKindOfDifference() {
 }
 
 void TestConfigurationDiff::compare_ignoresManeuverOrder() {
-    PanelCore file;
+    PanelConfiguration file;
     fill(file);
     file.maneuvers.append(zoneAlarm(1)); // a duplicate counts twice
-    PanelCore panel;
-    panel.copyConfigurationFrom(file);
+    PanelConfiguration panel = file;
     // As the panel gives them back: simple ones first.
     panel.maneuvers = {zoneAlarm(1), zoneAlarm(3, 40), zoneAlarm(1), twoZones(2)};
     QVERIFY(ConfigurationDiff::compare(file, panel).isEmpty());
@@ -147,9 +146,9 @@ void TestConfigurationDiff::compare_ignoresManeuverOrder() {
 }
 
 void TestConfigurationDiff::compare_panelHeldLeavesOutWhatThePanelDoesNotStore() {
-    PanelCore file;
+    PanelConfiguration file;
     fill(file);
-    PanelCore panel; // as downloaded: no zones, boards or names
+    PanelConfiguration panel; // as downloaded: no zones, boards or names
     panel.webServer = file.webServer;
     panel.smtp = file.smtp;
     panel.maneuvers = file.maneuvers;
@@ -158,8 +157,8 @@ void TestConfigurationDiff::compare_panelHeldLeavesOutWhatThePanelDoesNotStore()
 }
 
 void TestConfigurationDiff::compare_schoolWithItself_reportsEqual() {
-    PanelCore a;
-    PanelCore b;
+    PanelConfiguration a;
+    PanelConfiguration b;
     const QString school =
         qEnvironmentVariable("MRB500_SOURCE_DIR") + QStringLiteral("/examples/school.xml");
     QVERIFY(XmlConfigReader::readFile(school, &a));

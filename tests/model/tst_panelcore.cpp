@@ -181,8 +181,8 @@ private Q_SLOTS:
         QCOMPARE(core.elements[0].type, quint8(1));
     }
 
-    void copyConfigurationFrom_copiesAllButSerialSettings() {
-        PanelCore a;
+    void assignConfiguration_copiesAllButSerialSettings() {
+        PanelConfiguration a;
         a.num_zones = 4;
         a.elements[1].type = 2;
         a.generalConfig.cancel_delay = 3;
@@ -195,9 +195,9 @@ private Q_SLOTS:
         s.name = QStringLiteral("pts/3");
         s.portSelected = true;
         b.setSerialSettings(s);
-        QVERIFY(!b.sameConfiguration(a));
-        b.copyConfigurationFrom(a);
-        QVERIFY(b.sameConfiguration(a));
+        QVERIFY(b != a);
+        b = a;
+        QVERIFY(b == a);
         QCOMPARE(b.serialSettings.name, QStringLiteral("pts/3"));
         QVERIFY(b.portConfigured);
     }

@@ -1,5 +1,5 @@
 #include "MyXMLWriter.h"
-#include "PanelCore.h"
+#include "PanelConfiguration.h"
 #include "WrittenXml.h"
 #include "XmlConfigReader.h"
 
@@ -34,7 +34,7 @@ QByteArray withoutDate(QByteArray xml) {
 }
 
 // A configuration that sets every field, with texts that need escaping.
-void fillEverything(PanelCore &core) {
+void fillEverything(PanelConfiguration &core) {
     core.num_zones = 12;
     core.elements[0].type = 2;
     core.elements[1].type = 1;
@@ -67,14 +67,14 @@ private Q_SLOTS:
     }
     void write_exampleFiles_reproducesThemExactly() {
         QFETCH(QString, path);
-        PanelCore core;
+        PanelConfiguration core;
         QString error;
         QVERIFY2(XmlConfigReader::readFile(path, &core, &error), qPrintable(error));
         QCOMPARE(withoutDate(written(core)), withoutDate(readAll(path)));
     }
 
     void write_header_versionAndTodaysDate() {
-        PanelCore core;
+        PanelConfiguration core;
         const QByteArray xml = written(core);
         QVERIFY(xml.startsWith(
             "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<CONFIG Version=\"Version "
@@ -96,16 +96,16 @@ private Q_SLOTS:
         QFETCH(quint8, dhcp);
         QFETCH(quint8, login);
         QFETCH(quint8, enable);
-        PanelCore core;
+        PanelConfiguration core;
         fillEverything(core);
         core.webServer.DHCP = dhcp;
         core.webServer.Login = login;
         core.smtp.Enable = enable;
         const QByteArray first = written(core);
-        PanelCore again;
+        PanelConfiguration again;
         QString error;
         QVERIFY2(XmlConfigReader::readData(first, &again, &error), qPrintable(error));
-        QVERIFY2(again.sameConfiguration(core), first.constData());
+        QVERIFY2(again == core, first.constData());
         QCOMPARE(written(again), first);
     }
 
@@ -113,11 +113,11 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString a = dir.filePath(QStringLiteral("a.xml"));
         const QString b = dir.filePath(QStringLiteral("b.xml"));
-        PanelCore core;
+        PanelConfiguration core;
         fillEverything(core);
         MyXMLWriter writer(&core);
         QVERIFY2(writer.writeFile(a), qPrintable(writer.errorString()));
-        PanelCore opened;
+        PanelConfiguration opened;
         QVERIFY(XmlConfigReader::readFile(a, &opened));
         QVERIFY(MyXMLWriter(&opened).writeFile(b));
         QCOMPARE(readAll(b), readAll(a));
@@ -184,7 +184,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, xml);
         QFETCH(QString, expected);
 
-        PanelCore core;
+        PanelConfiguration core;
         QString error;
         QVERIFY2(XmlConfigReader::readData(xml, &core, &error), qPrintable(error));
         const QString kind = expected.section(QLatin1Char(' '), 0, 0);
@@ -265,7 +265,7 @@ private Q_SLOTS:
     void read_notes() {
         QFETCH(QByteArray, xml);
         QFETCH(QStringList, notes);
-        PanelCore core;
+        PanelConfiguration core;
         QString error;
         XmlConfigReader::Notes read;
         QVERIFY2(XmlConfigReader::readData(xml, &core, &error, &read), qPrintable(error));
@@ -338,15 +338,14 @@ private Q_SLOTS:
         QFETCH(QByteArray, xml);
         QFETCH(QString, reason);
 
-        PanelCore core;
-        PanelCore original;
+        PanelConfiguration core;
         QVERIFY(XmlConfigReader::readFile(examplePath("school.xml"), &core));
-        original.copyConfigurationFrom(core);
+        const PanelConfiguration original = core;
 
         QString error;
         QVERIFY(!XmlConfigReader::readData(xml, &core, &error));
         QVERIFY2(error.contains(QRegularExpression(reason)), qPrintable(error));
-        QVERIFY(core.sameConfiguration(original));
+        QVERIFY(core == original);
     }
 
     void readFile_fileProblems_data() {
@@ -375,7 +374,7 @@ private Q_SLOTS:
             QVERIFY(f.open(QIODevice::WriteOnly));
             f.write(content);
         }
-        PanelCore core;
+        PanelConfiguration core;
         QString error;
         QCOMPARE(XmlConfigReader::readFile(path, &core, &error), reason.isEmpty());
         QVERIFY2(error.contains(reason), qPrintable(error));
@@ -384,12 +383,12 @@ private Q_SLOTS:
     void writeFile_failure_keepsPreviousFileAndSaysWhy() {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("site.xml"));
-        PanelCore good;
+        PanelConfiguration good;
         fillEverything(good);
         QVERIFY(MyXMLWriter(&good).writeFile(path));
         const QByteArray before = readAll(path);
 
-        PanelCore bad;
+        PanelConfiguration bad;
         bad.smtp.InstallId = QStringLiteral("line\x01");
         MyXMLWriter writer(&bad);
         QVERIFY(!writer.writeFile(path));

@@ -1,6 +1,6 @@
 #include "ConfigurationCheck.h"
 #include "MyXMLWriter.h"
-#include "PanelCore.h"
+#include "PanelConfiguration.h"
 #include "WrittenXml.h"
 #include "XmlConfigReader.h"
 
@@ -10,7 +10,7 @@
 
 namespace {
 
-void fill(PanelCore &core) {
+void fill(PanelConfiguration &core) {
     core.num_zones = 4;
     core.elements[1].type = Element::SounderBoard;
     core.maneuvers = {ManiobraConvencional({Event{2, 3, 2, 5}}, Action{1, 0, 1, 3, 0})};
@@ -52,23 +52,23 @@ void TestZoneNames::setZoneName_refusesWhatAFileCannotCarry() {
     QFETCH(int, zone);
     QFETCH(QString, name);
     QFETCH(bool, accepted);
-    PanelCore core;
+    PanelConfiguration core;
     core.setZoneName(1, QStringLiteral("old"));
     QCOMPARE(core.setZoneName(zone, name), accepted);
-    QCOMPARE(PanelCore::zoneNameProblem(zone, name).isEmpty(), accepted);
+    QCOMPARE(PanelConfiguration::zoneNameProblem(zone, name).isEmpty(), accepted);
     if (zone == 1)
         QCOMPARE(core.zoneName(1), accepted ? name : QStringLiteral("old"));
 }
 
 void TestZoneNames::saveAndOpen_keepTheNames() {
-    PanelCore core;
+    PanelConfiguration core;
     fill(core);
     QVERIFY(core.setZoneName(3, QStringLiteral("Cocina & \"comedor\" <1>")));
     QVERIFY(core.setZoneName(12, QString(32, QChar(0x00e9))));
-    PanelCore reopened;
+    PanelConfiguration reopened;
     QString error;
     QVERIFY2(XmlConfigReader::readData(written(core), &reopened, &error), qPrintable(error));
-    QVERIFY(reopened.sameConfiguration(core));
+    QVERIFY(reopened == core);
     QCOMPARE(reopened.zoneNames(), core.zoneNames());
 
     core.setZoneName(3, {});
@@ -77,10 +77,9 @@ void TestZoneNames::saveAndOpen_keepTheNames() {
 }
 
 void TestZoneNames::file_addsOnlyAnElementOlderReadersSkip() {
-    PanelCore plain;
+    PanelConfiguration plain;
     fill(plain);
-    PanelCore named;
-    named.copyConfigurationFrom(plain);
+    PanelConfiguration named = plain;
     named.setZoneName(3, QStringLiteral("Kitchen"));
     QString withNames = QString::fromUtf8(written(named));
 
@@ -116,7 +115,7 @@ void TestZoneNames::read_badZoneRefusedWithPlace_data() {
 void TestZoneNames::read_badZoneRefusedWithPlace() {
     QFETCH(QByteArray, xml);
     QFETCH(QString, reason);
-    PanelCore core;
+    PanelConfiguration core;
     core.setZoneName(5, QStringLiteral("kept"));
     QString error;
     QVERIFY(!XmlConfigReader::readData(xml, &core, &error));
@@ -127,7 +126,7 @@ void TestZoneNames::read_badZoneRefusedWithPlace() {
 }
 
 void TestZoneNames::check_warnsOfNameBeyondZones() {
-    PanelCore core;
+    PanelConfiguration core;
     fill(core);
     core.setZoneName(4, QStringLiteral("Last"));
     QVERIFY(ConfigurationCheck::check(core).isEmpty());

@@ -1,6 +1,6 @@
 #include "CauseEffectReport.h"
 #include "ConfigurationFingerprint.h"
-#include "PanelCore.h"
+#include "PanelConfiguration.h"
 #include "XmlConfigReader.h"
 
 #include <QCoreApplication>
@@ -19,11 +19,11 @@ private Q_SLOTS:
     void writePdf_replacesTheFileOnlyWhenWritten();
 
 private:
-    PanelCore core;
+    PanelConfiguration core;
 };
 
 void TestCauseEffectReport::init() {
-    core.copyConfigurationFrom(PanelCore());
+    core = PanelConfiguration();
     QVERIFY(XmlConfigReader::readFile(
         qEnvironmentVariable("MRB500_SOURCE_DIR") + QStringLiteral("/examples/school.xml"), &core));
     core.setZoneName(12, QStringLiteral("Gimnasio"));

@@ -45,7 +45,7 @@ void TestCommissioning::init() {
     QVERIFY(panel.open());
     temporary = std::make_unique<QTemporaryDir>();
     QVERIFY(temporary->isValid());
-    file.copyConfigurationFrom(PanelCore());
+    file = PanelConfiguration();
     QVERIFY(XmlConfigReader::readFile(school(), &file));
     file.setZoneName(3, QStringLiteral("Gimnasio"));
     panel.attach(file);
@@ -79,7 +79,7 @@ void TestCommissioning::backup_readsWholePanelBeforeAnyWrite() {
     QCOMPARE(held, file.lastReadRecords()); // the panel's bytes, as read
     PanelCore saved;
     QVERIFY(XmlConfigReader::readFile(BackupStore::viewOf(store.lastBackup()), &saved));
-    QVERIFY(saved.sameConfiguration(content));
+    QVERIFY(saved == content);
     QCOMPARE(saved.maneuvers, old.maneuvers);
     QCOMPARE(saved.webServer.Pass, QStringLiteral("previous"));
     // Zones, boards and names are the installation's, from the configuration uploaded.

@@ -292,8 +292,7 @@ void TestPanelTransfers::transfer_failsWithReason() {
 
     PanelCore core;
     QVERIFY(XmlConfigReader::readFile(example("school.xml"), &core));
-    PanelCore copy;
-    copy.copyConfigurationFrom(core);
+    PanelConfiguration copy = core;
     panel.attach(core, 200);
     if (!port.isEmpty()) {
         SerialSettings s = panel.settings();
@@ -316,7 +315,7 @@ void TestPanelTransfers::transfer_failsWithReason() {
     QVERIFY2(matches(core.transferError(), reason), qPrintable(core.transferError()));
     QCOMPARE(core.panelPartlyWritten(), partlyWritten);
     QVERIFY(!core.cmd->isOpen());
-    QVERIFY(core.sameConfiguration(copy));
+    QVERIFY(core == copy);
     if (!port.isEmpty()) {
         QVERIFY2(clock.elapsed() < DriverSerieHdlc::DefaultAnswerTimeoutMs / 2,
                  "a port that cannot be used must not wait for an answer");
@@ -333,8 +332,7 @@ void TestPanelTransfers::download_failingHalfwayLeavesModelUnchanged() {
 
     PanelCore core;
     QVERIFY(XmlConfigReader::readFile(example("school.xml"), &core));
-    PanelCore copy;
-    copy.copyConfigurationFrom(core);
+    PanelConfiguration copy = core;
     panel.attach(core, 150);
     const int first = panel.line.requestCount();
     panel.line.dropAnswer(first + 100); // the request and its resend
@@ -344,7 +342,7 @@ void TestPanelTransfers::download_failingHalfwayLeavesModelUnchanged() {
         matches(core.transferError(), QStringLiteral("The panel did not answer: * "
                                                      "(read table 3 record 18, sent 2 times)")),
         qPrintable(core.transferError()));
-    QVERIFY(core.sameConfiguration(copy));
+    QVERIFY(core == copy);
     QVERIFY(!core.cmd->isOpen());
 
     // The same model downloads fine once the panel answers again.
