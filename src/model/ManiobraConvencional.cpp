@@ -1,7 +1,5 @@
 #include "ManiobraConvencional.h"
 
-#include "ManeuverRecord.h"
-
 ManiobraConvencional::ManiobraConvencional(const QList<Event> &eventList, const Action &action) {
     setManiobra(eventList, action);
 }
@@ -22,12 +20,4 @@ void ManiobraConvencional::setAction(const Action &action) {
     act_blk_type = action.act_blk_type;
     act_type = action.act_type;
     delay = action.delay;
-}
-
-ManiobraConvencional::ManiobraConvencional(const QByteArray &record) {
-    *this = ManeuverRecord::decode(record);
-}
-
-QByteArray ManiobraConvencional::toByteArray() const {
-    return ManeuverRecord::encode(*this);
 }

@@ -12,7 +12,8 @@ class ManiobraConvencional {
 public:
     ManiobraConvencional() = default;
     ManiobraConvencional(const QList<Event> &eventList, const Action &action);
-    // From the panel's record form (ManeuverRecord): 10 bytes simple, 54 logic.
+    // From and to the panel's record form: 10 bytes simple, 54 logic. Defined beside
+    // the record codec (images/ManeuverRecord.cpp): a caller links the images library.
     explicit ManiobraConvencional(const QByteArray &record);
     QByteArray toByteArray() const;
 

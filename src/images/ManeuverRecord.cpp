@@ -75,3 +75,11 @@ ManiobraConvencional ManeuverRecord::decode(const QByteArray &record) {
     takeActionAndDelay(record, record.size() - 6, m);
     return m;
 }
+
+ManiobraConvencional::ManiobraConvencional(const QByteArray &record) {
+    *this = ManeuverRecord::decode(record);
+}
+
+QByteArray ManiobraConvencional::toByteArray() const {
+    return ManeuverRecord::encode(*this);
+}
