@@ -1,6 +1,6 @@
 #include "FullConfiguration.h"
 
-#include "PanelConfiguration.h"
+#include "model/PanelConfiguration.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 // Upload and download of the largest configuration against the panel simulator at
 // 9600 baud, compared with the time the bytes themselves need on such a line; then how
 // many verified uploads succeed when the line corrupts some answers.
-#include "CmdConvencional.h"
 #include "FullConfiguration.h"
-#include "PanelCore.h"
+#include "link/CmdConvencional.h"
+#include "link/PanelCore.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -1,9 +1,9 @@
 // Feeds arbitrary bytes, split at arbitrary points, to the incremental frame reader and
 // checks every frame as an answer. The frames must not depend on how the bytes were
 // split, and every valid frame must survive encoding and reading again.
-#include "CommandCodec.h"
-#include "HdlcCodec.h"
-#include "HdlcFrameReader.h"
+#include "link/CommandCodec.h"
+#include "link/HdlcCodec.h"
+#include "link/HdlcFrameReader.h"
 
 #include <QList>
 

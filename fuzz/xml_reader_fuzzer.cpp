@@ -1,9 +1,9 @@
 // Feeds arbitrary bytes to the configuration reader, then saves what it accepted and
 // opens that: the save must hold everything that was read (the same configuration), and
 // saving it again must give the same bytes.
-#include "MyXMLWriter.h"
-#include "PanelConfiguration.h"
-#include "XmlConfigReader.h"
+#include "model/MyXMLWriter.h"
+#include "model/PanelConfiguration.h"
+#include "model/XmlConfigReader.h"
 
 #include <QBuffer>
 #include <QCoreApplication>

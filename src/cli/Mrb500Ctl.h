@@ -1,6 +1,6 @@
 #pragma once
 
-#include "XmlConfigReader.h"
+#include "model/XmlConfigReader.h"
 
 #include <QCoreApplication>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "StopOnSignal.h"
+#include "cli/StopOnSignal.h"
 
 #include <cerrno>
 #include <sys/socket.h>

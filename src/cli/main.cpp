@@ -1,6 +1,6 @@
-#include "Mrb500Ctl.h"
+#include "cli/Mrb500Ctl.h"
 
-#include "ProductInfo.h"
+#include "model/ProductInfo.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>

@@ -1,9 +1,9 @@
-#include "BackupStore.h"
+#include "commissioning/BackupStore.h"
 
-#include "FileWriting.h"
-#include "MyXMLWriter.h"
-#include "PanelCore.h"
-#include "PanelRecordsText.h"
+#include "images/PanelRecordsText.h"
+#include "link/PanelCore.h"
+#include "model/FileWriting.h"
+#include "model/MyXMLWriter.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DriverSerieHdlc.h"
-#include "PanelRecords.h"
+#include "images/PanelRecords.h"
+#include "link/DriverSerieHdlc.h"
 
 #include <QCoreApplication>
 #include <QString>

@@ -1,9 +1,9 @@
-#include "ConfigurationCheck.h"
+#include "images/ConfigurationCheck.h"
 
-#include "ConfigurationFields.h"
-#include "ImageRoundTrip.h"
-#include "ManeuverDescription.h"
-#include "PanelConfiguration.h"
+#include "images/ImageRoundTrip.h"
+#include "model/ConfigurationFields.h"
+#include "model/ManeuverDescription.h"
+#include "model/PanelConfiguration.h"
 
 #include <QCoreApplication>
 #include <QSet>

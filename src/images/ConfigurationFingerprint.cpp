@@ -1,9 +1,9 @@
-#include "ConfigurationFingerprint.h"
+#include "images/ConfigurationFingerprint.h"
 
-#include "GeneralConfigImage.h"
-#include "ManeuverTableImage.h"
-#include "PanelConfiguration.h"
-#include "WebServerImage.h"
+#include "images/GeneralConfigImage.h"
+#include "images/ManeuverTableImage.h"
+#include "images/WebServerImage.h"
+#include "model/PanelConfiguration.h"
 
 #include <QCryptographicHash>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "GeneralConfigImage.h"
+#include "images/GeneralConfigImage.h"
 
 QByteArray GeneralConfigImage::build(const GeneralConfig &config) {
     QByteArray record(Size, '\0');

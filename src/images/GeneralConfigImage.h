@@ -1,6 +1,6 @@
 #pragma once
 
-#include "GeneralConfig.h"
+#include "model/GeneralConfig.h"
 
 #include <QByteArray>
 

@@ -1,12 +1,12 @@
-#include "ImageRoundTrip.h"
+#include "images/ImageRoundTrip.h"
 
-#include "ConfigurationFields.h"
-#include "ConfigurationJson.h"
-#include "GeneralConfigImage.h"
-#include "ManeuverDescription.h"
-#include "ManeuverRecord.h"
-#include "ManeuverTableImage.h"
-#include "WebServerImage.h"
+#include "images/GeneralConfigImage.h"
+#include "images/ManeuverRecord.h"
+#include "images/ManeuverTableImage.h"
+#include "images/WebServerImage.h"
+#include "model/ConfigurationFields.h"
+#include "model/ConfigurationJson.h"
+#include "model/ManeuverDescription.h"
 
 #include <QJsonObject>
 #include <QStringList>

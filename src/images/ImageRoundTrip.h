@@ -1,9 +1,9 @@
 #pragma once
 
-#include "GeneralConfig.h"
-#include "ManiobraConvencional.h"
-#include "SmtpConfig.h"
-#include "WebServerConfig.h"
+#include "model/GeneralConfig.h"
+#include "model/ManiobraConvencional.h"
+#include "model/SmtpConfig.h"
+#include "model/WebServerConfig.h"
 
 #include <QCoreApplication>
 #include <QList>

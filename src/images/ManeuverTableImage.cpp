@@ -1,7 +1,7 @@
-#include "ManeuverTableImage.h"
+#include "images/ManeuverTableImage.h"
 
-#include "ManeuverRecord.h"
-#include "PanelMemoryMap.h"
+#include "images/ManeuverRecord.h"
+#include "images/PanelMemoryMap.h"
 
 ManeuverTableImage::Images
 ManeuverTableImage::records(const QList<ManiobraConvencional> &maneuvers) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ManiobraConvencional.h"
+#include "model/ManiobraConvencional.h"
 
 #include <QByteArray>
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
-#include "PanelRecords.h"
+#include "images/PanelRecords.h"
 
-#include "ManeuverTableImage.h"
-#include "PanelMemoryMap.h"
+#include "images/ManeuverTableImage.h"
+#include "images/PanelMemoryMap.h"
 
 #include <QSet>
 

@@ -1,6 +1,6 @@
-#include "PanelRecordsText.h"
+#include "images/PanelRecordsText.h"
 
-#include "PanelMemoryMap.h"
+#include "images/PanelMemoryMap.h"
 
 #include <QList>
 

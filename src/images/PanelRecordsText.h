@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PanelRecords.h"
+#include "images/PanelRecords.h"
 
 #include <QByteArray>
 #include <QCoreApplication>

@@ -1,4 +1,4 @@
-#include "WebServerImage.h"
+#include "images/WebServerImage.h"
 
 #include <QtEndian>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "SmtpConfig.h"
-#include "WebServerConfig.h"
+#include "model/SmtpConfig.h"
+#include "model/WebServerConfig.h"
 
 #include <QByteArray>
 #include <QList>

@@ -1,8 +1,8 @@
-#include "CmdConvencional.h"
+#include "link/CmdConvencional.h"
 
-#include "CommandCodec.h"
-#include "LinkAdvice.h"
-#include "LinkTrace.h"
+#include "link/CommandCodec.h"
+#include "link/LinkAdvice.h"
+#include "link/LinkTrace.h"
 
 CmdConvencional::CmdConvencional(QObject *parent)
     : DriverSerieHdlc(parent) {}

@@ -1,4 +1,4 @@
-#include "CommandCodec.h"
+#include "link/CommandCodec.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "DriverSerieHdlc.h"
+#include "link/DriverSerieHdlc.h"
 
-#include "HdlcCodec.h"
-#include "LinkAdvice.h"
-#include "LinkTrace.h"
-#include "SerialSettings.h"
+#include "link/HdlcCodec.h"
+#include "link/LinkAdvice.h"
+#include "link/LinkTrace.h"
+#include "link/SerialSettings.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>

@@ -1,4 +1,4 @@
-#include "HdlcCodec.h"
+#include "link/HdlcCodec.h"
 
 quint8 HdlcCodec::checksum(const QByteArray &bytes) {
     quint8 sum = 0;

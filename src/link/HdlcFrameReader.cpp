@@ -1,6 +1,6 @@
-#include "HdlcFrameReader.h"
+#include "link/HdlcFrameReader.h"
 
-#include "HdlcCodec.h"
+#include "link/HdlcCodec.h"
 
 void HdlcFrameReader::append(const QByteArray &bytes) {
     for (char c : bytes) {

@@ -1,4 +1,4 @@
-#include "LinkAdvice.h"
+#include "link/LinkAdvice.h"
 
 #include <sys/stat.h>
 #include <unistd.h>

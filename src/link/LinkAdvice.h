@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DriverSerieHdlc.h"
+#include "link/DriverSerieHdlc.h"
 
 #include <QCoreApplication>
 #include <QSerialPort>

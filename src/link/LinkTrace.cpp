@@ -1,8 +1,8 @@
-#include "LinkTrace.h"
+#include "link/LinkTrace.h"
 
-#include "CommandCodec.h"
-#include "PanelMemoryMap.h"
-#include "WebServerImage.h"
+#include "images/PanelMemoryMap.h"
+#include "images/WebServerImage.h"
+#include "link/CommandCodec.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
-#include "PanelCore.h"
+#include "link/PanelCore.h"
 
-#include "CmdConvencional.h"
+#include "link/CmdConvencional.h"
 
 PanelCore::PanelCore(QObject *parent)
     : QObject(parent)

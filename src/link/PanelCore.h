@@ -1,11 +1,11 @@
 #pragma once
 
-#include "DriverSerieHdlc.h"
-#include "LinkTrace.h"
-#include "PanelConfiguration.h"
-#include "PanelRecords.h"
-#include "SerialSettings.h"
-#include "TransferProgress.h"
+#include "images/PanelRecords.h"
+#include "link/DriverSerieHdlc.h"
+#include "link/LinkTrace.h"
+#include "link/SerialSettings.h"
+#include "link/TransferProgress.h"
+#include "model/PanelConfiguration.h"
 
 #include <QList>
 #include <QObject>

@@ -1,13 +1,13 @@
 // PanelCore's read and write steps for the three memory images. They run on a port that
 // the calling transfer opened; each command that succeeds is one step of progress.
-#include "PanelCore.h"
+#include "link/PanelCore.h"
 
-#include "CmdConvencional.h"
-#include "GeneralConfigImage.h"
-#include "InternalDiagnostics.h"
-#include "ManeuverTableImage.h"
-#include "PanelMemoryMap.h"
-#include "WebServerImage.h"
+#include "images/GeneralConfigImage.h"
+#include "images/ManeuverTableImage.h"
+#include "images/PanelMemoryMap.h"
+#include "images/WebServerImage.h"
+#include "link/CmdConvencional.h"
+#include "model/InternalDiagnostics.h"
 
 using namespace PanelMemoryMap;
 

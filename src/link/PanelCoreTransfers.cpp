@@ -1,14 +1,14 @@
 // PanelCore's transfers: upload, download and the connection check.
-#include "PanelCore.h"
+#include "link/PanelCore.h"
 
-#include "CmdConvencional.h"
-#include "ConfigurationCheck.h"
-#include "GeneralConfigImage.h"
-#include "InternalDiagnostics.h"
-#include "LinkAdvice.h"
-#include "ManeuverTableImage.h"
-#include "PanelMemoryMap.h"
-#include "WebServerImage.h"
+#include "images/ConfigurationCheck.h"
+#include "images/GeneralConfigImage.h"
+#include "images/ManeuverTableImage.h"
+#include "images/PanelMemoryMap.h"
+#include "images/WebServerImage.h"
+#include "link/CmdConvencional.h"
+#include "link/LinkAdvice.h"
+#include "model/InternalDiagnostics.h"
 
 #include <QStringList>
 

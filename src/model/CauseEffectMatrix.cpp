@@ -1,8 +1,8 @@
-#include "CauseEffectMatrix.h"
+#include "model/CauseEffectMatrix.h"
 
-#include "ConfigurationFields.h"
-#include "ManeuverDescription.h"
-#include "PanelConfiguration.h"
+#include "model/ConfigurationFields.h"
+#include "model/ManeuverDescription.h"
+#include "model/PanelConfiguration.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
-#include "ConfigurationDiff.h"
+#include "model/ConfigurationDiff.h"
 
-#include "PanelConfiguration.h"
+#include "model/PanelConfiguration.h"
 
 #include <functional>
 

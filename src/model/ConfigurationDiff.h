@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ConfigurationDifference.h"
-#include "ConfigurationFields.h"
+#include "model/ConfigurationDifference.h"
+#include "model/ConfigurationFields.h"
 
 #include <QCoreApplication>
 #include <QList>

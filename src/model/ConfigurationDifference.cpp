@@ -1,6 +1,6 @@
-#include "ConfigurationDifference.h"
+#include "model/ConfigurationDifference.h"
 
-#include "ConfigurationFields.h"
+#include "model/ConfigurationFields.h"
 
 QString ConfigurationDifference::text() const {
     const QString where = ConfigurationFields::areaName(area);

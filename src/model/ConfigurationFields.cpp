@@ -1,7 +1,7 @@
-#include "ConfigurationFields.h"
+#include "model/ConfigurationFields.h"
 
-#include "ManeuverDescription.h"
-#include "PanelConfiguration.h"
+#include "model/ManeuverDescription.h"
+#include "model/PanelConfiguration.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ConfigurationField.h"
+#include "model/ConfigurationField.h"
 
 #include <QCoreApplication>
 #include <QList>

@@ -1,7 +1,7 @@
-#include "ConfigurationJson.h"
+#include "model/ConfigurationJson.h"
 
-#include "ManeuverDescription.h"
-#include "PanelConfiguration.h"
+#include "model/ManeuverDescription.h"
+#include "model/PanelConfiguration.h"
 
 #include <QJsonArray>
 

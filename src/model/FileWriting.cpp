@@ -1,4 +1,4 @@
-#include "FileWriting.h"
+#include "model/FileWriting.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,3 +1,3 @@
-#include "InternalDiagnostics.h"
+#include "model/InternalDiagnostics.h"
 
 Q_LOGGING_CATEGORY(internalDiagnostics, "mrb500.internal", QtWarningMsg)

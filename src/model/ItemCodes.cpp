@@ -1,6 +1,6 @@
-#include "ItemCodes.h"
+#include "model/ItemCodes.h"
 
-#include "ManiobraConvencional.h"
+#include "model/ManiobraConvencional.h"
 
 #include <optional>
 

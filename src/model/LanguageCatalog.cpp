@@ -1,4 +1,4 @@
-#include "LanguageCatalog.h"
+#include "model/LanguageCatalog.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
-#include "ManeuverDescription.h"
+#include "model/ManeuverDescription.h"
 
-#include "ManiobraConvencional.h"
+#include "model/ManiobraConvencional.h"
 
 #include <QCoreApplication>
 

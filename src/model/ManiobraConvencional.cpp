@@ -1,4 +1,4 @@
-#include "ManiobraConvencional.h"
+#include "model/ManiobraConvencional.h"
 
 ManiobraConvencional::ManiobraConvencional(const QList<Event> &eventList, const Action &action) {
     setManiobra(eventList, action);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Action.h"
-#include "Event.h"
+#include "model/Action.h"
+#include "model/Event.h"
 
 #include <QByteArray>
 #include <QList>

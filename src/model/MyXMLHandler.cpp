@@ -1,6 +1,6 @@
-#include "MyXMLHandler.h"
+#include "model/MyXMLHandler.h"
 
-#include "PanelConfiguration.h"
+#include "model/PanelConfiguration.h"
 
 #include <QXmlStreamAttributes>
 

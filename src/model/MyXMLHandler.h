@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ConfigurationProblem.h"
-#include "ManiobraConvencional.h"
+#include "model/ConfigurationProblem.h"
+#include "model/ManiobraConvencional.h"
 
 #include <QCoreApplication>
 #include <QList>

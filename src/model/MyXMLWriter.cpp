@@ -1,9 +1,9 @@
-#include "MyXMLWriter.h"
+#include "model/MyXMLWriter.h"
 
-#include "ConfigurationFields.h"
-#include "FileWriting.h"
-#include "PanelConfiguration.h"
-#include "ProductInfo.h"
+#include "model/ConfigurationFields.h"
+#include "model/FileWriting.h"
+#include "model/PanelConfiguration.h"
+#include "model/ProductInfo.h"
 
 #include <QBuffer>
 #include <QCoreApplication>

@@ -1,4 +1,4 @@
-#include "PanelConfiguration.h"
+#include "model/PanelConfiguration.h"
 
 PanelConfiguration::PanelConfiguration() {
     for (int i = 0; i < ElementSlots; ++i)

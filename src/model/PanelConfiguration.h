@@ -1,10 +1,10 @@
 #pragma once
 
-#include "Element.h"
-#include "GeneralConfig.h"
-#include "ManiobraConvencional.h"
-#include "SmtpConfig.h"
-#include "WebServerConfig.h"
+#include "model/Element.h"
+#include "model/GeneralConfig.h"
+#include "model/ManiobraConvencional.h"
+#include "model/SmtpConfig.h"
+#include "model/WebServerConfig.h"
 
 #include <QCoreApplication>
 #include <QList>

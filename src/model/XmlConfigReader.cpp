@@ -1,7 +1,7 @@
-#include "XmlConfigReader.h"
+#include "model/XmlConfigReader.h"
 
-#include "MyXMLHandler.h"
-#include "PanelConfiguration.h"
+#include "model/MyXMLHandler.h"
+#include "model/PanelConfiguration.h"
 
 #include <QFile>
 #include <QXmlStreamReader>

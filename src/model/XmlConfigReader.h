@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ConfigurationProblem.h"
+#include "model/ConfigurationProblem.h"
 
 #include <QCoreApplication>
 #include <QList>

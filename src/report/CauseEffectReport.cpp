@@ -1,13 +1,13 @@
-#include "CauseEffectReport.h"
+#include "report/CauseEffectReport.h"
 
-#include "CauseEffectMatrix.h"
-#include "ConfigurationCheck.h"
-#include "ConfigurationFields.h"
-#include "ConfigurationFingerprint.h"
-#include "FileWriting.h"
-#include "ManeuverDescription.h"
-#include "PanelConfiguration.h"
-#include "ProductInfo.h"
+#include "images/ConfigurationCheck.h"
+#include "images/ConfigurationFingerprint.h"
+#include "model/CauseEffectMatrix.h"
+#include "model/ConfigurationFields.h"
+#include "model/FileWriting.h"
+#include "model/ManeuverDescription.h"
+#include "model/PanelConfiguration.h"
+#include "model/ProductInfo.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>

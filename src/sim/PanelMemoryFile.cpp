@@ -1,7 +1,7 @@
-#include "PanelMemoryFile.h"
+#include "sim/PanelMemoryFile.h"
 
-#include "FileWriting.h"
-#include "PanelRecordsText.h"
+#include "images/PanelRecordsText.h"
+#include "model/FileWriting.h"
 
 #include <QFile>
 

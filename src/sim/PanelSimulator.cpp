@@ -1,6 +1,6 @@
-#include "PanelSimulator.h"
+#include "sim/PanelSimulator.h"
 
-#include "CommandCodec.h"
+#include "link/CommandCodec.h"
 
 QByteArray PanelSimulator::reply(quint8 code, quint8 status, const QByteArray &data) {
     QByteArray r(4, '\0');

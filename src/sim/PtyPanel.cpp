@@ -1,7 +1,7 @@
-#include "PtyPanel.h"
+#include "sim/PtyPanel.h"
 
-#include "HdlcCodec.h"
-#include "PanelSimulator.h"
+#include "link/HdlcCodec.h"
+#include "sim/PanelSimulator.h"
 
 #include <QSocketNotifier>
 #include <QTimer>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "HdlcFrameReader.h"
+#include "link/HdlcFrameReader.h"
 
 #include <QByteArray>
 #include <QElapsedTimer>

@@ -1,8 +1,8 @@
 // mrb500-panelsim: a panel on a pseudo-terminal, for trying the configurator without one.
-#include "PanelMemoryFile.h"
-#include "PanelSimulator.h"
-#include "ProductInfo.h"
-#include "PtyPanel.h"
+#include "model/ProductInfo.h"
+#include "sim/PanelMemoryFile.h"
+#include "sim/PanelSimulator.h"
+#include "sim/PtyPanel.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

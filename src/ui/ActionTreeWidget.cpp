@@ -1,4 +1,4 @@
-#include "ActionTreeWidget.h"
+#include "ui/ActionTreeWidget.h"
 
 #include <QDropEvent>
 

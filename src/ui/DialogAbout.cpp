@@ -1,7 +1,7 @@
-#include "DialogAbout.h"
+#include "ui/DialogAbout.h"
 #include "ui_DialogAbout.h"
 
-#include "ProductInfo.h"
+#include "model/ProductInfo.h"
 
 #include <QDir>
 #include <QUrl>

@@ -1,8 +1,8 @@
-#include "DialogAddLogic.h"
+#include "ui/DialogAddLogic.h"
 #include "ui_DialogAddLogic.h"
 
-#include "LogEventWidget.h"
-#include "ManiobraConvencional.h"
+#include "model/ManiobraConvencional.h"
+#include "ui/LogEventWidget.h"
 
 namespace {
 

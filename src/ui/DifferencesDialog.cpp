@@ -1,6 +1,6 @@
-#include "DifferencesDialog.h"
+#include "ui/DifferencesDialog.h"
 
-#include "ConfigurationFields.h"
+#include "model/ConfigurationFields.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>

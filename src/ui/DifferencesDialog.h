@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ConfigurationDifference.h"
+#include "model/ConfigurationDifference.h"
 
 #include <QDialog>
 #include <QList>

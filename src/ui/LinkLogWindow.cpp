@@ -1,7 +1,7 @@
-#include "LinkLogWindow.h"
+#include "ui/LinkLogWindow.h"
 
-#include "FileWriting.h"
-#include "UserDialogs.h"
+#include "model/FileWriting.h"
+#include "ui/UserDialogs.h"
 
 #include <QFontDatabase>
 #include <QHBoxLayout>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "LinkTrace.h"
+#include "link/LinkTrace.h"
 
 #include <QDialog>
 #include <QList>

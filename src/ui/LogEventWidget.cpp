@@ -1,6 +1,6 @@
-#include "LogEventWidget.h"
+#include "ui/LogEventWidget.h"
 
-#include "ManiobraConvencional.h"
+#include "model/ManiobraConvencional.h"
 
 #include <QComboBox>
 #include <QGroupBox>

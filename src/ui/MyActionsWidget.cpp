@@ -1,14 +1,14 @@
-#include "MyActionsWidget.h"
+#include "ui/MyActionsWidget.h"
 #include "ui_MyActionsWidget.h"
 
-#include "ActionTreeWidget.h"
-#include "ConfigurationCheck.h"
-#include "ConfigurationFields.h"
-#include "DialogAddLogic.h"
-#include "ItemCodes.h"
-#include "ManeuverDescription.h"
-#include "PanelCore.h"
-#include "UserDialogs.h"
+#include "images/ConfigurationCheck.h"
+#include "link/PanelCore.h"
+#include "model/ConfigurationFields.h"
+#include "model/ItemCodes.h"
+#include "model/ManeuverDescription.h"
+#include "ui/ActionTreeWidget.h"
+#include "ui/DialogAddLogic.h"
+#include "ui/UserDialogs.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>

@@ -1,9 +1,9 @@
-#include "MyMainWidget.h"
+#include "ui/MyMainWidget.h"
 #include "ui_MyMainWidget.h"
 
-#include "MyActionsWidget.h"
-#include "myAdvancedConfigurationWidget.h"
-#include "myconfigurationwidget.h"
+#include "ui/MyActionsWidget.h"
+#include "ui/myAdvancedConfigurationWidget.h"
+#include "ui/myconfigurationwidget.h"
 
 #include <QLayout>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "LanguageCatalog.h"
-#include "LinkTrace.h"
-#include "PanelCore.h"
+#include "link/LinkTrace.h"
+#include "link/PanelCore.h"
+#include "model/LanguageCatalog.h"
 
 #include <QMainWindow>
 #include <QTimer>

@@ -1,6 +1,6 @@
-#include "QtUserDialogs.h"
+#include "ui/QtUserDialogs.h"
 
-#include "DifferencesDialog.h"
+#include "ui/DifferencesDialog.h"
 
 #include <QFileDialog>
 #include <QMessageBox>

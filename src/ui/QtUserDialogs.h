@@ -1,6 +1,6 @@
 #pragma once
 
-#include "UserDialogs.h"
+#include "ui/UserDialogs.h"
 
 // The standard Qt message boxes and file dialogs.
 class QtUserDialogs : public UserDialogs {

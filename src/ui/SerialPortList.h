@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SerialPortDescription.h"
+#include "ui/SerialPortDescription.h"
 
 #include <QList>
 

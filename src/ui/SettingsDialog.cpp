@@ -1,7 +1,7 @@
-#include "SettingsDialog.h"
+#include "ui/SettingsDialog.h"
 #include "ui_SettingsDialog.h"
 
-#include "SystemSerialPortList.h"
+#include "ui/SystemSerialPortList.h"
 
 #include <QIntValidator>
 #include <QLineEdit>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "SerialPortList.h"
-#include "SerialSettings.h"
+#include "link/SerialSettings.h"
+#include "ui/SerialPortList.h"
 
 #include <QDialog>
 

@@ -1,4 +1,4 @@
-#include "SystemSerialPortList.h"
+#include "ui/SystemSerialPortList.h"
 
 #include <QSerialPortInfo>
 

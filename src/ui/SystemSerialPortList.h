@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SerialPortList.h"
+#include "ui/SerialPortList.h"
 
 // The ports QSerialPortInfo enumerates.
 class SystemSerialPortList : public SerialPortList {

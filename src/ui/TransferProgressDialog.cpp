@@ -1,4 +1,4 @@
-#include "TransferProgressDialog.h"
+#include "ui/TransferProgressDialog.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
-#include "UserDialogs.h"
+#include "ui/UserDialogs.h"
 
-#include "QtUserDialogs.h"
+#include "ui/QtUserDialogs.h"
 
 namespace {
 UserDialogs *installed = nullptr;

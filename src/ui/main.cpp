@@ -1,5 +1,5 @@
-#include "MyMainWindow.h"
-#include "ProductInfo.h"
+#include "model/ProductInfo.h"
+#include "ui/MyMainWindow.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -1,11 +1,11 @@
-#include "myAdvancedConfigurationWidget.h"
+#include "ui/myAdvancedConfigurationWidget.h"
 #include "ui_myAdvancedConfigurationWidget.h"
 
-#include "ConfigurationCheck.h"
-#include "ConfigurationFields.h"
-#include "InternalDiagnostics.h"
-#include "PanelCore.h"
-#include "UserDialogs.h"
+#include "images/ConfigurationCheck.h"
+#include "link/PanelCore.h"
+#include "model/ConfigurationFields.h"
+#include "model/InternalDiagnostics.h"
+#include "ui/UserDialogs.h"
 
 #include <QRegularExpression>
 #include <QSet>

@@ -1,9 +1,9 @@
-#include "myconfigurationwidget.h"
+#include "ui/myconfigurationwidget.h"
 #include "ui_myconfigurationwidget.h"
 
-#include "ConfigurationFields.h"
-#include "PanelCore.h"
-#include "UserDialogs.h"
+#include "link/PanelCore.h"
+#include "model/ConfigurationFields.h"
+#include "ui/UserDialogs.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

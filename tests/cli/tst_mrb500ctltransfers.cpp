@@ -5,7 +5,7 @@
 #include <QTest>
 
 #include "CtlProcess.h"
-#include "PanelRecordsText.h"
+#include "images/PanelRecordsText.h"
 
 #include <csignal>
 

@@ -1,6 +1,6 @@
-#include "BackupStore.h"
-#include "PanelConfiguration.h"
-#include "XmlConfigReader.h"
+#include "commissioning/BackupStore.h"
+#include "model/PanelConfiguration.h"
+#include "model/XmlConfigReader.h"
 
 #include <QDir>
 #include <QFile>

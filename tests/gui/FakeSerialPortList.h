@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SerialPortList.h"
+#include "ui/SerialPortList.h"
 
 // A port list given by the test instead of the system's.
 class FakeSerialPortList : public SerialPortList {

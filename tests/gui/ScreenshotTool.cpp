@@ -1,22 +1,22 @@
 // Grabs the main window on each tab in each language, the maneuver dialog, the serial
 // settings dialog, an upload in progress and the comparison with a panel, for the README and for
 // checking the layout by eye: gui_screenshots OUTDIR [FILE]
-#include "ConfigurationDiff.h"
-#include "DialogAbout.h"
-#include "DialogAddLogic.h"
-#include "DifferencesDialog.h"
 #include "FakeSerialPortList.h"
-#include "LinkLogWindow.h"
-#include "MyActionsWidget.h"
-#include "MyMainWidget.h"
-#include "MyMainWindow.h"
-#include "PanelCore.h"
-#include "PanelSimulator.h"
-#include "PtyPanel.h"
 #include "ScriptedDialogs.h"
-#include "SettingsDialog.h"
-#include "TransferProgressDialog.h"
-#include "myconfigurationwidget.h"
+#include "link/PanelCore.h"
+#include "model/ConfigurationDiff.h"
+#include "sim/PanelSimulator.h"
+#include "sim/PtyPanel.h"
+#include "ui/DialogAbout.h"
+#include "ui/DialogAddLogic.h"
+#include "ui/DifferencesDialog.h"
+#include "ui/LinkLogWindow.h"
+#include "ui/MyActionsWidget.h"
+#include "ui/MyMainWidget.h"
+#include "ui/MyMainWindow.h"
+#include "ui/SettingsDialog.h"
+#include "ui/TransferProgressDialog.h"
+#include "ui/myconfigurationwidget.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,11 +1,11 @@
-#include "BackupStore.h"
-#include "CmdConvencional.h"
-#include "CommandCodec.h"
-#include "LinkLogWindow.h"
-#include "MyMainWindow.h"
 #include "ScriptedDialogs.h"
 #include "SimulatedPanel.h"
-#include "XmlConfigReader.h"
+#include "commissioning/BackupStore.h"
+#include "link/CmdConvencional.h"
+#include "link/CommandCodec.h"
+#include "model/XmlConfigReader.h"
+#include "ui/LinkLogWindow.h"
+#include "ui/MyMainWindow.h"
 
 #include <QAction>
 #include <QComboBox>

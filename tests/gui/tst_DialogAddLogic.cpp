@@ -1,6 +1,6 @@
-#include "DialogAddLogic.h"
-#include "LogEventWidget.h"
 #include "ManeuverText.h"
+#include "ui/DialogAddLogic.h"
+#include "ui/LogEventWidget.h"
 
 #include <QComboBox>
 #include <QFrame>

@@ -1,7 +1,7 @@
-#include "DialogAbout.h"
-#include "MyMainWindow.h"
-#include "PanelCore.h"
 #include "ScriptedDialogs.h"
+#include "link/PanelCore.h"
+#include "ui/DialogAbout.h"
+#include "ui/MyMainWindow.h"
 
 #include <QAbstractButton>
 #include <QAction>

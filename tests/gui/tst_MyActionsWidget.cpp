@@ -1,9 +1,9 @@
-#include "DialogAddLogic.h"
-#include "ItemCodes.h"
 #include "ManeuverText.h"
-#include "MyActionsWidget.h"
-#include "PanelCore.h"
 #include "ScriptedDialogs.h"
+#include "link/PanelCore.h"
+#include "model/ItemCodes.h"
+#include "ui/DialogAddLogic.h"
+#include "ui/MyActionsWidget.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,8 +1,8 @@
-#include "ItemCodes.h"
-#include "MyMainWindow.h"
-#include "PanelCore.h"
 #include "ScriptedDialogs.h"
-#include "XmlConfigReader.h"
+#include "link/PanelCore.h"
+#include "model/ItemCodes.h"
+#include "model/XmlConfigReader.h"
+#include "ui/MyMainWindow.h"
 
 #include <QAbstractButton>
 #include <QAction>

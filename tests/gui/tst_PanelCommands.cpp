@@ -1,11 +1,11 @@
-#include "CmdConvencional.h"
 #include "FakeSerialPortList.h"
-#include "MyMainWindow.h"
 #include "ScriptedDialogs.h"
-#include "SettingsDialog.h"
 #include "SimulatedPanel.h"
-#include "TransferProgressDialog.h"
-#include "XmlConfigReader.h"
+#include "link/CmdConvencional.h"
+#include "model/XmlConfigReader.h"
+#include "ui/MyMainWindow.h"
+#include "ui/SettingsDialog.h"
+#include "ui/TransferProgressDialog.h"
 
 #include <QAction>
 #include <QApplication>

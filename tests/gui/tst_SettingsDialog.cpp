@@ -1,5 +1,5 @@
 #include "FakeSerialPortList.h"
-#include "SettingsDialog.h"
+#include "ui/SettingsDialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,6 +1,6 @@
-#include "PanelCore.h"
 #include "ScriptedDialogs.h"
-#include "myAdvancedConfigurationWidget.h"
+#include "link/PanelCore.h"
+#include "ui/myAdvancedConfigurationWidget.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

@@ -1,6 +1,6 @@
-#include "PanelCore.h"
 #include "ScriptedDialogs.h"
-#include "myconfigurationwidget.h"
+#include "link/PanelCore.h"
+#include "ui/myconfigurationwidget.h"
 
 #include <QComboBox>
 #include <QSignalSpy>

@@ -1,5 +1,5 @@
-#include "ConfigurationCheck.h"
-#include "PanelConfiguration.h"
+#include "images/ConfigurationCheck.h"
+#include "model/PanelConfiguration.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "GeneralConfigImage.h"
+#include "images/GeneralConfigImage.h"
 
 #include <QTest>
 

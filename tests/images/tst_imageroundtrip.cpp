@@ -1,4 +1,4 @@
-#include "ImageRoundTrip.h"
+#include "images/ImageRoundTrip.h"
 
 #include <QTest>
 

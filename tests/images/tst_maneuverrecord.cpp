@@ -1,4 +1,4 @@
-#include "ManeuverRecord.h"
+#include "images/ManeuverRecord.h"
 
 #include <QTest>
 

@@ -1,5 +1,5 @@
-#include "ManeuverRecord.h"
-#include "ManeuverTableImage.h"
+#include "images/ManeuverRecord.h"
+#include "images/ManeuverTableImage.h"
 
 #include <QTest>
 

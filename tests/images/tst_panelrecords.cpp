@@ -1,5 +1,5 @@
-#include "PanelRecords.h"
-#include "PanelRecordsText.h"
+#include "images/PanelRecords.h"
+#include "images/PanelRecordsText.h"
 
 #include <QTest>
 

@@ -1,5 +1,5 @@
-#include "CmdConvencional.h"
-#include "HdlcCodec.h"
+#include "link/CmdConvencional.h"
+#include "link/HdlcCodec.h"
 
 #include <QRegularExpression>
 #include <QSignalSpy>

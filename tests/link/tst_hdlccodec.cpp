@@ -1,5 +1,5 @@
-#include "CommandCodec.h"
-#include "HdlcCodec.h"
+#include "link/CommandCodec.h"
+#include "link/HdlcCodec.h"
 
 #include <QTest>
 

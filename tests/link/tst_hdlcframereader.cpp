@@ -1,4 +1,4 @@
-#include "HdlcFrameReader.h"
+#include "link/HdlcFrameReader.h"
 
 #include <QTest>
 

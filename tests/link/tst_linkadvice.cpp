@@ -1,4 +1,4 @@
-#include "LinkAdvice.h"
+#include "link/LinkAdvice.h"
 
 #include <QTemporaryDir>
 #include <QTest>

@@ -1,6 +1,6 @@
-#include "CommandCodec.h"
-#include "LinkTrace.h"
-#include "WebServerImage.h"
+#include "images/WebServerImage.h"
+#include "link/CommandCodec.h"
+#include "link/LinkTrace.h"
 
 #include <QTest>
 

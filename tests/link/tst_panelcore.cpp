@@ -1,4 +1,4 @@
-#include "PanelCore.h"
+#include "link/PanelCore.h"
 
 #include <QTest>
 

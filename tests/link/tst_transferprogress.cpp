@@ -1,4 +1,4 @@
-#include "TransferProgress.h"
+#include "link/TransferProgress.h"
 
 #include <QTest>
 

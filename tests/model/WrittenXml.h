@@ -1,7 +1,7 @@
 #pragma once
 
-#include "MyXMLWriter.h"
-#include "PanelConfiguration.h"
+#include "model/MyXMLWriter.h"
+#include "model/PanelConfiguration.h"
 
 #include <QBuffer>
 #include <QDebug>

@@ -1,7 +1,7 @@
-#include "CauseEffectMatrix.h"
-#include "ManeuverDescription.h"
-#include "PanelConfiguration.h"
-#include "XmlConfigReader.h"
+#include "model/CauseEffectMatrix.h"
+#include "model/ManeuverDescription.h"
+#include "model/PanelConfiguration.h"
+#include "model/XmlConfigReader.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
-#include "ConfigurationDiff.h"
-#include "PanelConfiguration.h"
-#include "XmlConfigReader.h"
+#include "model/ConfigurationDiff.h"
+#include "model/PanelConfiguration.h"
+#include "model/XmlConfigReader.h"
 
 #include <QTest>
 

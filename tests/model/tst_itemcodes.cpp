@@ -1,5 +1,5 @@
-#include "ItemCodes.h"
-#include "ManiobraConvencional.h"
+#include "model/ItemCodes.h"
+#include "model/ManiobraConvencional.h"
 
 #include <QTest>
 

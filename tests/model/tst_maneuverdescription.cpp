@@ -1,5 +1,5 @@
-#include "ManeuverDescription.h"
-#include "ManiobraConvencional.h"
+#include "model/ManeuverDescription.h"
+#include "model/ManiobraConvencional.h"
 
 #include <QTest>
 

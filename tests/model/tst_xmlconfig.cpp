@@ -1,7 +1,7 @@
-#include "MyXMLWriter.h"
-#include "PanelConfiguration.h"
 #include "WrittenXml.h"
-#include "XmlConfigReader.h"
+#include "model/MyXMLWriter.h"
+#include "model/PanelConfiguration.h"
+#include "model/XmlConfigReader.h"
 
 #include <QBuffer>
 #include <QDate>

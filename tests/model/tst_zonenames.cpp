@@ -1,8 +1,8 @@
-#include "ConfigurationCheck.h"
-#include "MyXMLWriter.h"
-#include "PanelConfiguration.h"
 #include "WrittenXml.h"
-#include "XmlConfigReader.h"
+#include "images/ConfigurationCheck.h"
+#include "model/MyXMLWriter.h"
+#include "model/PanelConfiguration.h"
+#include "model/XmlConfigReader.h"
 
 #include <QBuffer>
 #include <QRegularExpression>

@@ -1,7 +1,7 @@
-#include "CauseEffectReport.h"
-#include "ConfigurationFingerprint.h"
-#include "PanelConfiguration.h"
-#include "XmlConfigReader.h"
+#include "images/ConfigurationFingerprint.h"
+#include "model/PanelConfiguration.h"
+#include "model/XmlConfigReader.h"
+#include "report/CauseEffectReport.h"
 
 #include <QCoreApplication>
 #include <QFile>

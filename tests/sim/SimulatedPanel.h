@@ -1,9 +1,10 @@
 #pragma once
 
-#include "PanelCore.h"
-#include "PanelSimulator.h"
-#include "PtyPanel.h"
-#include "SerialSettings.h"
+#include "link/CmdConvencional.h"
+#include "link/PanelCore.h"
+#include "link/SerialSettings.h"
+#include "sim/PanelSimulator.h"
+#include "sim/PtyPanel.h"
 
 #include <QTest>
 

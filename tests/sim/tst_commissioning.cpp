@@ -1,10 +1,10 @@
-#include "BackupStore.h"
-#include "CmdConvencional.h"
-#include "CommandCodec.h"
-#include "ConfigurationDiff.h"
-#include "ConfigurationFingerprint.h"
 #include "SimulatedPanel.h"
-#include "XmlConfigReader.h"
+#include "commissioning/BackupStore.h"
+#include "images/ConfigurationFingerprint.h"
+#include "link/CmdConvencional.h"
+#include "link/CommandCodec.h"
+#include "model/ConfigurationDiff.h"
+#include "model/XmlConfigReader.h"
 
 #include <QTemporaryDir>
 

@@ -1,4 +1,4 @@
-#include "PanelMemoryFile.h"
+#include "sim/PanelMemoryFile.h"
 
 #include <QTemporaryDir>
 #include <QTest>

@@ -1,9 +1,9 @@
-#include "CmdConvencional.h"
-#include "CommandCodec.h"
-#include "ManeuverTableImage.h"
-#include "PanelRecordsText.h"
 #include "SimulatedPanel.h"
-#include "XmlConfigReader.h"
+#include "images/ManeuverTableImage.h"
+#include "images/PanelRecordsText.h"
+#include "link/CmdConvencional.h"
+#include "link/CommandCodec.h"
+#include "model/XmlConfigReader.h"
 
 #include <QElapsedTimer>
 #include <QRegularExpression>
