@@ -1,7 +1,6 @@
 #include "images/ImageRoundTrip.h"
 
 #include "images/GeneralConfigImage.h"
-#include "images/ManeuverRecord.h"
 #include "images/ManeuverTableImage.h"
 #include "images/WebServerImage.h"
 #include "model/ConfigurationFields.h"
@@ -27,7 +26,7 @@ void compareManeuvers(const QList<ManiobraConvencional> &maneuvers, QList<Loss> 
     QList<ManiobraConvencional> recordable;
     for (int i = 0; i < maneuvers.size(); ++i) {
         const ManiobraConvencional &m = maneuvers.at(i);
-        if (m.events.isEmpty() || m.events.size() > ManeuverRecord::MaxEvents)
+        if (m.events.isEmpty() || m.events.size() > ManiobraConvencional::MaxEvents)
             continue;
         (m.isLogic() ? logic : simple) << i;
         recordable << m;
@@ -59,8 +58,8 @@ void compareManeuvers(const QList<ManiobraConvencional> &maneuvers, QList<Loss> 
     for (qsizetype j = 0; j < logic.size(); ++j) {
         const int i = logic.at(j);
         const ManiobraConvencional &m = maneuvers.at(i);
-        const QList<ManiobraConvencional> read = ManeuverTableImage::decodeLogic(
-            images.logic.mid(j * ManeuverRecord::LogicSize, ManeuverRecord::LogicSize));
+        const QList<ManiobraConvencional> read = ManeuverTableImage::decodeLogic(images.logic.mid(
+            j * ManiobraConvencional::LogicRecordSize, ManiobraConvencional::LogicRecordSize));
         if (!read.isEmpty() && read.first() == m)
             continue;
         QString message;

@@ -1,13 +1,12 @@
 #include "images/ManeuverTableImage.h"
 
-#include "images/ManeuverRecord.h"
 #include "images/PanelMemoryMap.h"
 
 ManeuverTableImage::Images
 ManeuverTableImage::records(const QList<ManiobraConvencional> &maneuvers) {
     Images images;
     for (const ManiobraConvencional &m : maneuvers)
-        (m.isLogic() ? images.logic : images.simple).append(ManeuverRecord::encode(m));
+        (m.isLogic() ? images.logic : images.simple).append(m.toByteArray());
     return images;
 }
 
@@ -21,11 +20,11 @@ bool ManeuverTableImage::build(const QList<ManiobraConvencional> &maneuvers, Ima
     };
     if (images.simple.size() > SimpleImageSize)
         return refuse(tr("%1 simple maneuvers; the panel holds at most %2")
-                          .arg(images.simple.size() / ManeuverRecord::SimpleSize)
+                          .arg(images.simple.size() / ManiobraConvencional::SimpleRecordSize)
                           .arg(MaxSimple));
     if (images.logic.size() > LogicImageSize)
         return refuse(tr("%1 logic maneuvers; the panel holds at most %2")
-                          .arg(images.logic.size() / ManeuverRecord::LogicSize)
+                          .arg(images.logic.size() / ManiobraConvencional::LogicRecordSize)
                           .arg(MaxLogic));
     images.simple.append(QByteArray(SimpleImageSize - images.simple.size(), '\0'));
     images.logic.append(QByteArray(LogicImageSize - images.logic.size(), '\0'));
@@ -35,20 +34,20 @@ bool ManeuverTableImage::build(const QList<ManiobraConvencional> &maneuvers, Ima
 
 QList<ManiobraConvencional> ManeuverTableImage::decodeSimple(const QByteArray &image) {
     QList<ManiobraConvencional> out;
-    for (qsizetype at = 0; at < image.size(); at += ManeuverRecord::SimpleSize) {
-        const QByteArray piece = image.mid(at, ManeuverRecord::SimpleSize);
+    for (qsizetype at = 0; at < image.size(); at += ManiobraConvencional::SimpleRecordSize) {
+        const QByteArray piece = image.mid(at, ManiobraConvencional::SimpleRecordSize);
         if (piece.at(0) == 0)
             break;
-        out.append(ManeuverRecord::decode(piece));
+        out.append(ManiobraConvencional(piece));
     }
     return out;
 }
 
 QList<ManiobraConvencional> ManeuverTableImage::decodeLogic(const QByteArray &image) {
     QList<ManiobraConvencional> out;
-    for (qsizetype at = 0; at + ManeuverRecord::LogicSize <= image.size();
-         at += ManeuverRecord::LogicSize) {
-        ManiobraConvencional m = ManeuverRecord::decode(image.mid(at, ManeuverRecord::LogicSize));
+    for (qsizetype at = 0; at + ManiobraConvencional::LogicRecordSize <= image.size();
+         at += ManiobraConvencional::LogicRecordSize) {
+        const ManiobraConvencional m(image.mid(at, ManiobraConvencional::LogicRecordSize));
         if (!m.events.isEmpty())
             out.append(m);
     }

@@ -1,4 +1,3 @@
-#include "images/ManeuverRecord.h"
 #include "images/ManeuverTableImage.h"
 
 #include <QTest>

@@ -1,4 +1,4 @@
-#include "images/ManeuverRecord.h"
+#include "model/ManiobraConvencional.h"
 
 #include <QTest>
 
@@ -20,17 +20,17 @@ ManiobraConvencional maneuver(const QList<Event> &events, quint8 blk, quint8 typ
 
 } // namespace
 
-class TestManeuverRecord : public QObject {
+class TestManiobraConvencional : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void encode_givesPanelRecord_data();
-    void encode_givesPanelRecord();
-    void decode_toleratesOddRecords_data();
-    void decode_toleratesOddRecords();
+    void toByteArray_givesPanelRecord_data();
+    void toByteArray_givesPanelRecord();
+    void fromRecord_toleratesOddRecords_data();
+    void fromRecord_toleratesOddRecords();
 };
 
-void TestManeuverRecord::encode_givesPanelRecord_data() {
+void TestManiobraConvencional::toByteArray_givesPanelRecord_data() {
     QTest::addColumn<ManiobraConvencional>("maneuver");
     QTest::addColumn<QByteArray>("record");
 
@@ -56,14 +56,14 @@ void TestManeuverRecord::encode_givesPanelRecord_data() {
     QTest::newRow("twelve events, no zero slot") << maneuver(twelve, 8, 7, 3, 1, 0) << twelveRecord;
 }
 
-void TestManeuverRecord::encode_givesPanelRecord() {
+void TestManiobraConvencional::toByteArray_givesPanelRecord() {
     QFETCH(ManiobraConvencional, maneuver);
     QFETCH(QByteArray, record);
     QCOMPARE(maneuver.toByteArray().toHex(' '), record.toHex(' '));
     QCOMPARE(ManiobraConvencional(record), maneuver);
 }
 
-void TestManeuverRecord::decode_toleratesOddRecords_data() {
+void TestManiobraConvencional::fromRecord_toleratesOddRecords_data() {
     QTest::addColumn<QByteArray>("record");
     QTest::addColumn<ManiobraConvencional>("maneuver");
     QTest::newRow("short simple record reads zeros")
@@ -80,11 +80,11 @@ void TestManeuverRecord::decode_toleratesOddRecords_data() {
         << gap << maneuver({Event{2, 3, 2, 1}}, 1, 1, 0, 3, 10);
 }
 
-void TestManeuverRecord::decode_toleratesOddRecords() {
+void TestManiobraConvencional::fromRecord_toleratesOddRecords() {
     QFETCH(QByteArray, record);
     QFETCH(ManiobraConvencional, maneuver);
-    QCOMPARE(ManeuverRecord::decode(record), maneuver);
+    QCOMPARE(ManiobraConvencional(record), maneuver);
 }
 
-QTEST_GUILESS_MAIN(TestManeuverRecord)
-#include "tst_maneuverrecord.moc"
+QTEST_GUILESS_MAIN(TestManiobraConvencional)
+#include "tst_maniobraconvencional.moc"
