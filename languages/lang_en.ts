@@ -2021,65 +2021,6 @@ Exit status: 0 success, 1 the operation failed, 2 usage error or a file that can
     </message>
 </context>
 <context>
-    <name>PanelCore</name>
-    <message>
-        <source>no serial port chosen</source>
-        <translation>no serial port chosen</translation>
-    </message>
-    <message>
-        <source>the panel cannot hold this configuration: %1</source>
-        <translation>the panel cannot hold this configuration: %1</translation>
-    </message>
-    <message>
-        <source>the panel holds 0x%1 at byte %2 where 0x%3 was written (verify table %4 record %5)</source>
-        <translation>the panel holds 0x%1 at byte %2 where 0x%3 was written (verify table %4 record %5)</translation>
-    </message>
-    <message>
-        <source>the general record is too short</source>
-        <translation>the general record is too short</translation>
-    </message>
-    <message>
-        <source>the web server image is too short</source>
-        <translation>the web server image is too short</translation>
-    </message>
-    <message>
-        <source>the simple maneuvers do not fit their table</source>
-        <translation>the simple maneuvers do not fit their table</translation>
-    </message>
-    <message>
-        <source>the logic maneuvers do not fit their tables</source>
-        <translation>the logic maneuvers do not fit their tables</translation>
-    </message>
-    <message>
-        <source>a transfer with the panel is already running</source>
-        <translation>a transfer with the panel is already running</translation>
-    </message>
-    <message>
-        <source>upload</source>
-        <translation>upload</translation>
-    </message>
-    <message>
-        <source>download</source>
-        <translation>download</translation>
-    </message>
-    <message>
-        <source>connection check</source>
-        <translation>connection check</translation>
-    </message>
-    <message>
-        <source>stopped before the %1 began</source>
-        <translation>stopped before the %1 began</translation>
-    </message>
-    <message>
-        <source>restore</source>
-        <translation>restore</translation>
-    </message>
-    <message>
-        <source>these records cannot be restored: %1</source>
-        <translation>these records cannot be restored: %1</translation>
-    </message>
-</context>
-<context>
     <name>PanelMemoryFile</name>
     <message>
         <source>cannot read %1: %2</source>
@@ -2118,6 +2059,68 @@ Exit status: 0 success, 1 the operation failed, 2 usage error or a file that can
     <message>
         <source>line %1: table %2 record %3 is listed a second time</source>
         <translation>line %1: table %2 record %3 is listed a second time</translation>
+    </message>
+</context>
+<context>
+    <name>PanelTableSteps</name>
+    <message>
+        <source>the simple maneuvers do not fit their table</source>
+        <translation>the simple maneuvers do not fit their table</translation>
+    </message>
+    <message>
+        <source>the logic maneuvers do not fit their tables</source>
+        <translation>the logic maneuvers do not fit their tables</translation>
+    </message>
+</context>
+<context>
+    <name>PanelTransfers</name>
+    <message>
+        <source>a transfer with the panel is already running</source>
+        <translation>a transfer with the panel is already running</translation>
+    </message>
+    <message>
+        <source>stopped before the %1 began</source>
+        <translation>stopped before the %1 began</translation>
+    </message>
+    <message>
+        <source>no serial port chosen</source>
+        <translation>no serial port chosen</translation>
+    </message>
+    <message>
+        <source>the panel cannot hold this configuration: %1</source>
+        <translation>the panel cannot hold this configuration: %1</translation>
+    </message>
+    <message>
+        <source>upload</source>
+        <translation>upload</translation>
+    </message>
+    <message>
+        <source>restore</source>
+        <translation>restore</translation>
+    </message>
+    <message>
+        <source>these records cannot be restored: %1</source>
+        <translation>these records cannot be restored: %1</translation>
+    </message>
+    <message>
+        <source>the panel holds 0x%1 at byte %2 where 0x%3 was written (verify table %4 record %5)</source>
+        <translation>the panel holds 0x%1 at byte %2 where 0x%3 was written (verify table %4 record %5)</translation>
+    </message>
+    <message>
+        <source>download</source>
+        <translation>download</translation>
+    </message>
+    <message>
+        <source>the general record is too short</source>
+        <translation>the general record is too short</translation>
+    </message>
+    <message>
+        <source>the web server image is too short</source>
+        <translation>the web server image is too short</translation>
+    </message>
+    <message>
+        <source>connection check</source>
+        <translation>connection check</translation>
     </message>
 </context>
 <context>

@@ -2021,65 +2021,6 @@ Estado de salida: 0 éxito, 1 la operación falló, 2 error de uso o un archivo 
     </message>
 </context>
 <context>
-    <name>PanelCore</name>
-    <message>
-        <source>no serial port chosen</source>
-        <translation>no se eligió ningún puerto serie</translation>
-    </message>
-    <message>
-        <source>the panel cannot hold this configuration: %1</source>
-        <translation>la central no admite esta configuración: %1</translation>
-    </message>
-    <message>
-        <source>the panel holds 0x%1 at byte %2 where 0x%3 was written (verify table %4 record %5)</source>
-        <translation>la central guarda 0x%1 en el byte %2 donde se escribió 0x%3 (verificar tabla %4 registro %5)</translation>
-    </message>
-    <message>
-        <source>the general record is too short</source>
-        <translation>el registro general es demasiado corto</translation>
-    </message>
-    <message>
-        <source>the web server image is too short</source>
-        <translation>la imagen del servidor web es demasiado corta</translation>
-    </message>
-    <message>
-        <source>the simple maneuvers do not fit their table</source>
-        <translation>las maniobras simples no caben en su tabla</translation>
-    </message>
-    <message>
-        <source>the logic maneuvers do not fit their tables</source>
-        <translation>las maniobras lógicas no caben en sus tablas</translation>
-    </message>
-    <message>
-        <source>a transfer with the panel is already running</source>
-        <translation>ya hay una transferencia con la central en curso</translation>
-    </message>
-    <message>
-        <source>upload</source>
-        <translation>carga</translation>
-    </message>
-    <message>
-        <source>download</source>
-        <translation>descarga</translation>
-    </message>
-    <message>
-        <source>connection check</source>
-        <translation>comprobación de conexión</translation>
-    </message>
-    <message>
-        <source>stopped before the %1 began</source>
-        <translation>detenida antes de que empezara la %1</translation>
-    </message>
-    <message>
-        <source>restore</source>
-        <translation>restauración</translation>
-    </message>
-    <message>
-        <source>these records cannot be restored: %1</source>
-        <translation>estos registros no se pueden restaurar: %1</translation>
-    </message>
-</context>
-<context>
     <name>PanelMemoryFile</name>
     <message>
         <source>cannot read %1: %2</source>
@@ -2118,6 +2059,68 @@ Estado de salida: 0 éxito, 1 la operación falló, 2 error de uso o un archivo 
     <message>
         <source>line %1: table %2 record %3 is listed a second time</source>
         <translation>línea %1: el registro %3 de la tabla %2 aparece por segunda vez</translation>
+    </message>
+</context>
+<context>
+    <name>PanelTableSteps</name>
+    <message>
+        <source>the simple maneuvers do not fit their table</source>
+        <translation>las maniobras simples no caben en su tabla</translation>
+    </message>
+    <message>
+        <source>the logic maneuvers do not fit their tables</source>
+        <translation>las maniobras lógicas no caben en sus tablas</translation>
+    </message>
+</context>
+<context>
+    <name>PanelTransfers</name>
+    <message>
+        <source>a transfer with the panel is already running</source>
+        <translation>ya hay una transferencia con la central en curso</translation>
+    </message>
+    <message>
+        <source>stopped before the %1 began</source>
+        <translation>detenida antes de que empezara la %1</translation>
+    </message>
+    <message>
+        <source>no serial port chosen</source>
+        <translation>no se eligió ningún puerto serie</translation>
+    </message>
+    <message>
+        <source>the panel cannot hold this configuration: %1</source>
+        <translation>la central no admite esta configuración: %1</translation>
+    </message>
+    <message>
+        <source>upload</source>
+        <translation>carga</translation>
+    </message>
+    <message>
+        <source>restore</source>
+        <translation>restauración</translation>
+    </message>
+    <message>
+        <source>these records cannot be restored: %1</source>
+        <translation>estos registros no se pueden restaurar: %1</translation>
+    </message>
+    <message>
+        <source>the panel holds 0x%1 at byte %2 where 0x%3 was written (verify table %4 record %5)</source>
+        <translation>la central guarda 0x%1 en el byte %2 donde se escribió 0x%3 (verificar tabla %4 registro %5)</translation>
+    </message>
+    <message>
+        <source>download</source>
+        <translation>descarga</translation>
+    </message>
+    <message>
+        <source>the general record is too short</source>
+        <translation>el registro general es demasiado corto</translation>
+    </message>
+    <message>
+        <source>the web server image is too short</source>
+        <translation>la imagen del servidor web es demasiado corta</translation>
+    </message>
+    <message>
+        <source>connection check</source>
+        <translation>comprobación de conexión</translation>
     </message>
 </context>
 <context>

@@ -3,19 +3,17 @@
 #include "images/PanelRecords.h"
 #include "link/DriverSerieHdlc.h"
 #include "link/LinkTrace.h"
+#include "link/PanelTransfers.h"
 #include "link/SerialSettings.h"
-#include "link/TransferProgress.h"
 #include "model/PanelConfiguration.h"
 
-#include <QList>
 #include <QObject>
-
-#include <functional>
 
 class CmdConvencional;
 
 // The configuration being edited together with the link to the panel that it is
-// uploaded to and downloaded from.
+// uploaded to and downloaded from. The transfers are PanelTransfers' on this
+// configuration through `cmd`; the functions below forward to it.
 class PanelCore : public QObject, public PanelConfiguration {
     Q_OBJECT
 
@@ -32,7 +30,7 @@ public:
     // closes it when it ends; a false leaves the reason in transferError(). Upload sends
     // nothing when the configuration check finds errors; download changes the model only
     // when everything was read. Progress grows from 0 to ProgressMaximum.
-    static constexpr int ProgressMaximum = 101;
+    static constexpr int ProgressMaximum = PanelTransfers::ProgressMaximum;
     bool uploadConfig();
     bool downloadConfig();
     // A download through this model's link into `target`, which keeps its zones, boards
@@ -45,7 +43,7 @@ public:
     // Every record the last successful download through this model's link read (into
     // whichever target), byte for byte: the raw form of a backup. Empty after a failed
     // download.
-    const PanelRecords &lastReadRecords() const { return readRecords; }
+    const PanelRecords &lastReadRecords() const { return transfers.lastReadRecords(); }
     // Writes `records` back as the upload does (begin-upload, the same erases, every
     // record byte for byte, table 6 records 1-6 included), reads every one back to
     // compare, then resets the panel. Refused before anything is sent unless the records
@@ -57,7 +55,7 @@ public:
     // panel (one whose answer was lost may still have been carried out). False when it
     // succeeded or failed before that (a refused configuration, a port that did not open,
     // a begin-upload that could not be sent).
-    bool panelPartlyWritten() const { return partlyWritten; }
+    bool panelPartlyWritten() const { return transfers.panelPartlyWritten(); }
     // For Ctrl-C and the like; safe to call from a handler run while the transfer waits
     // for the panel (its waits run a local event loop, so a QSocketNotifier fires there).
     // The transfer finishes the exchange in progress, which may take up to the answer
@@ -69,16 +67,16 @@ public:
     void requestStop();
     void clearStopRequest();
     bool stopRequested() const;
-    void setVerifyAfterUpload(bool on) { verifyAfterUpload = on; }
-    bool verifiesAfterUpload() const { return verifyAfterUpload; }
-    QString transferError() const { return lastTransferError; }
+    void setVerifyAfterUpload(bool on) { transfers.setVerifyAfterUpload(on); }
+    bool verifiesAfterUpload() const { return transfers.verifiesAfterUpload(); }
+    QString transferError() const { return transfers.error(); }
     // What kind of link failure ended the last transfer; None when it succeeded or
     // failed for a reason of its own (a refused configuration, a short image).
-    DriverSerieHdlc::Failure transferFailure() const { return lastTransferFailure; }
+    DriverSerieHdlc::Failure transferFailure() const { return transfers.failure(); }
     // The general options the last successful checkConnection() read from the panel.
-    GeneralConfig panelGeneralConfig() const { return checkedGeneral; }
+    GeneralConfig panelGeneralConfig() const { return transfers.checkedGeneralConfig(); }
     // Every frame of the last transfer, passwords hidden.
-    const LinkTrace &linkTrace() const { return trace; }
+    const LinkTrace &linkTrace() const { return transfers.trace(); }
 
     // Steps of the transfers, on a port already open.
     bool writeManeuverList();
@@ -105,38 +103,5 @@ Q_SIGNALS:
     void transferStep(const QString &text);
 
 private:
-    struct WrittenRecord {
-        int table;
-        int record;
-        QByteArray data;
-    };
-
-    bool busy();
-    bool startTransfer(const QString &name, bool writesPanel = false);
-    bool writePanel(int records, bool verify, const std::function<bool()> &writeAll);
-    bool writeGeneralTable(const QByteArray &records);
-    bool writeWebServerImage(const QByteArray &image);
-    bool openLink();
-    bool failTransfer(const QString &reason,
-                      DriverSerieHdlc::Failure kind = DriverSerieHdlc::Failure::None);
-    bool failStep();
-    bool eraseTable(int table);
-    bool writeRecord(int table, int record, const QByteArray &data);
-    bool readRecord(int table, int record, QByteArray &data);
-    bool writeTableRecords(int table, int count, const QByteArray &image);
-    bool readTableRecords(int table, int count, QByteArray &image);
-    bool readGeneralRecord(QByteArray &record);
-    bool readWebServerImage(QByteArray &image);
-    bool verifyWrittenRecords();
-
-    TransferProgress transferProgress;
-    QList<WrittenRecord> writtenRecords;
-    bool recordWrites = false;
-    bool verifyAfterUpload = false;
-    bool partlyWritten = false;
-    PanelRecords readRecords;
-    QString lastTransferError;
-    DriverSerieHdlc::Failure lastTransferFailure = DriverSerieHdlc::Failure::None;
-    GeneralConfig checkedGeneral;
-    LinkTrace trace;
+    PanelTransfers transfers; // on *cmd, so declared after it
 };

@@ -97,6 +97,13 @@ PanelConfiguration::PanelHeld PanelConfiguration::panelHeld() const {
     return {maneuvers, generalConfig, webServer, smtp};
 }
 
+void PanelConfiguration::setPanelHeld(const PanelHeld &held) {
+    maneuvers = held.maneuvers;
+    generalConfig = held.generalConfig;
+    webServer = held.webServer;
+    smtp = held.smtp;
+}
+
 void PanelConfiguration::takeInstallationFrom(const PanelConfiguration &other) {
     num_zones = other.num_zones;
     elements = other.elements;

@@ -61,6 +61,7 @@ public:
         friend bool operator!=(const PanelHeld &a, const PanelHeld &b) { return !(a == b); }
     };
     PanelHeld panelHeld() const;
+    void setPanelHeld(const PanelHeld &held);
 
     // The zones, boards and zone names of `other`, which the panel cannot give back: a
     // panel's content read this way opens as a configuration of the same installation.
