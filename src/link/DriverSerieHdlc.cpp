@@ -41,12 +41,19 @@ bool DriverSerieHdlc::configurePort(const SerialSettings &settings) {
     lastFailure = Failure::None;
     lastError.clear();
     closePort();
-    io = serial;
+    io = given ? given : serial;
     lastCompleted.clear();
     if (settings.name.isEmpty())
         return fail(Failure::Port, tr("no serial port chosen"));
-    serial->setPortName(settings.name);
     portLabel = settings.name;
+    reader.reset();
+    if (given) {
+        if (!given->open(QIODevice::ReadWrite))
+            return fail(Failure::Port,
+                        tr("cannot open %1: %2").arg(settings.name, given->errorString()));
+        return true;
+    }
+    serial->setPortName(settings.name);
     if (!serial->open(QIODevice::ReadWrite))
         return fail(Failure::Port,
                     LinkAdvice::withDetail(
@@ -76,13 +83,13 @@ bool DriverSerieHdlc::configurePort(const SerialSettings &settings) {
     // Some adapters report an unsupported operation while their line is set up; it would
     // otherwise stay behind and pass for a lost port during the first wait.
     serial->clearError();
-    reader.reset();
     return true;
 }
 
 void DriverSerieHdlc::useDevice(QIODevice *device) {
     closePort();
-    io = device;
+    given = device;
+    io = given ? given : serial;
     lastCompleted.clear();
     reader.reset();
 }

@@ -33,10 +33,12 @@ public:
     explicit DriverSerieHdlc(QObject *parent = nullptr);
     ~DriverSerieHdlc() override;
 
-    // Opens the serial port afresh with the record's line parameters.
+    // Opens the serial port afresh with the record's line parameters; or, after
+    // useDevice(), that device under the record's name.
     bool configurePort(const SerialSettings &settings);
-    // Exchanges run over `device` (open, not owned) instead of the serial port until the
-    // next configurePort(): a scripted stand-in lets fault tests run in-process.
+    // Exchanges run over `device` (not owned; used as it is when open) instead of the
+    // serial port, until useDevice(nullptr): the link works over any QIODevice, so a
+    // scripted one lets whole transfers run in-process.
     void useDevice(QIODevice *device);
     void closePort();
     bool isOpen() const;
@@ -85,7 +87,8 @@ private:
     bool failLost();
     void takeInput();
 
-    QIODevice *io; // the serial port, or the device given to useDevice()
+    QIODevice *given = nullptr; // by useDevice()
+    QIODevice *io;              // the serial port, or `given`
 
     HdlcFrameReader reader;
     LinkTrace *trace = nullptr;

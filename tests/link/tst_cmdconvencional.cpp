@@ -13,7 +13,8 @@ namespace {
 // A stand-in for the serial port whose far side follows a script, one letter per
 // request: A answers, C answers with a bad checksum, R refuses with status 5, S stays
 // silent, U is unplugged before the frame leaves, H never lets the frame out, L answers
-// 20 ms late and runs whileAwaited meanwhile.
+// 20 ms late and runs whileAwaited meanwhile, P answers in 3-byte pieces, one per turn of
+// the event loop.
 class ScriptedPort : public QIODevice {
 public:
     explicit ScriptedPort(const QString &script)
@@ -58,6 +59,10 @@ protected:
             frame[frame.size() - 2] = char(frame.at(frame.size() - 2) ^ 0x01);
         if (step == QLatin1Char('L') && whileAwaited)
             QTimer::singleShot(0, this, whileAwaited);
+        if (step == QLatin1Char('P')) {
+            deliverInPieces(frame);
+            return size;
+        }
         QTimer::singleShot(step == QLatin1Char('L') ? 20 : 0, this, [this, frame] {
             incoming.append(frame);
             Q_EMIT readyRead();
@@ -66,6 +71,15 @@ protected:
     }
 
 private:
+    void deliverInPieces(const QByteArray &rest) {
+        QTimer::singleShot(0, this, [this, rest] {
+            incoming.append(rest.left(3));
+            Q_EMIT readyRead();
+            if (rest.size() > 3)
+                deliverInPieces(rest.mid(3));
+        });
+    }
+
     QString script;
     QByteArray incoming;
     qint64 held = 0;
@@ -100,6 +114,9 @@ void TestCmdConvencional::command_resendsAndReports_data() {
         << "The panel's answers arrive damaged: check the cable* Details: answer checksum "
            "*(write table 1 record 7, sent 4 times)"
         << "damaged answer, sending again (3 of 3)";
+    QTest::newRow("answer in pieces") << "read"
+                                      << "P" << int(F::None) << 1 << ""
+                                      << "read table 1 record 7: logic maneuvers";
     QTest::newRow("one missing answer, then accepted") << "read"
                                                        << "SA" << int(F::None) << 2 << ""
                                                        << "no answer, sending again (1 of 1)";

@@ -1,5 +1,7 @@
+#include "InProcessPanel.h"
 #include "link/PanelCore.h"
 
+#include <QSignalSpy>
 #include <QTest>
 
 namespace {
@@ -200,6 +202,38 @@ private Q_SLOTS:
         QVERIFY(b == a);
         QCOMPARE(b.serialSettings.name, QStringLiteral("pts/3"));
         QVERIFY(b.portConfigured);
+    }
+
+    void transfers_runOnTheCoreItself() {
+        InProcessPanel panel;
+        PanelCore source;
+        source.num_zones = 2;
+        source.maneuvers = {maneuverWith(1), maneuverWith(2)};
+        source.generalConfig.cancel_delay = 3;
+        panel.attach(*source.cmd);
+        source.setSerialSettings(InProcessPanel::settings());
+        QSignalSpy up(&source, &PanelCore::progressUp);
+        QSignalSpy steps(&source, &PanelCore::transferStep);
+        QVERIFY2(source.uploadConfig(), qPrintable(source.transferError()));
+        QCOMPARE(up.last().first().toInt(), PanelCore::ProgressMaximum);
+        QCOMPARE(steps.size(), panel.requestCount());
+
+        PanelCore target;
+        target.num_zones = 5;
+        panel.attach(*target.cmd);
+        target.setSerialSettings(InProcessPanel::settings());
+        QSignalSpy down(&target, &PanelCore::progress);
+        QVERIFY(target.checkConnection());
+        QCOMPARE(target.panelGeneralConfig(), source.generalConfig);
+        QVERIFY2(target.downloadConfig(), qPrintable(target.transferError()));
+        QCOMPARE(down.last().first().toInt(), PanelCore::ProgressMaximum);
+        QVERIFY(target.panelHeld() == source.panelHeld());
+        QCOMPARE(target.num_zones, 5);
+        QCOMPARE(target.lastReadRecords().size(), 182);
+
+        target.requestStop();
+        QVERIFY(!target.uploadConfig());
+        QCOMPARE(target.transferFailure(), DriverSerieHdlc::Failure::Interrupted);
     }
 };
 

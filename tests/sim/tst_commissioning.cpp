@@ -22,7 +22,7 @@ quint8 code(const QByteArray &request) {
 
 } // namespace
 
-// Backup, compare, fingerprint and trace against a simulated panel.
+// Backup, compare and fingerprint against a simulated panel.
 class TestCommissioning : public QObject {
     Q_OBJECT
 
@@ -31,7 +31,6 @@ private Q_SLOTS:
     void backup_readsWholePanelBeforeAnyWrite();
     void backup_unreadablePanelStopsWithReason();
     void download_equalsFileAndGivesSameFingerprint();
-    void trace_ofUploadListsEveryExchangeWithoutPasswords();
 
 private:
     std::unique_ptr<SimulatedPanel> line;
@@ -125,37 +124,6 @@ void TestCommissioning::download_equalsFileAndGivesSameFingerprint() {
     downloaded.maneuvers.first().delay -= 1;
     downloaded.smtp.Password.clear(); // set or not set counts; the password itself does not
     QVERIFY(ConfigurationFingerprint::of(downloaded) != fingerprint);
-}
-
-void TestCommissioning::trace_ofUploadListsEveryExchangeWithoutPasswords() {
-    SimulatedPanel &panel = *line;
-    file.webServer.Pass = QStringLiteral("WebSecretXYZ");
-    file.smtp.Password = QStringLiteral("MailSecretXYZ");
-    panel.line.dropAnswer(3); // one exchange sent twice
-    QVERIFY2(file.uploadConfig(), qPrintable(file.transferError()));
-
-    const LinkTrace &trace = file.linkTrace();
-    QCOMPARE(trace.transfer(), QStringLiteral("upload"));
-    int sent = 0;
-    int received = 0;
-    for (const LinkTrace::Entry &e : trace.entries()) {
-        sent += e.direction == LinkTrace::Direction::Sent;
-        received += e.direction == LinkTrace::Direction::Received;
-    }
-    QCOMPARE(qsizetype(sent), panel.engine.requests().size());
-    QCOMPARE(sent, 186);
-    QCOMPARE(received, 185);
-    QCOMPARE(trace.entries().first().meaning, QStringLiteral("begin upload"));
-    QCOMPARE(trace.entries().last().meaning, QStringLiteral("answer to reset panel: accepted"));
-
-    const QString text = trace.toText();
-    for (const char *secret : {"WebSecretXYZ", "MailSecretXYZ"}) {
-        const QByteArray bytes(secret);
-        QVERIFY(!text.contains(QLatin1String(secret)));
-        QVERIFY(!text.contains(QString::fromLatin1(bytes.left(4).toHex(' '))));
-    }
-    QCOMPARE(text.count(QLatin1String("web password, hidden")), 4); // 2 writes, 2 answers
-    QVERIFY(text.contains(QLatin1String("no answer from panel")));
 }
 
 QTEST_GUILESS_MAIN(TestCommissioning)

@@ -1,0 +1,421 @@
+#include "InProcessPanel.h"
+#include "images/ManeuverTableImage.h"
+#include "link/CommandCodec.h"
+#include "link/PanelTransfers.h"
+#include "model/XmlConfigReader.h"
+
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+QString example(const char *name) {
+    return qEnvironmentVariable("MRB500_SOURCE_DIR") + QStringLiteral("/examples/") +
+           QLatin1String(name);
+}
+
+PanelConfiguration school() {
+    PanelConfiguration c;
+    if (!XmlConfigReader::readFile(example("school.xml"), &c))
+        qWarning("cannot read school.xml");
+    return c;
+}
+
+ManiobraConvencional simple(quint8 zone) {
+    return ManiobraConvencional({Event{2, zone, 2, 5}}, Action{1, 0, 1, 3, quint16(zone * 2)});
+}
+
+ManiobraConvencional logic(quint8 firstZone) {
+    return ManiobraConvencional({Event{2, firstZone, 2, 2}, Event{2, quint8(firstZone + 1), 2, 2}},
+                                Action{6, 1, 7, 1, 0x1234});
+}
+
+// Logic maneuver second in the list; every kind of setting away from its default.
+PanelConfiguration mixed() {
+    PanelConfiguration c;
+    c.num_zones = 4;
+    c.maneuvers = {simple(1), logic(2), simple(3), simple(4)};
+    c.generalConfig = GeneralConfig{1, 1, 300, 2, 1};
+    c.webServer.DHCP = 0;
+    c.webServer.Login = 1;
+    c.webServer.Language = 1;
+    c.webServer.IP = 0xC0A80102;
+    c.webServer.Netmask = 0xFFFFFF00;
+    c.webServer.Gateway = 0xC0A80101;
+    c.webServer.User = QString(32, QLatin1Char('u'));
+    c.webServer.Pass = QStringLiteral("clave");
+    c.smtp.Enable = 1;
+    c.smtp.Port = 587;
+    c.smtp.Auth = 1;
+    c.smtp.Mask = 3;
+    c.smtp.Host = QStringLiteral("smtp.example");
+    c.smtp.InstallId = QStringLiteral("Edificio Río");
+    return c;
+}
+
+// A panel in this process and the transfers that reach it.
+struct Line {
+    InProcessPanel panel;
+    CmdConvencional cmd;
+    PanelTransfers transfers{cmd};
+    Line() { panel.attach(cmd); }
+
+    bool upload(const PanelConfiguration &c) { return transfers.upload(c, panel.settings()); }
+    bool download(PanelConfiguration &c) { return transfers.download(c, panel.settings()); }
+    bool check() { return transfers.checkConnection(panel.settings()); }
+};
+
+// Whether `text` is `pattern`, where '*' stands for any text.
+bool matches(const QString &text, const QString &pattern) {
+    QStringList parts = pattern.split(QLatin1Char('*'));
+    for (QString &part : parts)
+        part = QRegularExpression::escape(part);
+    return QRegularExpression(QRegularExpression::anchoredPattern(parts.join(QLatin1String(".*"))))
+        .match(text)
+        .hasMatch();
+}
+
+} // namespace
+
+class TestPanelTransfers : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void upload_sendsTheExactRequestSequence();
+    void download_rebuildsSimpleThenLogicAndSettings();
+    void transfer_failsWithReason_data();
+    void transfer_failsWithReason();
+    void download_failingHalfwayLeavesTargetUnchanged();
+    void upload_refusesWhatThePanelCannotHold_data();
+    void upload_refusesWhatThePanelCannotHold();
+    void progress_growsToMaximum_data();
+    void progress_growsToMaximum();
+    void transfer_refusedWhileAnotherRuns();
+    void verify_catchesStoredDifference_data();
+    void verify_catchesStoredDifference();
+    void trace_ofUploadListsEveryExchangeWithoutPasswords();
+};
+
+void TestPanelTransfers::upload_sendsTheExactRequestSequence() {
+    Line line;
+    InProcessPanel &panel = line.panel;
+    QVERIFY2(line.upload(school()), qPrintable(line.transfers.error()));
+    QVERIFY(!line.cmd.isOpen());
+    QVERIFY(!line.transfers.panelPartlyWritten());
+
+    QList<QByteArray> expected;
+    expected << CommandCodec::beginUpload() << CommandCodec::eraseTable(0);
+    for (int k = 0; k < 18; ++k)
+        expected << CommandCodec::writeRecord(0, quint8(k), panel.engine.record(0, k));
+    for (int t = 1; t <= 4; ++t)
+        expected << CommandCodec::eraseTable(quint8(t));
+    for (int n = 0; n < 135; ++n) {
+        const auto at = ManeuverTableImage::logicRecordAddress(n);
+        expected << CommandCodec::writeRecord(quint8(at.table), quint8(at.record),
+                                              panel.engine.record(at.table, at.record));
+    }
+    expected << CommandCodec::eraseTable(6)
+             << CommandCodec::writeRecord(6, 0, panel.engine.record(6, 0))
+             << CommandCodec::eraseTable(7);
+    for (int k = 0; k < 22; ++k)
+        expected << CommandCodec::writeRecord(7, quint8(k), panel.engine.record(7, k));
+    expected << CommandCodec::resetPanel();
+    QCOMPARE(panel.engine.requests().size(), 185);
+    QCOMPARE(panel.engine.requests(), expected);
+
+    // The stored records, from the file's values.
+    QCOMPARE(panel.engine.record(0, 0).toHex(' '),
+             QByteArray::fromHex("02020105 01010003 003c 02020206 0101").toHex(' '));
+    QCOMPARE(panel.engine.record(6, 0).toHex(' '),
+             QByteArray::fromHex("01003a98030100000000000000000000").toHex(' '));
+    QCOMPARE(panel.engine.record(7, 0).toHex(' '),
+             QByteArray::fromHex("5a5a000ec0a80a32c0a80a01ffffff00").toHex(' '));
+    QCOMPARE(panel.engine.record(5, 6), QByteArray(16, '\0'));
+    QCOMPARE(panel.engine.resets(), 1);
+}
+
+void TestPanelTransfers::download_rebuildsSimpleThenLogicAndSettings() {
+    Line line;
+    const PanelConfiguration source = mixed();
+    QVERIFY(line.upload(source));
+
+    PanelConfiguration target;
+    target.num_zones = 8;
+    target.elements[1].type = Element::RelayBoard;
+    QVERIFY(target.setZoneName(2, QStringLiteral("Hall")));
+    target.maneuvers = {simple(7)};
+    QVERIFY(line.check());
+    QCOMPARE(line.panel.engine.requests().last(), CommandCodec::readRecord(6, 0));
+    QCOMPARE(line.transfers.checkedGeneralConfig(), source.generalConfig);
+    QVERIFY2(line.download(target), qPrintable(line.transfers.error()));
+    QVERIFY(!line.cmd.isOpen());
+    QCOMPARE(target.maneuvers,
+             (QList<ManiobraConvencional>{simple(1), simple(3), simple(4), logic(2)}));
+    QCOMPARE(target.generalConfig, source.generalConfig);
+    QCOMPARE(target.webServer, source.webServer);
+    QCOMPARE(target.smtp, source.smtp);
+    // Not in the panel's memory: left alone.
+    QCOMPARE(target.num_zones, 8);
+    QCOMPARE(target.elements[1].type, quint8(Element::RelayBoard));
+    QCOMPARE(target.zoneName(2), QStringLiteral("Hall"));
+    QCOMPARE(line.transfers.lastReadRecords().addresses().size(), 182);
+    QCOMPARE(line.transfers.lastReadRecords().value(1, 0), line.panel.engine.record(1, 0));
+}
+
+void TestPanelTransfers::transfer_failsWithReason_data() {
+    QTest::addColumn<QString>("transfer");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<bool>("silent");
+    QTest::addColumn<int>("hangUpAfter"); // requests answered before the line goes
+    QTest::addColumn<bool>("portChosen");
+    QTest::addColumn<QString>("stopAt"); // the step during which the user stops
+    QTest::addColumn<QString>("reason"); // '*' for any text
+    QTest::addColumn<bool>("partlyWritten");
+    QTest::newRow("panel refuses writes")
+        << "upload" << 5 << false << -1 << true << ""
+        << "The panel refused the command with status 5: * Details: panel refused with status 5 "
+           "(erase table 0)"
+        << true;
+    QTest::newRow("silent panel on upload")
+        << "upload" << 0 << true << -1 << true << ""
+        << "The panel did not answer: * Details: no answer from panel within 0 s (erase table 0, "
+           "sent 2 times)"
+        << true;
+    QTest::newRow("USB unplugged during download")
+        << "download" << 0 << false << 40 << true << ""
+        << "The connection to the panel was lost (USB adapter unplugged?): * Details: lost "
+           "in-process: device unplugged (read table 1 record 22)"
+        << false;
+    QTest::newRow("USB unplugged at begin upload")
+        << "upload" << 0 << false << 0 << true << ""
+        << "The connection to the panel was lost * (begin upload)" << false;
+    QTest::newRow("USB unplugged mid-table")
+        << "upload" << 0 << false << 60 << true << ""
+        << "The connection to the panel was lost * (write table 2 record 4)" << true;
+    QTest::newRow("USB unplugged before the reset")
+        << "upload" << 0 << false << 184 << true << ""
+        << "The connection to the panel was lost * (reset panel)" << true;
+    QTest::newRow("interrupted mid-table")
+        << "upload" << 0 << false << -1 << true << "write table 1 record 7: logic maneuvers"
+        << "The transfer was interrupted by the user. Details: stopped after write table 1 "
+           "record 7"
+        << true;
+    QTest::newRow("interrupted at begin upload")
+        << "upload" << 0 << false << -1 << true << "begin upload"
+        << "The transfer was interrupted by the user. Details: stopped after begin upload" << false;
+    QTest::newRow("interrupted at the last read: nothing left to stop")
+        << "check" << 0 << false << -1 << true << "read table 6 record 0: general options"
+        << "" << false;
+    QTest::newRow("no port chosen") << "upload" << 0 << false << -1 << false << ""
+                                    << "no serial port chosen" << false;
+}
+
+void TestPanelTransfers::transfer_failsWithReason() {
+    QFETCH(QString, transfer);
+    QFETCH(int, status);
+    QFETCH(bool, silent);
+    QFETCH(int, hangUpAfter);
+    QFETCH(bool, portChosen);
+    QFETCH(QString, stopAt);
+    QFETCH(QString, reason);
+    QFETCH(bool, partlyWritten);
+    Line line;
+    line.panel.engine.setRefusalStatus(quint8(status));
+    line.panel.setSilent(silent);
+    line.panel.setHangUpAfter(hangUpAfter);
+    SerialSettings port = line.panel.settings();
+    port.portSelected = portChosen;
+    // As Ctrl-C would, while the panel has the request.
+    connect(&line.transfers, &PanelTransfers::transferStep, this, [&](const QString &step) {
+        if (step == stopAt)
+            line.transfers.requestStop();
+    });
+
+    PanelConfiguration configuration = school();
+    const PanelConfiguration copy = configuration;
+    const bool ok = transfer == QLatin1String("upload") ? line.transfers.upload(configuration, port)
+                    : transfer == QLatin1String("check")
+                        ? line.transfers.checkConnection(port)
+                        : line.transfers.download(configuration, port);
+    QCOMPARE(ok, reason.isEmpty());
+    QVERIFY2(matches(line.transfers.error(), reason), qPrintable(line.transfers.error()));
+    QCOMPARE(line.transfers.panelPartlyWritten(), partlyWritten);
+    QVERIFY(!line.cmd.isOpen());
+    QVERIFY(configuration == copy);
+    if (!portChosen)
+        QCOMPARE(line.panel.requestCount(), 0);
+}
+
+void TestPanelTransfers::download_failingHalfwayLeavesTargetUnchanged() {
+    Line line;
+    QVERIFY(line.upload(mixed()));
+
+    PanelConfiguration target = school();
+    const PanelConfiguration copy = target;
+    const int first = line.panel.requestCount();
+    line.panel.dropAnswer(first + 100); // the request and its resend
+    line.panel.dropAnswer(first + 101);
+    QVERIFY(!line.download(target));
+    QVERIFY2(matches(line.transfers.error(), QStringLiteral("The panel did not answer: * "
+                                                            "(read table 3 record 18, sent 2 "
+                                                            "times)")),
+             qPrintable(line.transfers.error()));
+    QVERIFY(target == copy);
+    QVERIFY(line.transfers.lastReadRecords().isEmpty());
+
+    // The same target downloads fine once the panel answers again.
+    QVERIFY2(line.download(target), qPrintable(line.transfers.error()));
+    QCOMPARE(target.maneuvers.size(), 4);
+}
+
+void TestPanelTransfers::upload_refusesWhatThePanelCannotHold_data() {
+    QTest::addColumn<int>("simpleCount");
+    QTest::addColumn<int>("events");
+    QTest::addColumn<QString>("userName");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("29 simple maneuvers") << 29 << 1 << QString() << "29 simple maneuvers";
+    QTest::newRow("13 events") << 1 << 13 << QString() << "13 events";
+    QTest::newRow("maneuver without events") << 1 << 0 << QString() << "has no event";
+    QTest::newRow("33-character text")
+        << 1 << 1 << QString(33, QLatin1Char('x')) << "33 characters";
+    QTest::newRow("text outside Latin-1") << 1 << 1 << QStringLiteral("ab€") << "Latin-1";
+}
+
+void TestPanelTransfers::upload_refusesWhatThePanelCannotHold() {
+    QFETCH(int, simpleCount);
+    QFETCH(int, events);
+    QFETCH(QString, userName);
+    QFETCH(QString, reason);
+    PanelConfiguration c;
+    c.num_zones = 12;
+    for (int i = 0; i < simpleCount; ++i)
+        c.maneuvers << simple(quint8(1 + i % 12));
+    QList<Event> list;
+    for (int i = 0; i < events; ++i)
+        list << Event{2, quint8(1 + i % 12), 2, 1};
+    c.maneuvers.first().events = list;
+    c.webServer.User = userName;
+    Line line;
+    QVERIFY(!line.upload(c));
+    QVERIFY2(line.transfers.error().contains(reason), qPrintable(line.transfers.error()));
+    QCOMPARE(line.panel.requestCount(), 0);
+}
+
+void TestPanelTransfers::progress_growsToMaximum_data() {
+    QTest::addColumn<QString>("transfer");
+    QTest::addColumn<bool>("fails");
+    QTest::newRow("upload with verify") << "upload" << false;
+    QTest::newRow("download") << "download" << false;
+    QTest::newRow("check") << "check" << false;
+    QTest::newRow("failed download") << "download" << true;
+}
+
+void TestPanelTransfers::progress_growsToMaximum() {
+    QFETCH(QString, transfer);
+    QFETCH(bool, fails);
+    Line line;
+    PanelConfiguration c = mixed();
+    line.transfers.setVerifyAfterUpload(true);
+    if (fails) {
+        line.panel.dropAnswer(90);
+        line.panel.dropAnswer(91);
+    }
+    QSignalSpy up(&line.transfers, &PanelTransfers::progressUp);
+    QSignalSpy down(&line.transfers, &PanelTransfers::progress);
+    const bool upload = transfer == QLatin1String("upload");
+    const bool ok = upload                               ? line.upload(c)
+                    : transfer == QLatin1String("check") ? line.check()
+                                                         : line.download(c);
+    QCOMPARE(ok, !fails);
+    QCOMPARE((upload ? down : up).size(), 0);
+    const QSignalSpy &spy = upload ? up : down;
+    QVERIFY(spy.size() >= 2);
+    QCOMPARE(spy.first().first().toInt(), 0);
+    for (qsizetype i = 1; i < spy.size(); ++i)
+        QVERIFY2(spy.at(i).first().toInt() > spy.at(i - 1).first().toInt(),
+                 "progress went backwards or stood still");
+    const int last = spy.last().first().toInt();
+    QVERIFY(fails ? last < PanelTransfers::ProgressMaximum
+                  : last == PanelTransfers::ProgressMaximum);
+}
+
+void TestPanelTransfers::transfer_refusedWhileAnotherRuns() {
+    Line line;
+    PanelConfiguration c = mixed();
+    // Progress is reported while the download waits for the panel, as any event would be.
+    QList<bool> nested;
+    QString nestedReason;
+    connect(&line.transfers, &PanelTransfers::progress, this, [&](int value) {
+        if (value != 50)
+            return;
+        nested << line.upload(c) << line.check() << line.download(c);
+        nestedReason = line.transfers.error();
+    });
+    QVERIFY2(line.download(c), qPrintable(line.transfers.error()));
+    QCOMPARE(nested, (QList<bool>{false, false, false}));
+    QCOMPARE(nestedReason, QStringLiteral("a transfer with the panel is already running"));
+    QCOMPARE(line.transfers.error(), QString());
+    QCOMPARE(line.panel.requestCount(), 182);
+}
+
+void TestPanelTransfers::verify_catchesStoredDifference_data() {
+    QTest::addColumn<bool>("flip");
+    QTest::addColumn<bool>("verify");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("faithful panel") << false << true << "";
+    QTest::newRow("flipped bit unnoticed without verify") << true << false << "";
+    QTest::newRow("flipped bit caught")
+        << true << true
+        << "the panel holds 0x00 at byte 15 where 0x01 was written (verify table 0 record 0)";
+}
+
+void TestPanelTransfers::verify_catchesStoredDifference() {
+    QFETCH(bool, flip);
+    QFETCH(bool, verify);
+    QFETCH(QString, reason);
+    Line line;
+    line.panel.engine.setFlipStored(flip);
+    PanelConfiguration c = mixed();
+    c.maneuvers.first().events.first().evt_blk_prt = 9;
+    c.maneuvers[1] = simple(0x0b);
+    line.transfers.setVerifyAfterUpload(verify);
+    const bool ok = line.upload(c);
+    QCOMPARE(line.transfers.error(), reason);
+    QCOMPARE(ok, reason.isEmpty());
+    QCOMPARE(line.panel.engine.resets(), ok ? 1 : 0);
+}
+
+void TestPanelTransfers::trace_ofUploadListsEveryExchangeWithoutPasswords() {
+    Line line;
+    PanelConfiguration c = school();
+    c.webServer.Pass = QStringLiteral("WebSecretXYZ");
+    c.smtp.Password = QStringLiteral("MailSecretXYZ");
+    line.panel.dropAnswer(3); // one exchange sent twice
+    QVERIFY2(line.upload(c), qPrintable(line.transfers.error()));
+
+    const LinkTrace &trace = line.transfers.trace();
+    QCOMPARE(trace.transfer(), QStringLiteral("upload"));
+    int sent = 0;
+    int received = 0;
+    for (const LinkTrace::Entry &e : trace.entries()) {
+        sent += e.direction == LinkTrace::Direction::Sent;
+        received += e.direction == LinkTrace::Direction::Received;
+    }
+    QCOMPARE(sent, 186);
+    QCOMPARE(received, 185);
+    QCOMPARE(trace.entries().first().meaning, QStringLiteral("begin upload"));
+    QCOMPARE(trace.entries().last().meaning, QStringLiteral("answer to reset panel: accepted"));
+
+    const QString text = trace.toText();
+    for (const char *secret : {"WebSecretXYZ", "MailSecretXYZ"}) {
+        const QByteArray bytes(secret);
+        QVERIFY(!text.contains(QLatin1String(secret)));
+        QVERIFY(!text.contains(QString::fromLatin1(bytes.left(4).toHex(' '))));
+    }
+    QCOMPARE(text.count(QLatin1String("web password, hidden")), 4); // 2 writes, 2 answers
+    QVERIFY(text.contains(QLatin1String("no answer from panel")));
+}
+
+QTEST_GUILESS_MAIN(TestPanelTransfers)
+#include "tst_paneltransfers.moc"
