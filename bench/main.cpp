@@ -146,9 +146,7 @@ int main(int argc, char *argv[]) {
                    .arg(wire, 8, 'f', 3)
                    .arg(run.seconds / wire, 7, 'f', 3);
     }
-    const bool same = target.maneuvers == source.maneuvers &&
-                      target.generalConfig == source.generalConfig &&
-                      target.webServer == source.webServer && target.smtp == source.smtp;
+    const bool same = target.panelHeld() == source.panelHeld();
     out << (same ? "download equals what was uploaded\n"
                  : "DOWNLOAD DIFFERS from what was uploaded\n");
     out << "target ratio: at most 1.10\n";
