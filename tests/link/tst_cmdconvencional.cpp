@@ -1,91 +1,9 @@
+#include "ScriptedPanel.h"
 #include "link/CmdConvencional.h"
-#include "link/HdlcCodec.h"
 
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTimer>
-
-#include <functional>
-
-namespace {
-
-// A stand-in for the serial port whose far side follows a script, one letter per
-// request: A answers, C answers with a bad checksum, R refuses with status 5, S stays
-// silent, U is unplugged before the frame leaves, H never lets the frame out, L answers
-// 20 ms late and runs whileAwaited meanwhile, P answers in 3-byte pieces, one per turn of
-// the event loop.
-class ScriptedPort : public QIODevice {
-public:
-    explicit ScriptedPort(const QString &script)
-        : script(script) {
-        open(QIODevice::ReadWrite | QIODevice::Unbuffered);
-    }
-    int requests = 0;
-    std::function<void()> whileAwaited;
-
-    bool isSequential() const override { return true; }
-    qint64 bytesAvailable() const override { return incoming.size() + QIODevice::bytesAvailable(); }
-    qint64 bytesToWrite() const override { return held; }
-
-protected:
-    qint64 readData(char *data, qint64 maxSize) override {
-        const qint64 n = std::min<qint64>(maxSize, incoming.size());
-        std::copy_n(incoming.constData(), n, data);
-        incoming.remove(0, n);
-        return n;
-    }
-    qint64 writeData(const char *data, qint64 size) override {
-        const QChar step = requests < script.size() ? script.at(requests) : QLatin1Char('A');
-        ++requests;
-        if (step == QLatin1Char('U')) {
-            close();
-            setErrorString(QStringLiteral("device unplugged"));
-            return -1;
-        }
-        if (step == QLatin1Char('H')) {
-            held += size;
-            return size;
-        }
-        if (step == QLatin1Char('S'))
-            return size;
-        // 00 00 code status, then a record's worth of data.
-        QByteArray answer(4, '\0');
-        answer[2] = data[4];
-        answer[3] = step == QLatin1Char('R') ? 5 : 0;
-        answer.append(QByteArray(16, '\x11'));
-        QByteArray frame = HdlcCodec::encodeFrame(answer);
-        if (step == QLatin1Char('C'))
-            frame[frame.size() - 2] = char(frame.at(frame.size() - 2) ^ 0x01);
-        if (step == QLatin1Char('L') && whileAwaited)
-            QTimer::singleShot(0, this, whileAwaited);
-        if (step == QLatin1Char('P')) {
-            deliverInPieces(frame);
-            return size;
-        }
-        QTimer::singleShot(step == QLatin1Char('L') ? 20 : 0, this, [this, frame] {
-            incoming.append(frame);
-            Q_EMIT readyRead();
-        });
-        return size;
-    }
-
-private:
-    void deliverInPieces(const QByteArray &rest) {
-        QTimer::singleShot(0, this, [this, rest] {
-            incoming.append(rest.left(3));
-            Q_EMIT readyRead();
-            if (rest.size() > 3)
-                deliverInPieces(rest.mid(3));
-        });
-    }
-
-    QString script;
-    QByteArray incoming;
-    qint64 held = 0;
-};
-
-} // namespace
 
 class TestCmdConvencional : public QObject {
     Q_OBJECT
@@ -167,7 +85,9 @@ void TestCmdConvencional::command_resendsAndReports() {
     QFETCH(int, requests);
     QFETCH(QString, reason);
     QFETCH(QString, lastStep);
-    ScriptedPort port(script);
+    ScriptedPanel port(script);
+    port.engine.setRecord(1, 7, QByteArray(16, '\x11'));
+    port.open(QIODevice::ReadWrite);
     CmdConvencional cmd;
     QSignalSpy steps(&cmd, &CmdConvencional::exchangeStep);
     cmd.useDevice(&port);
@@ -179,7 +99,7 @@ void TestCmdConvencional::command_resendsAndReports() {
                     : command == QLatin1String("erase") ? cmd.eraseTable(1)
                     : command == QLatin1String("reset") ? cmd.resetPanel()
                                                         : cmd.beginUpload();
-    QCOMPARE(port.requests, requests);
+    QCOMPARE(port.requestCount(), requests);
     QCOMPARE(steps.size(), requests);
     QCOMPARE(steps.last().first().toString(), lastStep);
     QCOMPARE(ok, failure == int(DriverSerieHdlc::Failure::None));
@@ -193,7 +113,9 @@ void TestCmdConvencional::command_resendsAndReports() {
 }
 
 void TestCmdConvencional::stop_finishesExchangeThenClosesPort() {
-    ScriptedPort port(QStringLiteral("LA"));
+    ScriptedPanel port(QStringLiteral("LA"));
+    port.engine.setRecord(1, 7, QByteArray(16, '\x11'));
+    port.open(QIODevice::ReadWrite);
     CmdConvencional cmd;
     cmd.useDevice(&port);
     port.whileAwaited = [&cmd] {
@@ -203,7 +125,7 @@ void TestCmdConvencional::stop_finishesExchangeThenClosesPort() {
     QVERIFY(cmd.readRecord(1, 7, record));
     QCOMPARE(record, QByteArray(16, '\x11'));
     QVERIFY(!cmd.writeRecord(1, 8, QByteArray(16, 'x')));
-    QCOMPARE(port.requests, 1);
+    QCOMPARE(port.requestCount(), 1);
     QVERIFY(!cmd.requestSent());
     QVERIFY(!port.isOpen());
     QCOMPARE(cmd.failure(), DriverSerieHdlc::Failure::Interrupted);

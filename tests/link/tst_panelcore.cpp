@@ -1,4 +1,4 @@
-#include "InProcessPanel.h"
+#include "ScriptedPanel.h"
 #include "link/PanelCore.h"
 
 #include <QSignalSpy>
@@ -205,13 +205,13 @@ private Q_SLOTS:
     }
 
     void transfers_runOnTheCoreItself() {
-        InProcessPanel panel;
+        ScriptedPanel panel;
         PanelCore source;
         source.num_zones = 2;
         source.maneuvers = {maneuverWith(1), maneuverWith(2)};
         source.generalConfig.cancel_delay = 3;
         panel.attach(*source.cmd);
-        source.setSerialSettings(InProcessPanel::settings());
+        source.setSerialSettings(ScriptedPanel::settings());
         QSignalSpy up(&source, &PanelCore::progressUp);
         QSignalSpy steps(&source, &PanelCore::transferStep);
         QVERIFY2(source.uploadConfig(), qPrintable(source.transferError()));
@@ -221,7 +221,7 @@ private Q_SLOTS:
         PanelCore target;
         target.num_zones = 5;
         panel.attach(*target.cmd);
-        target.setSerialSettings(InProcessPanel::settings());
+        target.setSerialSettings(ScriptedPanel::settings());
         QSignalSpy down(&target, &PanelCore::progress);
         QVERIFY(target.checkConnection());
         QCOMPARE(target.panelGeneralConfig(), source.generalConfig);

@@ -1,4 +1,4 @@
-#include "InProcessPanel.h"
+#include "ScriptedPanel.h"
 #include "images/ManeuverTableImage.h"
 #include "link/CommandCodec.h"
 #include "link/PanelTransfers.h"
@@ -56,10 +56,13 @@ PanelConfiguration mixed() {
 
 // A panel in this process and the transfers that reach it.
 struct Line {
-    InProcessPanel panel;
+    ScriptedPanel panel;
     CmdConvencional cmd;
     PanelTransfers transfers{cmd};
-    Line() { panel.attach(cmd); }
+    explicit Line(const QString &script = {})
+        : panel(script) {
+        panel.attach(cmd);
+    }
 
     bool upload(const PanelConfiguration &c) { return transfers.upload(c, panel.settings()); }
     bool download(PanelConfiguration &c) { return transfers.download(c, panel.settings()); }
@@ -99,7 +102,7 @@ private Q_SLOTS:
 
 void TestPanelTransfers::upload_sendsTheExactRequestSequence() {
     Line line;
-    InProcessPanel &panel = line.panel;
+    ScriptedPanel &panel = line.panel;
     QVERIFY2(line.upload(school()), qPrintable(line.transfers.error()));
     QVERIFY(!line.cmd.isOpen());
     QVERIFY(!line.transfers.panelPartlyWritten());
@@ -165,65 +168,66 @@ void TestPanelTransfers::download_rebuildsSimpleThenLogicAndSettings() {
 
 void TestPanelTransfers::transfer_failsWithReason_data() {
     QTest::addColumn<QString>("transfer");
-    QTest::addColumn<int>("status");
-    QTest::addColumn<bool>("silent");
-    QTest::addColumn<int>("hangUpAfter"); // requests answered before the line goes
+    QTest::addColumn<QString>("script"); // ScriptedPanel's letters, one per request
     QTest::addColumn<bool>("portChosen");
     QTest::addColumn<QString>("stopAt"); // the step during which the user stops
     QTest::addColumn<QString>("reason"); // '*' for any text
     QTest::addColumn<bool>("partlyWritten");
+    const QString answered(200, QLatin1Char('A'));
     QTest::newRow("panel refuses writes")
-        << "upload" << 5 << false << -1 << true << ""
+        << "upload"
+        << "AR" << true << ""
         << "The panel refused the command with status 5: * Details: panel refused with status 5 "
            "(erase table 0)"
         << true;
     QTest::newRow("silent panel on upload")
-        << "upload" << 0 << true << -1 << true << ""
+        << "upload"
+        << "ASS" << true << ""
         << "The panel did not answer: * Details: no answer from panel within 0 s (erase table 0, "
            "sent 2 times)"
         << true;
     QTest::newRow("USB unplugged during download")
-        << "download" << 0 << false << 40 << true << ""
+        << "download" << answered.left(40) + "U" << true << ""
         << "The connection to the panel was lost (USB adapter unplugged?): * Details: lost "
-           "in-process: device unplugged (read table 1 record 22)"
+           "scripted: device unplugged (read table 1 record 22)"
         << false;
     QTest::newRow("USB unplugged at begin upload")
-        << "upload" << 0 << false << 0 << true << ""
+        << "upload"
+        << "U" << true << ""
         << "The connection to the panel was lost * (begin upload)" << false;
     QTest::newRow("USB unplugged mid-table")
-        << "upload" << 0 << false << 60 << true << ""
+        << "upload" << answered.left(60) + "U" << true << ""
         << "The connection to the panel was lost * (write table 2 record 4)" << true;
     QTest::newRow("USB unplugged before the reset")
-        << "upload" << 0 << false << 184 << true << ""
+        << "upload" << answered.left(184) + "U" << true << ""
         << "The connection to the panel was lost * (reset panel)" << true;
     QTest::newRow("interrupted mid-table")
-        << "upload" << 0 << false << -1 << true << "write table 1 record 7: logic maneuvers"
+        << "upload"
+        << "" << true << "write table 1 record 7: logic maneuvers"
         << "The transfer was interrupted by the user. Details: stopped after write table 1 "
            "record 7"
         << true;
     QTest::newRow("interrupted at begin upload")
-        << "upload" << 0 << false << -1 << true << "begin upload"
+        << "upload"
+        << "" << true << "begin upload"
         << "The transfer was interrupted by the user. Details: stopped after begin upload" << false;
     QTest::newRow("interrupted at the last read: nothing left to stop")
-        << "check" << 0 << false << -1 << true << "read table 6 record 0: general options"
+        << "check"
+        << "" << true << "read table 6 record 0: general options"
         << "" << false;
-    QTest::newRow("no port chosen") << "upload" << 0 << false << -1 << false << ""
+    QTest::newRow("no port chosen") << "upload"
+                                    << "" << false << ""
                                     << "no serial port chosen" << false;
 }
 
 void TestPanelTransfers::transfer_failsWithReason() {
     QFETCH(QString, transfer);
-    QFETCH(int, status);
-    QFETCH(bool, silent);
-    QFETCH(int, hangUpAfter);
+    QFETCH(QString, script);
     QFETCH(bool, portChosen);
     QFETCH(QString, stopAt);
     QFETCH(QString, reason);
     QFETCH(bool, partlyWritten);
-    Line line;
-    line.panel.engine.setRefusalStatus(quint8(status));
-    line.panel.setSilent(silent);
-    line.panel.setHangUpAfter(hangUpAfter);
+    Line line(script);
     SerialSettings port = line.panel.settings();
     port.portSelected = portChosen;
     // As Ctrl-C would, while the panel has the request.
@@ -254,8 +258,8 @@ void TestPanelTransfers::download_failingHalfwayLeavesTargetUnchanged() {
     PanelConfiguration target = school();
     const PanelConfiguration copy = target;
     const int first = line.panel.requestCount();
-    line.panel.dropAnswer(first + 100); // the request and its resend
-    line.panel.dropAnswer(first + 101);
+    line.panel.setStep(first + 100, QLatin1Char('S')); // the request and its resend
+    line.panel.setStep(first + 101, QLatin1Char('S'));
     QVERIFY(!line.download(target));
     QVERIFY2(matches(line.transfers.error(), QStringLiteral("The panel did not answer: * "
                                                             "(read table 3 record 18, sent 2 "
@@ -318,8 +322,8 @@ void TestPanelTransfers::progress_growsToMaximum() {
     PanelConfiguration c = mixed();
     line.transfers.setVerifyAfterUpload(true);
     if (fails) {
-        line.panel.dropAnswer(90);
-        line.panel.dropAnswer(91);
+        line.panel.setStep(90, QLatin1Char('S'));
+        line.panel.setStep(91, QLatin1Char('S'));
     }
     QSignalSpy up(&line.transfers, &PanelTransfers::progressUp);
     QSignalSpy down(&line.transfers, &PanelTransfers::progress);
@@ -387,11 +391,10 @@ void TestPanelTransfers::verify_catchesStoredDifference() {
 }
 
 void TestPanelTransfers::trace_ofUploadListsEveryExchangeWithoutPasswords() {
-    Line line;
     PanelConfiguration c = school();
     c.webServer.Pass = QStringLiteral("WebSecretXYZ");
     c.smtp.Password = QStringLiteral("MailSecretXYZ");
-    line.panel.dropAnswer(3); // one exchange sent twice
+    Line line(QStringLiteral("AAAS")); // one exchange sent twice
     QVERIFY2(line.upload(c), qPrintable(line.transfers.error()));
 
     const LinkTrace &trace = line.transfers.trace();

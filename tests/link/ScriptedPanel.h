@@ -1,0 +1,120 @@
+#pragma once
+
+#include "link/CmdConvencional.h"
+#include "link/HdlcCodec.h"
+#include "link/HdlcFrameReader.h"
+#include "link/SerialSettings.h"
+#include "sim/PanelSimulator.h"
+
+#include <QIODevice>
+#include <QTimer>
+
+#include <functional>
+
+// The simulator's protocol engine behind a QIODevice in the test's own process, its line
+// scripted one letter per request from the first: A answers, C answers with a bad
+// checksum, R answers with status 5, S stays silent, U is unplugged before the frame
+// leaves, H never lets the frame out, L answers 20 ms late and runs whileAwaited
+// meanwhile, P answers in 3-byte pieces, one per turn of the event loop. Requests beyond
+// the script are answered. A and C, R, S, U answer at once: transfers run with no wait.
+class ScriptedPanel : public QIODevice {
+public:
+    PanelSimulator engine;
+    std::function<void()> whileAwaited;
+
+    explicit ScriptedPanel(const QString &script = {})
+        : script(script) {}
+    // The script with `letter` for request `number`, counted from 0.
+    void setStep(int number, QChar letter) {
+        if (script.size() <= number)
+            script = script.leftJustified(number + 1, QLatin1Char('A'));
+        script[number] = letter;
+    }
+    int requestCount() const { return requests; }
+
+    // Makes configurePort() of `cmd` open this panel; a silent panel fails at once.
+    void attach(CmdConvencional &cmd) {
+        cmd.useDevice(this);
+        cmd.setAnswerTimeout(0);
+    }
+    static SerialSettings settings() {
+        SerialSettings s;
+        s.name = QStringLiteral("scripted");
+        s.portSelected = true;
+        return s;
+    }
+
+    bool open(OpenMode mode) override { return QIODevice::open(mode | Unbuffered); }
+    bool isSequential() const override { return true; }
+    qint64 bytesAvailable() const override { return incoming.size() + QIODevice::bytesAvailable(); }
+    qint64 bytesToWrite() const override { return held; }
+
+protected:
+    qint64 readData(char *data, qint64 maxSize) override {
+        const qint64 n = std::min<qint64>(maxSize, incoming.size());
+        std::copy_n(incoming.constData(), n, data);
+        incoming.remove(0, n);
+        return n;
+    }
+
+    qint64 writeData(const char *data, qint64 size) override {
+        reader.append(QByteArray(data, size));
+        while (reader.hasFrame()) {
+            const HdlcFrameReader::Frame frame = reader.takeFrame();
+            if (!frame.valid)
+                continue;
+            const int number = requests++;
+            const QChar step = number < script.size() ? script.at(number) : QLatin1Char('A');
+            if (step == QLatin1Char('U')) {
+                close();
+                setErrorString(QStringLiteral("device unplugged"));
+                return -1;
+            }
+            if (step == QLatin1Char('H'))
+                held += size;
+            else
+                answer(frame.payload, step.toLatin1());
+        }
+        return size;
+    }
+
+private:
+    void answer(const QByteArray &request, char step) {
+        QByteArray reply = engine.answer(request);
+        if (reply.isEmpty() || step == 'S')
+            return;
+        if (step == 'R')
+            reply[3] = 5;
+        QByteArray frame = HdlcCodec::encodeFrame(reply);
+        if (step == 'C')
+            frame[1] = char(frame.at(1) ^ 0x01); // the first address byte: never a flag
+        if (step == 'L') {
+            if (whileAwaited)
+                QTimer::singleShot(0, this, whileAwaited);
+            QTimer::singleShot(20, this, [this, frame] { deliver(frame); });
+        } else if (step == 'P') {
+            deliverInPieces(frame);
+        } else {
+            incoming.append(frame);
+        }
+    }
+
+    void deliver(const QByteArray &bytes) {
+        incoming.append(bytes);
+        Q_EMIT readyRead();
+    }
+
+    void deliverInPieces(const QByteArray &rest) {
+        QTimer::singleShot(0, this, [this, rest] {
+            deliver(rest.left(3));
+            if (rest.size() > 3)
+                deliverInPieces(rest.mid(3));
+        });
+    }
+
+    QString script;
+    HdlcFrameReader reader;
+    QByteArray incoming;
+    qint64 held = 0;
+    int requests = 0;
+};
