@@ -12,9 +12,10 @@ class QIODevice;
 class QSerialPort;
 struct SerialSettings;
 
-// One frame out, one frame in, over the serial port. Waits run a local event loop, so
-// the application keeps painting; they end when the answer's closing flag arrives, at
-// the deadline, or as soon as the port is lost; never on silence.
+// One frame out, one frame in, over the serial port or any QIODevice (useDevice()).
+// Waits run a local event loop, so the application keeps painting; they end when the
+// answer's closing flag arrives, at the deadline, or as soon as the port is lost; never
+// on silence.
 class DriverSerieHdlc : public QObject {
     Q_OBJECT
 
