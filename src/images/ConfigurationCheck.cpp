@@ -2,6 +2,7 @@
 
 #include "images/ImageRoundTrip.h"
 #include "model/ConfigurationFields.h"
+#include "model/ManeuverCodes.h"
 #include "model/ManeuverDescription.h"
 #include "model/PanelConfiguration.h"
 
@@ -145,7 +146,9 @@ QList<ConfigurationProblem> ConfigurationCheck::check(const PanelConfiguration &
                     .arg(MaxEventsPerManeuver),
                 i);
         for (const Event &e : m.events) {
-            const bool zoneEvent = e.evt_blk == 2 && e.evt_type >= 1 && e.evt_type <= 6;
+            const bool zoneEvent = e.evt_blk == ManeuverCodes::ZoneBlock &&
+                                   e.evt_type >= ManeuverCodes::AnyFault &&
+                                   e.evt_type <= ManeuverCodes::LastZoneEvent;
             if (zoneEvent && e.evt_blk_prt > core.num_zones)
                 add(out, Warning,
                     tr("Maneuver %1 uses zone %2, but the panel has "
@@ -155,8 +158,8 @@ QList<ConfigurationProblem> ConfigurationCheck::check(const PanelConfiguration &
                         .arg(core.num_zones),
                     i);
         }
-        if (m.act_blk_type == 7) {
-            const int slot = int(m.act_blk) - 6;
+        if (m.act_blk_type == ManeuverCodes::BoardBlockType) {
+            const int slot = ManeuverCodes::boardSlot(m.act_blk);
             const bool fitted = slot >= 0 && slot < PanelConfiguration::ElementSlots &&
                                 core.elements[slot].type != Element::Empty;
             if (!fitted)

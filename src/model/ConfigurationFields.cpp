@@ -1,5 +1,6 @@
 #include "model/ConfigurationFields.h"
 
+#include "model/ManeuverCodes.h"
 #include "model/ManeuverDescription.h"
 #include "model/PanelConfiguration.h"
 
@@ -109,7 +110,8 @@ QString ConfigurationFields::zoneNamesUsed(const PanelConfiguration &core,
     QStringList named;
     QList<int> seen;
     for (const Event &e : m.events) {
-        const bool zone = e.evt_blk == 2 && e.evt_blk_prt != 0;
+        const bool zone =
+            e.evt_blk == ManeuverCodes::ZoneBlock && e.evt_blk_prt != ManeuverCodes::PanelPort;
         if (!zone || seen.contains(e.evt_blk_prt))
             continue;
         seen << e.evt_blk_prt;
