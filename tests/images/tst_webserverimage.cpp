@@ -121,7 +121,7 @@ void TestWebServerImage::texts_fillFixedLatin1Fields() {
     QFETCH(QString, text);
     QFETCH(QByteArray, field);
     QFETCH(QString, readBack);
-    QCOMPARE(WebServerImage::textField(text).toHex(' '), field.toHex(' '));
+    QCOMPARE(FieldImage::textField(text).toHex(' '), field.toHex(' '));
     WebServerConfig web;
     web.User = text;
     WebServerConfig webBack;
