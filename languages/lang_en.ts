@@ -515,18 +515,6 @@
         <translation>Alarm confirmation: %1, delay %2 s</translation>
     </message>
     <message>
-        <source>Short circuit counts as alarm: %1</source>
-        <translation>Short circuit counts as alarm: %1</translation>
-    </message>
-    <message>
-        <source>Sounder delay cancelled by a second alarm: %1</source>
-        <translation>Sounder delay cancelled by a second alarm: %1</translation>
-    </message>
-    <message>
-        <source>Sounder delay cancelled by a manual call point: %1</source>
-        <translation>Sounder delay cancelled by a manual call point: %1</translation>
-    </message>
-    <message>
         <source>Web server: language %1, %2</source>
         <translation>Web server: language %1, %2</translation>
     </message>
@@ -597,6 +585,10 @@
     <message>
         <source>Zone %1: %2</source>
         <translation>Zone %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

@@ -515,18 +515,6 @@
         <translation>Confirmación de alarma: %1, retardo %2 s</translation>
     </message>
     <message>
-        <source>Short circuit counts as alarm: %1</source>
-        <translation>Cortocircuito como alarma: %1</translation>
-    </message>
-    <message>
-        <source>Sounder delay cancelled by a second alarm: %1</source>
-        <translation>Retardo de sirenas cancelado por segunda alarma: %1</translation>
-    </message>
-    <message>
-        <source>Sounder delay cancelled by a manual call point: %1</source>
-        <translation>Retardo de sirenas cancelado por pulsador: %1</translation>
-    </message>
-    <message>
         <source>Web server: language %1, %2</source>
         <translation>Servidor web: idioma %1, %2</translation>
     </message>
@@ -597,6 +585,10 @@
     <message>
         <source>Zone %1: %2</source>
         <translation>Zona %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

@@ -1,12 +1,60 @@
 #include "cli/ConfigurationSummary.h"
 
 #include "model/ConfigurationFields.h"
+#include "model/FieldTable.h"
 #include "model/ManeuverDescription.h"
 #include "model/PanelConfiguration.h"
 
+#include <QSet>
 #include <QStringList>
 
+namespace {
+
+// The settings that the sentences below say, or leave out while their switch is off. Every
+// other setting of the table gets a line of its own, "label: value", after its area's
+// sentences.
+const char *const InSentences[][2] = {
+    {"GeneralConfig", "num_zones"},
+    {"GeneralConfig", "confirmation_general_mode"},
+    {"GeneralConfig", "delay_confirmation"},
+    {"WebServer", "Language"},
+    {"WebServer", "DHCP"},
+    {"WebServer", "IP"},
+    {"WebServer", "Netmask"},
+    {"WebServer", "Gateway"},
+    {"WebServer", "Login"},
+    {"WebServer", "User"},
+    {"WebServer", "Pass"},
+    {"SMTP", "Enable"},
+    {"SMTP", "InstallId"},
+    {"SMTP", "Host"},
+    {"SMTP", "Port"},
+    {"SMTP", "Auth"},
+    {"SMTP", "User"},
+    {"SMTP", "Password"},
+    {"SMTP", "SourceMail"},
+    {"SMTP", "SourceDomain"},
+    {"SMTP", "DestMail"},
+    {"SMTP", "DestDomain"},
+    {"SMTP", "Mask"},
+};
+
+QStringList lineEach(const PanelConfiguration &core, ConfigurationField::Area area) {
+    QSet<const FieldDescriptor *> said;
+    for (const auto &[element, attribute] : InSentences)
+        said.insert(FieldTable::find(QLatin1String(element), QLatin1String(attribute)));
+    QStringList lines;
+    for (const FieldDescriptor &d : FieldTable::all()) {
+        if (d.area == area && !said.contains(&d))
+            lines << ConfigurationSummary::tr("%1: %2").arg(d.labelText(), d.shown(core));
+    }
+    return lines;
+}
+
+} // namespace
+
 QString ConfigurationSummary::text(const PanelConfiguration &core) {
+    using Area = ConfigurationField::Area;
     QStringList lines;
     lines << tr("Zones: %1").arg(core.num_zones);
     for (auto it = core.zoneNames().cbegin(); it != core.zoneNames().cend(); ++it)
@@ -15,17 +63,13 @@ QString ConfigurationSummary::text(const PanelConfiguration &core) {
         lines << tr("Auxiliary board %1: %2")
                      .arg(e.address + 1)
                      .arg(ConfigurationFields::boardName(e.type));
+    lines << lineEach(core, Area::Zones);
 
     const GeneralConfig &g = core.generalConfig;
     lines << tr("Alarm confirmation: %1, delay %2 s")
                  .arg(ConfigurationFields::onOff(g.confirmation_general_mode))
-                 .arg(g.delay_confirmation / 250.0);
-    lines << tr("Short circuit counts as alarm: %1")
-                 .arg(ConfigurationFields::onOff(g.short_general_mode));
-    lines << tr("Sounder delay cancelled by a second alarm: %1")
-                 .arg(ConfigurationFields::sounders(g.cancel_delay));
-    lines << tr("Sounder delay cancelled by a manual call point: %1")
-                 .arg(ConfigurationFields::sounders(g.cancel_MCP_delay));
+                 .arg(g.delay_confirmation / double(GeneralConfig::DelayUnitsPerSecond));
+    lines << lineEach(core, Area::General);
 
     const WebServerConfig &w = core.webServer;
     lines << tr("Web server: language %1, %2")
@@ -40,13 +84,14 @@ QString ConfigurationSummary::text(const PanelConfiguration &core) {
     lines << (w.Login ? tr("Web login: user \"%1\", password %2")
                             .arg(w.User, ConfigurationFields::secretState(w.Pass))
                       : tr("Web login: off"));
+    lines << lineEach(core, Area::WebServer);
 
     const SmtpConfig &s = core.smtp;
     if (s.Enable) {
         QStringList mailed;
-        if (s.Mask & 0x01)
+        if (s.Mask & SmtpConfig::AlarmsBit)
             mailed << tr("alarms");
-        if (s.Mask & 0x02)
+        if (s.Mask & SmtpConfig::FaultsBit)
             mailed << tr("faults");
         lines << tr("E-mail: on, installation \"%1\"").arg(s.InstallId);
         lines << tr("E-mail server: %1 port %2, %3 authentication, user \"%4\", password %5")
@@ -60,6 +105,7 @@ QString ConfigurationSummary::text(const PanelConfiguration &core) {
     } else {
         lines << tr("E-mail: off");
     }
+    lines << lineEach(core, Area::Email);
 
     int simple = 0;
     int logic = 0;

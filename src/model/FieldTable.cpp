@@ -187,7 +187,7 @@ const std::vector<FieldDescriptor> &FieldTable::all() {
     return fields;
 }
 
-const FieldDescriptor *FieldTable::find(QStringView element, QStringView attribute) {
+const FieldDescriptor *FieldTable::find(QAnyStringView element, QAnyStringView attribute) {
     for (const FieldDescriptor &d : all()) {
         if (element == QLatin1String(d.element) && attribute == QLatin1String(d.attribute))
             return &d;
@@ -195,7 +195,7 @@ const FieldDescriptor *FieldTable::find(QStringView element, QStringView attribu
     return nullptr;
 }
 
-bool FieldTable::hasElement(QStringView element) {
+bool FieldTable::hasElement(QAnyStringView element) {
     return std::any_of(all().cbegin(), all().cend(), [element](const FieldDescriptor &d) {
         return element == QLatin1String(d.element);
     });

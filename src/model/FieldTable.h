@@ -2,8 +2,8 @@
 
 #include "model/FieldDescriptor.h"
 
+#include <QAnyStringView>
 #include <QList>
-#include <QStringView>
 
 #include <vector>
 
@@ -15,8 +15,8 @@ class FieldTable {
 public:
     static const std::vector<FieldDescriptor> &all();
     // Null when the file's element has no such setting.
-    static const FieldDescriptor *find(QStringView element, QStringView attribute);
-    static bool hasElement(QStringView element);
+    static const FieldDescriptor *find(QAnyStringView element, QAnyStringView attribute);
+    static bool hasElement(QAnyStringView element);
     // In the order files are written.
     static QList<const FieldDescriptor *> inFileOrder();
 };
