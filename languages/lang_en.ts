@@ -776,6 +776,17 @@
     </message>
 </context>
 <context>
+    <name>FieldControls</name>
+    <message>
+        <source>%1 needs four numbers from 0 to 255 separated by dots, such as 192.168.1.2</source>
+        <translation>%1 needs four numbers from 0 to 255 separated by dots, such as 192.168.1.2</translation>
+    </message>
+    <message>
+        <source>%1 needs a number from 1 to 65535, or nothing for no port</source>
+        <translation>%1 needs a number from 1 to 65535, or nothing for no port</translation>
+    </message>
+</context>
+<context>
     <name>FieldTable</name>
     <message>
         <source>Number of zones</source>
@@ -2339,22 +2350,6 @@ Exit status: 0 success, 1 the operation failed, 2 usage error or a file that can
     <message>
         <source>Nombre de la instalación</source>
         <translation>Installation name</translation>
-    </message>
-    <message>
-        <source>%1, mailbox</source>
-        <translation>%1, mailbox</translation>
-    </message>
-    <message>
-        <source>%1, domain</source>
-        <translation>%1, domain</translation>
-    </message>
-    <message>
-        <source>%1 needs four numbers from 0 to 255 separated by dots, such as 192.168.1.2</source>
-        <translation>%1 needs four numbers from 0 to 255 separated by dots, such as 192.168.1.2</translation>
-    </message>
-    <message>
-        <source>%1 needs a number from 1 to 65535, or nothing for no port</source>
-        <translation>%1 needs a number from 1 to 65535, or nothing for no port</translation>
     </message>
     <message>
         <source>%1: %2</source>

@@ -776,6 +776,17 @@
     </message>
 </context>
 <context>
+    <name>FieldControls</name>
+    <message>
+        <source>%1 needs four numbers from 0 to 255 separated by dots, such as 192.168.1.2</source>
+        <translation>%1 necesita cuatro números de 0 a 255 separados por puntos, como 192.168.1.2</translation>
+    </message>
+    <message>
+        <source>%1 needs a number from 1 to 65535, or nothing for no port</source>
+        <translation>%1 necesita un número de 1 a 65535, o nada si no hay puerto</translation>
+    </message>
+</context>
+<context>
     <name>FieldTable</name>
     <message>
         <source>Number of zones</source>
@@ -2339,22 +2350,6 @@ Estado de salida: 0 éxito, 1 la operación falló, 2 error de uso o un archivo 
     <message>
         <source>Nombre de la instalación</source>
         <translation>Nombre de la instalación</translation>
-    </message>
-    <message>
-        <source>%1, mailbox</source>
-        <translation>%1, buzón</translation>
-    </message>
-    <message>
-        <source>%1, domain</source>
-        <translation>%1, dominio</translation>
-    </message>
-    <message>
-        <source>%1 needs four numbers from 0 to 255 separated by dots, such as 192.168.1.2</source>
-        <translation>%1 necesita cuatro números de 0 a 255 separados por puntos, como 192.168.1.2</translation>
-    </message>
-    <message>
-        <source>%1 needs a number from 1 to 65535, or nothing for no port</source>
-        <translation>%1 necesita un número de 1 a 65535, o nada si no hay puerto</translation>
     </message>
     <message>
         <source>%1: %2</source>
