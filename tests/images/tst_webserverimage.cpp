@@ -71,7 +71,6 @@ void TestWebServerImage::flags_readBackAsOnOrOff_data() {
     QTest::addColumn<int>("enable");
     QTest::addColumn<int>("auth");
     QTest::addColumn<int>("flags");
-    QTest::newRow("DHCP only") << 1 << 0 << 0 << 0 << 0x01;
     QTest::newRow("login only") << 0 << 1 << 0 << 0 << 0x02;
     QTest::newRow("mail only") << 0 << 0 << 1 << 0 << 0x04;
     QTest::newRow("auth 2 is bit 3") << 0 << 0 << 0 << 2 << 0x08;
