@@ -10,39 +10,23 @@
 
 namespace {
 
-// The settings that the sentences below say, or leave out while their switch is off. Every
-// other setting of the table gets a line of its own, "label: value", after its area's
-// sentences.
+// The settings that the sentences below say, or leave out while their switch is off, by
+// element. Every other setting of the table gets a line of its own, "label: value", after
+// its area's sentences.
 const char *const InSentences[][2] = {
-    {"GeneralConfig", "num_zones"},
-    {"GeneralConfig", "confirmation_general_mode"},
-    {"GeneralConfig", "delay_confirmation"},
-    {"WebServer", "Language"},
-    {"WebServer", "DHCP"},
-    {"WebServer", "IP"},
-    {"WebServer", "Netmask"},
-    {"WebServer", "Gateway"},
-    {"WebServer", "Login"},
-    {"WebServer", "User"},
-    {"WebServer", "Pass"},
-    {"SMTP", "Enable"},
-    {"SMTP", "InstallId"},
-    {"SMTP", "Host"},
-    {"SMTP", "Port"},
-    {"SMTP", "Auth"},
-    {"SMTP", "User"},
-    {"SMTP", "Password"},
-    {"SMTP", "SourceMail"},
-    {"SMTP", "SourceDomain"},
-    {"SMTP", "DestMail"},
-    {"SMTP", "DestDomain"},
-    {"SMTP", "Mask"},
+    {"GeneralConfig", "num_zones confirmation_general_mode delay_confirmation"},
+    {"WebServer", "Language DHCP IP Netmask Gateway Login User Pass"},
+    {"SMTP", "Enable InstallId Host Port Auth User Password SourceMail SourceDomain DestMail "
+             "DestDomain Mask"},
 };
 
-QStringList lineEach(const PanelConfiguration &core, ConfigurationField::Area area) {
+// The settings of `area` that no sentence says, one line each.
+QStringList ownLines(const PanelConfiguration &core, ConfigurationField::Area area) {
     QSet<const FieldDescriptor *> said;
-    for (const auto &[element, attribute] : InSentences)
-        said.insert(FieldTable::find(QLatin1String(element), QLatin1String(attribute)));
+    for (const auto &[element, attributes] : InSentences) {
+        for (const QString &attribute : QString::fromLatin1(attributes).split(QLatin1Char(' ')))
+            said.insert(FieldTable::find(QLatin1String(element), attribute));
+    }
     QStringList lines;
     for (const FieldDescriptor &d : FieldTable::all()) {
         if (d.area == area && !said.contains(&d))
@@ -63,13 +47,13 @@ QString ConfigurationSummary::text(const PanelConfiguration &core) {
         lines << tr("Auxiliary board %1: %2")
                      .arg(e.address + 1)
                      .arg(ConfigurationFields::boardName(e.type));
-    lines << lineEach(core, Area::Zones);
+    lines << ownLines(core, Area::Zones);
 
     const GeneralConfig &g = core.generalConfig;
     lines << tr("Alarm confirmation: %1, delay %2 s")
                  .arg(ConfigurationFields::onOff(g.confirmation_general_mode))
                  .arg(g.delay_confirmation / double(GeneralConfig::DelayUnitsPerSecond));
-    lines << lineEach(core, Area::General);
+    lines << ownLines(core, Area::General);
 
     const WebServerConfig &w = core.webServer;
     lines << tr("Web server: language %1, %2")
@@ -84,7 +68,7 @@ QString ConfigurationSummary::text(const PanelConfiguration &core) {
     lines << (w.Login ? tr("Web login: user \"%1\", password %2")
                             .arg(w.User, ConfigurationFields::secretState(w.Pass))
                       : tr("Web login: off"));
-    lines << lineEach(core, Area::WebServer);
+    lines << ownLines(core, Area::WebServer);
 
     const SmtpConfig &s = core.smtp;
     if (s.Enable) {
@@ -105,7 +89,7 @@ QString ConfigurationSummary::text(const PanelConfiguration &core) {
     } else {
         lines << tr("E-mail: off");
     }
-    lines << lineEach(core, Area::Email);
+    lines << ownLines(core, Area::Email);
 
     int simple = 0;
     int logic = 0;
