@@ -22,36 +22,6 @@ QString ConfigurationFields::onOff(int value) {
     return value ? tr("on") : tr("off");
 }
 
-QString ConfigurationFields::sounders(quint8 mask) {
-    QStringList which;
-    if (mask & GeneralConfig::Sounder1Bit)
-        which << tr("sounder 1");
-    if (mask & GeneralConfig::Sounder2Bit)
-        which << tr("sounder 2");
-    return which.isEmpty() ? tr("none") : which.join(QStringLiteral(", "));
-}
-
-QString ConfigurationFields::confirmationDelay(quint16 delay) {
-    return tr("%1 s").arg(delay / double(GeneralConfig::DelayUnitsPerSecond));
-}
-
-QString ConfigurationFields::webLanguage(int index) {
-    return index == 0 ? tr("Spanish") : index == 1 ? tr("English") : QString::number(index);
-}
-
-QString ConfigurationFields::authentication(int index) {
-    return index ? tr("password") : tr("plain");
-}
-
-QString ConfigurationFields::mailedEvents(quint16 mask) {
-    QStringList mailed;
-    if (mask & SmtpConfig::AlarmsBit)
-        mailed << tr("alarms");
-    if (mask & SmtpConfig::FaultsBit)
-        mailed << tr("faults");
-    return mailed.isEmpty() ? tr("none") : mailed.join(QStringLiteral(", "));
-}
-
 QString ConfigurationFields::secretState(const QString &secret) {
     return secret.isEmpty() ? tr("not set") : tr("set");
 }

@@ -26,12 +26,7 @@ public:
     static QString ipv4(quint32 address);
     static QString boardName(quint8 type);
     static QString onOff(int value);
-    static QString sounders(quint8 mask);              // "sounder 1, sounder 2", or "none"
     static QString secretState(const QString &secret); // "set" or "not set"
-    static QString confirmationDelay(quint16 delay);   // "50 s"
-    static QString webLanguage(int index);
-    static QString authentication(int index);
-    static QString mailedEvents(quint16 mask); // "alarms, faults", or "none"
     // `text` with each control character as \xNN, so that it shows what it holds and does
     // nothing to a terminal.
     static QString printable(const QString &text);

@@ -4,6 +4,7 @@
 #include "model/PanelConfiguration.h"
 
 #include <QCoreApplication>
+#include <QStringList>
 
 #include <algorithm>
 #include <limits>
@@ -74,20 +75,37 @@ constexpr Place webFlag(quint8 bit) {
 }
 constexpr int TextSize = FieldDescriptor::TextSize;
 
+// How people read some numbers; translated where the other values of the fields are.
 QString seconds(qint64 delay) {
-    return ConfigurationFields::confirmationDelay(quint16(delay));
+    return ConfigurationFields::tr("%1 s").arg(delay / double(GeneralConfig::DelayUnitsPerSecond));
 }
+
 QString sounders(qint64 mask) {
-    return ConfigurationFields::sounders(quint8(mask));
+    QStringList which;
+    if (mask & GeneralConfig::Sounder1Bit)
+        which << ConfigurationFields::tr("sounder 1");
+    if (mask & GeneralConfig::Sounder2Bit)
+        which << ConfigurationFields::tr("sounder 2");
+    return which.isEmpty() ? ConfigurationFields::tr("none") : which.join(QStringLiteral(", "));
 }
+
 QString webLanguage(qint64 index) {
-    return ConfigurationFields::webLanguage(int(index));
+    return index == 0   ? ConfigurationFields::tr("Spanish")
+           : index == 1 ? ConfigurationFields::tr("English")
+                        : QString::number(index);
 }
+
 QString authentication(qint64 index) {
-    return ConfigurationFields::authentication(int(index));
+    return index ? ConfigurationFields::tr("password") : ConfigurationFields::tr("plain");
 }
+
 QString mailedEvents(qint64 mask) {
-    return ConfigurationFields::mailedEvents(quint16(mask));
+    QStringList mailed;
+    if (mask & SmtpConfig::AlarmsBit)
+        mailed << ConfigurationFields::tr("alarms");
+    if (mask & SmtpConfig::FaultsBit)
+        mailed << ConfigurationFields::tr("faults");
+    return mailed.isEmpty() ? ConfigurationFields::tr("none") : mailed.join(QStringLiteral(", "));
 }
 
 std::vector<FieldDescriptor> table() {
