@@ -1,8 +1,11 @@
 #include "FullConfiguration.h"
 
+#include "model/ManeuverCodes.h"
 #include "model/PanelConfiguration.h"
 
 namespace {
+
+namespace Codes = ManeuverCodes;
 
 QString text32(const char *stem) {
     return QString::fromLatin1(stem).leftJustified(32, QLatin1Char('x'), true);
@@ -18,15 +21,20 @@ void fillFullConfiguration(PanelConfiguration &core) {
     core.maneuvers.clear();
     for (int i = 0; i < 28; ++i) {
         const quint8 zone = quint8(1 + i % 12);
-        core.maneuvers.append(ManiobraConvencional({Event{2, zone, 2, quint8(1 + i % 6)}},
-                                                   Action{1, 0, 1, 3, quint16(i * 20)}));
+        const quint8 type = quint8(Codes::AnyFault + i % Codes::LastZoneEvent);
+        core.maneuvers.append(ManiobraConvencional(
+            {Event{Codes::ZoneBlock, zone, Codes::ZoneBlock, type}},
+            Action{Codes::PanelBlock, Codes::AllPanelSounders, Codes::PanelBlockType,
+                   Codes::SoundersOn, quint16(i * 20)}));
     }
     for (int i = 0; i < 40; ++i) {
         QList<Event> events;
         for (int e = 0; e < 12; ++e)
-            events.append(Event{2, quint8(1 + (i + e) % 12), 2, 5});
+            events.append(Event{Codes::ZoneBlock, quint8(1 + (i + e) % 12), Codes::ZoneBlock,
+                                Codes::DetectorAlarm});
         core.maneuvers.append(ManiobraConvencional(
-            events, Action{quint8(6 + i % 3), quint8(1 + i % 4), 7, 1, quint16(i)}));
+            events, Action{Codes::boardBlock(i % 3), quint8(1 + i % Codes::BoardOutputs),
+                           Codes::BoardBlockType, Codes::OutputOn, quint16(i)}));
     }
     core.generalConfig = GeneralConfig{1, 1, 7500, 3, 3};
     core.webServer.DHCP = 0;

@@ -331,46 +331,6 @@
         <translation>Maneuver %1 acts on auxiliary board %2, which is not fitted</translation>
     </message>
     <message>
-        <source>Web server user</source>
-        <translation>Web server user</translation>
-    </message>
-    <message>
-        <source>Web server password</source>
-        <translation>Web server password</translation>
-    </message>
-    <message>
-        <source>E-mail server</source>
-        <translation>E-mail server</translation>
-    </message>
-    <message>
-        <source>E-mail user</source>
-        <translation>E-mail user</translation>
-    </message>
-    <message>
-        <source>E-mail password</source>
-        <translation>E-mail password</translation>
-    </message>
-    <message>
-        <source>Sender mailbox</source>
-        <translation>Sender mailbox</translation>
-    </message>
-    <message>
-        <source>Sender domain</source>
-        <translation>Sender domain</translation>
-    </message>
-    <message>
-        <source>Recipient mailbox</source>
-        <translation>Recipient mailbox</translation>
-    </message>
-    <message>
-        <source>Recipient domain</source>
-        <translation>Recipient domain</translation>
-    </message>
-    <message>
-        <source>Installation name</source>
-        <translation>Installation name</translation>
-    </message>
-    <message>
         <source>Zone %1 is named &quot;%2&quot;, but the panel has %3 zones</source>
         <translation>Zone %1 is named &quot;%2&quot;, but the panel has %3 zones</translation>
     </message>
@@ -508,40 +468,12 @@
         <translation>zone %1 %2</translation>
     </message>
     <message>
-        <source>Number of zones</source>
-        <translation>Number of zones</translation>
-    </message>
-    <message>
         <source>Board %1</source>
         <translation>Board %1</translation>
     </message>
     <message>
         <source>Zone %1</source>
         <translation>Zone %1</translation>
-    </message>
-    <message>
-        <source>Alarm confirmation</source>
-        <translation>Alarm confirmation</translation>
-    </message>
-    <message>
-        <source>Confirmation delay</source>
-        <translation>Confirmation delay</translation>
-    </message>
-    <message>
-        <source>Short circuit counts as alarm</source>
-        <translation>Short circuit counts as alarm</translation>
-    </message>
-    <message>
-        <source>Sounder delay cancelled by a second alarm</source>
-        <translation>Sounder delay cancelled by a second alarm</translation>
-    </message>
-    <message>
-        <source>Sounder delay cancelled by a manual call point</source>
-        <translation>Sounder delay cancelled by a manual call point</translation>
-    </message>
-    <message>
-        <source>Web language</source>
-        <translation>Web language</translation>
     </message>
     <message>
         <source>Spanish</source>
@@ -552,34 +484,6 @@
         <translation>English</translation>
     </message>
     <message>
-        <source>Address by DHCP</source>
-        <translation>Address by DHCP</translation>
-    </message>
-    <message>
-        <source>IP address</source>
-        <translation>IP address</translation>
-    </message>
-    <message>
-        <source>Net mask</source>
-        <translation>Net mask</translation>
-    </message>
-    <message>
-        <source>Gateway</source>
-        <translation>Gateway</translation>
-    </message>
-    <message>
-        <source>Web login</source>
-        <translation>Web login</translation>
-    </message>
-    <message>
-        <source>Web user</source>
-        <translation>Web user</translation>
-    </message>
-    <message>
-        <source>Web password</source>
-        <translation>Web password</translation>
-    </message>
-    <message>
         <source>alarms</source>
         <translation>alarms</translation>
     </message>
@@ -588,60 +492,12 @@
         <translation>faults</translation>
     </message>
     <message>
-        <source>Send e-mails</source>
-        <translation>Send e-mails</translation>
-    </message>
-    <message>
-        <source>Installation name</source>
-        <translation>Installation name</translation>
-    </message>
-    <message>
-        <source>E-mail server</source>
-        <translation>E-mail server</translation>
-    </message>
-    <message>
-        <source>E-mail server port</source>
-        <translation>E-mail server port</translation>
-    </message>
-    <message>
-        <source>Authentication</source>
-        <translation>Authentication</translation>
-    </message>
-    <message>
         <source>password</source>
         <translation>password</translation>
     </message>
     <message>
         <source>plain</source>
         <translation>plain</translation>
-    </message>
-    <message>
-        <source>E-mail user</source>
-        <translation>E-mail user</translation>
-    </message>
-    <message>
-        <source>E-mail password</source>
-        <translation>E-mail password</translation>
-    </message>
-    <message>
-        <source>Events mailed</source>
-        <translation>Events mailed</translation>
-    </message>
-    <message>
-        <source>Sender mailbox</source>
-        <translation>Sender mailbox</translation>
-    </message>
-    <message>
-        <source>Sender domain</source>
-        <translation>Sender domain</translation>
-    </message>
-    <message>
-        <source>Recipient mailbox</source>
-        <translation>Recipient mailbox</translation>
-    </message>
-    <message>
-        <source>Recipient domain</source>
-        <translation>Recipient domain</translation>
     </message>
 </context>
 <context>
@@ -657,18 +513,6 @@
     <message>
         <source>Alarm confirmation: %1, delay %2 s</source>
         <translation>Alarm confirmation: %1, delay %2 s</translation>
-    </message>
-    <message>
-        <source>Short circuit counts as alarm: %1</source>
-        <translation>Short circuit counts as alarm: %1</translation>
-    </message>
-    <message>
-        <source>Sounder delay cancelled by a second alarm: %1</source>
-        <translation>Sounder delay cancelled by a second alarm: %1</translation>
-    </message>
-    <message>
-        <source>Sounder delay cancelled by a manual call point: %1</source>
-        <translation>Sounder delay cancelled by a manual call point: %1</translation>
     </message>
     <message>
         <source>Web server: language %1, %2</source>
@@ -741,6 +585,10 @@
     <message>
         <source>Zone %1: %2</source>
         <translation>Zone %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -928,6 +776,124 @@
     </message>
 </context>
 <context>
+    <name>FieldControls</name>
+    <message>
+        <source>%1 needs four numbers from 0 to 255 separated by dots, such as 192.168.1.2</source>
+        <translation>%1 needs four numbers from 0 to 255 separated by dots, such as 192.168.1.2</translation>
+    </message>
+    <message>
+        <source>%1 needs a number from 1 to 65535, or nothing for no port</source>
+        <translation>%1 needs a number from 1 to 65535, or nothing for no port</translation>
+    </message>
+</context>
+<context>
+    <name>FieldTable</name>
+    <message>
+        <source>Number of zones</source>
+        <translation>Number of zones</translation>
+    </message>
+    <message>
+        <source>Alarm confirmation</source>
+        <translation>Alarm confirmation</translation>
+    </message>
+    <message>
+        <source>Confirmation delay</source>
+        <translation>Confirmation delay</translation>
+    </message>
+    <message>
+        <source>Short circuit counts as alarm</source>
+        <translation>Short circuit counts as alarm</translation>
+    </message>
+    <message>
+        <source>Sounder delay cancelled by a second alarm</source>
+        <translation>Sounder delay cancelled by a second alarm</translation>
+    </message>
+    <message>
+        <source>Sounder delay cancelled by a manual call point</source>
+        <translation>Sounder delay cancelled by a manual call point</translation>
+    </message>
+    <message>
+        <source>Web language</source>
+        <translation>Web language</translation>
+    </message>
+    <message>
+        <source>Address by DHCP</source>
+        <translation>Address by DHCP</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>IP address</translation>
+    </message>
+    <message>
+        <source>Net mask</source>
+        <translation>Net mask</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Gateway</translation>
+    </message>
+    <message>
+        <source>Web login</source>
+        <translation>Web login</translation>
+    </message>
+    <message>
+        <source>Web user</source>
+        <translation>Web user</translation>
+    </message>
+    <message>
+        <source>Web password</source>
+        <translation>Web password</translation>
+    </message>
+    <message>
+        <source>Send e-mails</source>
+        <translation>Send e-mails</translation>
+    </message>
+    <message>
+        <source>Installation name</source>
+        <translation>Installation name</translation>
+    </message>
+    <message>
+        <source>E-mail server</source>
+        <translation>E-mail server</translation>
+    </message>
+    <message>
+        <source>E-mail server port</source>
+        <translation>E-mail server port</translation>
+    </message>
+    <message>
+        <source>Authentication</source>
+        <translation>Authentication</translation>
+    </message>
+    <message>
+        <source>E-mail user</source>
+        <translation>E-mail user</translation>
+    </message>
+    <message>
+        <source>E-mail password</source>
+        <translation>E-mail password</translation>
+    </message>
+    <message>
+        <source>Events mailed</source>
+        <translation>Events mailed</translation>
+    </message>
+    <message>
+        <source>Sender mailbox</source>
+        <translation>Sender mailbox</translation>
+    </message>
+    <message>
+        <source>Sender domain</source>
+        <translation>Sender domain</translation>
+    </message>
+    <message>
+        <source>Recipient mailbox</source>
+        <translation>Recipient mailbox</translation>
+    </message>
+    <message>
+        <source>Recipient domain</source>
+        <translation>Recipient domain</translation>
+    </message>
+</context>
+<context>
     <name>HdlcFrameReader</name>
     <message>
         <source>answer frame longer than %1 bytes</source>
@@ -1110,46 +1076,6 @@
         <translation>general table, not interpreted</translation>
     </message>
     <message>
-        <source>web user</source>
-        <translation>web user</translation>
-    </message>
-    <message>
-        <source>web password, hidden</source>
-        <translation>web password, hidden</translation>
-    </message>
-    <message>
-        <source>e-mail server</source>
-        <translation>e-mail server</translation>
-    </message>
-    <message>
-        <source>e-mail user</source>
-        <translation>e-mail user</translation>
-    </message>
-    <message>
-        <source>e-mail password, hidden</source>
-        <translation>e-mail password, hidden</translation>
-    </message>
-    <message>
-        <source>sender mailbox</source>
-        <translation>sender mailbox</translation>
-    </message>
-    <message>
-        <source>sender domain</source>
-        <translation>sender domain</translation>
-    </message>
-    <message>
-        <source>recipient mailbox</source>
-        <translation>recipient mailbox</translation>
-    </message>
-    <message>
-        <source>recipient domain</source>
-        <translation>recipient domain</translation>
-    </message>
-    <message>
-        <source>installation name</source>
-        <translation>installation name</translation>
-    </message>
-    <message>
         <source>web and e-mail settings</source>
         <translation>web and e-mail settings</translation>
     </message>
@@ -1180,6 +1106,10 @@
     <message>
         <source>problem</source>
         <translation>problem</translation>
+    </message>
+    <message>
+        <source>%1, hidden</source>
+        <translation>%1, hidden</translation>
     </message>
 </context>
 <context>
@@ -2423,22 +2353,6 @@ Exit status: 0 success, 1 the operation failed, 2 usage error or a file that can
     <message>
         <source>Nombre de la instalación</source>
         <translation>Installation name</translation>
-    </message>
-    <message>
-        <source>%1, mailbox</source>
-        <translation>%1, mailbox</translation>
-    </message>
-    <message>
-        <source>%1, domain</source>
-        <translation>%1, domain</translation>
-    </message>
-    <message>
-        <source>%1 needs four numbers from 0 to 255 separated by dots, such as 192.168.1.2</source>
-        <translation>%1 needs four numbers from 0 to 255 separated by dots, such as 192.168.1.2</translation>
-    </message>
-    <message>
-        <source>%1 needs a number from 1 to 65535, or nothing for no port</source>
-        <translation>%1 needs a number from 1 to 65535, or nothing for no port</translation>
     </message>
     <message>
         <source>%1: %2</source>

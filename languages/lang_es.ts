@@ -331,46 +331,6 @@
         <translation>La maniobra %1 actúa sobre la tarjeta auxiliar %2, que no está instalada</translation>
     </message>
     <message>
-        <source>Web server user</source>
-        <translation>Usuario del servidor web</translation>
-    </message>
-    <message>
-        <source>Web server password</source>
-        <translation>Contraseña del servidor web</translation>
-    </message>
-    <message>
-        <source>E-mail server</source>
-        <translation>Servidor de correo</translation>
-    </message>
-    <message>
-        <source>E-mail user</source>
-        <translation>Usuario de correo</translation>
-    </message>
-    <message>
-        <source>E-mail password</source>
-        <translation>Contraseña de correo</translation>
-    </message>
-    <message>
-        <source>Sender mailbox</source>
-        <translation>Buzón del remitente</translation>
-    </message>
-    <message>
-        <source>Sender domain</source>
-        <translation>Dominio del remitente</translation>
-    </message>
-    <message>
-        <source>Recipient mailbox</source>
-        <translation>Buzón del destinatario</translation>
-    </message>
-    <message>
-        <source>Recipient domain</source>
-        <translation>Dominio del destinatario</translation>
-    </message>
-    <message>
-        <source>Installation name</source>
-        <translation>Nombre de la instalación</translation>
-    </message>
-    <message>
         <source>Zone %1 is named &quot;%2&quot;, but the panel has %3 zones</source>
         <translation>La zona %1 se llama «%2», pero la central tiene %3 zonas</translation>
     </message>
@@ -508,40 +468,12 @@
         <translation>zona %1 %2</translation>
     </message>
     <message>
-        <source>Number of zones</source>
-        <translation>Número de zonas</translation>
-    </message>
-    <message>
         <source>Board %1</source>
         <translation>Placa %1</translation>
     </message>
     <message>
         <source>Zone %1</source>
         <translation>Zona %1</translation>
-    </message>
-    <message>
-        <source>Alarm confirmation</source>
-        <translation>Confirmación de alarma</translation>
-    </message>
-    <message>
-        <source>Confirmation delay</source>
-        <translation>Retardo de confirmación</translation>
-    </message>
-    <message>
-        <source>Short circuit counts as alarm</source>
-        <translation>Cortocircuito considerado alarma</translation>
-    </message>
-    <message>
-        <source>Sounder delay cancelled by a second alarm</source>
-        <translation>Retardo de sirenas cancelado por segunda alarma</translation>
-    </message>
-    <message>
-        <source>Sounder delay cancelled by a manual call point</source>
-        <translation>Retardo de sirenas cancelado por pulsador</translation>
-    </message>
-    <message>
-        <source>Web language</source>
-        <translation>Idioma web</translation>
     </message>
     <message>
         <source>Spanish</source>
@@ -552,34 +484,6 @@
         <translation>Inglés</translation>
     </message>
     <message>
-        <source>Address by DHCP</source>
-        <translation>Dirección por DHCP</translation>
-    </message>
-    <message>
-        <source>IP address</source>
-        <translation>Dirección IP</translation>
-    </message>
-    <message>
-        <source>Net mask</source>
-        <translation>Máscara de red</translation>
-    </message>
-    <message>
-        <source>Gateway</source>
-        <translation>Puerta de enlace</translation>
-    </message>
-    <message>
-        <source>Web login</source>
-        <translation>Acceso web con usuario</translation>
-    </message>
-    <message>
-        <source>Web user</source>
-        <translation>Usuario web</translation>
-    </message>
-    <message>
-        <source>Web password</source>
-        <translation>Contraseña web</translation>
-    </message>
-    <message>
         <source>alarms</source>
         <translation>alarmas</translation>
     </message>
@@ -588,60 +492,12 @@
         <translation>averías</translation>
     </message>
     <message>
-        <source>Send e-mails</source>
-        <translation>Enviar correos</translation>
-    </message>
-    <message>
-        <source>Installation name</source>
-        <translation>Nombre de la instalación</translation>
-    </message>
-    <message>
-        <source>E-mail server</source>
-        <translation>Servidor de correo</translation>
-    </message>
-    <message>
-        <source>E-mail server port</source>
-        <translation>Puerto del servidor de correo</translation>
-    </message>
-    <message>
-        <source>Authentication</source>
-        <translation>Autenticación</translation>
-    </message>
-    <message>
         <source>password</source>
         <translation>contraseña</translation>
     </message>
     <message>
         <source>plain</source>
         <translation>plana</translation>
-    </message>
-    <message>
-        <source>E-mail user</source>
-        <translation>Usuario de correo</translation>
-    </message>
-    <message>
-        <source>E-mail password</source>
-        <translation>Contraseña de correo</translation>
-    </message>
-    <message>
-        <source>Events mailed</source>
-        <translation>Eventos enviados por correo</translation>
-    </message>
-    <message>
-        <source>Sender mailbox</source>
-        <translation>Buzón del remitente</translation>
-    </message>
-    <message>
-        <source>Sender domain</source>
-        <translation>Dominio del remitente</translation>
-    </message>
-    <message>
-        <source>Recipient mailbox</source>
-        <translation>Buzón del destinatario</translation>
-    </message>
-    <message>
-        <source>Recipient domain</source>
-        <translation>Dominio del destinatario</translation>
     </message>
 </context>
 <context>
@@ -657,18 +513,6 @@
     <message>
         <source>Alarm confirmation: %1, delay %2 s</source>
         <translation>Confirmación de alarma: %1, retardo %2 s</translation>
-    </message>
-    <message>
-        <source>Short circuit counts as alarm: %1</source>
-        <translation>Cortocircuito como alarma: %1</translation>
-    </message>
-    <message>
-        <source>Sounder delay cancelled by a second alarm: %1</source>
-        <translation>Retardo de sirenas cancelado por segunda alarma: %1</translation>
-    </message>
-    <message>
-        <source>Sounder delay cancelled by a manual call point: %1</source>
-        <translation>Retardo de sirenas cancelado por pulsador: %1</translation>
     </message>
     <message>
         <source>Web server: language %1, %2</source>
@@ -741,6 +585,10 @@
     <message>
         <source>Zone %1: %2</source>
         <translation>Zona %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -928,6 +776,124 @@
     </message>
 </context>
 <context>
+    <name>FieldControls</name>
+    <message>
+        <source>%1 needs four numbers from 0 to 255 separated by dots, such as 192.168.1.2</source>
+        <translation>%1 necesita cuatro números de 0 a 255 separados por puntos, como 192.168.1.2</translation>
+    </message>
+    <message>
+        <source>%1 needs a number from 1 to 65535, or nothing for no port</source>
+        <translation>%1 necesita un número de 1 a 65535, o nada si no hay puerto</translation>
+    </message>
+</context>
+<context>
+    <name>FieldTable</name>
+    <message>
+        <source>Number of zones</source>
+        <translation>Número de zonas</translation>
+    </message>
+    <message>
+        <source>Alarm confirmation</source>
+        <translation>Confirmación de alarma</translation>
+    </message>
+    <message>
+        <source>Confirmation delay</source>
+        <translation>Retardo de confirmación</translation>
+    </message>
+    <message>
+        <source>Short circuit counts as alarm</source>
+        <translation>Cortocircuito considerado alarma</translation>
+    </message>
+    <message>
+        <source>Sounder delay cancelled by a second alarm</source>
+        <translation>Retardo de sirenas cancelado por segunda alarma</translation>
+    </message>
+    <message>
+        <source>Sounder delay cancelled by a manual call point</source>
+        <translation>Retardo de sirenas cancelado por pulsador</translation>
+    </message>
+    <message>
+        <source>Web language</source>
+        <translation>Idioma web</translation>
+    </message>
+    <message>
+        <source>Address by DHCP</source>
+        <translation>Dirección por DHCP</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>Dirección IP</translation>
+    </message>
+    <message>
+        <source>Net mask</source>
+        <translation>Máscara de red</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Puerta de enlace</translation>
+    </message>
+    <message>
+        <source>Web login</source>
+        <translation>Acceso web con usuario</translation>
+    </message>
+    <message>
+        <source>Web user</source>
+        <translation>Usuario web</translation>
+    </message>
+    <message>
+        <source>Web password</source>
+        <translation>Contraseña web</translation>
+    </message>
+    <message>
+        <source>Send e-mails</source>
+        <translation>Enviar correos</translation>
+    </message>
+    <message>
+        <source>Installation name</source>
+        <translation>Nombre de la instalación</translation>
+    </message>
+    <message>
+        <source>E-mail server</source>
+        <translation>Servidor de correo</translation>
+    </message>
+    <message>
+        <source>E-mail server port</source>
+        <translation>Puerto del servidor de correo</translation>
+    </message>
+    <message>
+        <source>Authentication</source>
+        <translation>Autenticación</translation>
+    </message>
+    <message>
+        <source>E-mail user</source>
+        <translation>Usuario de correo</translation>
+    </message>
+    <message>
+        <source>E-mail password</source>
+        <translation>Contraseña de correo</translation>
+    </message>
+    <message>
+        <source>Events mailed</source>
+        <translation>Eventos enviados por correo</translation>
+    </message>
+    <message>
+        <source>Sender mailbox</source>
+        <translation>Buzón del remitente</translation>
+    </message>
+    <message>
+        <source>Sender domain</source>
+        <translation>Dominio del remitente</translation>
+    </message>
+    <message>
+        <source>Recipient mailbox</source>
+        <translation>Buzón del destinatario</translation>
+    </message>
+    <message>
+        <source>Recipient domain</source>
+        <translation>Dominio del destinatario</translation>
+    </message>
+</context>
+<context>
     <name>HdlcFrameReader</name>
     <message>
         <source>answer frame longer than %1 bytes</source>
@@ -1110,46 +1076,6 @@
         <translation>tabla general, sin interpretar</translation>
     </message>
     <message>
-        <source>web user</source>
-        <translation>usuario web</translation>
-    </message>
-    <message>
-        <source>web password, hidden</source>
-        <translation>contraseña web, oculta</translation>
-    </message>
-    <message>
-        <source>e-mail server</source>
-        <translation>servidor de correo</translation>
-    </message>
-    <message>
-        <source>e-mail user</source>
-        <translation>usuario de correo</translation>
-    </message>
-    <message>
-        <source>e-mail password, hidden</source>
-        <translation>contraseña de correo, oculta</translation>
-    </message>
-    <message>
-        <source>sender mailbox</source>
-        <translation>buzón del remitente</translation>
-    </message>
-    <message>
-        <source>sender domain</source>
-        <translation>dominio del remitente</translation>
-    </message>
-    <message>
-        <source>recipient mailbox</source>
-        <translation>buzón del destinatario</translation>
-    </message>
-    <message>
-        <source>recipient domain</source>
-        <translation>dominio del destinatario</translation>
-    </message>
-    <message>
-        <source>installation name</source>
-        <translation>nombre de la instalación</translation>
-    </message>
-    <message>
         <source>web and e-mail settings</source>
         <translation>ajustes web y de correo</translation>
     </message>
@@ -1180,6 +1106,10 @@
     <message>
         <source>problem</source>
         <translation>problema</translation>
+    </message>
+    <message>
+        <source>%1, hidden</source>
+        <translation>%1, oculta</translation>
     </message>
 </context>
 <context>
@@ -2423,22 +2353,6 @@ Estado de salida: 0 éxito, 1 la operación falló, 2 error de uso o un archivo 
     <message>
         <source>Nombre de la instalación</source>
         <translation>Nombre de la instalación</translation>
-    </message>
-    <message>
-        <source>%1, mailbox</source>
-        <translation>%1, buzón</translation>
-    </message>
-    <message>
-        <source>%1, domain</source>
-        <translation>%1, dominio</translation>
-    </message>
-    <message>
-        <source>%1 needs four numbers from 0 to 255 separated by dots, such as 192.168.1.2</source>
-        <translation>%1 necesita cuatro números de 0 a 255 separados por puntos, como 192.168.1.2</translation>
-    </message>
-    <message>
-        <source>%1 needs a number from 1 to 65535, or nothing for no port</source>
-        <translation>%1 necesita un número de 1 a 65535, o nada si no hay puerto</translation>
     </message>
     <message>
         <source>%1: %2</source>

@@ -1,12 +1,44 @@
 #include "cli/ConfigurationSummary.h"
 
 #include "model/ConfigurationFields.h"
+#include "model/FieldTable.h"
 #include "model/ManeuverDescription.h"
 #include "model/PanelConfiguration.h"
 
+#include <QSet>
 #include <QStringList>
 
+namespace {
+
+// The settings that the sentences below say, or leave out while their switch is off, by
+// element. Every other setting of the table gets a line of its own, "label: value", after
+// its area's sentences.
+const char *const InSentences[][2] = {
+    {"GeneralConfig", "num_zones confirmation_general_mode delay_confirmation"},
+    {"WebServer", "Language DHCP IP Netmask Gateway Login User Pass"},
+    {"SMTP", "Enable InstallId Host Port Auth User Password SourceMail SourceDomain DestMail "
+             "DestDomain Mask"},
+};
+
+// The settings of `area` that no sentence says, one line each.
+QStringList ownLines(const PanelConfiguration &core, ConfigurationField::Area area) {
+    QSet<const FieldDescriptor *> said;
+    for (const auto &[element, attributes] : InSentences) {
+        for (const QString &attribute : QString::fromLatin1(attributes).split(QLatin1Char(' ')))
+            said.insert(FieldTable::find(QLatin1String(element), attribute));
+    }
+    QStringList lines;
+    for (const FieldDescriptor &d : FieldTable::all()) {
+        if (d.area == area && !said.contains(&d))
+            lines << ConfigurationSummary::tr("%1: %2").arg(d.labelText(), d.shown(core));
+    }
+    return lines;
+}
+
+} // namespace
+
 QString ConfigurationSummary::text(const PanelConfiguration &core) {
+    using Area = ConfigurationField::Area;
     QStringList lines;
     lines << tr("Zones: %1").arg(core.num_zones);
     for (auto it = core.zoneNames().cbegin(); it != core.zoneNames().cend(); ++it)
@@ -15,17 +47,13 @@ QString ConfigurationSummary::text(const PanelConfiguration &core) {
         lines << tr("Auxiliary board %1: %2")
                      .arg(e.address + 1)
                      .arg(ConfigurationFields::boardName(e.type));
+    lines << ownLines(core, Area::Zones);
 
     const GeneralConfig &g = core.generalConfig;
     lines << tr("Alarm confirmation: %1, delay %2 s")
                  .arg(ConfigurationFields::onOff(g.confirmation_general_mode))
-                 .arg(g.delay_confirmation / 250.0);
-    lines << tr("Short circuit counts as alarm: %1")
-                 .arg(ConfigurationFields::onOff(g.short_general_mode));
-    lines << tr("Sounder delay cancelled by a second alarm: %1")
-                 .arg(ConfigurationFields::sounders(g.cancel_delay));
-    lines << tr("Sounder delay cancelled by a manual call point: %1")
-                 .arg(ConfigurationFields::sounders(g.cancel_MCP_delay));
+                 .arg(g.delay_confirmation / double(GeneralConfig::DelayUnitsPerSecond));
+    lines << ownLines(core, Area::General);
 
     const WebServerConfig &w = core.webServer;
     lines << tr("Web server: language %1, %2")
@@ -40,13 +68,14 @@ QString ConfigurationSummary::text(const PanelConfiguration &core) {
     lines << (w.Login ? tr("Web login: user \"%1\", password %2")
                             .arg(w.User, ConfigurationFields::secretState(w.Pass))
                       : tr("Web login: off"));
+    lines << ownLines(core, Area::WebServer);
 
     const SmtpConfig &s = core.smtp;
     if (s.Enable) {
         QStringList mailed;
-        if (s.Mask & 0x01)
+        if (s.Mask & SmtpConfig::AlarmsBit)
             mailed << tr("alarms");
-        if (s.Mask & 0x02)
+        if (s.Mask & SmtpConfig::FaultsBit)
             mailed << tr("faults");
         lines << tr("E-mail: on, installation \"%1\"").arg(s.InstallId);
         lines << tr("E-mail server: %1 port %2, %3 authentication, user \"%4\", password %5")
@@ -60,6 +89,7 @@ QString ConfigurationSummary::text(const PanelConfiguration &core) {
     } else {
         lines << tr("E-mail: off");
     }
+    lines << ownLines(core, Area::Email);
 
     int simple = 0;
     int logic = 0;

@@ -2,6 +2,8 @@
 
 #include "images/ImageRoundTrip.h"
 #include "model/ConfigurationFields.h"
+#include "model/FieldTable.h"
+#include "model/ManeuverCodes.h"
 #include "model/ManeuverDescription.h"
 #include "model/PanelConfiguration.h"
 
@@ -11,13 +13,6 @@
 #include <algorithm>
 
 namespace {
-
-struct TextField {
-    enum Kind { Text, Mailbox, Domain }; // the panel sends mailbox + "@" + domain
-    const char *name;
-    const QString *value;
-    Kind kind = Text;
-};
 
 void add(QList<ConfigurationProblem> &out, ConfigurationProblem::Severity severity,
          const QString &message, int maneuver = -1) {
@@ -145,7 +140,9 @@ QList<ConfigurationProblem> ConfigurationCheck::check(const PanelConfiguration &
                     .arg(MaxEventsPerManeuver),
                 i);
         for (const Event &e : m.events) {
-            const bool zoneEvent = e.evt_blk == 2 && e.evt_type >= 1 && e.evt_type <= 6;
+            const bool zoneEvent = e.evt_blk == ManeuverCodes::ZoneBlock &&
+                                   e.evt_type >= ManeuverCodes::AnyFault &&
+                                   e.evt_type <= ManeuverCodes::LastZoneEvent;
             if (zoneEvent && e.evt_blk_prt > core.num_zones)
                 add(out, Warning,
                     tr("Maneuver %1 uses zone %2, but the panel has "
@@ -155,8 +152,8 @@ QList<ConfigurationProblem> ConfigurationCheck::check(const PanelConfiguration &
                         .arg(core.num_zones),
                     i);
         }
-        if (m.act_blk_type == 7) {
-            const int slot = int(m.act_blk) - 6;
+        if (m.act_blk_type == ManeuverCodes::BoardBlockType) {
+            const int slot = ManeuverCodes::boardSlot(m.act_blk);
             const bool fitted = slot >= 0 && slot < PanelConfiguration::ElementSlots &&
                                 core.elements[slot].type != Element::Empty;
             if (!fitted)
@@ -176,32 +173,21 @@ QList<ConfigurationProblem> ConfigurationCheck::check(const PanelConfiguration &
                 .arg(ConfigurationFields::ipv4(w.Gateway), ConfigurationFields::ipv4(w.IP),
                      ConfigurationFields::ipv4(w.Netmask)));
 
-    const TextField texts[] = {
-        {QT_TRANSLATE_NOOP("ConfigurationCheck", "Web server user"), &core.webServer.User},
-        {QT_TRANSLATE_NOOP("ConfigurationCheck", "Web server password"), &core.webServer.Pass},
-        {QT_TRANSLATE_NOOP("ConfigurationCheck", "E-mail server"), &core.smtp.Host},
-        {QT_TRANSLATE_NOOP("ConfigurationCheck", "E-mail user"), &core.smtp.User},
-        {QT_TRANSLATE_NOOP("ConfigurationCheck", "E-mail password"), &core.smtp.Password},
-        {QT_TRANSLATE_NOOP("ConfigurationCheck", "Sender mailbox"), &core.smtp.SourceMail,
-         TextField::Mailbox},
-        {QT_TRANSLATE_NOOP("ConfigurationCheck", "Sender domain"), &core.smtp.SourceDomain,
-         TextField::Domain},
-        {QT_TRANSLATE_NOOP("ConfigurationCheck", "Recipient mailbox"), &core.smtp.DestMail,
-         TextField::Mailbox},
-        {QT_TRANSLATE_NOOP("ConfigurationCheck", "Recipient domain"), &core.smtp.DestDomain,
-         TextField::Domain},
-        {QT_TRANSLATE_NOOP("ConfigurationCheck", "Installation name"), &core.smtp.InstallId},
-    };
-    for (const TextField &field : texts) {
-        const QString problem = textProblem(tr(field.name), *field.value);
+    // The panel sends mailbox + "@" + domain.
+    using Kind = FieldDescriptor::Kind;
+    for (const FieldDescriptor &d : FieldTable::all()) {
+        if (!d.isText() || !d.panelHeld())
+            continue;
+        const QString &value = d.text(core);
+        const QString problem = textProblem(d.labelText(), value);
         if (!problem.isEmpty())
             add(out, Error, problem);
-        if (field.kind != TextField::Text && field.value->contains(QLatin1Char('@')))
+        if ((d.kind == Kind::Mailbox || d.kind == Kind::Domain) && value.contains(QLatin1Char('@')))
             add(out, Error,
-                (field.kind == TextField::Mailbox
+                (d.kind == Kind::Mailbox
                      ? tr("%1 \"%2\" contains \"@\"; enter only the part before the \"@\"")
                      : tr("%1 \"%2\" contains \"@\"; enter only the part after the \"@\""))
-                    .arg(tr(field.name), *field.value));
+                    .arg(d.labelText(), value));
     }
     return out;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/ConfigurationProblem.h"
+#include "model/FieldDescriptor.h"
 
 #include <QCoreApplication>
 #include <QList>
@@ -16,7 +17,7 @@ public:
     static constexpr int MaxSimpleManeuvers = 28; // records of the simple maneuver table
     static constexpr int MaxLogicManeuvers = 40;
     static constexpr int MaxEventsPerManeuver = 12;
-    static constexpr int MaxTextLength = 32; // bytes of a text field in the panel
+    static constexpr int MaxTextLength = FieldDescriptor::TextSize;
 
     static QList<ConfigurationProblem> check(const PanelConfiguration &core);
     static bool hasErrors(const QList<ConfigurationProblem> &problems);

@@ -4,10 +4,10 @@
 #include "images/ManeuverTableImage.h"
 #include "images/WebServerImage.h"
 #include "model/ConfigurationFields.h"
-#include "model/ConfigurationJson.h"
+#include "model/FieldTable.h"
 #include "model/ManeuverDescription.h"
+#include "model/PanelConfiguration.h"
 
-#include <QJsonObject>
 #include <QStringList>
 
 namespace {
@@ -82,25 +82,27 @@ void compareManeuvers(const QList<ManiobraConvencional> &maneuvers, QList<Loss> 
     }
 }
 
-void compareRecord(const char *element, const QJsonObject &meant, const QJsonObject &read,
-                   QList<Loss> &out) {
-    for (auto it = meant.begin(); it != meant.end(); ++it) {
-        const QJsonValue back = read.value(it.key());
-        if (back == it.value())
+// Each setting is named as the file names it.
+void compareSettings(const PanelConfiguration &meant, const PanelConfiguration &read,
+                     QList<Loss> &out) {
+    for (const FieldDescriptor &d : FieldTable::all()) {
+        if (!d.panelHeld())
             continue;
+        const QLatin1String element(d.element);
+        const QLatin1String attribute(d.attribute);
         // A text's content is not repeated: it may be a password.
-        if (it.value().isString())
-            out.append({-1, it.value().toString(),
+        if (d.isText() && d.text(read) != d.text(meant))
+            out.append({-1, d.text(meant),
                         ImageRoundTrip::tr("%1 %2 would not reach the panel whole: it would "
                                            "keep only its first %3 characters")
-                            .arg(QLatin1String(element), it.key())
-                            .arg(back.toString().size())});
-        else
+                            .arg(element, attribute)
+                            .arg(d.text(read).size())});
+        else if (!d.isText() && d.number(read) != d.number(meant))
             out.append({-1, std::nullopt,
                         ImageRoundTrip::tr("%1 %2 is %3; the panel would read %4")
-                            .arg(QLatin1String(element), it.key())
-                            .arg(it.value().toInteger())
-                            .arg(back.toInteger())});
+                            .arg(element, attribute)
+                            .arg(d.number(meant))
+                            .arg(d.number(read))});
     }
 }
 
@@ -113,17 +115,13 @@ QList<ImageRoundTrip::Loss> ImageRoundTrip::losses(const QList<ManiobraConvencio
     QList<Loss> out;
     compareManeuvers(maneuvers, out);
 
-    GeneralConfig readGeneral;
-    GeneralConfigImage::decode(GeneralConfigImage::build(general), readGeneral);
-    WebServerConfig readWeb;
-    SmtpConfig readSmtp;
-    WebServerImage::decode(WebServerImage::build(web, smtp), readWeb, readSmtp);
-    // Named as the file names them.
-    compareRecord("GeneralConfig", ConfigurationJson::toJson(general),
-                  ConfigurationJson::toJson(readGeneral), out);
-    compareRecord("WebServer", ConfigurationJson::toJson(web), ConfigurationJson::toJson(readWeb),
-                  out);
-    compareRecord("SMTP", ConfigurationJson::toJson(smtp), ConfigurationJson::toJson(readSmtp),
-                  out);
+    PanelConfiguration meant;
+    meant.generalConfig = general;
+    meant.webServer = web;
+    meant.smtp = smtp;
+    PanelConfiguration read;
+    GeneralConfigImage::decode(GeneralConfigImage::build(general), read.generalConfig);
+    WebServerImage::decode(WebServerImage::build(web, smtp), read.webServer, read.smtp);
+    compareSettings(meant, read, out);
     return out;
 }

@@ -3,10 +3,11 @@
 #include "images/PanelMemoryMap.h"
 #include "images/WebServerImage.h"
 #include "link/CommandCodec.h"
+#include "model/FieldTable.h"
 
 #include <QStringList>
 
-#include <iterator>
+#include <algorithm>
 
 namespace {
 
@@ -23,7 +24,7 @@ QByteArray hiddenInRecord(int table, int record) {
     if (table != PanelMemoryMap::WebServerTable)
         return hidden;
     const int first = record * PanelMemoryMap::RecordSize;
-    for (const WebServerImage::Span &span : WebServerImage::passwordFields()) {
+    for (const FieldImage::Span &span : WebServerImage::passwordFields()) {
         for (int i = 0; i < PanelMemoryMap::RecordSize; ++i) {
             const int at = first + i;
             if (at >= span.offset && at < span.offset + span.size)
@@ -52,25 +53,25 @@ QString content(int table, int record) {
                                        : LinkTrace::tr("general table, not interpreted");
     if (table != WebServerTable)
         return {};
-    static const char *const texts[] = {
-        QT_TRANSLATE_NOOP("LinkTrace", "web user"),
-        QT_TRANSLATE_NOOP("LinkTrace", "web password, hidden"),
-        QT_TRANSLATE_NOOP("LinkTrace", "e-mail server"),
-        QT_TRANSLATE_NOOP("LinkTrace", "e-mail user"),
-        QT_TRANSLATE_NOOP("LinkTrace", "e-mail password, hidden"),
-        QT_TRANSLATE_NOOP("LinkTrace", "sender mailbox"),
-        QT_TRANSLATE_NOOP("LinkTrace", "sender domain"),
-        QT_TRANSLATE_NOOP("LinkTrace", "recipient mailbox"),
-        QT_TRANSLATE_NOOP("LinkTrace", "recipient domain"),
-        QT_TRANSLATE_NOOP("LinkTrace", "installation name"),
-    };
-    const int offset = record * RecordSize;
-    if (offset < WebServerImage::FirstTextOffset)
+    // The settings within the record; a record that holds several is not told apart.
+    const int first = record * RecordSize;
+    QList<const FieldDescriptor *> held;
+    for (const FieldDescriptor &d : FieldTable::all()) {
+        const FieldDescriptor::ImagePlace &at = d.place;
+        if (at.image == FieldDescriptor::ImagePlace::Image::WebServer &&
+            at.offset < first + RecordSize && at.offset + std::max(at.size, 1) > first)
+            held << &d;
+    }
+    if (held.size() > 1)
         return LinkTrace::tr("web and e-mail settings");
-    const int text = (offset - WebServerImage::FirstTextOffset) / WebServerImage::TextSize;
-    if (text < int(std::size(texts)))
-        return LinkTrace::tr(texts[text]);
-    return {};
+    if (held.isEmpty())
+        return {};
+    // The label starts a sentence; here it follows "table 7 record 4: ".
+    QString label = held.first()->labelText();
+    label.replace(0, 1, label.left(1).toLower());
+    return held.first()->kind == FieldDescriptor::Kind::Secret
+               ? LinkTrace::tr("%1, hidden").arg(label)
+               : label;
 }
 
 QString withContent(const QByteArray &request) {

@@ -2,11 +2,11 @@
 
 #include <QtGlobal>
 
-// What a maneuver does, and after how many half-seconds.
+// What a maneuver does, and after how many half-seconds (codes in ManeuverCodes.h).
 struct Action {
-    quint8 act_blk = 0;      // 1 the panel, 6..8 the auxiliary board in slot act_blk - 6
-    quint8 act_blk_port = 0; // output within the block; 0 = all panel sounders
-    quint8 act_blk_type = 0; // 1 panel, 7 auxiliary board
+    quint8 act_blk = 0;      // the panel, or one auxiliary board
+    quint8 act_blk_port = 0; // output within the block
+    quint8 act_blk_type = 0; // the panel's, or an auxiliary board's
     quint8 act_type = 0;
     quint16 delay = 0;
 

@@ -26,7 +26,6 @@ public:
     static QString ipv4(quint32 address);
     static QString boardName(quint8 type);
     static QString onOff(int value);
-    static QString sounders(quint8 mask);              // "sounder 1, sounder 2", or "none"
     static QString secretState(const QString &secret); // "set" or "not set"
     // `text` with each control character as \xNN, so that it shows what it holds and does
     // nothing to a terminal.

@@ -1,43 +1,27 @@
 #include "model/ConfigurationJson.h"
 
+#include "model/FieldTable.h"
 #include "model/ManeuverDescription.h"
 #include "model/PanelConfiguration.h"
 
 #include <QJsonArray>
 
-QJsonObject ConfigurationJson::toJson(const GeneralConfig &g) {
-    return QJsonObject{{QStringLiteral("confirmation_general_mode"), g.confirmation_general_mode},
-                       {QStringLiteral("short_general_mode"), g.short_general_mode},
-                       {QStringLiteral("delay_confirmation"), g.delay_confirmation},
-                       {QStringLiteral("cancel_delay"), g.cancel_delay},
-                       {QStringLiteral("cancel_MCP_delay"), g.cancel_MCP_delay}};
+namespace {
+
+using Area = ConfigurationField::Area;
+
+// The settings of one area, in the object the dump names after the model's member.
+QJsonObject settings(const PanelConfiguration &core, Area area) {
+    QJsonObject object;
+    for (const FieldDescriptor &d : FieldTable::all()) {
+        if (d.area == area)
+            object.insert(QLatin1String(d.attribute),
+                          d.isText() ? QJsonValue(d.text(core)) : QJsonValue(d.number(core)));
+    }
+    return object;
 }
 
-QJsonObject ConfigurationJson::toJson(const WebServerConfig &w) {
-    return QJsonObject{{QStringLiteral("DHCP"), w.DHCP},
-                       {QStringLiteral("Login"), w.Login},
-                       {QStringLiteral("Language"), w.Language},
-                       {QStringLiteral("IP"), qint64(w.IP)},
-                       {QStringLiteral("Netmask"), qint64(w.Netmask)},
-                       {QStringLiteral("Gateway"), qint64(w.Gateway)},
-                       {QStringLiteral("User"), w.User},
-                       {QStringLiteral("Pass"), w.Pass}};
-}
-
-QJsonObject ConfigurationJson::toJson(const SmtpConfig &s) {
-    return QJsonObject{{QStringLiteral("Enable"), s.Enable},
-                       {QStringLiteral("Port"), s.Port},
-                       {QStringLiteral("Auth"), s.Auth},
-                       {QStringLiteral("Mask"), s.Mask},
-                       {QStringLiteral("Host"), s.Host},
-                       {QStringLiteral("User"), s.User},
-                       {QStringLiteral("Password"), s.Password},
-                       {QStringLiteral("SourceMail"), s.SourceMail},
-                       {QStringLiteral("SourceDomain"), s.SourceDomain},
-                       {QStringLiteral("DestMail"), s.DestMail},
-                       {QStringLiteral("DestDomain"), s.DestDomain},
-                       {QStringLiteral("InstallId"), s.InstallId}};
-}
+} // namespace
 
 QJsonObject ConfigurationJson::toJson(const PanelConfiguration &core) {
     QJsonArray elements;
@@ -64,10 +48,12 @@ QJsonObject ConfigurationJson::toJson(const PanelConfiguration &core) {
                                      {QStringLiteral("actionDescription"), actionDescription(m)}});
     }
 
-    return QJsonObject{{QStringLiteral("num_zones"), core.num_zones},
-                       {QStringLiteral("elements"), elements},
-                       {QStringLiteral("generalConfig"), toJson(core.generalConfig)},
-                       {QStringLiteral("webServer"), toJson(core.webServer)},
-                       {QStringLiteral("smtp"), toJson(core.smtp)},
-                       {QStringLiteral("maneuvers"), maneuvers}};
+    // The number of zones stands at the top, beside the lists.
+    QJsonObject json = settings(core, Area::Zones);
+    json.insert(QStringLiteral("elements"), elements);
+    json.insert(QStringLiteral("generalConfig"), settings(core, Area::General));
+    json.insert(QStringLiteral("webServer"), settings(core, Area::WebServer));
+    json.insert(QStringLiteral("smtp"), settings(core, Area::Email));
+    json.insert(QStringLiteral("maneuvers"), maneuvers);
+    return json;
 }

@@ -2,10 +2,10 @@
 
 #include <QtGlobal>
 
-// One trigger of a maneuver: block, port, block type, type.
+// One trigger of a maneuver: block, port, block type, type (codes in ManeuverCodes.h).
 struct Event {
-    quint8 evt_blk = 0;      // 2 panel and zones, 5 auxiliary input
-    quint8 evt_blk_prt = 0;  // zone 1..n, 0 the panel itself, 1 the auxiliary input
+    quint8 evt_blk = 0;
+    quint8 evt_blk_prt = 0;  // zone 1..n, or the panel itself, or the auxiliary input
     quint8 evt_blk_type = 0; // always equal to evt_blk
     quint8 evt_type = 0;
 

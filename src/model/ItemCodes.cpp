@@ -1,5 +1,6 @@
 #include "model/ItemCodes.h"
 
+#include "model/ManeuverCodes.h"
 #include "model/ManiobraConvencional.h"
 
 #include <optional>
@@ -8,19 +9,34 @@ namespace ItemCodes {
 
 namespace {
 
+// Qualified: item codes and maneuver codes share names (Reset, InputOff) but not values.
+namespace Codes = ManeuverCodes;
+
+Event zoneEvent(quint8 port, quint8 type) {
+    return Event{Codes::ZoneBlock, port, Codes::ZoneBlock, type};
+}
+
+Event inputEvent(quint8 type) {
+    return Event{Codes::InputBlock, Codes::InputPort, Codes::InputBlock, type};
+}
+
+Action panelAction(quint8 port, quint8 type) {
+    return Action{Codes::PanelBlock, port, Codes::PanelBlockType, type, 0};
+}
+
 std::optional<Event> eventFor(int code) {
     if (code >= zone(1) && code <= zone(MaxZoneItems))
-        return Event{2, quint8(code - zone(1) + 1), 2, 2};
+        return zoneEvent(quint8(code - zone(1) + 1), Codes::AnyAlarm);
     switch (code) {
     case Panel:
     case Sounder1:
-        return Event{2, 0, 2, 2};
+        return zoneEvent(Codes::PanelPort, Codes::AnyAlarm);
     case Sounder2:
-        return Event{2, 0, 2, 1};
+        return zoneEvent(Codes::PanelPort, Codes::AnyFault);
     case Input:
-        return Event{5, 1, 5, 2};
+        return inputEvent(Codes::InputOn);
     case InputOff:
-        return Event{5, 1, 5, 1};
+        return inputEvent(Codes::InputOff);
     }
     return std::nullopt;
 }
@@ -28,18 +44,19 @@ std::optional<Event> eventFor(int code) {
 std::optional<Action> actionFor(int code) {
     const int offset = code - boardOutput(0, 1);
     if (offset >= 0 && offset < 16 * BoardSlots && offset % 16 < BoardOutputs)
-        return Action{quint8(6 + offset / 16), quint8(offset % 16 + 1), 7, 1, 0};
+        return Action{Codes::boardBlock(offset / 16), quint8(offset % 16 + 1),
+                      Codes::BoardBlockType, Codes::OutputOn, 0};
     switch (code) {
     case Panel:
-        return Action{1, 0, 1, 3, 0};
+        return panelAction(Codes::AllPanelSounders, Codes::SoundersOn);
     case Sounder1:
-        return Action{1, 1, 1, 3, 0};
+        return panelAction(Codes::PanelSounder1, Codes::SoundersOn);
     case Sounder2:
-        return Action{1, 2, 1, 3, 0};
+        return panelAction(Codes::PanelSounder2, Codes::SoundersOn);
     case Reset:
-        return Action{1, 0, 1, 2, 0};
+        return panelAction(Codes::AllPanelSounders, Codes::Reset);
     case Input:
-        return Action{1, 0, 1, 1, 0};
+        return panelAction(Codes::AllPanelSounders, Codes::Mute);
     }
     return std::nullopt;
 }

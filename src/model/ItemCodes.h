@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/ManeuverCodes.h"
+
 #include <QList>
 
 class ManiobraConvencional;
@@ -17,8 +19,8 @@ constexpr int Input = 0x4004;    // event: auxiliary input on; action: mute the 
 constexpr int InputOff = 0x400c; // event: auxiliary input off
 
 constexpr int MaxZoneItems = 16;
-constexpr int BoardOutputs = 4;
-constexpr int BoardSlots = 3;
+constexpr int BoardOutputs = ManeuverCodes::BoardOutputs;
+constexpr int BoardSlots = ManeuverCodes::boardSlot(ManeuverCodes::LastBoardBlock) + 1;
 
 // Zone n (1..16) in the event tree.
 constexpr int zone(int n) {

@@ -1,5 +1,6 @@
 #include "model/ManeuverDescription.h"
 
+#include "model/ManeuverCodes.h"
 #include "model/ManiobraConvencional.h"
 
 #include <QCoreApplication>
@@ -8,6 +9,8 @@
 #include <iterator>
 
 namespace {
+
+using namespace ManeuverCodes;
 
 QString translated(const char *text) {
     return QCoreApplication::translate("ManiobraConvencional", text);
@@ -23,18 +26,24 @@ struct EventCode {
 };
 
 constexpr EventCode EventCodes[] = {
-    {2, 1, QT_TRANSLATE_NOOP("ManiobraConvencional", "Fallo en zona "),
+    {ZoneBlock, AnyFault, QT_TRANSLATE_NOOP("ManiobraConvencional", "Fallo en zona "),
      QT_TRANSLATE_NOOP("ManiobraConvencional", "Fallo en panel")},
-    {2, 2, QT_TRANSLATE_NOOP("ManiobraConvencional", "Cualquier alarma en zona "),
+    {ZoneBlock, AnyAlarm, QT_TRANSLATE_NOOP("ManiobraConvencional", "Cualquier alarma en zona "),
      QT_TRANSLATE_NOOP("ManiobraConvencional", "Cualquier alarma en panel")},
-    {2, 3, QT_TRANSLATE_NOOP("ManiobraConvencional", "Fallo de circuito abierto en zona "),
-     nullptr},
-    {2, 4, QT_TRANSLATE_NOOP("ManiobraConvencional", "Fallo de cortocircuito en zona "), nullptr},
-    {2, 5, QT_TRANSLATE_NOOP("ManiobraConvencional", "Alarma de detector en zona "), nullptr},
-    {2, 6, QT_TRANSLATE_NOOP("ManiobraConvencional", "Alarma de pulsador en zona "), nullptr},
-    {2, 7, nullptr, QT_TRANSLATE_NOOP("ManiobraConvencional", "Alarma de pulsador en panel")},
-    {5, 1, nullptr, QT_TRANSLATE_NOOP("ManiobraConvencional", "Entrada auxiliar OFF")},
-    {5, 2, nullptr, QT_TRANSLATE_NOOP("ManiobraConvencional", "Entrada auxiliar ON")},
+    {ZoneBlock, OpenCircuit,
+     QT_TRANSLATE_NOOP("ManiobraConvencional", "Fallo de circuito abierto en zona "), nullptr},
+    {ZoneBlock, ShortCircuit,
+     QT_TRANSLATE_NOOP("ManiobraConvencional", "Fallo de cortocircuito en zona "), nullptr},
+    {ZoneBlock, DetectorAlarm,
+     QT_TRANSLATE_NOOP("ManiobraConvencional", "Alarma de detector en zona "), nullptr},
+    {ZoneBlock, CallPointAlarm,
+     QT_TRANSLATE_NOOP("ManiobraConvencional", "Alarma de pulsador en zona "), nullptr},
+    {ZoneBlock, PanelCallPoint, nullptr,
+     QT_TRANSLATE_NOOP("ManiobraConvencional", "Alarma de pulsador en panel")},
+    {InputBlock, InputOff, nullptr,
+     QT_TRANSLATE_NOOP("ManiobraConvencional", "Entrada auxiliar OFF")},
+    {InputBlock, InputOn, nullptr,
+     QT_TRANSLATE_NOOP("ManiobraConvencional", "Entrada auxiliar ON")},
 };
 
 // Every action the panel defines, by block type and type; the blocks it may address.
@@ -48,23 +57,19 @@ struct ActionCode {
     const char *text;
 };
 
-constexpr quint8 PanelBlock = 1;
-constexpr quint8 FirstBoardBlock = 6; // the board in slot 0; its number is block - 5
-constexpr quint8 LastBoardBlock = 8;
-
 constexpr ActionCode ActionCodes[] = {
-    {1, 1, PanelBlock, PanelBlock, ActionCode::Fixed,
+    {PanelBlockType, Mute, PanelBlock, PanelBlock, ActionCode::Fixed,
      QT_TRANSLATE_NOOP("ManiobraConvencional",
                        "Silenciar zumbador y activar led de silenciar central")},
-    {1, 2, PanelBlock, PanelBlock, ActionCode::Fixed,
+    {PanelBlockType, Reset, PanelBlock, PanelBlock, ActionCode::Fixed,
      QT_TRANSLATE_NOOP("ManiobraConvencional", "Reset general")},
-    {1, 3, PanelBlock, PanelBlock, ActionCode::PanelSounders,
+    {PanelBlockType, SoundersOn, PanelBlock, PanelBlock, ActionCode::PanelSounders,
      QT_TRANSLATE_NOOP("ManiobraConvencional", "Activar sirena")},
-    {1, 4, PanelBlock, PanelBlock, ActionCode::PanelSounders,
+    {PanelBlockType, SoundersOff, PanelBlock, PanelBlock, ActionCode::PanelSounders,
      QT_TRANSLATE_NOOP("ManiobraConvencional", "Desactivar sirena")},
-    {7, 1, FirstBoardBlock, LastBoardBlock, ActionCode::BoardOutput,
+    {BoardBlockType, OutputOn, FirstBoardBlock, LastBoardBlock, ActionCode::BoardOutput,
      QT_TRANSLATE_NOOP("ManiobraConvencional", "Activar la salida ")},
-    {7, 2, FirstBoardBlock, LastBoardBlock, ActionCode::BoardOutput,
+    {BoardBlockType, OutputOff, FirstBoardBlock, LastBoardBlock, ActionCode::BoardOutput,
      QT_TRANSLATE_NOOP("ManiobraConvencional", "Desactivar la salida ")},
 };
 
@@ -89,7 +94,7 @@ QString describeEvent(const Event &e) {
     const EventCode *code = eventCode(e);
     if (!code)
         return {};
-    if (code->zone && (!code->panel || e.evt_blk_prt != 0))
+    if (code->zone && (!code->panel || e.evt_blk_prt != PanelPort))
         return translated(code->zone) + QString::number(e.evt_blk_prt);
     return translated(code->panel);
 }
@@ -123,14 +128,15 @@ QString actionDescription(const ManiobraConvencional &m) {
         case ActionCode::Fixed:
             break;
         case ActionCode::PanelSounders:
-            text += (m.act_blk_port != 0 ? QStringLiteral(" ") + QString::number(m.act_blk_port)
-                                         : QStringLiteral("s")) +
+            text += (m.act_blk_port != AllPanelSounders
+                         ? QStringLiteral(" ") + QString::number(m.act_blk_port)
+                         : QStringLiteral("s")) +
                     QCoreApplication::translate("ManiobraConvencional", " del panel");
             break;
         case ActionCode::BoardOutput:
             text += QString::number(m.act_blk_port) +
                     QCoreApplication::translate("ManiobraConvencional", " de la placa auxiliar ") +
-                    QString::number(int(m.act_blk) - (FirstBoardBlock - 1));
+                    QString::number(boardSlot(m.act_blk) + 1);
             break;
         }
     }

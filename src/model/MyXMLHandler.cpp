@@ -1,12 +1,12 @@
 #include "model/MyXMLHandler.h"
 
+#include "model/FieldTable.h"
 #include "model/PanelConfiguration.h"
 
 #include <QXmlStreamAttributes>
 
 #include <algorithm>
 #include <limits>
-#include <type_traits>
 
 MyXMLHandler::MyXMLHandler(PanelConfiguration *core)
     : core(core) {}
@@ -46,12 +46,8 @@ bool MyXMLHandler::startElement(QStringView localName, const QXmlStreamAttribute
         return readConfig(attributes);
     if (localName == u"Element")
         return readElement(attributes);
-    if (localName == u"GeneralConfig")
-        return readGeneralConfig(attributes);
-    if (localName == u"WebServer")
-        return readWebServer(attributes);
-    if (localName == u"SMTP")
-        return readSmtp(attributes);
+    if (FieldTable::hasElement(localName))
+        return readSettings(attributes);
     if (localName == u"Event")
         return readEvent(attributes);
     if (localName == u"Action")
@@ -127,15 +123,7 @@ bool MyXMLHandler::readAttributes(const QXmlStreamAttributes &attributes,
             if (a.name() != binding.name)
                 continue;
             const bool ok = std::visit(
-                [&](auto *target) {
-                    if constexpr (std::is_same_v<decltype(target), QString *>) {
-                        *target = a.value().toString();
-                        return true;
-                    } else {
-                        return field(a.name(), a.value(), *target);
-                    }
-                },
-                binding.target);
+                [&](auto *target) { return field(a.name(), a.value(), *target); }, binding.target);
             if (!ok)
                 return false;
         }
@@ -143,51 +131,22 @@ bool MyXMLHandler::readAttributes(const QXmlStreamAttributes &attributes,
     return true;
 }
 
-bool MyXMLHandler::readGeneralConfig(const QXmlStreamAttributes &attributes) {
-    GeneralConfig &g = core->generalConfig;
-    return readAttributes(attributes, {{u"num_zones", &core->num_zones},
-                                       {u"confirmation_general_mode", &g.confirmation_general_mode},
-                                       {u"short_general_mode", &g.short_general_mode},
-                                       {u"cancel_delay", &g.cancel_delay},
-                                       {u"cancel_MCP_delay", &g.cancel_MCP_delay},
-                                       {u"delay_confirmation", &g.delay_confirmation}});
-}
-
-bool MyXMLHandler::readWebServer(const QXmlStreamAttributes &attributes) {
-    WebServerConfig &w = core->webServer;
-    quint8 dhcp = w.DHCP;
-    quint8 login = w.Login;
-    if (!readAttributes(attributes, {{u"Language", &w.Language},
-                                     {u"DHCP", &dhcp},
-                                     {u"Login", &login},
-                                     {u"IP", &w.IP},
-                                     {u"Gateway", &w.Gateway},
-                                     {u"Netmask", &w.Netmask},
-                                     {u"User", &w.User},
-                                     {u"Pass", &w.Pass}}))
-        return false;
-    // Only 1 switches them on, as files have always been read.
-    if (attributes.hasAttribute(QStringLiteral("DHCP")))
-        w.DHCP = dhcp == 1 ? 1 : 0;
-    if (attributes.hasAttribute(QStringLiteral("Login")))
-        w.Login = login == 1 ? 1 : 0;
+bool MyXMLHandler::readSettings(const QXmlStreamAttributes &attributes) {
+    for (const QXmlStreamAttribute &a : attributes) {
+        const FieldDescriptor *setting = FieldTable::find(element, a.name());
+        if (!setting) {
+            ignoreAttribute(a.name());
+        } else if (setting->isText()) {
+            setting->setText(*core, a.value().toString());
+        } else {
+            qint64 value = 0;
+            if (!number(a.name(), a.value(), setting->member.minimum, setting->member.maximum,
+                        value))
+                return false;
+            setting->setNumber(*core, setting->onlyOneIsOn ? value == 1 : value);
+        }
+    }
     return true;
-}
-
-bool MyXMLHandler::readSmtp(const QXmlStreamAttributes &attributes) {
-    SmtpConfig &s = core->smtp;
-    return readAttributes(attributes, {{u"Enable", &s.Enable},
-                                       {u"Port", &s.Port},
-                                       {u"Auth", &s.Auth},
-                                       {u"Mask", &s.Mask},
-                                       {u"Host", &s.Host},
-                                       {u"User", &s.User},
-                                       {u"Password", &s.Password},
-                                       {u"SourceMail", &s.SourceMail},
-                                       {u"SourceDomain", &s.SourceDomain},
-                                       {u"DestMail", &s.DestMail},
-                                       {u"DestDomain", &s.DestDomain},
-                                       {u"InstallId", &s.InstallId}});
 }
 
 bool MyXMLHandler::readElement(const QXmlStreamAttributes &attributes) {

@@ -36,9 +36,8 @@ public:
 
 private:
     bool readConfig(const QXmlStreamAttributes &attributes);
-    bool readGeneralConfig(const QXmlStreamAttributes &attributes);
-    bool readWebServer(const QXmlStreamAttributes &attributes);
-    bool readSmtp(const QXmlStreamAttributes &attributes);
+    // The general options, web server and e-mail settings, as FieldTable describes them.
+    bool readSettings(const QXmlStreamAttributes &attributes);
     bool readElement(const QXmlStreamAttributes &attributes);
     bool readEvent(const QXmlStreamAttributes &attributes);
     bool readAction(const QXmlStreamAttributes &attributes);
@@ -47,7 +46,7 @@ private:
     // One attribute and the field its value goes to: numbers must fit the field's type.
     struct Binding {
         QStringView name;
-        std::variant<quint8 *, quint16 *, quint32 *, qint32 *, QString *> target;
+        std::variant<quint8 *, quint16 *> target;
     };
     bool readAttributes(const QXmlStreamAttributes &attributes,
                         std::initializer_list<Binding> bindings);

@@ -1,6 +1,7 @@
 #include "model/MyXMLWriter.h"
 
 #include "model/ConfigurationFields.h"
+#include "model/FieldTable.h"
 #include "model/FileWriting.h"
 #include "model/PanelConfiguration.h"
 #include "model/ProductInfo.h"
@@ -57,8 +58,7 @@ bool MyXMLWriter::write(QIODevice *device) {
     writer.writeAttribute(QStringLiteral("Version"), ProductInfo::version());
     writer.writeAttribute(QStringLiteral("Date"),
                           QDate::currentDate().toString(QStringLiteral("yyyy/MM/dd")));
-    writeGeneralConfig();
-    writeWebServerAndSmtp();
+    writeSettings();
     writeElements();
     writeZoneNames();
     writeManeuvers();
@@ -88,48 +88,19 @@ bool MyXMLWriter::checkTexts() {
     return true;
 }
 
-void MyXMLWriter::writeGeneralConfig() {
-    const GeneralConfig &g = core->generalConfig;
-    xml->writeEmptyElement(QStringLiteral("GeneralConfig"));
-    xml->writeAttribute(QStringLiteral("num_zones"), QString::number(core->num_zones));
-    xml->writeAttribute(QStringLiteral("confirmation_general_mode"),
-                        QString::number(g.confirmation_general_mode));
-    xml->writeAttribute(QStringLiteral("short_general_mode"),
-                        QString::number(g.short_general_mode));
-    xml->writeAttribute(QStringLiteral("delay_confirmation"),
-                        QString::number(g.delay_confirmation));
-    xml->writeAttribute(QStringLiteral("cancel_delay"), QString::number(g.cancel_delay));
-    xml->writeAttribute(QStringLiteral("cancel_MCP_delay"), QString::number(g.cancel_MCP_delay));
-}
-
 // Every attribute is written whatever DHCP, Login and Enable say: a switch turned off
 // keeps what was typed behind it, and a download keeps what the panel holds.
-void MyXMLWriter::writeWebServerAndSmtp() {
-    const WebServerConfig &w = core->webServer;
-    xml->writeEmptyElement(QStringLiteral("WebServer"));
-    xml->writeAttribute(QStringLiteral("Language"), QString::number(w.Language));
-    xml->writeAttribute(QStringLiteral("DHCP"), QString::number(w.DHCP));
-    xml->writeAttribute(QStringLiteral("IP"), QString::number(w.IP));
-    xml->writeAttribute(QStringLiteral("Gateway"), QString::number(w.Gateway));
-    xml->writeAttribute(QStringLiteral("Netmask"), QString::number(w.Netmask));
-    xml->writeAttribute(QStringLiteral("Login"), QString::number(w.Login));
-    xml->writeAttribute(QStringLiteral("User"), w.User);
-    xml->writeAttribute(QStringLiteral("Pass"), w.Pass);
-
-    const SmtpConfig &s = core->smtp;
-    xml->writeEmptyElement(QStringLiteral("SMTP"));
-    xml->writeAttribute(QStringLiteral("Enable"), QString::number(s.Enable));
-    xml->writeAttribute(QStringLiteral("InstallId"), s.InstallId);
-    xml->writeAttribute(QStringLiteral("Host"), s.Host);
-    xml->writeAttribute(QStringLiteral("Port"), QString::number(s.Port));
-    xml->writeAttribute(QStringLiteral("User"), s.User);
-    xml->writeAttribute(QStringLiteral("Password"), s.Password);
-    xml->writeAttribute(QStringLiteral("Auth"), QString::number(s.Auth));
-    xml->writeAttribute(QStringLiteral("Mask"), QString::number(s.Mask));
-    xml->writeAttribute(QStringLiteral("SourceMail"), s.SourceMail);
-    xml->writeAttribute(QStringLiteral("SourceDomain"), s.SourceDomain);
-    xml->writeAttribute(QStringLiteral("DestMail"), s.DestMail);
-    xml->writeAttribute(QStringLiteral("DestDomain"), s.DestDomain);
+void MyXMLWriter::writeSettings() {
+    const char *element = nullptr;
+    for (const FieldDescriptor *setting : FieldTable::inFileOrder()) {
+        if (!element || qstrcmp(element, setting->element) != 0) {
+            element = setting->element;
+            xml->writeEmptyElement(QLatin1String(element));
+        }
+        xml->writeAttribute(QLatin1String(setting->attribute),
+                            setting->isText() ? setting->text(*core)
+                                              : QString::number(setting->number(*core)));
+    }
 }
 
 void MyXMLWriter::writeElements() {

@@ -21,8 +21,7 @@ public:
 
 private:
     bool checkTexts();
-    void writeGeneralConfig();
-    void writeWebServerAndSmtp();
+    void writeSettings();
     void writeElements();
     void writeZoneNames();
     void writeManeuvers();

@@ -4,10 +4,13 @@
 
 // Field names are the attribute names of the file's "SMTP" element.
 struct SmtpConfig {
+    static constexpr quint16 AlarmsBit = 0x01; // of Mask
+    static constexpr quint16 FaultsBit = 0x02;
+
     quint8 Enable = 0;
     quint16 Port = 0;
     quint8 Auth = 0;
-    quint16 Mask = 0; // bit 0 alarms, bit 1 faults
+    quint16 Mask = 0; // AlarmsBit, FaultsBit
     QString Host;
     QString User;
     QString Password;

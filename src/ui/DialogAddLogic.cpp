@@ -1,6 +1,7 @@
 #include "ui/DialogAddLogic.h"
 #include "ui_DialogAddLogic.h"
 
+#include "model/ManeuverCodes.h"
 #include "model/ManiobraConvencional.h"
 #include "ui/LogEventWidget.h"
 
@@ -11,21 +12,7 @@ constexpr int DialogHeight = 600;
 constexpr int EventLineHeight = 150;
 constexpr int AuxFrameIndex = 4;
 
-// Action types (act_type): of the panel, and of an auxiliary board's output.
-enum ActionType {
-    Mute = 1,
-    Reset = 2,
-    SoundersOn = 3,
-    SoundersOff = 4,
-    OutputOn = 1,
-    OutputOff = 2
-};
-
-constexpr quint8 PanelBlock = 1;
-constexpr quint8 PanelBlockType = 1;
-constexpr quint8 FirstBoardBlock = 6; // the board in slot 0; module numbers start at 1
-constexpr quint8 LastBoardBlock = 8;
-constexpr quint8 InputBlock = 5;
+using namespace ManeuverCodes;
 
 } // namespace
 
@@ -34,8 +21,9 @@ DialogAddLogic::DialogAddLogic(QWidget *parent)
     , ui(new Ui::DialogAddLogic) {
     ui->setupUi(this);
     setFixedSize(DialogWidth, DialogHeight);
-    ui->spinBoxLogModule->setRange(0, LastBoardBlock - FirstBoardBlock + 1);
-    ui->spinBoxLogOutput->setRange(0, 4);
+    // Module numbers are board slots + 1.
+    ui->spinBoxLogModule->setRange(0, boardSlot(LastBoardBlock) + 1);
+    ui->spinBoxLogOutput->setRange(0, BoardOutputs);
     ui->frameAuxLog->hide();
     connect(ui->comboBoxLogAction, &QComboBox::currentIndexChanged, this,
             &DialogAddLogic::LogActionComboBoxChanged);
@@ -71,7 +59,7 @@ void DialogAddLogic::loadManeuver(const ManiobraConvencional &maneuver) {
         actions->addItem(tr("Output ON"), int(OutputOn));
         actions->addItem(tr("Output OFF"), int(OutputOff));
         ui->frameAuxLog->show();
-        ui->spinBoxLogModule->setValue(maneuver.act_blk - FirstBoardBlock + 1);
+        ui->spinBoxLogModule->setValue(boardSlot(maneuver.act_blk) + 1);
         ui->spinBoxLogOutput->setValue(maneuver.act_blk_port);
     } else if (maneuver.act_blk == PanelBlock) {
         actionKind = ActionKind::Panel;
@@ -119,7 +107,7 @@ void DialogAddLogic::storeManeuver(ManiobraConvencional &maneuver) const {
     } else if (actionKind == ActionKind::AuxiliaryOutput) {
         const int module = ui->spinBoxLogModule->value();
         if (module != shownModule && module > 0)
-            maneuver.act_blk = quint8(FirstBoardBlock + module - 1);
+            maneuver.act_blk = boardBlock(module - 1);
         if (actionChanged && actionChosen)
             maneuver.act_type = quint8(actions->currentData().toInt());
         if (ui->spinBoxLogOutput->value() != shownOutput)

@@ -1,5 +1,6 @@
 #include "ui/LogEventWidget.h"
 
+#include "model/ManeuverCodes.h"
 #include "model/ManiobraConvencional.h"
 
 #include <QComboBox>
@@ -15,18 +16,7 @@ namespace {
 constexpr int GroupWidth = 550;
 constexpr int LineHeight = 150;
 
-// Event types (evt_type) of the panel-and-zone block and of the auxiliary input.
-enum EventType {
-    AnyFault = 1,
-    AnyAlarm = 2,
-    OpenCircuit = 3,
-    ShortCircuit = 4,
-    DetectorAlarm = 5,
-    CallPointAlarm = 6,
-    PanelCallPoint = 7,
-    InputOff = 1,
-    InputOn = 2,
-};
+using namespace ManeuverCodes;
 
 // Source items of a zone line; the item data is the first detail list to show.
 constexpr int ZoneAlarms = 1;
@@ -76,10 +66,10 @@ LogEventWidget::LogEventWidget(const ManiobraConvencional &maneuver, int positio
     zoneRow->hide();
 
     const Event &event = maneuver.events.at(position);
-    zoneNumber->setRange(0, 255);
+    zoneNumber->setRange(0, 255); // any byte a file may hold
     zoneNumber->setValue(event.evt_blk_prt);
-    const bool zone = event.evt_blk_prt != 0;
-    if (event.evt_blk == 2) {
+    const bool zone = event.evt_blk_prt != PanelPort;
+    if (event.evt_blk == ZoneBlock) {
         switch (event.evt_type) {
         case DetectorAlarm:
         case CallPointAlarm:
@@ -95,7 +85,8 @@ LogEventWidget::LogEventWidget(const ManiobraConvencional &maneuver, int positio
             family = Family::Panel;
             break;
         }
-    } else if (event.evt_blk == 5 && (event.evt_type == InputOn || event.evt_type == InputOff)) {
+    } else if (event.evt_blk == InputBlock &&
+               (event.evt_type == InputOn || event.evt_type == InputOff)) {
         family = Family::Input;
     }
 
@@ -163,21 +154,21 @@ void LogEventWidget::storeEvent(Event &event) const {
         return;
     switch (family) {
     case Family::Zone:
-        event.evt_blk = 2;
-        event.evt_blk_type = 2;
+        event.evt_blk = ZoneBlock;
+        event.evt_blk_type = ZoneBlock;
         if (detail->currentIndex() >= 0)
             event.evt_type = quint8(detail->currentData().toInt());
         break;
     case Family::Panel:
-        event.evt_blk = 2;
-        event.evt_blk_type = 2;
-        event.evt_blk_prt = 0;
+        event.evt_blk = ZoneBlock;
+        event.evt_blk_type = ZoneBlock;
+        event.evt_blk_prt = PanelPort;
         event.evt_type = quint8(sourceType->currentData().toInt());
         break;
     case Family::Input:
-        event.evt_blk = 5;
-        event.evt_blk_type = 5;
-        event.evt_blk_prt = 1;
+        event.evt_blk = InputBlock;
+        event.evt_blk_type = InputBlock;
+        event.evt_blk_prt = InputPort;
         event.evt_type = quint8(sourceType->currentData().toInt());
         break;
     case Family::Unknown:

@@ -5,6 +5,7 @@
 #include "link/PanelCore.h"
 #include "model/ConfigurationFields.h"
 #include "model/ItemCodes.h"
+#include "model/ManeuverCodes.h"
 #include "model/ManeuverDescription.h"
 #include "ui/ActionTreeWidget.h"
 #include "ui/DialogAddLogic.h"
@@ -17,7 +18,6 @@
 namespace {
 
 constexpr int TreeColumnWidth = 150;
-constexpr int PanelSounders = 2;
 
 QIcon boardIcon(quint8 type) {
     if (type == Element::SounderBoard)
@@ -132,8 +132,9 @@ void MyActionsWidget::buildActionTree() {
     auto *panel = new QTreeWidgetItem(actionTree, QStringList(tr("Panel")), ItemCodes::Panel);
     panel->setFlags(flags);
     panel->setIcon(0, QIcon(QStringLiteral(":/icons/icons/i_convpanel.png")));
-    const int panelSounderCodes[PanelSounders] = {ItemCodes::Sounder1, ItemCodes::Sounder2};
-    for (int j = 1; j <= PanelSounders; ++j)
+    const int panelSounderCodes[ManeuverCodes::PanelSounders] = {ItemCodes::Sounder1,
+                                                                 ItemCodes::Sounder2};
+    for (int j = 1; j <= ManeuverCodes::PanelSounders; ++j)
         addItem(panel, tr("Sirena") + QStringLiteral(" ") + QString::number(j),
                 panelSounderCodes[j - 1], flags, sounderIcon);
     panel->setExpanded(true);

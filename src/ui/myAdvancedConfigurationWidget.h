@@ -1,13 +1,15 @@
 #pragma once
 
-#include <QHash>
-#include <QVariant>
+#include "ui/FieldControls.h"
+#include "ui/ShownStates.h"
+
 #include <QWidget>
 
-#include <initializer_list>
+#include <memory>
 
 class PanelCore;
 class QLineEdit;
+struct FieldDescriptor;
 namespace Ui {
 class myAdvancedConfigurationWidget;
 }
@@ -21,8 +23,6 @@ class myAdvancedConfigurationWidget : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr int SecondsToDelayUnits = 250;
-
     explicit myAdvancedConfigurationWidget(PanelCore *core, QWidget *parent = nullptr);
     ~myAdvancedConfigurationWidget() override;
 
@@ -53,22 +53,13 @@ Q_SIGNALS:
     void edited();
 
 private:
-    struct CheckedField;
-
-    QList<QWidget *> smtpControls() const;
     QList<QLineEdit *> addressFields() const;
-    QList<CheckedField> checkedFields() const;
-    QString problemOf(const CheckedField &field) const;
     void showInputProblems();
-    void rememberShownStates();
-    bool changedSinceShown(std::initializer_list<const QWidget *> controls) const;
+    bool canShow(const FieldDescriptor &field) const;
     void reportUnshownValues();
-    void showText(QLineEdit *field, const QString &text);
 
     Ui::myAdvancedConfigurationWidget *ui;
     PanelCore *core;
-    // Each control's state as last read from or written to the model; empty before the
-    // first, when the controls alone are the truth.
-    QHash<const QWidget *, QVariant> shownStates;
-    QHash<const QLineEdit *, QString> escapedTexts; // shown escaped: the model's own text
+    std::unique_ptr<FieldControls> fields; // the line edits and lists showing one setting each
+    ShownStates shown;
 };

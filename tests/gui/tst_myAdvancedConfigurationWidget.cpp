@@ -1,5 +1,6 @@
 #include "ScriptedDialogs.h"
 #include "link/PanelCore.h"
+#include "model/FieldTable.h"
 #include "ui/myAdvancedConfigurationWidget.h"
 
 #include <QAbstractButton>
@@ -9,64 +10,27 @@
 #include <QSpinBox>
 #include <QtTest>
 
-#include <functional>
-
 namespace {
 
-struct Field {
-    const char *name;
-    std::function<QString(const PanelCore &)> get;
-    std::function<void(PanelCore &, const QString &)> set;
-};
-
-#define NUMBER(key, member)                                                                        \
-    Field {                                                                                        \
-        key, [](const PanelCore &c) { return QString::number(c.member); },                         \
-            [](PanelCore &c, const QString &v) {                                                   \
-                c.member = decltype(c.member)(v.toUInt(nullptr, 0));                               \
-            }                                                                                      \
+// A setting by its attribute, qualified by its element where two share the name
+// ("SMTP.User").
+const FieldDescriptor &fieldNamed(const QString &name) {
+    const FieldDescriptor *found = nullptr;
+    for (const FieldDescriptor &d : FieldTable::all()) {
+        const QString attribute = QLatin1String(d.attribute);
+        if (name == attribute || name == QLatin1String(d.element) + QLatin1Char('.') + attribute) {
+            if (found)
+                qFatal("%s names two settings", qPrintable(name));
+            found = &d;
+        }
     }
-#define TEXT(key, member)                                                                          \
-    Field {                                                                                        \
-        key, [](const PanelCore &c) { return c.member; }, [](PanelCore &c, const QString &v) {     \
-            c.member = v;                                                                          \
-        }                                                                                          \
-    }
+    if (!found)
+        qFatal("no setting %s", qPrintable(name));
+    return *found;
+}
 
-const Field fields[] = {
-    NUMBER("confirmation_general_mode", generalConfig.confirmation_general_mode),
-    NUMBER("short_general_mode", generalConfig.short_general_mode),
-    NUMBER("delay_confirmation", generalConfig.delay_confirmation),
-    NUMBER("cancel_delay", generalConfig.cancel_delay),
-    NUMBER("cancel_MCP_delay", generalConfig.cancel_MCP_delay),
-    NUMBER("DHCP", webServer.DHCP),
-    NUMBER("Login", webServer.Login),
-    NUMBER("Language", webServer.Language),
-    NUMBER("IP", webServer.IP),
-    NUMBER("Netmask", webServer.Netmask),
-    NUMBER("Gateway", webServer.Gateway),
-    TEXT("User", webServer.User),
-    TEXT("Pass", webServer.Pass),
-    NUMBER("Enable", smtp.Enable),
-    NUMBER("Port", smtp.Port),
-    NUMBER("Auth", smtp.Auth),
-    NUMBER("Mask", smtp.Mask),
-    TEXT("Host", smtp.Host),
-    TEXT("SmtpUser", smtp.User),
-    TEXT("Password", smtp.Password),
-    TEXT("SourceMail", smtp.SourceMail),
-    TEXT("SourceDomain", smtp.SourceDomain),
-    TEXT("DestMail", smtp.DestMail),
-    TEXT("DestDomain", smtp.DestDomain),
-    TEXT("InstallId", smtp.InstallId),
-};
-
-const Field &fieldNamed(const QString &name) {
-    for (const Field &f : fields) {
-        if (name == QLatin1String(f.name))
-            return f;
-    }
-    qFatal("no field %s", qPrintable(name));
+QString valueOf(const FieldDescriptor &field, const PanelConfiguration &c) {
+    return field.isText() ? field.text(c) : QString::number(field.number(c));
 }
 
 // "a=1,b=x" -> pairs, in order
@@ -171,8 +135,13 @@ void tst_myAdvancedConfigurationWidget::expectControl(const QString &control,
 }
 
 void tst_myAdvancedConfigurationWidget::setModel(const QString &values) {
-    for (const auto &[name, value] : pairs(values))
-        fieldNamed(name).set(*core, value);
+    for (const auto &[name, value] : pairs(values)) {
+        const FieldDescriptor &field = fieldNamed(name);
+        if (field.isText())
+            field.setText(*core, value);
+        else
+            field.setNumber(*core, value.toLongLong());
+    }
 }
 
 void tst_myAdvancedConfigurationWidget::ipFromText_data() {
@@ -244,10 +213,10 @@ void tst_myAdvancedConfigurationWidget::controlsToModel_data() {
                                             << "DHCP=1,IP=0,Gateway=0,Netmask=0";
     QTest::newRow("loginOn_storesUserAndPass")
         << "chkbWS_Login=1,txtWS_user=admin,txtWS_password=secret"
-        << "Login=1,User=admin,Pass=secret";
+        << "Login=1,WebServer.User=admin,Pass=secret";
     QTest::newRow("loginOff_emptiesUserAndPass")
         << "chkbWS_Login=1,txtWS_user=admin,txtWS_password=secret,chkbWS_Login=0"
-        << "Login=0,User=,Pass=";
+        << "Login=0,WebServer.User=,Pass=";
     QTest::newRow("webLanguage_index") << "cbWS_Language=1"
                                        << "Language=1";
     QTest::newRow("alarmsOnly_mask1") << "cbSMTP_enable=1,chkbSMTP_faults=0"
@@ -259,7 +228,7 @@ void tst_myAdvancedConfigurationWidget::controlsToModel_data() {
            "txtSMTP_user=u,txtSMTP_password=p,txtSMTP_sourceMail=panel,"
            "txtSMTP_sourceDomain=site.example,txtSMTP_clientMail=alarms,"
            "txtSMTP_clientDomain=owner.example,txtSMTP_instalId=Block A,cbSMTP_enable=0"
-        << "Enable=0,Host=mail.example,Port=2525,Auth=1,SmtpUser=u,Password=p,"
+        << "Enable=0,Host=mail.example,Port=2525,Auth=1,SMTP.User=u,Password=p,"
            "SourceMail=panel,SourceDomain=site.example,DestMail=alarms,"
            "DestDomain=owner.example,InstallId=Block A";
     QTest::newRow("portNotANumber_zero") << "txtSMTP_port="
@@ -276,7 +245,7 @@ void tst_myAdvancedConfigurationWidget::controlsToModel() {
         operate(control, value);
     editor->writeGeneralConfiguration();
     for (const auto &[name, value] : pairs(expected))
-        QCOMPARE(fieldNamed(name).get(*core), value);
+        QCOMPARE(valueOf(fieldNamed(name), *core), value);
 }
 
 void tst_myAdvancedConfigurationWidget::modelToControls_data() {
@@ -307,7 +276,7 @@ void tst_myAdvancedConfigurationWidget::modelToControls_data() {
         << "DHCP=1"
         << "chkbWS_dhcp=1,txtWS_ip.enabled=0,txtWS_netmask.enabled=0";
     QTest::newRow("loginOn_userEnabled")
-        << "Login=1,User=admin,Pass=secret,Language=1"
+        << "Login=1,WebServer.User=admin,Pass=secret,Language=1"
         << "chkbWS_Login=1,txtWS_user=admin,txtWS_password=secret,txtWS_user.enabled=1,"
            "cbWS_Language=1";
     QTest::newRow("smtpEnabled_everythingShown")
@@ -338,8 +307,9 @@ void tst_myAdvancedConfigurationWidget::readThenWrite_keepsModel_data() {
     QTest::newRow("everythingOn")
         << "confirmation_general_mode=1,delay_confirmation=65500,short_general_mode=1,"
            "cancel_delay=3,cancel_MCP_delay=1,DHCP=0,IP=167772167,Gateway=167772161,"
-           "Netmask=4294901760,Login=1,User=admin,Pass=secret,Language=1,Enable=1,Port=65535,"
-           "Auth=1,Mask=2,Host=smtp.example,SmtpUser=me,Password=pw,SourceMail=panel,"
+           "Netmask=4294901760,Login=1,WebServer.User=admin,Pass=secret,Language=1,Enable=1,Port="
+           "65535,"
+           "Auth=1,Mask=2,Host=smtp.example,SMTP.User=me,Password=pw,SourceMail=panel,"
            "SourceDomain=a.example,DestMail=ops,DestDomain=b.example,InstallId=Ñandú 7"
         << "";
     QTest::newRow("smtpOffWithTexts") << "Enable=0,Port=25,Host=smtp.example,Mask=0,InstallId=Depot"
@@ -348,7 +318,7 @@ void tst_myAdvancedConfigurationWidget::readThenWrite_keepsModel_data() {
     QTest::newRow("dhcpOnWithAddresses_kept")
         << "DHCP=1,IP=167772167,Gateway=167772161,Netmask=4294901760"
         << "";
-    QTest::newRow("loginOffWithUser_kept") << "Login=0,User=admin,Pass=secret"
+    QTest::newRow("loginOffWithUser_kept") << "Login=0,WebServer.User=admin,Pass=secret"
                                            << "";
     QTest::newRow("confirmationOffWithDelay_kept") << "delay_confirmation=12500"
                                                    << "";
@@ -442,7 +412,7 @@ void tst_myAdvancedConfigurationWidget::typing_keptAsTypedRefusedBeside() {
     QFETCH(QString, typed);
     QFETCH(QString, reason);
     setModel(QStringLiteral("DHCP=0,IP=167772167,Gateway=167772161,Netmask=4294901760,Login=1,"
-                            "User=admin,Enable=1,Port=25,InstallId=Depot"));
+                            "WebServer.User=admin,Enable=1,Port=25,InstallId=Depot"));
     editor->readGeneralConfiguration();
     PanelConfiguration before = *core;
 

@@ -60,7 +60,7 @@ private Q_SLOTS:
         }) << QStringList{};
         QTest::newRow("text of 33 characters") << Setup([](PanelConfiguration &c) {
             c.webServer.Pass = QString(33, QLatin1Char('x'));
-        }) << QStringList{"E:Web server password has 33 characters; the panel holds at most 32"};
+        }) << QStringList{"E:Web password has 33 characters; the panel holds at most 32"};
         QTest::newRow("Latin-1 accents fit") << Setup([](PanelConfiguration &c) {
             c.smtp.InstallId = QStringLiteral("Edificio Ñandú");
         }) << QStringList{};

@@ -17,10 +17,6 @@ void TestGeneralConfigImage::build_placesFieldsBigEndian_data() {
     QTest::addColumn<GeneralConfig>("config");
     QTest::addColumn<QByteArray>("record");
     QTest::newRow("all zero") << GeneralConfig() << QByteArray(16, '\0');
-    GeneralConfig delay300;
-    delay300.delay_confirmation = 300;
-    QTest::newRow("delay 300 high byte first")
-        << delay300 << QByteArray::fromHex("0000012c000000000000000000000000");
     const GeneralConfig full{1, 1, 65500, 3, 2};
     QTest::newRow("every field") << full << QByteArray::fromHex("0101ffdc030200000000000000000000");
 }

@@ -54,9 +54,13 @@ void TestWebServerImage::build_placesNumbersAndFlags() {
              QByteArray::fromHex("5a5a0101c0a80102c0a80101ffffff00024b0003"
                                  "000000000000000000000000")
                  .toHex(' '));
-    QCOMPARE(image.mid(32, 9), QByteArray("conserje\0", 9));
-    QCOMPARE(image.mid(288, 9), QByteArray("b.example"));
-    QCOMPARE(image.mid(320, 13), QByteArray("Edificio R\xedo\0", 13));
+    // Then ten zero-padded 32-byte texts: web user and password, server, user, password,
+    // sender mailbox and domain, recipient mailbox and domain, installation.
+    const char *const texts[] = {"conserje",  "clave",          "smtp.example", "u",
+                                 "p",         "alarmas",        "a.example",    "jefe",
+                                 "b.example", "Edificio R\xedo"};
+    for (int k = 0; k < 10; ++k)
+        QCOMPARE(image.mid(32 + 32 * k, 32), QByteArray(texts[k]).leftJustified(32, '\0'));
 
     WebServerConfig web;
     SmtpConfig smtp;
@@ -71,7 +75,6 @@ void TestWebServerImage::flags_readBackAsOnOrOff_data() {
     QTest::addColumn<int>("enable");
     QTest::addColumn<int>("auth");
     QTest::addColumn<int>("flags");
-    QTest::newRow("DHCP only") << 1 << 0 << 0 << 0 << 0x01;
     QTest::newRow("login only") << 0 << 1 << 0 << 0 << 0x02;
     QTest::newRow("mail only") << 0 << 0 << 1 << 0 << 0x04;
     QTest::newRow("auth 2 is bit 3") << 0 << 0 << 0 << 2 << 0x08;
@@ -121,7 +124,7 @@ void TestWebServerImage::texts_fillFixedLatin1Fields() {
     QFETCH(QString, text);
     QFETCH(QByteArray, field);
     QFETCH(QString, readBack);
-    QCOMPARE(WebServerImage::textField(text).toHex(' '), field.toHex(' '));
+    QCOMPARE(FieldImage::textField(text).toHex(' '), field.toHex(' '));
     WebServerConfig web;
     web.User = text;
     WebServerConfig webBack;

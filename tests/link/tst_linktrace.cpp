@@ -33,10 +33,7 @@ void TestLinkTrace::exchange_hidesPasswordBytes_data() {
     QTest::newRow("web user") << 7 << 3 << false << "table 7 record 3: web user";
     QTest::newRow("web password, first half") << 7 << 4 << true << "web password, hidden";
     QTest::newRow("web password, second half") << 7 << 5 << true << "web password, hidden";
-    QTest::newRow("e-mail server") << 7 << 6 << false << "e-mail server";
     QTest::newRow("e-mail password") << 7 << 10 << true << "e-mail password, hidden";
-    QTest::newRow("e-mail password end") << 7 << 11 << true << "e-mail password, hidden";
-    QTest::newRow("sender mailbox") << 7 << 12 << false << "sender mailbox";
     QTest::newRow("header") << 7 << 0 << false << "web and e-mail settings";
     QTest::newRow("logic table") << 1 << 4 << false << "table 1 record 4: logic maneuvers";
     QTest::newRow("general") << 6 << 0 << false << "general options";
