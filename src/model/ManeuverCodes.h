@@ -7,6 +7,7 @@
 namespace ManeuverCodes {
 
 // Event blocks (evt_blk; evt_blk_type always repeats it).
+constexpr quint8 NoBlock = 0;    // ends the panel's event list and its simple table
 constexpr quint8 ZoneBlock = 2;  // the panel and its zones
 constexpr quint8 InputBlock = 5; // the auxiliary input
 

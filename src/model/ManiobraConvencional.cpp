@@ -1,5 +1,7 @@
 #include "model/ManiobraConvencional.h"
 
+#include "model/ManeuverCodes.h"
+
 #include <algorithm>
 
 ManiobraConvencional::ManiobraConvencional(const QList<Event> &eventList, const Action &action) {
@@ -27,6 +29,7 @@ void ManiobraConvencional::setAction(const Action &action) {
 namespace {
 
 constexpr int BlockSize = 4;
+constexpr int ActionAndDelaySize = BlockSize + 2; // the action block, then the delay
 
 void putBlock(QByteArray &record, int offset, quint8 blk, quint8 type, quint8 port, quint8 kind) {
     record[offset] = char(blk);
@@ -79,11 +82,11 @@ ManiobraConvencional::ManiobraConvencional(const QByteArray &record) {
     }
     for (int i = 0; i < MaxEvents; ++i) {
         const Event e = eventAt(record, BlockSize * i);
-        if (e.evt_blk == 0)
+        if (e.evt_blk == ManeuverCodes::NoBlock)
             break;
         events.append(e);
     }
-    setAction(actionAt(record, record.size() - 6));
+    setAction(actionAt(record, record.size() - ActionAndDelaySize));
 }
 
 QByteArray ManiobraConvencional::toByteArray() const {
