@@ -1,5 +1,7 @@
 #pragma once
 
+#include "images/ManeuverTableImage.h"
+
 #include "model/ConfigurationProblem.h"
 #include "model/FieldDescriptor.h"
 
@@ -14,9 +16,9 @@ class ConfigurationCheck {
     Q_DECLARE_TR_FUNCTIONS(ConfigurationCheck)
 
 public:
-    static constexpr int MaxSimpleManeuvers = 28; // records of the simple maneuver table
-    static constexpr int MaxLogicManeuvers = 40;
-    static constexpr int MaxEventsPerManeuver = 12;
+    static constexpr int MaxSimpleManeuvers = ManeuverTableImage::MaxSimple;
+    static constexpr int MaxLogicManeuvers = ManeuverTableImage::MaxLogic;
+    static constexpr int MaxEventsPerManeuver = ManiobraConvencional::MaxEvents;
     static constexpr int MaxTextLength = FieldDescriptor::TextSize;
 
     static QList<ConfigurationProblem> check(const PanelConfiguration &core);
