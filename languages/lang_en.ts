@@ -289,6 +289,17 @@
     </message>
 </context>
 <context>
+    <name>CommissioningWorkflow</name>
+    <message>
+        <source>the panel cannot hold this configuration: %1</source>
+        <translation>the panel cannot hold this configuration: %1</translation>
+    </message>
+    <message>
+        <source>the backup %1 cannot be restored: %2</source>
+        <translation>the backup %1 cannot be restored: %2</translation>
+    </message>
+</context>
+<context>
     <name>ConfigurationCheck</name>
     <message>
         <source>%1 contains &quot;%2&quot;, which is not a Latin-1 character</source>
