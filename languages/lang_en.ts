@@ -755,6 +755,250 @@
     </message>
 </context>
 <context>
+    <name>CtlCommand</name>
+    <message>
+        <source>human-readable summary</source>
+        <translation>human-readable summary</translation>
+    </message>
+    <message>
+        <source>the whole configuration as one JSON object</source>
+        <translation>the whole configuration as one JSON object</translation>
+    </message>
+    <message>
+        <source>one line per problem; exit status 1 on any error</source>
+        <translation>one line per problem; exit status 1 on any error</translation>
+    </message>
+    <message>
+        <source>back up the panel, write FILE to it and read it
+back (not with --no-verify)</source>
+        <translation>back up the panel, write FILE to it and read it
+back (not with --no-verify)</translation>
+    </message>
+    <message>
+        <source>read the panel into FILE; zones and boards from BASEFILE</source>
+        <translation>read the panel into FILE; zones and boards from BASEFILE</translation>
+    </message>
+    <message>
+        <source>read the panel&apos;s general options</source>
+        <translation>read the panel&apos;s general options</translation>
+    </message>
+    <message>
+        <source>write a backup (its .records file, or the .xml
+beside it) back to the panel, byte for byte, and
+read it back</source>
+        <translation>write a backup (its .records file, or the .xml
+beside it) back to the panel, byte for byte, and
+read it back</translation>
+    </message>
+    <message>
+        <source>list the differences; exit status 1 when any</source>
+        <translation>list the differences; exit status 1 when any</translation>
+    </message>
+    <message>
+        <source>cause-and-effect report (PDF) and matrix (CSV)</source>
+        <translation>cause-and-effect report (PDF) and matrix (CSV)</translation>
+    </message>
+    <message>
+        <source>FT232 adapters (every serial port with --all)</source>
+        <translation>FT232 adapters (every serial port with --all)</translation>
+    </message>
+    <message>
+        <source>Commands:</source>
+        <translation>Commands:</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 or %2</translation>
+    </message>
+</context>
+<context>
+    <name>CtlCommandLine</name>
+    <message>
+        <source>Print each step of a transfer with the panel on standard error.</source>
+        <translation>Print each step of a transfer with the panel on standard error.</translation>
+    </message>
+    <message>
+        <source>The language of every text (%1); by default the system&apos;s, or English where it has no translation. dump is always in English.</source>
+        <translation>The language of every text (%1); by default the system&apos;s, or English where it has no translation. dump is always in English.</translation>
+    </message>
+    <message>
+        <source>The panel&apos;s serial port: a name or a path.</source>
+        <translation>The panel&apos;s serial port: a name or a path.</translation>
+    </message>
+    <message>
+        <source>Accepted for older scripts: an upload is always verified unless --no-verify is given.</source>
+        <translation>Accepted for older scripts: an upload is always verified unless --no-verify is given.</translation>
+    </message>
+    <message>
+        <source>After an upload, do not read the records back to compare them.</source>
+        <translation>After an upload, do not read the records back to compare them.</translation>
+    </message>
+    <message>
+        <source>Take zones and boards for a download from BASEFILE.</source>
+        <translation>Take zones and boards for a download from BASEFILE.</translation>
+    </message>
+    <message>
+        <source>List every serial port.</source>
+        <translation>List every serial port.</translation>
+    </message>
+    <message>
+        <source>Upload without saving the panel&apos;s content first.</source>
+        <translation>Upload without saving the panel&apos;s content first.</translation>
+    </message>
+    <message>
+        <source>Before an upload, list what it changes in the panel.</source>
+        <translation>Before an upload, list what it changes in the panel.</translation>
+    </message>
+    <message>
+        <source>Write every frame exchanged with the panel to FILE.</source>
+        <translation>Write every frame exchanged with the panel to FILE.</translation>
+    </message>
+    <message>
+        <source>Write the report to OUT as PDF.</source>
+        <translation>Write the report to OUT as PDF.</translation>
+    </message>
+    <message>
+        <source>Write the cause-and-effect matrix to OUT as CSV.</source>
+        <translation>Write the cause-and-effect matrix to OUT as CSV.</translation>
+    </message>
+    <message>
+        <source>Inspects MRB-500 configuration files and transfers them to and from the panel.</source>
+        <translation>Inspects MRB-500 configuration files and transfers them to and from the panel.</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 success, 1 the operation failed, 2 usage error or a file that cannot be read or written, 130 stopped by Ctrl-C or SIGTERM.</source>
+        <translation>Exit status: 0 success, 1 the operation failed, 2 usage error or a file that cannot be read or written, 130 stopped by Ctrl-C or SIGTERM.</translation>
+    </message>
+    <message>
+        <source>A configuration file.</source>
+        <translation>A configuration file.</translation>
+    </message>
+</context>
+<context>
+    <name>CtlCommissioningQuestions</name>
+    <message>
+        <source>The panel already holds this configuration.</source>
+        <translation>The panel already holds this configuration.</translation>
+    </message>
+    <message>
+        <source>Changes to be written to the panel:</source>
+        <translation>Changes to be written to the panel:</translation>
+    </message>
+    <message>
+        <source>warning: </source>
+        <translation>warning: </translation>
+    </message>
+    <message>
+        <source>backup of the panel saved as %1</source>
+        <translation>backup of the panel saved as %1</translation>
+    </message>
+    <message>
+        <source>warning: the backup is kept as the panel&apos;s records only, without an XML view: %1</source>
+        <translation>warning: the backup is kept as the panel&apos;s records only, without an XML view: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CtlConsole</name>
+    <message>
+        <source>cannot read the translation %1</source>
+        <translation>cannot read the translation %1</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>cannot write %1</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>cannot write %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CtlFileCommands</name>
+    <message>
+        <source>note: </source>
+        <translation>note: </translation>
+    </message>
+    <message>
+        <source>error: </source>
+        <translation>error: </translation>
+    </message>
+    <message>
+        <source>warning: </source>
+        <translation>warning: </translation>
+    </message>
+    <message>
+        <source>%1: no problems found</source>
+        <translation>%1: no problems found</translation>
+    </message>
+    <message>
+        <source>No differences.</source>
+        <translation>No differences.</translation>
+    </message>
+    <message>
+        <source>report needs --pdf or --csv; see mrb500ctl --help</source>
+        <translation>report needs --pdf or --csv; see mrb500ctl --help</translation>
+    </message>
+    <message>
+        <source>%1 written</source>
+        <translation>%1 written</translation>
+    </message>
+</context>
+<context>
+    <name>CtlPanelCommands</name>
+    <message>
+        <source>%1 cannot go to the panel: %2</source>
+        <translation>%1 cannot go to the panel: %2</translation>
+    </message>
+    <message>
+        <source>%1; no backup was taken</source>
+        <translation>%1; no backup was taken</translation>
+    </message>
+    <message>
+        <source>%1; to upload without a backup, use --no-backup</source>
+        <translation>%1; to upload without a backup, use --no-backup</translation>
+    </message>
+    <message>
+        <source>%1 uploaded to %2 and verified</source>
+        <translation>%1 uploaded to %2 and verified</translation>
+    </message>
+    <message>
+        <source>%1 uploaded to %2</source>
+        <translation>%1 uploaded to %2</translation>
+    </message>
+    <message>
+        <source>%1 downloaded from %2</source>
+        <translation>%1 downloaded from %2</translation>
+    </message>
+    <message>
+        <source>Panel on %1 answered; its general options:</source>
+        <translation>Panel on %1 answered; its general options:</translation>
+    </message>
+    <message>
+        <source>%1 restored to %2 and verified</source>
+        <translation>%1 restored to %2 and verified</translation>
+    </message>
+    <message>
+        <source>N/A</source>
+        <translation>N/A</translation>
+    </message>
+    <message>
+        <source>no serial port found</source>
+        <translation>no serial port found</translation>
+    </message>
+    <message>
+        <source>no FT232 adapter found; mrb500ctl ports --all lists every serial port</source>
+        <translation>no FT232 adapter found; mrb500ctl ports --all lists every serial port</translation>
+    </message>
+    <message>
+        <source>Nothing was changed.</source>
+        <translation>Nothing was changed.</translation>
+    </message>
+    <message>
+        <source>The panel was not changed.</source>
+        <translation>The panel was not changed.</translation>
+    </message>
+</context>
+<context>
     <name>DialogAbout</name>
     <message>
         <source>About</source>
@@ -1357,10 +1601,6 @@
 <context>
     <name>Mrb500Ctl</name>
     <message>
-        <source>A configuration file.</source>
-        <translation>A configuration file.</translation>
-    </message>
-    <message>
         <source>no command given; see mrb500ctl --help</source>
         <translation>no command given; see mrb500ctl --help</translation>
     </message>
@@ -1371,30 +1611,6 @@
     <message>
         <source>unknown command &quot;%1&quot;; see mrb500ctl --help</source>
         <translation>unknown command &quot;%1&quot;; see mrb500ctl --help</translation>
-    </message>
-    <message>
-        <source>error: </source>
-        <translation>error: </translation>
-    </message>
-    <message>
-        <source>warning: </source>
-        <translation>warning: </translation>
-    </message>
-    <message>
-        <source>%1: no problems found</source>
-        <translation>%1: no problems found</translation>
-    </message>
-    <message>
-        <source>The panel&apos;s serial port: a name or a path.</source>
-        <translation>The panel&apos;s serial port: a name or a path.</translation>
-    </message>
-    <message>
-        <source>Take zones and boards for a download from BASEFILE.</source>
-        <translation>Take zones and boards for a download from BASEFILE.</translation>
-    </message>
-    <message>
-        <source>List every serial port.</source>
-        <translation>List every serial port.</translation>
     </message>
     <message>
         <source>%1 needs --port; see mrb500ctl --help</source>
@@ -1409,106 +1625,6 @@
         <translation>%1 takes no FILE; see mrb500ctl --help</translation>
     </message>
     <message>
-        <source>%1 uploaded to %2 and verified</source>
-        <translation>%1 uploaded to %2 and verified</translation>
-    </message>
-    <message>
-        <source>%1 uploaded to %2</source>
-        <translation>%1 uploaded to %2</translation>
-    </message>
-    <message>
-        <source>cannot write %1</source>
-        <translation>cannot write %1</translation>
-    </message>
-    <message>
-        <source>%1 downloaded from %2</source>
-        <translation>%1 downloaded from %2</translation>
-    </message>
-    <message>
-        <source>Panel on %1 answered; its general options:</source>
-        <translation>Panel on %1 answered; its general options:</translation>
-    </message>
-    <message>
-        <source>N/A</source>
-        <translation>N/A</translation>
-    </message>
-    <message>
-        <source>no serial port found</source>
-        <translation>no serial port found</translation>
-    </message>
-    <message>
-        <source>no FT232 adapter found; mrb500ctl ports --all lists every serial port</source>
-        <translation>no FT232 adapter found; mrb500ctl ports --all lists every serial port</translation>
-    </message>
-    <message>
-        <source>Upload without saving the panel&apos;s content first.</source>
-        <translation>Upload without saving the panel&apos;s content first.</translation>
-    </message>
-    <message>
-        <source>Before an upload, list what it changes in the panel.</source>
-        <translation>Before an upload, list what it changes in the panel.</translation>
-    </message>
-    <message>
-        <source>Write every frame exchanged with the panel to FILE.</source>
-        <translation>Write every frame exchanged with the panel to FILE.</translation>
-    </message>
-    <message>
-        <source>Write the report to OUT as PDF.</source>
-        <translation>Write the report to OUT as PDF.</translation>
-    </message>
-    <message>
-        <source>Write the cause-and-effect matrix to OUT as CSV.</source>
-        <translation>Write the cause-and-effect matrix to OUT as CSV.</translation>
-    </message>
-    <message>
-        <source>--trace needs a panel; diff takes it with --port</source>
-        <translation>--trace needs a panel; diff takes it with --port</translation>
-    </message>
-    <message>
-        <source>diff --port takes exactly one FILE; see mrb500ctl --help</source>
-        <translation>diff --port takes exactly one FILE; see mrb500ctl --help</translation>
-    </message>
-    <message>
-        <source>diff takes two FILEs; see mrb500ctl --help</source>
-        <translation>diff takes two FILEs; see mrb500ctl --help</translation>
-    </message>
-    <message>
-        <source>report needs --pdf or --csv; see mrb500ctl --help</source>
-        <translation>report needs --pdf or --csv; see mrb500ctl --help</translation>
-    </message>
-    <message>
-        <source>cannot write %1: %2</source>
-        <translation>cannot write %1: %2</translation>
-    </message>
-    <message>
-        <source>%1; to upload without a backup, use --no-backup</source>
-        <translation>%1; to upload without a backup, use --no-backup</translation>
-    </message>
-    <message>
-        <source>backup of the panel saved as %1</source>
-        <translation>backup of the panel saved as %1</translation>
-    </message>
-    <message>
-        <source>The panel already holds this configuration.</source>
-        <translation>The panel already holds this configuration.</translation>
-    </message>
-    <message>
-        <source>Changes to be written to the panel:</source>
-        <translation>Changes to be written to the panel:</translation>
-    </message>
-    <message>
-        <source>No differences.</source>
-        <translation>No differences.</translation>
-    </message>
-    <message>
-        <source>%1 written</source>
-        <translation>%1 written</translation>
-    </message>
-    <message>
-        <source>The language of every text (%1); by default the system&apos;s, or English where it has no translation. dump is always in English.</source>
-        <translation>The language of every text (%1); by default the system&apos;s, or English where it has no translation. dump is always in English.</translation>
-    </message>
-    <message>
         <source>unknown language &quot;%1&quot;; available: %2</source>
         <translation>unknown language &quot;%1&quot;; available: %2</translation>
     </message>
@@ -1517,100 +1633,20 @@
         <translation>%1 takes no options but --verbose and --language</translation>
     </message>
     <message>
-        <source>cannot read the translation %1</source>
-        <translation>cannot read the translation %1</translation>
-    </message>
-    <message>
         <source>cannot write to standard output: %1</source>
         <translation>cannot write to standard output: %1</translation>
     </message>
     <message>
-        <source>Accepted for older scripts: an upload is always verified unless --no-verify is given.</source>
-        <translation>Accepted for older scripts: an upload is always verified unless --no-verify is given.</translation>
+        <source>--trace needs a panel; %1 takes it with --port</source>
+        <translation>--trace needs a panel; %1 takes it with --port</translation>
     </message>
     <message>
-        <source>After an upload, do not read the records back to compare them.</source>
-        <translation>After an upload, do not read the records back to compare them.</translation>
+        <source>%1 --port takes exactly one FILE; see mrb500ctl --help</source>
+        <translation>%1 --port takes exactly one FILE; see mrb500ctl --help</translation>
     </message>
     <message>
-        <source>%1 cannot go to the panel: %2</source>
-        <translation>%1 cannot go to the panel: %2</translation>
-    </message>
-    <message>
-        <source>note: </source>
-        <translation>note: </translation>
-    </message>
-    <message>
-        <source>show, dump, validate, upload, download, check, restore, diff, report or ports</source>
-        <translation>show, dump, validate, upload, download, check, restore, diff, report or ports</translation>
-    </message>
-    <message>
-        <source>warning: the backup is kept as the panel&apos;s records only, without an XML view: %1</source>
-        <translation>warning: the backup is kept as the panel&apos;s records only, without an XML view: %1</translation>
-    </message>
-    <message>
-        <source>the backup %1 cannot be restored: %2</source>
-        <translation>the backup %1 cannot be restored: %2</translation>
-    </message>
-    <message>
-        <source>%1 restored to %2 and verified</source>
-        <translation>%1 restored to %2 and verified</translation>
-    </message>
-    <message>
-        <source>Print each step of a transfer with the panel on standard error.</source>
-        <translation>Print each step of a transfer with the panel on standard error.</translation>
-    </message>
-    <message>
-        <source>Inspects MRB-500 configuration files and transfers them to and from the panel.
-
-Commands:
-  show FILE                     human-readable summary
-  dump FILE                     the whole configuration as one JSON object
-  validate FILE                 one line per problem; exit status 1 on any error
-  upload FILE --port P [--no-verify] [--no-backup] [--show-changes]
-                                back up the panel, write FILE to it and read it
-                                back (not with --no-verify)
-  download FILE --port P [--base BASEFILE]
-                                read the panel into FILE; zones and boards from BASEFILE
-  check --port P                read the panel&apos;s general options
-  restore BACKUP --port P       write a backup (its .records file, or the .xml
-                                beside it) back to the panel, byte for byte, and
-                                read it back
-  diff A B | diff FILE --port P list the differences; exit status 1 when any
-  report FILE --pdf OUT [--csv OUT]
-                                cause-and-effect report (PDF) and matrix (CSV)
-  ports [--all]                 FT232 adapters (every serial port with --all)
-
-Exit status: 0 success, 1 the operation failed, 2 usage error or a file that cannot be read or written, 130 stopped by Ctrl-C or SIGTERM.</source>
-        <translation>Inspects MRB-500 configuration files and transfers them to and from the panel.
-
-Commands:
-  show FILE                     human-readable summary
-  dump FILE                     the whole configuration as one JSON object
-  validate FILE                 one line per problem; exit status 1 on any error
-  upload FILE --port P [--no-verify] [--no-backup] [--show-changes]
-                                back up the panel, write FILE to it and read it
-                                back (not with --no-verify)
-  download FILE --port P [--base BASEFILE]
-                                read the panel into FILE; zones and boards from BASEFILE
-  check --port P                read the panel&apos;s general options
-  restore BACKUP --port P       write a backup (its .records file, or the .xml
-                                beside it) back to the panel, byte for byte, and
-                                read it back
-  diff A B | diff FILE --port P list the differences; exit status 1 when any
-  report FILE --pdf OUT [--csv OUT]
-                                cause-and-effect report (PDF) and matrix (CSV)
-  ports [--all]                 FT232 adapters (every serial port with --all)
-
-Exit status: 0 success, 1 the operation failed, 2 usage error or a file that cannot be read or written, 130 stopped by Ctrl-C or SIGTERM.</translation>
-    </message>
-    <message>
-        <source>Nothing was changed.</source>
-        <translation>Nothing was changed.</translation>
-    </message>
-    <message>
-        <source>The panel was not changed.</source>
-        <translation>The panel was not changed.</translation>
+        <source>%1 takes two FILEs; see mrb500ctl --help</source>
+        <translation>%1 takes two FILEs; see mrb500ctl --help</translation>
     </message>
 </context>
 <context>
