@@ -16,10 +16,6 @@
         <translation>cannot record the upload in the backup folder: %1</translation>
     </message>
     <message>
-        <source>%1; no backup was taken</source>
-        <translation>%1; no backup was taken</translation>
-    </message>
-    <message>
         <source>cannot save the backup: cannot write %1: %2</source>
         <translation>cannot save the backup: cannot write %1: %2</translation>
     </message>
@@ -1742,76 +1738,12 @@ read it back</translation>
         <translation>Xml files (*.xml)</translation>
     </message>
     <message>
-        <source>&amp;File</source>
-        <translation>&amp;File</translation>
-    </message>
-    <message>
         <source>Download Panel</source>
         <translation>Download Panel</translation>
     </message>
     <message>
         <source>Upload Panel</source>
         <translation>Upload Panel</translation>
-    </message>
-    <message>
-        <source>New</source>
-        <translation>New</translation>
-    </message>
-    <message>
-        <source>Open</source>
-        <translation>Open</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Save</translation>
-    </message>
-    <message>
-        <source>Save as</source>
-        <translation>Save as</translation>
-    </message>
-    <message>
-        <source>Configure serial port</source>
-        <translation>Configure serial port</translation>
-    </message>
-    <message>
-        <source>Quit</source>
-        <translation>Quit</translation>
-    </message>
-    <message>
-        <source>&amp;Options</source>
-        <translation>&amp;Options</translation>
-    </message>
-    <message>
-        <source>View advanced options</source>
-        <translation>View advanced options</translation>
-    </message>
-    <message>
-        <source>&amp;Configuration</source>
-        <translation>&amp;Configuration</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>Language</translation>
-    </message>
-    <message>
-        <source>&amp;About</source>
-        <translation>&amp;About</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>About</translation>
-    </message>
-    <message>
-        <source>File</source>
-        <translation>File</translation>
-    </message>
-    <message>
-        <source>Download Config from panel</source>
-        <translation>Download Config from panel</translation>
-    </message>
-    <message>
-        <source>Upload Config to panel</source>
-        <translation>Upload Config to panel</translation>
     </message>
     <message>
         <source>Open Xml</source>
@@ -1842,44 +1774,16 @@ read it back</translation>
         <translation>Unsaved changes</translation>
     </message>
     <message>
-        <source>Verify after upload</source>
-        <translation>Verify after upload</translation>
-    </message>
-    <message>
         <source>Error uploading to panel.</source>
         <translation>Error uploading to panel.</translation>
-    </message>
-    <message>
-        <source>The panel cannot hold this configuration, so nothing was sent:</source>
-        <translation>The panel cannot hold this configuration, so nothing was sent:</translation>
     </message>
     <message>
         <source>please, introduce a number of zones</source>
         <translation>please, introduce a number of zones</translation>
     </message>
     <message>
-        <source>Descargando configuracion de la central...</source>
-        <translation>Downloading the configuration from the panel...</translation>
-    </message>
-    <message>
-        <source>Error downloading from panel.</source>
-        <translation>Error downloading from panel.</translation>
-    </message>
-    <message>
         <source>Download ok</source>
         <translation>Download ok</translation>
-    </message>
-    <message>
-        <source>Cargando configuracion a la central...</source>
-        <translation>Uploading the configuration to the panel...</translation>
-    </message>
-    <message>
-        <source>Upload ok!</source>
-        <translation>Upload ok!</translation>
-    </message>
-    <message>
-        <source>Every record was read back from the panel and matches what was sent.</source>
-        <translation>Every record was read back from the panel and matches what was sent.</translation>
     </message>
     <message>
         <source>Compare with panel</source>
@@ -1890,60 +1794,8 @@ read it back</translation>
         <translation>Export report...</translation>
     </message>
     <message>
-        <source>View link log</source>
-        <translation>View link log</translation>
-    </message>
-    <message>
-        <source>No serial port chosen</source>
-        <translation>No serial port chosen</translation>
-    </message>
-    <message>
-        <source>The panel already holds this configuration. Write it again?</source>
-        <translation>The panel already holds this configuration. Write it again?</translation>
-    </message>
-    <message>
-        <source>These changes will be written to the panel:</source>
-        <translation>These changes will be written to the panel:</translation>
-    </message>
-    <message>
-        <source>The panel&apos;s previous configuration was saved as %1.</source>
-        <translation>The panel&apos;s previous configuration was saved as %1.</translation>
-    </message>
-    <message>
-        <source>Reading the panel for a backup...</source>
-        <translation>Reading the panel for a backup...</translation>
-    </message>
-    <message>
-        <source>No backup of the panel&apos;s configuration could be made:</source>
-        <translation>No backup of the panel&apos;s configuration could be made:</translation>
-    </message>
-    <message>
-        <source>Upload without a backup? The panel&apos;s present configuration will be lost.</source>
-        <translation>Upload without a backup? The panel&apos;s present configuration will be lost.</translation>
-    </message>
-    <message>
-        <source>Reading the panel...</source>
-        <translation>Reading the panel...</translation>
-    </message>
-    <message>
-        <source>No differences: the panel holds this configuration.</source>
-        <translation>No differences: the panel holds this configuration.</translation>
-    </message>
-    <message>
-        <source>PDF files (*.pdf)</source>
-        <translation>PDF files (*.pdf)</translation>
-    </message>
-    <message>
         <source>Could not export the report.</source>
         <translation>Could not export the report.</translation>
-    </message>
-    <message>
-        <source>Report saved as %1, matrix as %2.</source>
-        <translation>Report saved as %1, matrix as %2.</translation>
-    </message>
-    <message>
-        <source>Differences between the panel (before) and this configuration (after): %1</source>
-        <translation>Differences between the panel (before) and this configuration (after): %1</translation>
     </message>
     <message>
         <source>Could not compare with the panel.</source>
@@ -1952,14 +1804,6 @@ read it back</translation>
     <message>
         <source>The current configuration has changes that have not been saved. Save them before reading the configuration of the panel?</source>
         <translation>The current configuration has changes that have not been saved. Save them before reading the configuration of the panel?</translation>
-    </message>
-    <message>
-        <source>Warnings about this configuration:</source>
-        <translation>Warnings about this configuration:</translation>
-    </message>
-    <message>
-        <source>The panel could not be read, so what it holds now is unknown. Write this configuration to it?</source>
-        <translation>The panel could not be read, so what it holds now is unknown. Write this configuration to it?</translation>
     </message>
     <message>
         <source>The current configuration has changes that have not been saved. Save them before creating a new configuration?</source>
@@ -1982,20 +1826,8 @@ read it back</translation>
         <translation>The current configuration has changes that have not been saved. Save them before quitting?</translation>
     </message>
     <message>
-        <source>On the page %1:</source>
-        <translation>On the page %1:</translation>
-    </message>
-    <message>
-        <source>Correct these fields first:</source>
-        <translation>Correct these fields first:</translation>
-    </message>
-    <message>
         <source>Check these points of %1 before uploading it:</source>
         <translation>Check these points of %1 before uploading it:</translation>
-    </message>
-    <message>
-        <source>It is kept as the panel&apos;s records only, without an XML view: %1</source>
-        <translation>It is kept as the panel&apos;s records only, without an XML view: %1</translation>
     </message>
 </context>
 <context>
@@ -2050,6 +1882,101 @@ read it back</translation>
     <message>
         <source>%1 &quot;%2&quot; contains a control character, which a configuration file cannot hold</source>
         <translation>%1 &quot;%2&quot; contains a control character, which a configuration file cannot hold</translation>
+    </message>
+</context>
+<context>
+    <name>PanelCommands</name>
+    <message>
+        <source>Upload Panel</source>
+        <translation>Upload Panel</translation>
+    </message>
+    <message>
+        <source>Error uploading to panel.</source>
+        <translation>Error uploading to panel.</translation>
+    </message>
+    <message>
+        <source>Download Panel</source>
+        <translation>Download Panel</translation>
+    </message>
+    <message>
+        <source>Error downloading from panel.</source>
+        <translation>Error downloading from panel.</translation>
+    </message>
+    <message>
+        <source>Compare with panel</source>
+        <translation>Compare with panel</translation>
+    </message>
+    <message>
+        <source>The panel cannot hold this configuration, so nothing was sent:</source>
+        <translation>The panel cannot hold this configuration, so nothing was sent:</translation>
+    </message>
+    <message>
+        <source>Upload ok!</source>
+        <translation>Upload ok!</translation>
+    </message>
+    <message>
+        <source>Every record was read back from the panel and matches what was sent.</source>
+        <translation>Every record was read back from the panel and matches what was sent.</translation>
+    </message>
+    <message>
+        <source>The panel&apos;s previous configuration was saved as %1.</source>
+        <translation>The panel&apos;s previous configuration was saved as %1.</translation>
+    </message>
+    <message>
+        <source>It is kept as the panel&apos;s records only, without an XML view: %1</source>
+        <translation>It is kept as the panel&apos;s records only, without an XML view: %1</translation>
+    </message>
+    <message>
+        <source>Descargando configuracion de la central...</source>
+        <translation>Downloading the configuration from the panel...</translation>
+    </message>
+    <message>
+        <source>No differences: the panel holds this configuration.</source>
+        <translation>No differences: the panel holds this configuration.</translation>
+    </message>
+    <message>
+        <source>Differences between the panel (before) and this configuration (after): %1</source>
+        <translation>Differences between the panel (before) and this configuration (after): %1</translation>
+    </message>
+    <message>
+        <source>No backup of the panel&apos;s configuration could be made:</source>
+        <translation>No backup of the panel&apos;s configuration could be made:</translation>
+    </message>
+    <message>
+        <source>Upload without a backup? The panel&apos;s present configuration will be lost.</source>
+        <translation>Upload without a backup? The panel&apos;s present configuration will be lost.</translation>
+    </message>
+    <message>
+        <source>Warnings about this configuration:</source>
+        <translation>Warnings about this configuration:</translation>
+    </message>
+    <message>
+        <source>The panel could not be read, so what it holds now is unknown. Write this configuration to it?</source>
+        <translation>The panel could not be read, so what it holds now is unknown. Write this configuration to it?</translation>
+    </message>
+    <message>
+        <source>The panel already holds this configuration. Write it again?</source>
+        <translation>The panel already holds this configuration. Write it again?</translation>
+    </message>
+    <message>
+        <source>These changes will be written to the panel:</source>
+        <translation>These changes will be written to the panel:</translation>
+    </message>
+    <message>
+        <source>Reading the panel for a backup...</source>
+        <translation>Reading the panel for a backup...</translation>
+    </message>
+    <message>
+        <source>Reading the panel...</source>
+        <translation>Reading the panel...</translation>
+    </message>
+    <message>
+        <source>Cargando configuracion a la central...</source>
+        <translation>Uploading the configuration to the panel...</translation>
+    </message>
+    <message>
+        <source>No serial port chosen</source>
+        <translation>No serial port chosen</translation>
     </message>
 </context>
 <context>
@@ -2182,6 +2109,25 @@ read it back</translation>
     </message>
 </context>
 <context>
+    <name>ReportExport</name>
+    <message>
+        <source>Export report...</source>
+        <translation>Export report...</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF files (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Could not export the report.</source>
+        <translation>Could not export the report.</translation>
+    </message>
+    <message>
+        <source>Report saved as %1, matrix as %2.</source>
+        <translation>Report saved as %1, matrix as %2.</translation>
+    </message>
+</context>
+<context>
     <name>SettingsDialog</name>
     <message>
         <source>Settings</source>
@@ -2278,6 +2224,108 @@ read it back</translation>
     <message>
         <source>Product Identifier: %1</source>
         <translation>Product Identifier: %1</translation>
+    </message>
+</context>
+<context>
+    <name>UnsavedEdits</name>
+    <message>
+        <source>On the page %1:</source>
+        <translation>On the page %1:</translation>
+    </message>
+    <message>
+        <source>Correct these fields first:</source>
+        <translation>Correct these fields first:</translation>
+    </message>
+</context>
+<context>
+    <name>WindowMenus</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>Download Panel</source>
+        <translation>Download Panel</translation>
+    </message>
+    <message>
+        <source>Upload Panel</source>
+        <translation>Upload Panel</translation>
+    </message>
+    <message>
+        <source>Compare with panel</source>
+        <translation>Compare with panel</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>Save as</translation>
+    </message>
+    <message>
+        <source>Export report...</source>
+        <translation>Export report...</translation>
+    </message>
+    <message>
+        <source>Configure serial port</source>
+        <translation>Configure serial port</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>View advanced options</source>
+        <translation>View advanced options</translation>
+    </message>
+    <message>
+        <source>Verify after upload</source>
+        <translation>Verify after upload</translation>
+    </message>
+    <message>
+        <source>View link log</source>
+        <translation>View link log</translation>
+    </message>
+    <message>
+        <source>&amp;Configuration</source>
+        <translation>&amp;Configuration</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;About</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Download Config from panel</source>
+        <translation>Download Config from panel</translation>
+    </message>
+    <message>
+        <source>Upload Config to panel</source>
+        <translation>Upload Config to panel</translation>
     </message>
 </context>
 <context>

@@ -16,10 +16,6 @@
         <translation>no se puede registrar la carga en la carpeta de copias de seguridad: %1</translation>
     </message>
     <message>
-        <source>%1; no backup was taken</source>
-        <translation>%1; no se hizo ninguna copia de seguridad</translation>
-    </message>
-    <message>
         <source>cannot save the backup: cannot write %1: %2</source>
         <translation>no se puede guardar la copia de seguridad: no se puede escribir %1: %2</translation>
     </message>
@@ -1742,76 +1738,12 @@ la vuelve a leer</translation>
         <translation>Ficheros Xml (*.xml)</translation>
     </message>
     <message>
-        <source>&amp;File</source>
-        <translation>&amp;Archivo</translation>
-    </message>
-    <message>
         <source>Download Panel</source>
         <translation>Descargar de la central</translation>
     </message>
     <message>
         <source>Upload Panel</source>
         <translation>Cargar en la central</translation>
-    </message>
-    <message>
-        <source>New</source>
-        <translation>Nuevo</translation>
-    </message>
-    <message>
-        <source>Open</source>
-        <translation>Abrir</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Guardar</translation>
-    </message>
-    <message>
-        <source>Save as</source>
-        <translation>Guardar como</translation>
-    </message>
-    <message>
-        <source>Configure serial port</source>
-        <translation>Configurar puerto serie</translation>
-    </message>
-    <message>
-        <source>Quit</source>
-        <translation>Salir</translation>
-    </message>
-    <message>
-        <source>&amp;Options</source>
-        <translation>&amp;Opciones</translation>
-    </message>
-    <message>
-        <source>View advanced options</source>
-        <translation>Ver opciones avanzadas</translation>
-    </message>
-    <message>
-        <source>&amp;Configuration</source>
-        <translation>&amp;Configuración</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>Idioma</translation>
-    </message>
-    <message>
-        <source>&amp;About</source>
-        <translation>A&amp;cerca de</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>Acerca de</translation>
-    </message>
-    <message>
-        <source>File</source>
-        <translation>Archivo</translation>
-    </message>
-    <message>
-        <source>Download Config from panel</source>
-        <translation>Descargar la configuración de la central</translation>
-    </message>
-    <message>
-        <source>Upload Config to panel</source>
-        <translation>Cargar la configuración en la central</translation>
     </message>
     <message>
         <source>Open Xml</source>
@@ -1842,44 +1774,16 @@ la vuelve a leer</translation>
         <translation>Cambios sin guardar</translation>
     </message>
     <message>
-        <source>Verify after upload</source>
-        <translation>Verificar tras cargar</translation>
-    </message>
-    <message>
         <source>Error uploading to panel.</source>
         <translation>Error al cargar la configuración en la central.</translation>
-    </message>
-    <message>
-        <source>The panel cannot hold this configuration, so nothing was sent:</source>
-        <translation>La central no puede guardar esta configuración, así que no se ha enviado nada:</translation>
     </message>
     <message>
         <source>please, introduce a number of zones</source>
         <translation>por favor, introduzca un número de zonas</translation>
     </message>
     <message>
-        <source>Descargando configuracion de la central...</source>
-        <translation>Descargando configuración de la central...</translation>
-    </message>
-    <message>
-        <source>Error downloading from panel.</source>
-        <translation>Error al descargar la configuración de la central.</translation>
-    </message>
-    <message>
         <source>Download ok</source>
         <translation>Descarga correcta</translation>
-    </message>
-    <message>
-        <source>Cargando configuracion a la central...</source>
-        <translation>Cargando configuración en la central...</translation>
-    </message>
-    <message>
-        <source>Upload ok!</source>
-        <translation>¡Carga correcta!</translation>
-    </message>
-    <message>
-        <source>Every record was read back from the panel and matches what was sent.</source>
-        <translation>Cada registro se ha vuelto a leer de la central y coincide con lo enviado.</translation>
     </message>
     <message>
         <source>Compare with panel</source>
@@ -1890,60 +1794,8 @@ la vuelve a leer</translation>
         <translation>Exportar informe...</translation>
     </message>
     <message>
-        <source>View link log</source>
-        <translation>Ver registro de la comunicación</translation>
-    </message>
-    <message>
-        <source>No serial port chosen</source>
-        <translation>No se ha elegido ningún puerto serie</translation>
-    </message>
-    <message>
-        <source>The panel already holds this configuration. Write it again?</source>
-        <translation>La central ya tiene esta configuración. ¿Escribirla de nuevo?</translation>
-    </message>
-    <message>
-        <source>These changes will be written to the panel:</source>
-        <translation>Se escribirán estos cambios en la central:</translation>
-    </message>
-    <message>
-        <source>The panel&apos;s previous configuration was saved as %1.</source>
-        <translation>La configuración anterior de la central se guardó como %1.</translation>
-    </message>
-    <message>
-        <source>Reading the panel for a backup...</source>
-        <translation>Leyendo la central para una copia de seguridad...</translation>
-    </message>
-    <message>
-        <source>No backup of the panel&apos;s configuration could be made:</source>
-        <translation>No se pudo hacer una copia de seguridad de la configuración de la central:</translation>
-    </message>
-    <message>
-        <source>Upload without a backup? The panel&apos;s present configuration will be lost.</source>
-        <translation>¿Cargar sin copia de seguridad? Se perderá la configuración actual de la central.</translation>
-    </message>
-    <message>
-        <source>Reading the panel...</source>
-        <translation>Leyendo la central...</translation>
-    </message>
-    <message>
-        <source>No differences: the panel holds this configuration.</source>
-        <translation>Sin diferencias: la central tiene esta configuración.</translation>
-    </message>
-    <message>
-        <source>PDF files (*.pdf)</source>
-        <translation>Archivos PDF (*.pdf)</translation>
-    </message>
-    <message>
         <source>Could not export the report.</source>
         <translation>No se pudo exportar el informe.</translation>
-    </message>
-    <message>
-        <source>Report saved as %1, matrix as %2.</source>
-        <translation>Informe guardado como %1, matriz como %2.</translation>
-    </message>
-    <message>
-        <source>Differences between the panel (before) and this configuration (after): %1</source>
-        <translation>Diferencias entre la central (antes) y esta configuración (después): %1</translation>
     </message>
     <message>
         <source>Could not compare with the panel.</source>
@@ -1952,14 +1804,6 @@ la vuelve a leer</translation>
     <message>
         <source>The current configuration has changes that have not been saved. Save them before reading the configuration of the panel?</source>
         <translation>La configuración actual tiene cambios que no se han guardado. ¿Guardarlos antes de leer la configuración de la central?</translation>
-    </message>
-    <message>
-        <source>Warnings about this configuration:</source>
-        <translation>Avisos sobre esta configuración:</translation>
-    </message>
-    <message>
-        <source>The panel could not be read, so what it holds now is unknown. Write this configuration to it?</source>
-        <translation>No se ha podido leer la central, así que se desconoce lo que contiene ahora. ¿Escribir en ella esta configuración?</translation>
     </message>
     <message>
         <source>The current configuration has changes that have not been saved. Save them before creating a new configuration?</source>
@@ -1982,20 +1826,8 @@ la vuelve a leer</translation>
         <translation>La configuración actual tiene cambios que no se han guardado. ¿Guardarlos antes de salir?</translation>
     </message>
     <message>
-        <source>On the page %1:</source>
-        <translation>En la página %1:</translation>
-    </message>
-    <message>
-        <source>Correct these fields first:</source>
-        <translation>Corrija primero estos campos:</translation>
-    </message>
-    <message>
         <source>Check these points of %1 before uploading it:</source>
         <translation>Revise estos puntos de %1 antes de cargarlo en la central:</translation>
-    </message>
-    <message>
-        <source>It is kept as the panel&apos;s records only, without an XML view: %1</source>
-        <translation>Se guarda solo como los registros de la central, sin vista XML: %1</translation>
     </message>
 </context>
 <context>
@@ -2050,6 +1882,101 @@ la vuelve a leer</translation>
     <message>
         <source>%1 &quot;%2&quot; contains a control character, which a configuration file cannot hold</source>
         <translation>%1 «%2» contiene un carácter de control, que un archivo de configuración no puede guardar</translation>
+    </message>
+</context>
+<context>
+    <name>PanelCommands</name>
+    <message>
+        <source>Upload Panel</source>
+        <translation>Cargar en la central</translation>
+    </message>
+    <message>
+        <source>Error uploading to panel.</source>
+        <translation>Error al cargar la configuración en la central.</translation>
+    </message>
+    <message>
+        <source>Download Panel</source>
+        <translation>Descargar de la central</translation>
+    </message>
+    <message>
+        <source>Error downloading from panel.</source>
+        <translation>Error al descargar la configuración de la central.</translation>
+    </message>
+    <message>
+        <source>Compare with panel</source>
+        <translation>Comparar con la central</translation>
+    </message>
+    <message>
+        <source>The panel cannot hold this configuration, so nothing was sent:</source>
+        <translation>La central no puede guardar esta configuración, así que no se ha enviado nada:</translation>
+    </message>
+    <message>
+        <source>Upload ok!</source>
+        <translation>¡Carga correcta!</translation>
+    </message>
+    <message>
+        <source>Every record was read back from the panel and matches what was sent.</source>
+        <translation>Cada registro se ha vuelto a leer de la central y coincide con lo enviado.</translation>
+    </message>
+    <message>
+        <source>The panel&apos;s previous configuration was saved as %1.</source>
+        <translation>La configuración anterior de la central se guardó como %1.</translation>
+    </message>
+    <message>
+        <source>It is kept as the panel&apos;s records only, without an XML view: %1</source>
+        <translation>Se guarda solo como los registros de la central, sin vista XML: %1</translation>
+    </message>
+    <message>
+        <source>Descargando configuracion de la central...</source>
+        <translation>Descargando configuración de la central...</translation>
+    </message>
+    <message>
+        <source>No differences: the panel holds this configuration.</source>
+        <translation>Sin diferencias: la central tiene esta configuración.</translation>
+    </message>
+    <message>
+        <source>Differences between the panel (before) and this configuration (after): %1</source>
+        <translation>Diferencias entre la central (antes) y esta configuración (después): %1</translation>
+    </message>
+    <message>
+        <source>No backup of the panel&apos;s configuration could be made:</source>
+        <translation>No se pudo hacer una copia de seguridad de la configuración de la central:</translation>
+    </message>
+    <message>
+        <source>Upload without a backup? The panel&apos;s present configuration will be lost.</source>
+        <translation>¿Cargar sin copia de seguridad? Se perderá la configuración actual de la central.</translation>
+    </message>
+    <message>
+        <source>Warnings about this configuration:</source>
+        <translation>Avisos sobre esta configuración:</translation>
+    </message>
+    <message>
+        <source>The panel could not be read, so what it holds now is unknown. Write this configuration to it?</source>
+        <translation>No se ha podido leer la central, así que se desconoce lo que contiene ahora. ¿Escribir en ella esta configuración?</translation>
+    </message>
+    <message>
+        <source>The panel already holds this configuration. Write it again?</source>
+        <translation>La central ya tiene esta configuración. ¿Escribirla de nuevo?</translation>
+    </message>
+    <message>
+        <source>These changes will be written to the panel:</source>
+        <translation>Se escribirán estos cambios en la central:</translation>
+    </message>
+    <message>
+        <source>Reading the panel for a backup...</source>
+        <translation>Leyendo la central para una copia de seguridad...</translation>
+    </message>
+    <message>
+        <source>Reading the panel...</source>
+        <translation>Leyendo la central...</translation>
+    </message>
+    <message>
+        <source>Cargando configuracion a la central...</source>
+        <translation>Cargando configuración en la central...</translation>
+    </message>
+    <message>
+        <source>No serial port chosen</source>
+        <translation>No se ha elegido ningún puerto serie</translation>
     </message>
 </context>
 <context>
@@ -2182,6 +2109,25 @@ la vuelve a leer</translation>
     </message>
 </context>
 <context>
+    <name>ReportExport</name>
+    <message>
+        <source>Export report...</source>
+        <translation>Exportar informe...</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Archivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Could not export the report.</source>
+        <translation>No se pudo exportar el informe.</translation>
+    </message>
+    <message>
+        <source>Report saved as %1, matrix as %2.</source>
+        <translation>Informe guardado como %1, matriz como %2.</translation>
+    </message>
+</context>
+<context>
     <name>SettingsDialog</name>
     <message>
         <source>Settings</source>
@@ -2278,6 +2224,108 @@ la vuelve a leer</translation>
     <message>
         <source>Product Identifier: %1</source>
         <translation>Identificador de producto: %1</translation>
+    </message>
+</context>
+<context>
+    <name>UnsavedEdits</name>
+    <message>
+        <source>On the page %1:</source>
+        <translation>En la página %1:</translation>
+    </message>
+    <message>
+        <source>Correct these fields first:</source>
+        <translation>Corrija primero estos campos:</translation>
+    </message>
+</context>
+<context>
+    <name>WindowMenus</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>Download Panel</source>
+        <translation>Descargar de la central</translation>
+    </message>
+    <message>
+        <source>Upload Panel</source>
+        <translation>Cargar en la central</translation>
+    </message>
+    <message>
+        <source>Compare with panel</source>
+        <translation>Comparar con la central</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuevo</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>Guardar como</translation>
+    </message>
+    <message>
+        <source>Export report...</source>
+        <translation>Exportar informe...</translation>
+    </message>
+    <message>
+        <source>Configure serial port</source>
+        <translation>Configurar puerto serie</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opciones</translation>
+    </message>
+    <message>
+        <source>View advanced options</source>
+        <translation>Ver opciones avanzadas</translation>
+    </message>
+    <message>
+        <source>Verify after upload</source>
+        <translation>Verificar tras cargar</translation>
+    </message>
+    <message>
+        <source>View link log</source>
+        <translation>Ver registro de la comunicación</translation>
+    </message>
+    <message>
+        <source>&amp;Configuration</source>
+        <translation>&amp;Configuración</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>A&amp;cerca de</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>Download Config from panel</source>
+        <translation>Descargar la configuración de la central</translation>
+    </message>
+    <message>
+        <source>Upload Config to panel</source>
+        <translation>Cargar la configuración en la central</translation>
     </message>
 </context>
 <context>
