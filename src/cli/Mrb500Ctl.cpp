@@ -96,7 +96,7 @@ QString Mrb500Ctl::optionProblem(const CtlCommand &command, const CtlCommandLine
 QString Mrb500Ctl::filesProblem(const CtlCommand &command, bool withPort, int files) {
     if (files == command.filesGiven(withPort))
         return {};
-    if (withPort && command.filesWithPort != command.files)
+    if (withPort && command.filesWithPort != command.files) // diff against the panel
         return tr("%1 --port takes exactly one FILE; see mrb500ctl --help").arg(command.name);
     switch (command.filesGiven(withPort)) {
     case 0:

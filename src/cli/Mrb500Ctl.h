@@ -5,7 +5,7 @@
 #include <QCoreApplication>
 #include <QStringList>
 
-class CtlCommand;
+struct CtlCommand;
 class CtlCommandLine;
 
 // The command-line companion: one run, one command, an exit status for scripts. The
