@@ -16,10 +16,6 @@
         <translation>cannot record the upload in the backup folder: %1</translation>
     </message>
     <message>
-        <source>%1; no backup was taken</source>
-        <translation>%1; no backup was taken</translation>
-    </message>
-    <message>
         <source>cannot save the backup: cannot write %1: %2</source>
         <translation>cannot save the backup: cannot write %1: %2</translation>
     </message>
@@ -286,6 +282,17 @@
     <message>
         <source>answer carries %1 data bytes instead of %2</source>
         <translation>answer carries %1 data bytes instead of %2</translation>
+    </message>
+</context>
+<context>
+    <name>CommissioningWorkflow</name>
+    <message>
+        <source>the panel cannot hold this configuration: %1</source>
+        <translation>the panel cannot hold this configuration: %1</translation>
+    </message>
+    <message>
+        <source>the backup %1 cannot be restored: %2</source>
+        <translation>the backup %1 cannot be restored: %2</translation>
     </message>
 </context>
 <context>
@@ -589,6 +596,250 @@
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CtlCommand</name>
+    <message>
+        <source>human-readable summary</source>
+        <translation>human-readable summary</translation>
+    </message>
+    <message>
+        <source>the whole configuration as one JSON object</source>
+        <translation>the whole configuration as one JSON object</translation>
+    </message>
+    <message>
+        <source>one line per problem; exit status 1 on any error</source>
+        <translation>one line per problem; exit status 1 on any error</translation>
+    </message>
+    <message>
+        <source>back up the panel, write FILE to it and read it
+back (not with --no-verify)</source>
+        <translation>back up the panel, write FILE to it and read it
+back (not with --no-verify)</translation>
+    </message>
+    <message>
+        <source>read the panel into FILE; zones and boards from BASEFILE</source>
+        <translation>read the panel into FILE; zones and boards from BASEFILE</translation>
+    </message>
+    <message>
+        <source>read the panel&apos;s general options</source>
+        <translation>read the panel&apos;s general options</translation>
+    </message>
+    <message>
+        <source>write a backup (its .records file, or the .xml
+beside it) back to the panel, byte for byte, and
+read it back</source>
+        <translation>write a backup (its .records file, or the .xml
+beside it) back to the panel, byte for byte, and
+read it back</translation>
+    </message>
+    <message>
+        <source>list the differences; exit status 1 when any</source>
+        <translation>list the differences; exit status 1 when any</translation>
+    </message>
+    <message>
+        <source>cause-and-effect report (PDF) and matrix (CSV)</source>
+        <translation>cause-and-effect report (PDF) and matrix (CSV)</translation>
+    </message>
+    <message>
+        <source>FT232 adapters (every serial port with --all)</source>
+        <translation>FT232 adapters (every serial port with --all)</translation>
+    </message>
+    <message>
+        <source>Commands:</source>
+        <translation>Commands:</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 or %2</translation>
+    </message>
+</context>
+<context>
+    <name>CtlCommandLine</name>
+    <message>
+        <source>Print each step of a transfer with the panel on standard error.</source>
+        <translation>Print each step of a transfer with the panel on standard error.</translation>
+    </message>
+    <message>
+        <source>The language of every text (%1); by default the system&apos;s, or English where it has no translation. dump is always in English.</source>
+        <translation>The language of every text (%1); by default the system&apos;s, or English where it has no translation. dump is always in English.</translation>
+    </message>
+    <message>
+        <source>The panel&apos;s serial port: a name or a path.</source>
+        <translation>The panel&apos;s serial port: a name or a path.</translation>
+    </message>
+    <message>
+        <source>Accepted for older scripts: an upload is always verified unless --no-verify is given.</source>
+        <translation>Accepted for older scripts: an upload is always verified unless --no-verify is given.</translation>
+    </message>
+    <message>
+        <source>After an upload, do not read the records back to compare them.</source>
+        <translation>After an upload, do not read the records back to compare them.</translation>
+    </message>
+    <message>
+        <source>Take zones and boards for a download from BASEFILE.</source>
+        <translation>Take zones and boards for a download from BASEFILE.</translation>
+    </message>
+    <message>
+        <source>List every serial port.</source>
+        <translation>List every serial port.</translation>
+    </message>
+    <message>
+        <source>Upload without saving the panel&apos;s content first.</source>
+        <translation>Upload without saving the panel&apos;s content first.</translation>
+    </message>
+    <message>
+        <source>Before an upload, list what it changes in the panel.</source>
+        <translation>Before an upload, list what it changes in the panel.</translation>
+    </message>
+    <message>
+        <source>Write every frame exchanged with the panel to FILE.</source>
+        <translation>Write every frame exchanged with the panel to FILE.</translation>
+    </message>
+    <message>
+        <source>Write the report to OUT as PDF.</source>
+        <translation>Write the report to OUT as PDF.</translation>
+    </message>
+    <message>
+        <source>Write the cause-and-effect matrix to OUT as CSV.</source>
+        <translation>Write the cause-and-effect matrix to OUT as CSV.</translation>
+    </message>
+    <message>
+        <source>Inspects MRB-500 configuration files and transfers them to and from the panel.</source>
+        <translation>Inspects MRB-500 configuration files and transfers them to and from the panel.</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 success, 1 the operation failed, 2 usage error or a file that cannot be read or written, 130 stopped by Ctrl-C or SIGTERM.</source>
+        <translation>Exit status: 0 success, 1 the operation failed, 2 usage error or a file that cannot be read or written, 130 stopped by Ctrl-C or SIGTERM.</translation>
+    </message>
+    <message>
+        <source>A configuration file.</source>
+        <translation>A configuration file.</translation>
+    </message>
+</context>
+<context>
+    <name>CtlCommissioningQuestions</name>
+    <message>
+        <source>The panel already holds this configuration.</source>
+        <translation>The panel already holds this configuration.</translation>
+    </message>
+    <message>
+        <source>Changes to be written to the panel:</source>
+        <translation>Changes to be written to the panel:</translation>
+    </message>
+    <message>
+        <source>warning: </source>
+        <translation>warning: </translation>
+    </message>
+    <message>
+        <source>backup of the panel saved as %1</source>
+        <translation>backup of the panel saved as %1</translation>
+    </message>
+    <message>
+        <source>warning: the backup is kept as the panel&apos;s records only, without an XML view: %1</source>
+        <translation>warning: the backup is kept as the panel&apos;s records only, without an XML view: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CtlConsole</name>
+    <message>
+        <source>cannot read the translation %1</source>
+        <translation>cannot read the translation %1</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>cannot write %1</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>cannot write %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CtlFileCommands</name>
+    <message>
+        <source>note: </source>
+        <translation>note: </translation>
+    </message>
+    <message>
+        <source>error: </source>
+        <translation>error: </translation>
+    </message>
+    <message>
+        <source>warning: </source>
+        <translation>warning: </translation>
+    </message>
+    <message>
+        <source>%1: no problems found</source>
+        <translation>%1: no problems found</translation>
+    </message>
+    <message>
+        <source>No differences.</source>
+        <translation>No differences.</translation>
+    </message>
+    <message>
+        <source>report needs --pdf or --csv; see mrb500ctl --help</source>
+        <translation>report needs --pdf or --csv; see mrb500ctl --help</translation>
+    </message>
+    <message>
+        <source>%1 written</source>
+        <translation>%1 written</translation>
+    </message>
+</context>
+<context>
+    <name>CtlPanelCommands</name>
+    <message>
+        <source>%1 cannot go to the panel: %2</source>
+        <translation>%1 cannot go to the panel: %2</translation>
+    </message>
+    <message>
+        <source>%1; no backup was taken</source>
+        <translation>%1; no backup was taken</translation>
+    </message>
+    <message>
+        <source>%1; to upload without a backup, use --no-backup</source>
+        <translation>%1; to upload without a backup, use --no-backup</translation>
+    </message>
+    <message>
+        <source>%1 uploaded to %2 and verified</source>
+        <translation>%1 uploaded to %2 and verified</translation>
+    </message>
+    <message>
+        <source>%1 uploaded to %2</source>
+        <translation>%1 uploaded to %2</translation>
+    </message>
+    <message>
+        <source>%1 downloaded from %2</source>
+        <translation>%1 downloaded from %2</translation>
+    </message>
+    <message>
+        <source>Panel on %1 answered; its general options:</source>
+        <translation>Panel on %1 answered; its general options:</translation>
+    </message>
+    <message>
+        <source>%1 restored to %2 and verified</source>
+        <translation>%1 restored to %2 and verified</translation>
+    </message>
+    <message>
+        <source>N/A</source>
+        <translation>N/A</translation>
+    </message>
+    <message>
+        <source>no serial port found</source>
+        <translation>no serial port found</translation>
+    </message>
+    <message>
+        <source>no FT232 adapter found; mrb500ctl ports --all lists every serial port</source>
+        <translation>no FT232 adapter found; mrb500ctl ports --all lists every serial port</translation>
+    </message>
+    <message>
+        <source>Nothing was changed.</source>
+        <translation>Nothing was changed.</translation>
+    </message>
+    <message>
+        <source>The panel was not changed.</source>
+        <translation>The panel was not changed.</translation>
     </message>
 </context>
 <context>
@@ -1276,10 +1527,6 @@
 <context>
     <name>Mrb500Ctl</name>
     <message>
-        <source>A configuration file.</source>
-        <translation>A configuration file.</translation>
-    </message>
-    <message>
         <source>no command given; see mrb500ctl --help</source>
         <translation>no command given; see mrb500ctl --help</translation>
     </message>
@@ -1290,30 +1537,6 @@
     <message>
         <source>unknown command &quot;%1&quot;; see mrb500ctl --help</source>
         <translation>unknown command &quot;%1&quot;; see mrb500ctl --help</translation>
-    </message>
-    <message>
-        <source>error: </source>
-        <translation>error: </translation>
-    </message>
-    <message>
-        <source>warning: </source>
-        <translation>warning: </translation>
-    </message>
-    <message>
-        <source>%1: no problems found</source>
-        <translation>%1: no problems found</translation>
-    </message>
-    <message>
-        <source>The panel&apos;s serial port: a name or a path.</source>
-        <translation>The panel&apos;s serial port: a name or a path.</translation>
-    </message>
-    <message>
-        <source>Take zones and boards for a download from BASEFILE.</source>
-        <translation>Take zones and boards for a download from BASEFILE.</translation>
-    </message>
-    <message>
-        <source>List every serial port.</source>
-        <translation>List every serial port.</translation>
     </message>
     <message>
         <source>%1 needs --port; see mrb500ctl --help</source>
@@ -1328,106 +1551,6 @@
         <translation>%1 takes no FILE; see mrb500ctl --help</translation>
     </message>
     <message>
-        <source>%1 uploaded to %2 and verified</source>
-        <translation>%1 uploaded to %2 and verified</translation>
-    </message>
-    <message>
-        <source>%1 uploaded to %2</source>
-        <translation>%1 uploaded to %2</translation>
-    </message>
-    <message>
-        <source>cannot write %1</source>
-        <translation>cannot write %1</translation>
-    </message>
-    <message>
-        <source>%1 downloaded from %2</source>
-        <translation>%1 downloaded from %2</translation>
-    </message>
-    <message>
-        <source>Panel on %1 answered; its general options:</source>
-        <translation>Panel on %1 answered; its general options:</translation>
-    </message>
-    <message>
-        <source>N/A</source>
-        <translation>N/A</translation>
-    </message>
-    <message>
-        <source>no serial port found</source>
-        <translation>no serial port found</translation>
-    </message>
-    <message>
-        <source>no FT232 adapter found; mrb500ctl ports --all lists every serial port</source>
-        <translation>no FT232 adapter found; mrb500ctl ports --all lists every serial port</translation>
-    </message>
-    <message>
-        <source>Upload without saving the panel&apos;s content first.</source>
-        <translation>Upload without saving the panel&apos;s content first.</translation>
-    </message>
-    <message>
-        <source>Before an upload, list what it changes in the panel.</source>
-        <translation>Before an upload, list what it changes in the panel.</translation>
-    </message>
-    <message>
-        <source>Write every frame exchanged with the panel to FILE.</source>
-        <translation>Write every frame exchanged with the panel to FILE.</translation>
-    </message>
-    <message>
-        <source>Write the report to OUT as PDF.</source>
-        <translation>Write the report to OUT as PDF.</translation>
-    </message>
-    <message>
-        <source>Write the cause-and-effect matrix to OUT as CSV.</source>
-        <translation>Write the cause-and-effect matrix to OUT as CSV.</translation>
-    </message>
-    <message>
-        <source>--trace needs a panel; diff takes it with --port</source>
-        <translation>--trace needs a panel; diff takes it with --port</translation>
-    </message>
-    <message>
-        <source>diff --port takes exactly one FILE; see mrb500ctl --help</source>
-        <translation>diff --port takes exactly one FILE; see mrb500ctl --help</translation>
-    </message>
-    <message>
-        <source>diff takes two FILEs; see mrb500ctl --help</source>
-        <translation>diff takes two FILEs; see mrb500ctl --help</translation>
-    </message>
-    <message>
-        <source>report needs --pdf or --csv; see mrb500ctl --help</source>
-        <translation>report needs --pdf or --csv; see mrb500ctl --help</translation>
-    </message>
-    <message>
-        <source>cannot write %1: %2</source>
-        <translation>cannot write %1: %2</translation>
-    </message>
-    <message>
-        <source>%1; to upload without a backup, use --no-backup</source>
-        <translation>%1; to upload without a backup, use --no-backup</translation>
-    </message>
-    <message>
-        <source>backup of the panel saved as %1</source>
-        <translation>backup of the panel saved as %1</translation>
-    </message>
-    <message>
-        <source>The panel already holds this configuration.</source>
-        <translation>The panel already holds this configuration.</translation>
-    </message>
-    <message>
-        <source>Changes to be written to the panel:</source>
-        <translation>Changes to be written to the panel:</translation>
-    </message>
-    <message>
-        <source>No differences.</source>
-        <translation>No differences.</translation>
-    </message>
-    <message>
-        <source>%1 written</source>
-        <translation>%1 written</translation>
-    </message>
-    <message>
-        <source>The language of every text (%1); by default the system&apos;s, or English where it has no translation. dump is always in English.</source>
-        <translation>The language of every text (%1); by default the system&apos;s, or English where it has no translation. dump is always in English.</translation>
-    </message>
-    <message>
         <source>unknown language &quot;%1&quot;; available: %2</source>
         <translation>unknown language &quot;%1&quot;; available: %2</translation>
     </message>
@@ -1436,100 +1559,20 @@
         <translation>%1 takes no options but --verbose and --language</translation>
     </message>
     <message>
-        <source>cannot read the translation %1</source>
-        <translation>cannot read the translation %1</translation>
-    </message>
-    <message>
         <source>cannot write to standard output: %1</source>
         <translation>cannot write to standard output: %1</translation>
     </message>
     <message>
-        <source>Accepted for older scripts: an upload is always verified unless --no-verify is given.</source>
-        <translation>Accepted for older scripts: an upload is always verified unless --no-verify is given.</translation>
+        <source>--trace needs a panel; %1 takes it with --port</source>
+        <translation>--trace needs a panel; %1 takes it with --port</translation>
     </message>
     <message>
-        <source>After an upload, do not read the records back to compare them.</source>
-        <translation>After an upload, do not read the records back to compare them.</translation>
+        <source>%1 --port takes exactly one FILE; see mrb500ctl --help</source>
+        <translation>%1 --port takes exactly one FILE; see mrb500ctl --help</translation>
     </message>
     <message>
-        <source>%1 cannot go to the panel: %2</source>
-        <translation>%1 cannot go to the panel: %2</translation>
-    </message>
-    <message>
-        <source>note: </source>
-        <translation>note: </translation>
-    </message>
-    <message>
-        <source>show, dump, validate, upload, download, check, restore, diff, report or ports</source>
-        <translation>show, dump, validate, upload, download, check, restore, diff, report or ports</translation>
-    </message>
-    <message>
-        <source>warning: the backup is kept as the panel&apos;s records only, without an XML view: %1</source>
-        <translation>warning: the backup is kept as the panel&apos;s records only, without an XML view: %1</translation>
-    </message>
-    <message>
-        <source>the backup %1 cannot be restored: %2</source>
-        <translation>the backup %1 cannot be restored: %2</translation>
-    </message>
-    <message>
-        <source>%1 restored to %2 and verified</source>
-        <translation>%1 restored to %2 and verified</translation>
-    </message>
-    <message>
-        <source>Print each step of a transfer with the panel on standard error.</source>
-        <translation>Print each step of a transfer with the panel on standard error.</translation>
-    </message>
-    <message>
-        <source>Inspects MRB-500 configuration files and transfers them to and from the panel.
-
-Commands:
-  show FILE                     human-readable summary
-  dump FILE                     the whole configuration as one JSON object
-  validate FILE                 one line per problem; exit status 1 on any error
-  upload FILE --port P [--no-verify] [--no-backup] [--show-changes]
-                                back up the panel, write FILE to it and read it
-                                back (not with --no-verify)
-  download FILE --port P [--base BASEFILE]
-                                read the panel into FILE; zones and boards from BASEFILE
-  check --port P                read the panel&apos;s general options
-  restore BACKUP --port P       write a backup (its .records file, or the .xml
-                                beside it) back to the panel, byte for byte, and
-                                read it back
-  diff A B | diff FILE --port P list the differences; exit status 1 when any
-  report FILE --pdf OUT [--csv OUT]
-                                cause-and-effect report (PDF) and matrix (CSV)
-  ports [--all]                 FT232 adapters (every serial port with --all)
-
-Exit status: 0 success, 1 the operation failed, 2 usage error or a file that cannot be read or written, 130 stopped by Ctrl-C or SIGTERM.</source>
-        <translation>Inspects MRB-500 configuration files and transfers them to and from the panel.
-
-Commands:
-  show FILE                     human-readable summary
-  dump FILE                     the whole configuration as one JSON object
-  validate FILE                 one line per problem; exit status 1 on any error
-  upload FILE --port P [--no-verify] [--no-backup] [--show-changes]
-                                back up the panel, write FILE to it and read it
-                                back (not with --no-verify)
-  download FILE --port P [--base BASEFILE]
-                                read the panel into FILE; zones and boards from BASEFILE
-  check --port P                read the panel&apos;s general options
-  restore BACKUP --port P       write a backup (its .records file, or the .xml
-                                beside it) back to the panel, byte for byte, and
-                                read it back
-  diff A B | diff FILE --port P list the differences; exit status 1 when any
-  report FILE --pdf OUT [--csv OUT]
-                                cause-and-effect report (PDF) and matrix (CSV)
-  ports [--all]                 FT232 adapters (every serial port with --all)
-
-Exit status: 0 success, 1 the operation failed, 2 usage error or a file that cannot be read or written, 130 stopped by Ctrl-C or SIGTERM.</translation>
-    </message>
-    <message>
-        <source>Nothing was changed.</source>
-        <translation>Nothing was changed.</translation>
-    </message>
-    <message>
-        <source>The panel was not changed.</source>
-        <translation>The panel was not changed.</translation>
+        <source>%1 takes two FILEs; see mrb500ctl --help</source>
+        <translation>%1 takes two FILEs; see mrb500ctl --help</translation>
     </message>
 </context>
 <context>
@@ -1625,76 +1668,12 @@ Exit status: 0 success, 1 the operation failed, 2 usage error or a file that can
         <translation>Xml files (*.xml)</translation>
     </message>
     <message>
-        <source>&amp;File</source>
-        <translation>&amp;File</translation>
-    </message>
-    <message>
         <source>Download Panel</source>
         <translation>Download Panel</translation>
     </message>
     <message>
         <source>Upload Panel</source>
         <translation>Upload Panel</translation>
-    </message>
-    <message>
-        <source>New</source>
-        <translation>New</translation>
-    </message>
-    <message>
-        <source>Open</source>
-        <translation>Open</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Save</translation>
-    </message>
-    <message>
-        <source>Save as</source>
-        <translation>Save as</translation>
-    </message>
-    <message>
-        <source>Configure serial port</source>
-        <translation>Configure serial port</translation>
-    </message>
-    <message>
-        <source>Quit</source>
-        <translation>Quit</translation>
-    </message>
-    <message>
-        <source>&amp;Options</source>
-        <translation>&amp;Options</translation>
-    </message>
-    <message>
-        <source>View advanced options</source>
-        <translation>View advanced options</translation>
-    </message>
-    <message>
-        <source>&amp;Configuration</source>
-        <translation>&amp;Configuration</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>Language</translation>
-    </message>
-    <message>
-        <source>&amp;About</source>
-        <translation>&amp;About</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>About</translation>
-    </message>
-    <message>
-        <source>File</source>
-        <translation>File</translation>
-    </message>
-    <message>
-        <source>Download Config from panel</source>
-        <translation>Download Config from panel</translation>
-    </message>
-    <message>
-        <source>Upload Config to panel</source>
-        <translation>Upload Config to panel</translation>
     </message>
     <message>
         <source>Open Xml</source>
@@ -1725,44 +1704,16 @@ Exit status: 0 success, 1 the operation failed, 2 usage error or a file that can
         <translation>Unsaved changes</translation>
     </message>
     <message>
-        <source>Verify after upload</source>
-        <translation>Verify after upload</translation>
-    </message>
-    <message>
         <source>Error uploading to panel.</source>
         <translation>Error uploading to panel.</translation>
-    </message>
-    <message>
-        <source>The panel cannot hold this configuration, so nothing was sent:</source>
-        <translation>The panel cannot hold this configuration, so nothing was sent:</translation>
     </message>
     <message>
         <source>please, introduce a number of zones</source>
         <translation>please, introduce a number of zones</translation>
     </message>
     <message>
-        <source>Descargando configuracion de la central...</source>
-        <translation>Downloading the configuration from the panel...</translation>
-    </message>
-    <message>
-        <source>Error downloading from panel.</source>
-        <translation>Error downloading from panel.</translation>
-    </message>
-    <message>
         <source>Download ok</source>
         <translation>Download ok</translation>
-    </message>
-    <message>
-        <source>Cargando configuracion a la central...</source>
-        <translation>Uploading the configuration to the panel...</translation>
-    </message>
-    <message>
-        <source>Upload ok!</source>
-        <translation>Upload ok!</translation>
-    </message>
-    <message>
-        <source>Every record was read back from the panel and matches what was sent.</source>
-        <translation>Every record was read back from the panel and matches what was sent.</translation>
     </message>
     <message>
         <source>Compare with panel</source>
@@ -1773,60 +1724,8 @@ Exit status: 0 success, 1 the operation failed, 2 usage error or a file that can
         <translation>Export report...</translation>
     </message>
     <message>
-        <source>View link log</source>
-        <translation>View link log</translation>
-    </message>
-    <message>
-        <source>No serial port chosen</source>
-        <translation>No serial port chosen</translation>
-    </message>
-    <message>
-        <source>The panel already holds this configuration. Write it again?</source>
-        <translation>The panel already holds this configuration. Write it again?</translation>
-    </message>
-    <message>
-        <source>These changes will be written to the panel:</source>
-        <translation>These changes will be written to the panel:</translation>
-    </message>
-    <message>
-        <source>The panel&apos;s previous configuration was saved as %1.</source>
-        <translation>The panel&apos;s previous configuration was saved as %1.</translation>
-    </message>
-    <message>
-        <source>Reading the panel for a backup...</source>
-        <translation>Reading the panel for a backup...</translation>
-    </message>
-    <message>
-        <source>No backup of the panel&apos;s configuration could be made:</source>
-        <translation>No backup of the panel&apos;s configuration could be made:</translation>
-    </message>
-    <message>
-        <source>Upload without a backup? The panel&apos;s present configuration will be lost.</source>
-        <translation>Upload without a backup? The panel&apos;s present configuration will be lost.</translation>
-    </message>
-    <message>
-        <source>Reading the panel...</source>
-        <translation>Reading the panel...</translation>
-    </message>
-    <message>
-        <source>No differences: the panel holds this configuration.</source>
-        <translation>No differences: the panel holds this configuration.</translation>
-    </message>
-    <message>
-        <source>PDF files (*.pdf)</source>
-        <translation>PDF files (*.pdf)</translation>
-    </message>
-    <message>
         <source>Could not export the report.</source>
         <translation>Could not export the report.</translation>
-    </message>
-    <message>
-        <source>Report saved as %1, matrix as %2.</source>
-        <translation>Report saved as %1, matrix as %2.</translation>
-    </message>
-    <message>
-        <source>Differences between the panel (before) and this configuration (after): %1</source>
-        <translation>Differences between the panel (before) and this configuration (after): %1</translation>
     </message>
     <message>
         <source>Could not compare with the panel.</source>
@@ -1835,14 +1734,6 @@ Exit status: 0 success, 1 the operation failed, 2 usage error or a file that can
     <message>
         <source>The current configuration has changes that have not been saved. Save them before reading the configuration of the panel?</source>
         <translation>The current configuration has changes that have not been saved. Save them before reading the configuration of the panel?</translation>
-    </message>
-    <message>
-        <source>Warnings about this configuration:</source>
-        <translation>Warnings about this configuration:</translation>
-    </message>
-    <message>
-        <source>The panel could not be read, so what it holds now is unknown. Write this configuration to it?</source>
-        <translation>The panel could not be read, so what it holds now is unknown. Write this configuration to it?</translation>
     </message>
     <message>
         <source>The current configuration has changes that have not been saved. Save them before creating a new configuration?</source>
@@ -1865,20 +1756,8 @@ Exit status: 0 success, 1 the operation failed, 2 usage error or a file that can
         <translation>The current configuration has changes that have not been saved. Save them before quitting?</translation>
     </message>
     <message>
-        <source>On the page %1:</source>
-        <translation>On the page %1:</translation>
-    </message>
-    <message>
-        <source>Correct these fields first:</source>
-        <translation>Correct these fields first:</translation>
-    </message>
-    <message>
         <source>Check these points of %1 before uploading it:</source>
         <translation>Check these points of %1 before uploading it:</translation>
-    </message>
-    <message>
-        <source>It is kept as the panel&apos;s records only, without an XML view: %1</source>
-        <translation>It is kept as the panel&apos;s records only, without an XML view: %1</translation>
     </message>
 </context>
 <context>
@@ -1933,6 +1812,101 @@ Exit status: 0 success, 1 the operation failed, 2 usage error or a file that can
     <message>
         <source>%1 &quot;%2&quot; contains a control character, which a configuration file cannot hold</source>
         <translation>%1 &quot;%2&quot; contains a control character, which a configuration file cannot hold</translation>
+    </message>
+</context>
+<context>
+    <name>PanelCommands</name>
+    <message>
+        <source>Upload Panel</source>
+        <translation>Upload Panel</translation>
+    </message>
+    <message>
+        <source>Error uploading to panel.</source>
+        <translation>Error uploading to panel.</translation>
+    </message>
+    <message>
+        <source>Download Panel</source>
+        <translation>Download Panel</translation>
+    </message>
+    <message>
+        <source>Error downloading from panel.</source>
+        <translation>Error downloading from panel.</translation>
+    </message>
+    <message>
+        <source>Compare with panel</source>
+        <translation>Compare with panel</translation>
+    </message>
+    <message>
+        <source>The panel cannot hold this configuration, so nothing was sent:</source>
+        <translation>The panel cannot hold this configuration, so nothing was sent:</translation>
+    </message>
+    <message>
+        <source>Upload ok!</source>
+        <translation>Upload ok!</translation>
+    </message>
+    <message>
+        <source>Every record was read back from the panel and matches what was sent.</source>
+        <translation>Every record was read back from the panel and matches what was sent.</translation>
+    </message>
+    <message>
+        <source>The panel&apos;s previous configuration was saved as %1.</source>
+        <translation>The panel&apos;s previous configuration was saved as %1.</translation>
+    </message>
+    <message>
+        <source>It is kept as the panel&apos;s records only, without an XML view: %1</source>
+        <translation>It is kept as the panel&apos;s records only, without an XML view: %1</translation>
+    </message>
+    <message>
+        <source>Descargando configuracion de la central...</source>
+        <translation>Downloading the configuration from the panel...</translation>
+    </message>
+    <message>
+        <source>No differences: the panel holds this configuration.</source>
+        <translation>No differences: the panel holds this configuration.</translation>
+    </message>
+    <message>
+        <source>Differences between the panel (before) and this configuration (after): %1</source>
+        <translation>Differences between the panel (before) and this configuration (after): %1</translation>
+    </message>
+    <message>
+        <source>No backup of the panel&apos;s configuration could be made:</source>
+        <translation>No backup of the panel&apos;s configuration could be made:</translation>
+    </message>
+    <message>
+        <source>Upload without a backup? The panel&apos;s present configuration will be lost.</source>
+        <translation>Upload without a backup? The panel&apos;s present configuration will be lost.</translation>
+    </message>
+    <message>
+        <source>Warnings about this configuration:</source>
+        <translation>Warnings about this configuration:</translation>
+    </message>
+    <message>
+        <source>The panel could not be read, so what it holds now is unknown. Write this configuration to it?</source>
+        <translation>The panel could not be read, so what it holds now is unknown. Write this configuration to it?</translation>
+    </message>
+    <message>
+        <source>The panel already holds this configuration. Write it again?</source>
+        <translation>The panel already holds this configuration. Write it again?</translation>
+    </message>
+    <message>
+        <source>These changes will be written to the panel:</source>
+        <translation>These changes will be written to the panel:</translation>
+    </message>
+    <message>
+        <source>Reading the panel for a backup...</source>
+        <translation>Reading the panel for a backup...</translation>
+    </message>
+    <message>
+        <source>Reading the panel...</source>
+        <translation>Reading the panel...</translation>
+    </message>
+    <message>
+        <source>Cargando configuracion a la central...</source>
+        <translation>Uploading the configuration to the panel...</translation>
+    </message>
+    <message>
+        <source>No serial port chosen</source>
+        <translation>No serial port chosen</translation>
     </message>
 </context>
 <context>
@@ -2068,6 +2042,25 @@ Exit status: 0 success, 1 the operation failed, 2 usage error or a file that can
     </message>
 </context>
 <context>
+    <name>ReportExport</name>
+    <message>
+        <source>Export report...</source>
+        <translation>Export report...</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF files (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Could not export the report.</source>
+        <translation>Could not export the report.</translation>
+    </message>
+    <message>
+        <source>Report saved as %1, matrix as %2.</source>
+        <translation>Report saved as %1, matrix as %2.</translation>
+    </message>
+</context>
+<context>
     <name>SettingsDialog</name>
     <message>
         <source>Settings</source>
@@ -2164,6 +2157,108 @@ Exit status: 0 success, 1 the operation failed, 2 usage error or a file that can
     <message>
         <source>Product Identifier: %1</source>
         <translation>Product Identifier: %1</translation>
+    </message>
+</context>
+<context>
+    <name>UnsavedEdits</name>
+    <message>
+        <source>On the page %1:</source>
+        <translation>On the page %1:</translation>
+    </message>
+    <message>
+        <source>Correct these fields first:</source>
+        <translation>Correct these fields first:</translation>
+    </message>
+</context>
+<context>
+    <name>WindowMenus</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>Download Panel</source>
+        <translation>Download Panel</translation>
+    </message>
+    <message>
+        <source>Upload Panel</source>
+        <translation>Upload Panel</translation>
+    </message>
+    <message>
+        <source>Compare with panel</source>
+        <translation>Compare with panel</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>Save as</translation>
+    </message>
+    <message>
+        <source>Export report...</source>
+        <translation>Export report...</translation>
+    </message>
+    <message>
+        <source>Configure serial port</source>
+        <translation>Configure serial port</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>View advanced options</source>
+        <translation>View advanced options</translation>
+    </message>
+    <message>
+        <source>Verify after upload</source>
+        <translation>Verify after upload</translation>
+    </message>
+    <message>
+        <source>View link log</source>
+        <translation>View link log</translation>
+    </message>
+    <message>
+        <source>&amp;Configuration</source>
+        <translation>&amp;Configuration</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;About</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Download Config from panel</source>
+        <translation>Download Config from panel</translation>
+    </message>
+    <message>
+        <source>Upload Config to panel</source>
+        <translation>Upload Config to panel</translation>
     </message>
 </context>
 <context>

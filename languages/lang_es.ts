@@ -16,10 +16,6 @@
         <translation>no se puede registrar la carga en la carpeta de copias de seguridad: %1</translation>
     </message>
     <message>
-        <source>%1; no backup was taken</source>
-        <translation>%1; no se hizo ninguna copia de seguridad</translation>
-    </message>
-    <message>
         <source>cannot save the backup: cannot write %1: %2</source>
         <translation>no se puede guardar la copia de seguridad: no se puede escribir %1: %2</translation>
     </message>
@@ -286,6 +282,17 @@
     <message>
         <source>answer carries %1 data bytes instead of %2</source>
         <translation>la respuesta trae %1 bytes de datos en lugar de %2</translation>
+    </message>
+</context>
+<context>
+    <name>CommissioningWorkflow</name>
+    <message>
+        <source>the panel cannot hold this configuration: %1</source>
+        <translation>la central no admite esta configuración: %1</translation>
+    </message>
+    <message>
+        <source>the backup %1 cannot be restored: %2</source>
+        <translation>la copia de seguridad %1 no se puede restaurar: %2</translation>
     </message>
 </context>
 <context>
@@ -589,6 +596,250 @@
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CtlCommand</name>
+    <message>
+        <source>human-readable summary</source>
+        <translation>resumen legible</translation>
+    </message>
+    <message>
+        <source>the whole configuration as one JSON object</source>
+        <translation>toda la configuración como un objeto JSON</translation>
+    </message>
+    <message>
+        <source>one line per problem; exit status 1 on any error</source>
+        <translation>una línea por problema; estado de salida 1 ante cualquier error</translation>
+    </message>
+    <message>
+        <source>back up the panel, write FILE to it and read it
+back (not with --no-verify)</source>
+        <translation>copia la central, escribe FILE en ella y lo vuelve
+a leer (no con --no-verify)</translation>
+    </message>
+    <message>
+        <source>read the panel into FILE; zones and boards from BASEFILE</source>
+        <translation>lee la central en FILE; zonas y módulos de BASEFILE</translation>
+    </message>
+    <message>
+        <source>read the panel&apos;s general options</source>
+        <translation>lee las opciones generales de la central</translation>
+    </message>
+    <message>
+        <source>write a backup (its .records file, or the .xml
+beside it) back to the panel, byte for byte, and
+read it back</source>
+        <translation>escribe una copia de seguridad (su archivo .records,
+o el .xml a su lado) en la central, byte a byte, y
+la vuelve a leer</translation>
+    </message>
+    <message>
+        <source>list the differences; exit status 1 when any</source>
+        <translation>lista las diferencias; estado de salida 1 si hay alguna</translation>
+    </message>
+    <message>
+        <source>cause-and-effect report (PDF) and matrix (CSV)</source>
+        <translation>informe de causa y efecto (PDF) y matriz (CSV)</translation>
+    </message>
+    <message>
+        <source>FT232 adapters (every serial port with --all)</source>
+        <translation>adaptadores FT232 (todos los puertos serie con --all)</translation>
+    </message>
+    <message>
+        <source>Commands:</source>
+        <translation>Órdenes:</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 o %2</translation>
+    </message>
+</context>
+<context>
+    <name>CtlCommandLine</name>
+    <message>
+        <source>Print each step of a transfer with the panel on standard error.</source>
+        <translation>Escribe cada paso de una transferencia con la central en la salida de error.</translation>
+    </message>
+    <message>
+        <source>The language of every text (%1); by default the system&apos;s, or English where it has no translation. dump is always in English.</source>
+        <translation>El idioma de todos los textos (%1); por defecto el del sistema, o inglés si no hay traducción para él. dump siempre está en inglés.</translation>
+    </message>
+    <message>
+        <source>The panel&apos;s serial port: a name or a path.</source>
+        <translation>El puerto serie de la central: un nombre o una ruta.</translation>
+    </message>
+    <message>
+        <source>Accepted for older scripts: an upload is always verified unless --no-verify is given.</source>
+        <translation>Se admite por compatibilidad con scripts antiguos: una carga siempre se verifica, salvo con --no-verify.</translation>
+    </message>
+    <message>
+        <source>After an upload, do not read the records back to compare them.</source>
+        <translation>Tras una carga, no volver a leer los registros para compararlos.</translation>
+    </message>
+    <message>
+        <source>Take zones and boards for a download from BASEFILE.</source>
+        <translation>Tomar zonas y módulos de una descarga de BASEFILE.</translation>
+    </message>
+    <message>
+        <source>List every serial port.</source>
+        <translation>Listar todos los puertos serie.</translation>
+    </message>
+    <message>
+        <source>Upload without saving the panel&apos;s content first.</source>
+        <translation>Cargar sin guardar antes el contenido de la central.</translation>
+    </message>
+    <message>
+        <source>Before an upload, list what it changes in the panel.</source>
+        <translation>Antes de una carga, listar lo que cambia en la central.</translation>
+    </message>
+    <message>
+        <source>Write every frame exchanged with the panel to FILE.</source>
+        <translation>Escribir en FILE cada trama intercambiada con la central.</translation>
+    </message>
+    <message>
+        <source>Write the report to OUT as PDF.</source>
+        <translation>Escribir el informe en OUT como PDF.</translation>
+    </message>
+    <message>
+        <source>Write the cause-and-effect matrix to OUT as CSV.</source>
+        <translation>Escribir la matriz de causa y efecto en OUT como CSV.</translation>
+    </message>
+    <message>
+        <source>Inspects MRB-500 configuration files and transfers them to and from the panel.</source>
+        <translation>Examina archivos de configuración de MRB-500 y los transfiere a la central y desde ella.</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 success, 1 the operation failed, 2 usage error or a file that cannot be read or written, 130 stopped by Ctrl-C or SIGTERM.</source>
+        <translation>Estado de salida: 0 éxito, 1 la operación falló, 2 error de uso o un archivo que no se puede leer ni escribir, 130 detenido con Ctrl-C o SIGTERM.</translation>
+    </message>
+    <message>
+        <source>A configuration file.</source>
+        <translation>Un fichero de configuración.</translation>
+    </message>
+</context>
+<context>
+    <name>CtlCommissioningQuestions</name>
+    <message>
+        <source>The panel already holds this configuration.</source>
+        <translation>La central ya tiene esta configuración.</translation>
+    </message>
+    <message>
+        <source>Changes to be written to the panel:</source>
+        <translation>Cambios que se escribirán en la central:</translation>
+    </message>
+    <message>
+        <source>warning: </source>
+        <translation>aviso: </translation>
+    </message>
+    <message>
+        <source>backup of the panel saved as %1</source>
+        <translation>copia de seguridad de la central guardada como %1</translation>
+    </message>
+    <message>
+        <source>warning: the backup is kept as the panel&apos;s records only, without an XML view: %1</source>
+        <translation>aviso: la copia de seguridad se guarda solo como los registros de la central, sin vista XML: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CtlConsole</name>
+    <message>
+        <source>cannot read the translation %1</source>
+        <translation>no se puede leer la traducción %1</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>no se puede escribir %1</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>no se puede escribir %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CtlFileCommands</name>
+    <message>
+        <source>note: </source>
+        <translation>nota: </translation>
+    </message>
+    <message>
+        <source>error: </source>
+        <translation>error: </translation>
+    </message>
+    <message>
+        <source>warning: </source>
+        <translation>aviso: </translation>
+    </message>
+    <message>
+        <source>%1: no problems found</source>
+        <translation>%1: no se encontró ningún problema</translation>
+    </message>
+    <message>
+        <source>No differences.</source>
+        <translation>Sin diferencias.</translation>
+    </message>
+    <message>
+        <source>report needs --pdf or --csv; see mrb500ctl --help</source>
+        <translation>report necesita --pdf o --csv; consulte mrb500ctl --help</translation>
+    </message>
+    <message>
+        <source>%1 written</source>
+        <translation>%1 escrito</translation>
+    </message>
+</context>
+<context>
+    <name>CtlPanelCommands</name>
+    <message>
+        <source>%1 cannot go to the panel: %2</source>
+        <translation>%1 no puede ir a la central: %2</translation>
+    </message>
+    <message>
+        <source>%1; no backup was taken</source>
+        <translation>%1; no se hizo ninguna copia de seguridad</translation>
+    </message>
+    <message>
+        <source>%1; to upload without a backup, use --no-backup</source>
+        <translation>%1; para cargar sin copia de seguridad, use --no-backup</translation>
+    </message>
+    <message>
+        <source>%1 uploaded to %2 and verified</source>
+        <translation>%1 cargado en %2 y verificado</translation>
+    </message>
+    <message>
+        <source>%1 uploaded to %2</source>
+        <translation>%1 cargado en %2</translation>
+    </message>
+    <message>
+        <source>%1 downloaded from %2</source>
+        <translation>%1 descargado de %2</translation>
+    </message>
+    <message>
+        <source>Panel on %1 answered; its general options:</source>
+        <translation>La central en %1 respondió; sus opciones generales:</translation>
+    </message>
+    <message>
+        <source>%1 restored to %2 and verified</source>
+        <translation>%1 restaurada en %2 y verificada</translation>
+    </message>
+    <message>
+        <source>N/A</source>
+        <translation>N/D</translation>
+    </message>
+    <message>
+        <source>no serial port found</source>
+        <translation>no se encontró ningún puerto serie</translation>
+    </message>
+    <message>
+        <source>no FT232 adapter found; mrb500ctl ports --all lists every serial port</source>
+        <translation>no se encontró ningún adaptador FT232; mrb500ctl ports --all lista todos los puertos serie</translation>
+    </message>
+    <message>
+        <source>Nothing was changed.</source>
+        <translation>No se cambió nada.</translation>
+    </message>
+    <message>
+        <source>The panel was not changed.</source>
+        <translation>La central no se cambió.</translation>
     </message>
 </context>
 <context>
@@ -1276,10 +1527,6 @@
 <context>
     <name>Mrb500Ctl</name>
     <message>
-        <source>A configuration file.</source>
-        <translation>Un fichero de configuración.</translation>
-    </message>
-    <message>
         <source>no command given; see mrb500ctl --help</source>
         <translation>no se indicó ninguna orden; vea mrb500ctl --help</translation>
     </message>
@@ -1290,30 +1537,6 @@
     <message>
         <source>unknown command &quot;%1&quot;; see mrb500ctl --help</source>
         <translation>orden desconocida «%1»; vea mrb500ctl --help</translation>
-    </message>
-    <message>
-        <source>error: </source>
-        <translation>error: </translation>
-    </message>
-    <message>
-        <source>warning: </source>
-        <translation>aviso: </translation>
-    </message>
-    <message>
-        <source>%1: no problems found</source>
-        <translation>%1: no se encontró ningún problema</translation>
-    </message>
-    <message>
-        <source>The panel&apos;s serial port: a name or a path.</source>
-        <translation>El puerto serie de la central: un nombre o una ruta.</translation>
-    </message>
-    <message>
-        <source>Take zones and boards for a download from BASEFILE.</source>
-        <translation>Tomar zonas y módulos de una descarga de BASEFILE.</translation>
-    </message>
-    <message>
-        <source>List every serial port.</source>
-        <translation>Listar todos los puertos serie.</translation>
     </message>
     <message>
         <source>%1 needs --port; see mrb500ctl --help</source>
@@ -1328,106 +1551,6 @@
         <translation>%1 no admite FILE; vea mrb500ctl --help</translation>
     </message>
     <message>
-        <source>%1 uploaded to %2 and verified</source>
-        <translation>%1 cargado en %2 y verificado</translation>
-    </message>
-    <message>
-        <source>%1 uploaded to %2</source>
-        <translation>%1 cargado en %2</translation>
-    </message>
-    <message>
-        <source>cannot write %1</source>
-        <translation>no se puede escribir %1</translation>
-    </message>
-    <message>
-        <source>%1 downloaded from %2</source>
-        <translation>%1 descargado de %2</translation>
-    </message>
-    <message>
-        <source>Panel on %1 answered; its general options:</source>
-        <translation>La central en %1 respondió; sus opciones generales:</translation>
-    </message>
-    <message>
-        <source>N/A</source>
-        <translation>N/D</translation>
-    </message>
-    <message>
-        <source>no serial port found</source>
-        <translation>no se encontró ningún puerto serie</translation>
-    </message>
-    <message>
-        <source>no FT232 adapter found; mrb500ctl ports --all lists every serial port</source>
-        <translation>no se encontró ningún adaptador FT232; mrb500ctl ports --all lista todos los puertos serie</translation>
-    </message>
-    <message>
-        <source>Upload without saving the panel&apos;s content first.</source>
-        <translation>Cargar sin guardar antes el contenido de la central.</translation>
-    </message>
-    <message>
-        <source>Before an upload, list what it changes in the panel.</source>
-        <translation>Antes de una carga, listar lo que cambia en la central.</translation>
-    </message>
-    <message>
-        <source>Write every frame exchanged with the panel to FILE.</source>
-        <translation>Escribir en FILE cada trama intercambiada con la central.</translation>
-    </message>
-    <message>
-        <source>Write the report to OUT as PDF.</source>
-        <translation>Escribir el informe en OUT como PDF.</translation>
-    </message>
-    <message>
-        <source>Write the cause-and-effect matrix to OUT as CSV.</source>
-        <translation>Escribir la matriz de causa y efecto en OUT como CSV.</translation>
-    </message>
-    <message>
-        <source>--trace needs a panel; diff takes it with --port</source>
-        <translation>--trace necesita una central; diff la recibe con --port</translation>
-    </message>
-    <message>
-        <source>diff --port takes exactly one FILE; see mrb500ctl --help</source>
-        <translation>diff --port admite exactamente un FILE; consulte mrb500ctl --help</translation>
-    </message>
-    <message>
-        <source>diff takes two FILEs; see mrb500ctl --help</source>
-        <translation>diff admite dos FILE; consulte mrb500ctl --help</translation>
-    </message>
-    <message>
-        <source>report needs --pdf or --csv; see mrb500ctl --help</source>
-        <translation>report necesita --pdf o --csv; consulte mrb500ctl --help</translation>
-    </message>
-    <message>
-        <source>cannot write %1: %2</source>
-        <translation>no se puede escribir %1: %2</translation>
-    </message>
-    <message>
-        <source>%1; to upload without a backup, use --no-backup</source>
-        <translation>%1; para cargar sin copia de seguridad, use --no-backup</translation>
-    </message>
-    <message>
-        <source>backup of the panel saved as %1</source>
-        <translation>copia de seguridad de la central guardada como %1</translation>
-    </message>
-    <message>
-        <source>The panel already holds this configuration.</source>
-        <translation>La central ya tiene esta configuración.</translation>
-    </message>
-    <message>
-        <source>Changes to be written to the panel:</source>
-        <translation>Cambios que se escribirán en la central:</translation>
-    </message>
-    <message>
-        <source>No differences.</source>
-        <translation>Sin diferencias.</translation>
-    </message>
-    <message>
-        <source>%1 written</source>
-        <translation>%1 escrito</translation>
-    </message>
-    <message>
-        <source>The language of every text (%1); by default the system&apos;s, or English where it has no translation. dump is always in English.</source>
-        <translation>El idioma de todos los textos (%1); por defecto el del sistema, o inglés si no hay traducción para él. dump siempre está en inglés.</translation>
-    </message>
-    <message>
         <source>unknown language &quot;%1&quot;; available: %2</source>
         <translation>idioma desconocido «%1»; disponibles: %2</translation>
     </message>
@@ -1436,100 +1559,20 @@
         <translation>%1 no admite más opciones que --verbose y --language</translation>
     </message>
     <message>
-        <source>cannot read the translation %1</source>
-        <translation>no se puede leer la traducción %1</translation>
-    </message>
-    <message>
         <source>cannot write to standard output: %1</source>
         <translation>no se puede escribir en la salida estándar: %1</translation>
     </message>
     <message>
-        <source>Accepted for older scripts: an upload is always verified unless --no-verify is given.</source>
-        <translation>Se admite por compatibilidad con scripts antiguos: una carga siempre se verifica, salvo con --no-verify.</translation>
+        <source>--trace needs a panel; %1 takes it with --port</source>
+        <translation>--trace necesita una central; %1 la recibe con --port</translation>
     </message>
     <message>
-        <source>After an upload, do not read the records back to compare them.</source>
-        <translation>Tras una carga, no volver a leer los registros para compararlos.</translation>
+        <source>%1 --port takes exactly one FILE; see mrb500ctl --help</source>
+        <translation>%1 --port admite exactamente un FILE; consulte mrb500ctl --help</translation>
     </message>
     <message>
-        <source>%1 cannot go to the panel: %2</source>
-        <translation>%1 no puede ir a la central: %2</translation>
-    </message>
-    <message>
-        <source>note: </source>
-        <translation>nota: </translation>
-    </message>
-    <message>
-        <source>show, dump, validate, upload, download, check, restore, diff, report or ports</source>
-        <translation>show, dump, validate, upload, download, check, restore, diff, report o ports</translation>
-    </message>
-    <message>
-        <source>warning: the backup is kept as the panel&apos;s records only, without an XML view: %1</source>
-        <translation>aviso: la copia de seguridad se guarda solo como los registros de la central, sin vista XML: %1</translation>
-    </message>
-    <message>
-        <source>the backup %1 cannot be restored: %2</source>
-        <translation>la copia de seguridad %1 no se puede restaurar: %2</translation>
-    </message>
-    <message>
-        <source>%1 restored to %2 and verified</source>
-        <translation>%1 restaurada en %2 y verificada</translation>
-    </message>
-    <message>
-        <source>Print each step of a transfer with the panel on standard error.</source>
-        <translation>Escribe cada paso de una transferencia con la central en la salida de error.</translation>
-    </message>
-    <message>
-        <source>Inspects MRB-500 configuration files and transfers them to and from the panel.
-
-Commands:
-  show FILE                     human-readable summary
-  dump FILE                     the whole configuration as one JSON object
-  validate FILE                 one line per problem; exit status 1 on any error
-  upload FILE --port P [--no-verify] [--no-backup] [--show-changes]
-                                back up the panel, write FILE to it and read it
-                                back (not with --no-verify)
-  download FILE --port P [--base BASEFILE]
-                                read the panel into FILE; zones and boards from BASEFILE
-  check --port P                read the panel&apos;s general options
-  restore BACKUP --port P       write a backup (its .records file, or the .xml
-                                beside it) back to the panel, byte for byte, and
-                                read it back
-  diff A B | diff FILE --port P list the differences; exit status 1 when any
-  report FILE --pdf OUT [--csv OUT]
-                                cause-and-effect report (PDF) and matrix (CSV)
-  ports [--all]                 FT232 adapters (every serial port with --all)
-
-Exit status: 0 success, 1 the operation failed, 2 usage error or a file that cannot be read or written, 130 stopped by Ctrl-C or SIGTERM.</source>
-        <translation>Examina archivos de configuración de MRB-500 y los transfiere a la central y desde ella.
-
-Órdenes:
-  show FILE                     resumen legible
-  dump FILE                     toda la configuración como un objeto JSON
-  validate FILE                 una línea por problema; estado de salida 1 ante cualquier error
-  upload FILE --port P [--no-verify] [--no-backup] [--show-changes]
-                                copia la central, escribe FILE en ella y lo vuelve
-                                a leer (no con --no-verify)
-  download FILE --port P [--base BASEFILE]
-                                lee la central en FILE; zonas y módulos de BASEFILE
-  check --port P                lee las opciones generales de la central
-  restore BACKUP --port P       escribe una copia de seguridad (su archivo .records,
-                                o el .xml a su lado) en la central, byte a byte, y
-                                la vuelve a leer
-  diff A B | diff FILE --port P lista las diferencias; estado de salida 1 si hay alguna
-  report FILE --pdf OUT [--csv OUT]
-                                informe de causa y efecto (PDF) y matriz (CSV)
-  ports [--all]                 adaptadores FT232 (todos los puertos serie con --all)
-
-Estado de salida: 0 éxito, 1 la operación falló, 2 error de uso o un archivo que no se puede leer ni escribir, 130 detenido con Ctrl-C o SIGTERM.</translation>
-    </message>
-    <message>
-        <source>Nothing was changed.</source>
-        <translation>No se cambió nada.</translation>
-    </message>
-    <message>
-        <source>The panel was not changed.</source>
-        <translation>La central no se cambió.</translation>
+        <source>%1 takes two FILEs; see mrb500ctl --help</source>
+        <translation>%1 admite dos FILE; consulte mrb500ctl --help</translation>
     </message>
 </context>
 <context>
@@ -1625,76 +1668,12 @@ Estado de salida: 0 éxito, 1 la operación falló, 2 error de uso o un archivo 
         <translation>Ficheros Xml (*.xml)</translation>
     </message>
     <message>
-        <source>&amp;File</source>
-        <translation>&amp;Archivo</translation>
-    </message>
-    <message>
         <source>Download Panel</source>
         <translation>Descargar de la central</translation>
     </message>
     <message>
         <source>Upload Panel</source>
         <translation>Cargar en la central</translation>
-    </message>
-    <message>
-        <source>New</source>
-        <translation>Nuevo</translation>
-    </message>
-    <message>
-        <source>Open</source>
-        <translation>Abrir</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Guardar</translation>
-    </message>
-    <message>
-        <source>Save as</source>
-        <translation>Guardar como</translation>
-    </message>
-    <message>
-        <source>Configure serial port</source>
-        <translation>Configurar puerto serie</translation>
-    </message>
-    <message>
-        <source>Quit</source>
-        <translation>Salir</translation>
-    </message>
-    <message>
-        <source>&amp;Options</source>
-        <translation>&amp;Opciones</translation>
-    </message>
-    <message>
-        <source>View advanced options</source>
-        <translation>Ver opciones avanzadas</translation>
-    </message>
-    <message>
-        <source>&amp;Configuration</source>
-        <translation>&amp;Configuración</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>Idioma</translation>
-    </message>
-    <message>
-        <source>&amp;About</source>
-        <translation>A&amp;cerca de</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>Acerca de</translation>
-    </message>
-    <message>
-        <source>File</source>
-        <translation>Archivo</translation>
-    </message>
-    <message>
-        <source>Download Config from panel</source>
-        <translation>Descargar la configuración de la central</translation>
-    </message>
-    <message>
-        <source>Upload Config to panel</source>
-        <translation>Cargar la configuración en la central</translation>
     </message>
     <message>
         <source>Open Xml</source>
@@ -1725,44 +1704,16 @@ Estado de salida: 0 éxito, 1 la operación falló, 2 error de uso o un archivo 
         <translation>Cambios sin guardar</translation>
     </message>
     <message>
-        <source>Verify after upload</source>
-        <translation>Verificar tras cargar</translation>
-    </message>
-    <message>
         <source>Error uploading to panel.</source>
         <translation>Error al cargar la configuración en la central.</translation>
-    </message>
-    <message>
-        <source>The panel cannot hold this configuration, so nothing was sent:</source>
-        <translation>La central no puede guardar esta configuración, así que no se ha enviado nada:</translation>
     </message>
     <message>
         <source>please, introduce a number of zones</source>
         <translation>por favor, introduzca un número de zonas</translation>
     </message>
     <message>
-        <source>Descargando configuracion de la central...</source>
-        <translation>Descargando configuración de la central...</translation>
-    </message>
-    <message>
-        <source>Error downloading from panel.</source>
-        <translation>Error al descargar la configuración de la central.</translation>
-    </message>
-    <message>
         <source>Download ok</source>
         <translation>Descarga correcta</translation>
-    </message>
-    <message>
-        <source>Cargando configuracion a la central...</source>
-        <translation>Cargando configuración en la central...</translation>
-    </message>
-    <message>
-        <source>Upload ok!</source>
-        <translation>¡Carga correcta!</translation>
-    </message>
-    <message>
-        <source>Every record was read back from the panel and matches what was sent.</source>
-        <translation>Cada registro se ha vuelto a leer de la central y coincide con lo enviado.</translation>
     </message>
     <message>
         <source>Compare with panel</source>
@@ -1773,60 +1724,8 @@ Estado de salida: 0 éxito, 1 la operación falló, 2 error de uso o un archivo 
         <translation>Exportar informe...</translation>
     </message>
     <message>
-        <source>View link log</source>
-        <translation>Ver registro de la comunicación</translation>
-    </message>
-    <message>
-        <source>No serial port chosen</source>
-        <translation>No se ha elegido ningún puerto serie</translation>
-    </message>
-    <message>
-        <source>The panel already holds this configuration. Write it again?</source>
-        <translation>La central ya tiene esta configuración. ¿Escribirla de nuevo?</translation>
-    </message>
-    <message>
-        <source>These changes will be written to the panel:</source>
-        <translation>Se escribirán estos cambios en la central:</translation>
-    </message>
-    <message>
-        <source>The panel&apos;s previous configuration was saved as %1.</source>
-        <translation>La configuración anterior de la central se guardó como %1.</translation>
-    </message>
-    <message>
-        <source>Reading the panel for a backup...</source>
-        <translation>Leyendo la central para una copia de seguridad...</translation>
-    </message>
-    <message>
-        <source>No backup of the panel&apos;s configuration could be made:</source>
-        <translation>No se pudo hacer una copia de seguridad de la configuración de la central:</translation>
-    </message>
-    <message>
-        <source>Upload without a backup? The panel&apos;s present configuration will be lost.</source>
-        <translation>¿Cargar sin copia de seguridad? Se perderá la configuración actual de la central.</translation>
-    </message>
-    <message>
-        <source>Reading the panel...</source>
-        <translation>Leyendo la central...</translation>
-    </message>
-    <message>
-        <source>No differences: the panel holds this configuration.</source>
-        <translation>Sin diferencias: la central tiene esta configuración.</translation>
-    </message>
-    <message>
-        <source>PDF files (*.pdf)</source>
-        <translation>Archivos PDF (*.pdf)</translation>
-    </message>
-    <message>
         <source>Could not export the report.</source>
         <translation>No se pudo exportar el informe.</translation>
-    </message>
-    <message>
-        <source>Report saved as %1, matrix as %2.</source>
-        <translation>Informe guardado como %1, matriz como %2.</translation>
-    </message>
-    <message>
-        <source>Differences between the panel (before) and this configuration (after): %1</source>
-        <translation>Diferencias entre la central (antes) y esta configuración (después): %1</translation>
     </message>
     <message>
         <source>Could not compare with the panel.</source>
@@ -1835,14 +1734,6 @@ Estado de salida: 0 éxito, 1 la operación falló, 2 error de uso o un archivo 
     <message>
         <source>The current configuration has changes that have not been saved. Save them before reading the configuration of the panel?</source>
         <translation>La configuración actual tiene cambios que no se han guardado. ¿Guardarlos antes de leer la configuración de la central?</translation>
-    </message>
-    <message>
-        <source>Warnings about this configuration:</source>
-        <translation>Avisos sobre esta configuración:</translation>
-    </message>
-    <message>
-        <source>The panel could not be read, so what it holds now is unknown. Write this configuration to it?</source>
-        <translation>No se ha podido leer la central, así que se desconoce lo que contiene ahora. ¿Escribir en ella esta configuración?</translation>
     </message>
     <message>
         <source>The current configuration has changes that have not been saved. Save them before creating a new configuration?</source>
@@ -1865,20 +1756,8 @@ Estado de salida: 0 éxito, 1 la operación falló, 2 error de uso o un archivo 
         <translation>La configuración actual tiene cambios que no se han guardado. ¿Guardarlos antes de salir?</translation>
     </message>
     <message>
-        <source>On the page %1:</source>
-        <translation>En la página %1:</translation>
-    </message>
-    <message>
-        <source>Correct these fields first:</source>
-        <translation>Corrija primero estos campos:</translation>
-    </message>
-    <message>
         <source>Check these points of %1 before uploading it:</source>
         <translation>Revise estos puntos de %1 antes de cargarlo en la central:</translation>
-    </message>
-    <message>
-        <source>It is kept as the panel&apos;s records only, without an XML view: %1</source>
-        <translation>Se guarda solo como los registros de la central, sin vista XML: %1</translation>
     </message>
 </context>
 <context>
@@ -1933,6 +1812,101 @@ Estado de salida: 0 éxito, 1 la operación falló, 2 error de uso o un archivo 
     <message>
         <source>%1 &quot;%2&quot; contains a control character, which a configuration file cannot hold</source>
         <translation>%1 «%2» contiene un carácter de control, que un archivo de configuración no puede guardar</translation>
+    </message>
+</context>
+<context>
+    <name>PanelCommands</name>
+    <message>
+        <source>Upload Panel</source>
+        <translation>Cargar en la central</translation>
+    </message>
+    <message>
+        <source>Error uploading to panel.</source>
+        <translation>Error al cargar la configuración en la central.</translation>
+    </message>
+    <message>
+        <source>Download Panel</source>
+        <translation>Descargar de la central</translation>
+    </message>
+    <message>
+        <source>Error downloading from panel.</source>
+        <translation>Error al descargar la configuración de la central.</translation>
+    </message>
+    <message>
+        <source>Compare with panel</source>
+        <translation>Comparar con la central</translation>
+    </message>
+    <message>
+        <source>The panel cannot hold this configuration, so nothing was sent:</source>
+        <translation>La central no puede guardar esta configuración, así que no se ha enviado nada:</translation>
+    </message>
+    <message>
+        <source>Upload ok!</source>
+        <translation>¡Carga correcta!</translation>
+    </message>
+    <message>
+        <source>Every record was read back from the panel and matches what was sent.</source>
+        <translation>Cada registro se ha vuelto a leer de la central y coincide con lo enviado.</translation>
+    </message>
+    <message>
+        <source>The panel&apos;s previous configuration was saved as %1.</source>
+        <translation>La configuración anterior de la central se guardó como %1.</translation>
+    </message>
+    <message>
+        <source>It is kept as the panel&apos;s records only, without an XML view: %1</source>
+        <translation>Se guarda solo como los registros de la central, sin vista XML: %1</translation>
+    </message>
+    <message>
+        <source>Descargando configuracion de la central...</source>
+        <translation>Descargando configuración de la central...</translation>
+    </message>
+    <message>
+        <source>No differences: the panel holds this configuration.</source>
+        <translation>Sin diferencias: la central tiene esta configuración.</translation>
+    </message>
+    <message>
+        <source>Differences between the panel (before) and this configuration (after): %1</source>
+        <translation>Diferencias entre la central (antes) y esta configuración (después): %1</translation>
+    </message>
+    <message>
+        <source>No backup of the panel&apos;s configuration could be made:</source>
+        <translation>No se pudo hacer una copia de seguridad de la configuración de la central:</translation>
+    </message>
+    <message>
+        <source>Upload without a backup? The panel&apos;s present configuration will be lost.</source>
+        <translation>¿Cargar sin copia de seguridad? Se perderá la configuración actual de la central.</translation>
+    </message>
+    <message>
+        <source>Warnings about this configuration:</source>
+        <translation>Avisos sobre esta configuración:</translation>
+    </message>
+    <message>
+        <source>The panel could not be read, so what it holds now is unknown. Write this configuration to it?</source>
+        <translation>No se ha podido leer la central, así que se desconoce lo que contiene ahora. ¿Escribir en ella esta configuración?</translation>
+    </message>
+    <message>
+        <source>The panel already holds this configuration. Write it again?</source>
+        <translation>La central ya tiene esta configuración. ¿Escribirla de nuevo?</translation>
+    </message>
+    <message>
+        <source>These changes will be written to the panel:</source>
+        <translation>Se escribirán estos cambios en la central:</translation>
+    </message>
+    <message>
+        <source>Reading the panel for a backup...</source>
+        <translation>Leyendo la central para una copia de seguridad...</translation>
+    </message>
+    <message>
+        <source>Reading the panel...</source>
+        <translation>Leyendo la central...</translation>
+    </message>
+    <message>
+        <source>Cargando configuracion a la central...</source>
+        <translation>Cargando configuración en la central...</translation>
+    </message>
+    <message>
+        <source>No serial port chosen</source>
+        <translation>No se ha elegido ningún puerto serie</translation>
     </message>
 </context>
 <context>
@@ -2068,6 +2042,25 @@ Estado de salida: 0 éxito, 1 la operación falló, 2 error de uso o un archivo 
     </message>
 </context>
 <context>
+    <name>ReportExport</name>
+    <message>
+        <source>Export report...</source>
+        <translation>Exportar informe...</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Archivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Could not export the report.</source>
+        <translation>No se pudo exportar el informe.</translation>
+    </message>
+    <message>
+        <source>Report saved as %1, matrix as %2.</source>
+        <translation>Informe guardado como %1, matriz como %2.</translation>
+    </message>
+</context>
+<context>
     <name>SettingsDialog</name>
     <message>
         <source>Settings</source>
@@ -2164,6 +2157,108 @@ Estado de salida: 0 éxito, 1 la operación falló, 2 error de uso o un archivo 
     <message>
         <source>Product Identifier: %1</source>
         <translation>Identificador de producto: %1</translation>
+    </message>
+</context>
+<context>
+    <name>UnsavedEdits</name>
+    <message>
+        <source>On the page %1:</source>
+        <translation>En la página %1:</translation>
+    </message>
+    <message>
+        <source>Correct these fields first:</source>
+        <translation>Corrija primero estos campos:</translation>
+    </message>
+</context>
+<context>
+    <name>WindowMenus</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>Download Panel</source>
+        <translation>Descargar de la central</translation>
+    </message>
+    <message>
+        <source>Upload Panel</source>
+        <translation>Cargar en la central</translation>
+    </message>
+    <message>
+        <source>Compare with panel</source>
+        <translation>Comparar con la central</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuevo</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>Guardar como</translation>
+    </message>
+    <message>
+        <source>Export report...</source>
+        <translation>Exportar informe...</translation>
+    </message>
+    <message>
+        <source>Configure serial port</source>
+        <translation>Configurar puerto serie</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opciones</translation>
+    </message>
+    <message>
+        <source>View advanced options</source>
+        <translation>Ver opciones avanzadas</translation>
+    </message>
+    <message>
+        <source>Verify after upload</source>
+        <translation>Verificar tras cargar</translation>
+    </message>
+    <message>
+        <source>View link log</source>
+        <translation>Ver registro de la comunicación</translation>
+    </message>
+    <message>
+        <source>&amp;Configuration</source>
+        <translation>&amp;Configuración</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>A&amp;cerca de</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>Download Config from panel</source>
+        <translation>Descargar la configuración de la central</translation>
+    </message>
+    <message>
+        <source>Upload Config to panel</source>
+        <translation>Cargar la configuración en la central</translation>
     </message>
 </context>
 <context>

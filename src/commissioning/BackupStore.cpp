@@ -1,7 +1,6 @@
 #include "commissioning/BackupStore.h"
 
 #include "images/PanelRecordsText.h"
-#include "link/PanelCore.h"
 #include "model/FileWriting.h"
 #include "model/MyXMLWriter.h"
 
@@ -52,20 +51,6 @@ QString BackupStore::defaultDirectory() {
 
 BackupStore::BackupStore(const QString &directory)
     : folder(directory) {}
-
-bool BackupStore::backUpPanel(PanelCore &link, PanelConfiguration &panelContent) {
-    error.clear();
-    last.clear();
-    missingView.clear();
-    PanelConfiguration content;
-    content.takeInstallationFrom(link);
-    if (!link.downloadConfigInto(content)) {
-        error = tr("%1; no backup was taken").arg(link.transferError());
-        return false;
-    }
-    panelContent = content;
-    return save(content, link.lastReadRecords());
-}
 
 bool BackupStore::save(const PanelConfiguration &content, const PanelRecords &records) {
     error.clear();
@@ -197,12 +182,6 @@ bool BackupStore::read(const QString &backup, PanelRecords &records, QString *re
                       .arg(QDir::toNativeSeparators(backup), QDir::toNativeSeparators(recordsFile),
                            why);
     return false;
-}
-
-bool BackupStore::outOfReach(DriverSerieHdlc::Failure failure) {
-    using Failure = DriverSerieHdlc::Failure;
-    return failure == Failure::Port || failure == Failure::Write || failure == Failure::NoAnswer ||
-           failure == Failure::Interrupted;
 }
 
 QString BackupStore::partlyWrittenAdvice(const QString &backup, const QString &port) {

@@ -1,14 +1,12 @@
 #pragma once
 
 #include "images/PanelRecords.h"
-#include "link/DriverSerieHdlc.h"
 
 #include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
 class PanelConfiguration;
-class PanelCore;
 
 // Copies of what a panel held before it was overwritten, named by the time they were
 // taken (UTC, so the names sort in time order). A backup is the panel's records as read,
@@ -32,11 +30,6 @@ public:
     explicit BackupStore(const QString &directory = defaultDirectory());
     QString directory() const { return folder; }
 
-    // Reads the panel through `link`'s port into `panelContent` and saves that. The
-    // panel holds no zones, boards or zone names: they are taken from `link`, so the
-    // view opens as a usable configuration of the same installation. `link` itself is
-    // not changed; its linkTrace() holds the read.
-    bool backUpPanel(PanelCore &link, PanelConfiguration &panelContent);
     // Saves `records`, as read from a panel, and `content`, decoded from them, as its view;
     // unless the newest backup holds the same records. Then removes the old ones that
     // need not stay. False, with the reason, unless the whole records file was written.
@@ -55,9 +48,6 @@ public:
     // the reason, when they cannot be read.
     static bool read(const QString &backup, PanelRecords &records, QString *reason);
 
-    // Whether a transfer failed because the port or the panel could not be reached (or the
-    // user stopped it), as opposed to a panel that answered.
-    static bool outOfReach(DriverSerieHdlc::Failure failure);
     // What to tell the user after an upload or restore that left the panel partly
     // written: what it holds, and the command that puts back `backup` through `port`
     // (no backup: upload again).

@@ -118,6 +118,20 @@ private Q_SLOTS:
         QTest::newRow("report CSV, Spanish system")
             << QStringList{"report", school, "--csv", "DIR/m.csv"} << "es_ES.UTF-8"
             << "Causa,Nombres de zona,Reset general,";
+        // The commands' list in the help comes from the command table.
+        QTest::newRow("help lists the commands")
+            << QStringList{"--help"} << "C.UTF-8"
+            << "  upload FILE --port P [--no-verify] [--no-backup] [--show-changes]\n"
+               "                                back up the panel, write FILE to it and read it\n"
+               "                                back (not with --no-verify)\n"
+               "  download FILE --port P [--base BASEFILE]\n"
+               "                                read the panel into FILE; zones and boards from "
+               "BASEFILE\n"
+               "  check --port P                read the panel's general options\n";
+        QTest::newRow("help, Spanish")
+            << QStringList{"--help", "--language", "es"} << "C.UTF-8"
+            << "\n  diff A B | diff FILE --port P lista las diferencias; estado de salida 1 si hay "
+               "alguna\n";
         QTest::newRow("dump, Spanish system and language")
             << QStringList{"dump", school, "--language", "es"} << "es_ES.UTF-8"
             << "\"eventDescription\": \"Detector alarm in zone 1\"";
@@ -310,6 +324,11 @@ private Q_SLOTS:
             << QStringList{"show", "a", "b"} << 2 << "^mrb500ctl: show takes exactly one FILE";
         QTest::newRow("unknown option")
             << QStringList{"--colour", "dump", "x"} << 2 << "^mrb500ctl: Unknown option 'colour'";
+        QTest::newRow("check with a file")
+            << QStringList{"check", "a", "--port", "p"} << 2 << "^mrb500ctl: check takes no FILE";
+        QTest::newRow("diff --port with two files")
+            << QStringList{"diff", "a", "b", "--port", "p"} << 2
+            << "^mrb500ctl: diff --port takes exactly one FILE";
         QTest::newRow("diff with one file")
             << QStringList{"diff", "a"} << 2 << "^mrb500ctl: diff takes two FILEs";
         QTest::newRow("report without output")

@@ -1,8 +1,6 @@
 #include "ScriptedDialogs.h"
 #include "SimulatedPanel.h"
-#include "commissioning/BackupStore.h"
 #include "link/CmdConvencional.h"
-#include "link/CommandCodec.h"
 #include "model/XmlConfigReader.h"
 #include "ui/LinkLogWindow.h"
 #include "ui/MyMainWindow.h"
@@ -22,10 +20,6 @@ namespace {
 QString example(const char *name) {
     return qEnvironmentVariable("MRB500_SOURCE_DIR") + QStringLiteral("/examples/") +
            QLatin1String(name);
-}
-
-QStringList filesIn(const QString &dir) {
-    return QDir(dir).entryList(QDir::Files);
 }
 
 // The window must print nothing on the terminal unless a logging rule asks for it.
@@ -55,7 +49,6 @@ private:
     SimulatedPanel *panel = nullptr;
     MyMainWindow *window = nullptr;
     int writes = 0; // memory changes in the panel
-    int backupsAtFirstWrite = -1;
 
 private Q_SLOTS:
     void init();
@@ -81,11 +74,7 @@ void tst_Commissioning::init() {
     panel = new SimulatedPanel;
     QVERIFY(panel->open());
     writes = 0;
-    backupsAtFirstWrite = -1;
-    connect(&panel->line, &PtyPanel::memoryChanged, this, [this] {
-        if (writes++ == 0)
-            backupsAtFirstWrite = int(filesIn(backups).size());
-    });
+    connect(&panel->line, &PtyPanel::memoryChanged, this, [this] { ++writes; });
     window = new MyMainWindow;
     window->show();
     QVERIFY(window->openFile(example("school.xml")));
@@ -109,7 +98,6 @@ void tst_Commissioning::fillPanelWith(const char *file) {
     panel->attach(content);
     QVERIFY2(content.uploadConfig(), qPrintable(content.transferError()));
     writes = 0;
-    backupsAtFirstWrite = -1;
 }
 
 void tst_Commissioning::compare_listsDifferencesOrNone_data() {
@@ -150,22 +138,9 @@ void tst_Commissioning::upload_backsUpThenReviewsThenWrites() {
     fillPanelWith("shop.xml");
     trigger("actionUpload");
     QVERIFY2(dialogs->failures.isEmpty(), qPrintable(dialogs->failures.join('\n')));
-    QCOMPARE(backupsAtFirstWrite, 2); // the backup and its view were saved before the first write
     QCOMPARE(dialogs->reviews.size(), 1);
     QVERIFY(dialogs->reviews.first().startsWith("These changes will be written to the panel:\n"));
     QVERIFY(dialogs->messages.value(0).contains("previous configuration was saved as " + backups));
-    PanelCore backup, shop;
-    // The backup taken before a successful upload is marked, so retries cannot evict it.
-    QVERIFY(filesIn(backups).contains("last-upload"));
-    QVERIFY(XmlConfigReader::readFile(
-        QDir(backups).filePath(filesIn(backups).filter(".xml").first()), &backup));
-    QVERIFY(XmlConfigReader::readFile(example("shop.xml"), &shop));
-    QVERIFY(backup.maneuvers.size() == shop.maneuvers.size() && backup.smtp == shop.smtp);
-    PanelRecords records; // what restore writes back
-    QVERIFY(BackupStore::read(QDir(backups).filePath(filesIn(backups).filter(".records").first()),
-                              records, nullptr));
-    QCOMPARE(records.restoreProblem(), QString());
-
     // The log shows the backup read and the upload, every frame, passwords hidden.
     trigger("actionViewLinkLog");
     auto *log = child<LinkLogWindow>("linkLogWindow");
@@ -188,8 +163,7 @@ void tst_Commissioning::upload_backsUpThenReviewsThenWrites() {
 }
 
 void tst_Commissioning::upload_stopsUnlessUserGoesOn_data() {
-    QTest::addColumn<QString>(
-        "fault"); // of the panel: "silent", or "corrupt" answers to the backup
+    QTest::addColumn<QString>("fault"); // of the panel: "corrupt" answers to the backup
     QTest::addColumn<bool>("backupFolderBlocked");
     QTest::addColumn<int>("zones");           // 0: the file's
     QTest::addColumn<QList<bool>>("answers"); // go on without a backup?
@@ -197,15 +171,7 @@ void tst_Commissioning::upload_stopsUnlessUserGoesOn_data() {
     QTest::addColumn<QString>("question");
     QTest::addColumn<QString>("review");  // how it opens; empty: not shown
     QTest::addColumn<QString>("outcome"); // how the last message opens; empty: none
-    QTest::newRow("silent panel, fails at once")
-        << "silent" << false << 0 << QList<bool>{} << true << ""
-        << ""
-        << "Error uploading to panel.\nThe panel did not answer";
-    QTest::newRow("panel read fails, stop")
-        << "corrupt" << false << 0 << QList<bool>{false} << true << "no backup"
-        << ""
-        << "";
-    QTest::newRow("panel read fails, go on without reading again")
+    QTest::newRow("panel read fails, go on")
         << "corrupt" << false << 0 << QList<bool>{true} << true << "no backup"
         << "The panel could not be read, so what it holds now is unknown."
         << "Upload ok!";
@@ -213,10 +179,6 @@ void tst_Commissioning::upload_stopsUnlessUserGoesOn_data() {
         << "" << true << 0 << QList<bool>{false} << true << "cannot create the backup folder"
         << ""
         << "";
-    QTest::newRow("backup not saved, go on")
-        << "" << true << 0 << QList<bool>{true} << true << "cannot create the backup folder"
-        << "These changes will be written to the panel:"
-        << "Upload ok!";
     QTest::newRow("review declined") << "" << false << 0 << QList<bool>{} << false << ""
                                      << "These changes"
                                      << "";
@@ -237,11 +199,7 @@ void tst_Commissioning::upload_stopsUnlessUserGoesOn() {
     QFETCH(QString, review);
     QFETCH(QString, outcome);
     fillPanelWith("shop.xml");
-    if (fault == "silent") {
-        PtyPanel::Faults faults;
-        faults.silent = true;
-        panel->line.setFaults(faults);
-    } else if (fault == "corrupt") { // every attempt at the first read (four at most)
+    if (fault == "corrupt") { // every attempt at the first read (four at most)
         for (int i = 0; i < 4; ++i)
             panel->line.corruptAnswer(panel->line.requestCount() + i);
     }
@@ -252,7 +210,6 @@ void tst_Commissioning::upload_stopsUnlessUserGoesOn() {
     }
     if (zones)
         child<QComboBox>("comboBoxMaxZones")->setCurrentText(QString::number(zones));
-    panel->engine.clearRequests();
     dialogs->answers = answers;
     dialogs->confirmReview = confirm;
     trigger("actionUpload");
@@ -267,15 +224,6 @@ void tst_Commissioning::upload_stopsUnlessUserGoesOn() {
     const QString shown = (dialogs->messages + dialogs->failures).join('|');
     QVERIFY2(outcome.isEmpty() ? shown.isEmpty() : shown.startsWith(outcome), qPrintable(shown));
     QCOMPARE(writes > 0, outcome.startsWith("Upload ok!"));
-    // Up to the upload, only attempts at the read that failed: the panel is not read again.
-    if (fault == "corrupt") {
-        const QList<QByteArray> requests = panel->engine.requests();
-        for (const QByteArray &request : requests) {
-            if (quint8(request.at(3)) == CommandCodec::BeginUpload)
-                break;
-            QCOMPARE(request, requests.first());
-        }
-    }
 }
 
 void tst_Commissioning::zoneNames_showInTreeTooltipAndSurviveSaveOpen() {

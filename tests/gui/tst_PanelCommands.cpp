@@ -383,9 +383,6 @@ void tst_PanelCommands::failure_showsTheLinkReason_data() {
         << "Error downloading from panel.\nThe panel did not answer: check the cable, the port "
            "and that the panel is powered. Details: no answer from panel within 0.3 s (read "
            "table 6 record 0, sent 2 times)";
-    QTest::newRow("upload, missing port") << "actionUpload"
-                                          << "/nonexistent/mrb500"
-                                          << "Error uploading to panel.\n";
     QTest::newRow("download, missing port") << "actionDownload"
                                             << "/nonexistent/mrb500"
                                             << "Error downloading from panel.\n";

@@ -1,0 +1,35 @@
+#include "ui/ReportExport.h"
+
+#include "report/CauseEffectReport.h"
+#include "ui/UserDialogs.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+void ReportExport::run(QWidget *parent, const PanelConfiguration &configuration,
+                       const QString &fileName) {
+    const QString title = tr("Export report...");
+    const QString base = fileName.isEmpty()
+                             ? QStringLiteral("report.pdf")
+                             : QFileInfo(fileName).path() + QLatin1Char('/') +
+                                   QFileInfo(fileName).completeBaseName() + QStringLiteral(".pdf");
+    QString pdf = UserDialogs::current().saveFileName(parent, title, base, tr("PDF files (*.pdf)"));
+    if (pdf.isEmpty())
+        return;
+    if (QFileInfo(pdf).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) != 0)
+        pdf += QStringLiteral(".pdf");
+    const QFileInfo info(pdf);
+    const QString csv =
+        info.path() + QLatin1Char('/') + info.completeBaseName() + QStringLiteral(".csv");
+    CauseEffectReport report(configuration);
+    report.setSourceName(QFileInfo(fileName).fileName());
+    if (!report.writePdf(pdf) || !report.writeCsv(csv)) {
+        UserDialogs::current().reportFailure(parent, title, tr("Could not export the report."),
+                                             report.errorString());
+        return;
+    }
+    UserDialogs::current().inform(
+        parent, title,
+        tr("Report saved as %1, matrix as %2.")
+            .arg(QDir::toNativeSeparators(pdf), QDir::toNativeSeparators(csv)));
+}

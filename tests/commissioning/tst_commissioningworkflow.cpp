@@ -1,0 +1,289 @@
+#include "SimulatedPanel.h"
+#include "commissioning/CommissioningWorkflow.h"
+#include "images/PanelRecordsText.h"
+#include "link/CmdConvencional.h"
+#include "link/CommandCodec.h"
+#include "model/XmlConfigReader.h"
+
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace {
+
+QString example(const char *name) {
+    return qEnvironmentVariable("MRB500_SOURCE_DIR") + QStringLiteral("/examples/") +
+           QLatin1String(name);
+}
+
+quint8 code(const QByteArray &request) {
+    return quint8(request.at(3));
+}
+
+// Answers as a test row says, and keeps what it was asked and told.
+struct ScriptedQuestions : CommissioningQuestions {
+    bool goOnWithoutBackup(const QString &reason) override {
+        asked << reason;
+        return goOn;
+    }
+    bool confirmWrite(const CommissioningReview &review) override {
+        reviews << review;
+        return confirm;
+    }
+    bool checked(const QStringList &) override { return reachPanel; }
+    void backedUp(const QString &file, const QString &) override { backups << file; }
+    void transferStarted(Transfer transfer) override {
+        ++transfers;
+        if (transfer == Transfer::Upload)
+            savedBeforeUpload = !backups.isEmpty() && QFile::exists(backups.first());
+    }
+    void transferEnded(const QList<LinkTrace> &traces) override { traced = int(traces.size()); }
+
+    bool reachPanel = true;
+    bool goOn = false;
+    bool confirm = true;
+    QStringList asked;
+    QList<CommissioningReview> reviews;
+    QStringList backups;
+    int transfers = 0;
+    int traced = 0;
+    bool savedBeforeUpload = false;
+};
+
+using Stop = CommissioningOutcome::Stop;
+
+} // namespace
+
+Q_DECLARE_METATYPE(CommissioningOutcome::Stop)
+
+// The commissioning workflow, once for the window and mrb500ctl, against a simulated panel
+// that holds the shop example while the school example is written.
+class TestCommissioningWorkflow : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void upload_data();
+    void upload();
+    void upload_backsUpTheWholePanelBeforeTheFirstWrite();
+    void readForCompare_takesTheInstallation();
+    void restore_data();
+    void restore();
+
+private:
+    std::unique_ptr<SimulatedPanel> panel;
+    std::unique_ptr<QTemporaryDir> temporary;
+    std::unique_ptr<PanelCore> file;
+    QString backups;
+};
+
+void TestCommissioningWorkflow::init() {
+    panel = std::make_unique<SimulatedPanel>();
+    QVERIFY(panel->open());
+    temporary = std::make_unique<QTemporaryDir>();
+    QVERIFY(temporary->isValid());
+    backups = temporary->filePath(QStringLiteral("backups"));
+    PanelCore shop;
+    QVERIFY(XmlConfigReader::readFile(example("shop.xml"), &shop));
+    panel->attach(shop);
+    QVERIFY(shop.uploadConfig());
+    panel->engine.clearRequests();
+    file = std::make_unique<PanelCore>();
+    QVERIFY(XmlConfigReader::readFile(example("school.xml"), file.get()));
+    file->setZoneName(3, QStringLiteral("Gimnasio"));
+    panel->attach(*file);
+}
+
+void TestCommissioningWorkflow::upload_data() {
+    QTest::addColumn<QString>("fault"); // of the panel, the backup folder or the configuration
+    QTest::addColumn<bool>("goOn");     // without a backup, when asked
+    QTest::addColumn<bool>("confirm");  // the review
+    QTest::addColumn<Stop>("stop");
+    QTest::addColumn<QString>("reason"); // in the outcome, or else in the question
+    QTest::addColumn<bool>("asked");     // whether to go on without a backup
+    QTest::addColumn<QString>("review"); // "known", "unknown" or "" (not shown)
+    QTest::addColumn<bool>("writes");    // an upload began
+    QTest::addColumn<bool>("partly");
+    QTest::addColumn<bool>("backedUp");
+    QTest::newRow("backedUp_written")
+        << "" << false << true << Stop::None << "" << false << "known" << true << false << true;
+    QTest::newRow("panelOutOfReach_failsAtOnce")
+        << "silent" << true << true << Stop::OutOfReach << "The panel did not answer" << false << ""
+        << false << false << false;
+    QTest::newRow("panelReadFails_goOn_unknownPanelWritten")
+        << "corrupt" << true << true << Stop::None << "answers arrive damaged" << true << "unknown"
+        << true << false << false;
+    QTest::newRow("backupNotSaved_goOn_written")
+        << "blocked" << true << true << Stop::None << "cannot create the backup folder" << true
+        << "known" << true << false << false;
+    QTest::newRow("backupNotSaved_stop_nothingWritten")
+        << "blocked" << false << true << Stop::NoBackup << "cannot create the backup folder" << true
+        << "" << false << false << false;
+    QTest::newRow("reviewDeclined_nothingWritten") << "" << false << false << Stop::Declined << ""
+                                                   << false << "known" << false << false << true;
+    QTest::newRow("verifyMismatch_partlyWritten")
+        << "flip" << false << true << Stop::WriteFailed
+        << "holds 0x00 at byte 15 where 0x01 was written (verify table 0 record 0)" << false
+        << "known" << true << true << true;
+    QTest::newRow("verifyOff_mismatchUnseen") << "flip, no verify" << false << true << Stop::None
+                                              << "" << false << "known" << true << false << true;
+    QTest::newRow("refusedAtFirstErase_partlyWritten")
+        << "refuse" << false << true << Stop::WriteFailed << "status 5 (erase table 0)" << false
+        << "known" << true << true << true;
+    QTest::newRow("overCapacity_refusedBeforeAnything")
+        << "capacity" << true << true << Stop::Refused
+        << "the panel cannot hold this configuration: 29 simple maneuvers" << false << "" << false
+        << false << false;
+    QTest::newRow("noPort_nothingSent") << "no port" << true << true << Stop::NotStarted << ""
+                                        << false << "" << false << false << false;
+}
+
+void TestCommissioningWorkflow::upload() {
+    QFETCH(QString, fault);
+    QFETCH(bool, goOn);
+    QFETCH(bool, confirm);
+    QFETCH(Stop, stop);
+    QFETCH(QString, reason);
+    QFETCH(bool, asked);
+    QFETCH(QString, review);
+    QFETCH(bool, writes);
+    QFETCH(bool, partly);
+    QFETCH(bool, backedUp);
+    ScriptedQuestions questions;
+    questions.goOn = goOn;
+    questions.confirm = confirm;
+    questions.reachPanel = fault != "no port";
+    if (fault == "silent") {
+        PtyPanel::Faults silent;
+        silent.silent = true;
+        panel->line.setFaults(silent);
+    } else if (fault == "corrupt") { // every attempt at the first read
+        for (int i = 0; i < 4; ++i)
+            panel->line.corruptAnswer(panel->line.requestCount() + i);
+    } else if (fault == "blocked") {
+        QFile blocker(backups);
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        backups += QStringLiteral("/inside");
+    } else if (fault.startsWith("flip")) {
+        panel->engine.setFlipStored(true);
+    } else if (fault == "refuse") {
+        panel->engine.setRefusalStatus(5);
+    } else if (fault == "capacity") {
+        while (file->maneuvers.size() < 29 + 3)
+            file->maneuvers.prepend(file->maneuvers.first());
+    }
+
+    CommissioningWorkflow workflow(*file, questions, backups);
+    CommissioningWorkflow::UploadOptions options;
+    options.verify = !fault.endsWith("no verify");
+    const CommissioningOutcome outcome = workflow.upload(options);
+
+    QCOMPARE(outcome.stop, stop);
+    const QString said = stop == Stop::None ? questions.asked.value(0) : outcome.reason;
+    QVERIFY2(said.contains(reason), qPrintable(said));
+    QCOMPARE(questions.asked.size(), asked ? 1 : 0);
+    QCOMPARE(questions.reviews.size(), review.isEmpty() ? 0 : 1);
+    if (!review.isEmpty()) {
+        QCOMPARE(questions.reviews.first().panelKnown, review == "known");
+        QCOMPARE(questions.reviews.first().changes.isEmpty(), review != "known");
+    }
+    const QList<QByteArray> requests = panel->engine.requests();
+    const auto begin = std::find_if(requests.cbegin(), requests.cend(), [](const QByteArray &r) {
+        return code(r) == CommandCodec::BeginUpload;
+    });
+    QCOMPARE(begin != requests.cend(), writes);
+    QCOMPARE(outcome.partlyWritten, partly);
+    QCOMPARE(!outcome.backupFile.isEmpty(), backedUp);
+    QCOMPARE(questions.backups, backedUp ? QStringList{outcome.backupFile} : QStringList{});
+    QCOMPARE(questions.savedBeforeUpload, backedUp && writes);
+    // Written and backed up: that backup is the one later retries must keep.
+    QFile marker(backups + QStringLiteral("/last-upload"));
+    QCOMPARE(marker.open(QIODevice::ReadOnly) &&
+                 outcome.backupFile.endsWith(QString::fromUtf8(marker.readAll()).trimmed()),
+             stop == Stop::None && backedUp);
+    QCOMPARE(outcome.verified, stop == Stop::None && options.verify);
+    QCOMPARE(int(outcome.traces.size()), questions.transfers);
+    QCOMPARE(questions.traced, questions.transfers);
+    if (fault == "capacity" || fault == "no port")
+        QVERIFY(requests.isEmpty());
+    if (fault == "corrupt") { // the panel is not read again for the review
+        for (auto r = requests.cbegin(); r != begin; ++r)
+            QCOMPARE(*r, requests.first());
+    }
+}
+
+void TestCommissioningWorkflow::upload_backsUpTheWholePanelBeforeTheFirstWrite() {
+    PanelCore reader;
+    panel->attach(reader);
+    QVERIFY(reader.downloadConfig());
+    panel->engine.clearRequests();
+    ScriptedQuestions questions;
+    CommissioningWorkflow workflow(*file, questions, backups);
+    const CommissioningOutcome outcome = workflow.upload({});
+    QVERIFY2(outcome.ok(), qPrintable(outcome.reason));
+
+    const QList<QByteArray> &requests = panel->engine.requests();
+    const qsizetype firstChange =
+        std::find_if(requests.cbegin(), requests.cend(),
+                     [](const QByteArray &r) { return code(r) != CommandCodec::ReadRecord; }) -
+        requests.cbegin();
+    QCOMPARE(firstChange, 182); // the whole download, then the upload
+    PanelRecords backedUp;
+    QVERIFY(BackupStore::read(outcome.backupFile, backedUp, nullptr));
+    QCOMPARE(backedUp, reader.lastReadRecords()); // byte for byte
+    // The view opens as a configuration of this installation: zones, boards and names.
+    PanelConfiguration view;
+    QVERIFY(XmlConfigReader::readFile(BackupStore::viewOf(outcome.backupFile), &view));
+    PanelConfiguration shop;
+    QVERIFY(XmlConfigReader::readFile(example("shop.xml"), &shop));
+    QVERIFY(view.panelHeld() == shop.panelHeld());
+    QCOMPARE(view.num_zones, file->num_zones);
+    QCOMPARE(view.elements, file->elements);
+    QCOMPARE(view.zoneName(3), QStringLiteral("Gimnasio"));
+}
+
+void TestCommissioningWorkflow::readForCompare_takesTheInstallation() {
+    QVERIFY(file->uploadConfig());
+    ScriptedQuestions questions;
+    CommissioningWorkflow workflow(*file, questions, backups);
+    const CommissioningOutcome outcome = workflow.readForCompare();
+    QVERIFY2(outcome.ok(), qPrintable(outcome.reason));
+    QVERIFY(outcome.panel == *file);
+    QVERIFY(outcome.review.changes.isEmpty());
+    QCOMPARE(outcome.traces.size(), 1);
+}
+
+void TestCommissioningWorkflow::restore_data() {
+    QTest::addColumn<bool>("complete"); // the backup holds every record a download reads
+    QTest::addColumn<Stop>("stop");
+    QTest::newRow("backup_restoredAndVerified") << true << Stop::None;
+    QTest::newRow("incompleteBackup_refused") << false << Stop::Refused;
+}
+
+void TestCommissioningWorkflow::restore() {
+    QFETCH(bool, complete);
+    QFETCH(Stop, stop);
+    PanelCore reader;
+    panel->attach(reader);
+    QVERIFY(reader.downloadConfig());
+    PanelRecords records = reader.lastReadRecords();
+    if (!complete)
+        records.removeTable(7);
+    BackupStore store(backups);
+    QVERIFY(store.save(reader, records));
+    QVERIFY(file->uploadConfig());
+    panel->engine.clearRequests();
+
+    ScriptedQuestions questions;
+    CommissioningWorkflow workflow(*file, questions, backups);
+    const CommissioningOutcome outcome = workflow.restore(store.lastBackup());
+    QCOMPARE(outcome.stop, stop);
+    QCOMPARE(panel->engine.memory() == records, complete);
+    if (!complete) {
+        QVERIFY2(outcome.reason.contains("cannot be restored"), qPrintable(outcome.reason));
+        QVERIFY(panel->engine.requests().isEmpty());
+    }
+}
+
+QTEST_GUILESS_MAIN(TestCommissioningWorkflow)
+#include "tst_commissioningworkflow.moc"
