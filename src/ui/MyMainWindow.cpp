@@ -336,12 +336,8 @@ void MyMainWindow::pointEditorsAt(PanelCore *model) {
 }
 
 void MyMainWindow::showConfiguration() {
-    myconfigurationwidget *zones = centralTabs->configurationWidget();
-    zones->readNumberOfZones();
-    zones->updateDeviceTree();
-    centralTabs->advancedWidget()->readGeneralConfiguration();
-    centralTabs->actionsWidget()->refreshTable();
-    centralTabs->actionsWidget()->updateTrees();
+    centralTabs->showConfiguration();
+    centralTabs->advancedWidget()->reportUnshownValues();
 }
 
 void MyMainWindow::slotSave() {
