@@ -5,6 +5,7 @@
 #include "ConfigurationCheck.h"
 #include "ConfigurationDiff.h"
 #include "DialogAbout.h"
+#include "LanguageCatalog.h"
 #include "LinkLogWindow.h"
 #include "MyActionsWidget.h"
 #include "MyMainWidget.h"
@@ -233,7 +234,7 @@ void MyMainWindow::createLanguageMenu(QMenu *menu) {
     connect(languageGroup, &QActionGroup::triggered, this, &MyMainWindow::slotLanguageChanged);
 
     const QString defaultCode = languageOfLocale(QLocale::system().name());
-    translationsDir = QCoreApplication::applicationDirPath() + QStringLiteral("/languages");
+    translationsDir = LanguageCatalog::directory();
     const QStringList files =
         QDir(translationsDir).entryList(QStringList(QStringLiteral("lang_*.qm")));
     for (const QString &file : files) {
