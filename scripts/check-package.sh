@@ -18,7 +18,7 @@ desktop-file-validate "$tree"/usr/share/applications/*.desktop && echo ok
 
 echo "== unpacked programs"
 # Outside a build tree the programs find their translations in the data folder.
-"$tree/usr/bin/mrb500ctl" --language es show examples/school.xml | head -3
+"$tree/usr/bin/mrb500ctl" --language es show examples/school.xml | sed -n 1,3p
 "$tree/usr/bin/mrb500-panelsim" --version
 
 echo "== completion"
