@@ -12,8 +12,10 @@
 
 namespace {
 
-constexpr int DefaultWidth = 820;
-constexpr int DefaultHeight = 460;
+constexpr int DefaultWidth = 960;
+constexpr int DefaultHeight = 480;
+constexpr int EffectWidth = 110;
+constexpr int EffectLines = 3;
 constexpr int ManeuverRole = Qt::UserRole;
 
 } // namespace
@@ -30,7 +32,12 @@ MatrixView::MatrixView(QWidget *parent)
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->verticalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Effects are long sentences: wrapped in narrow columns, more of them fit side by side.
+    table->horizontalHeader()->setDefaultAlignment(
+        Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
+    table->horizontalHeader()->setDefaultSectionSize(EffectWidth);
+    table->horizontalHeader()->setMinimumHeight(fontMetrics().lineSpacing() * EffectLines +
+                                                fontMetrics().descent() * 2);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(legend);
     layout->addWidget(table, 1);
@@ -65,7 +72,9 @@ void MatrixView::refresh() {
     }
     for (int r = 0; r < table->rowCount(); ++r) {
         const CauseEffectMatrix::Cause &cause = matrix.causes().at(r);
+        // One event per line keeps the rows narrow, leaving the width to the effects.
         QString label = cause.label;
+        label.replace(QStringLiteral(" - "), QStringLiteral("\n"));
         if (!cause.zoneNames.isEmpty())
             label += QLatin1Char('\n') + cause.zoneNames;
         auto *header = new QTableWidgetItem(label);
