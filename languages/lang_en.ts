@@ -907,10 +907,6 @@ read it back</translation>
 <context>
     <name>DialogAddLogic</name>
     <message>
-        <source>Dialog</source>
-        <translation>Dialog</translation>
-    </message>
-    <message>
         <source>EVENT LIST</source>
         <translation>EVENT LIST</translation>
     </message>
@@ -961,6 +957,18 @@ read it back</translation>
     <message>
         <source>Reset</source>
         <translation>Reset</translation>
+    </message>
+    <message>
+        <source>Maneuver</source>
+        <translation>Maneuver</translation>
+    </message>
+    <message>
+        <source>Maneuver %1</source>
+        <translation>Maneuver %1</translation>
+    </message>
+    <message>
+        <source>Event %1</source>
+        <translation>Event %1</translation>
     </message>
 </context>
 <context>
@@ -1583,6 +1591,25 @@ read it back</translation>
     </message>
 </context>
 <context>
+    <name>MatrixView</name>
+    <message>
+        <source>Cause-and-effect matrix</source>
+        <translation>Cause-and-effect matrix</translation>
+    </message>
+    <message>
+        <source>No maneuvers.</source>
+        <translation>No maneuvers.</translation>
+    </message>
+    <message>
+        <source>Rows: causes. Columns: effects. A cell holds the delay before the effect, or %1 when it is immediate. Double-click a cell to modify its maneuver.</source>
+        <translation>Rows: causes. Columns: effects. A cell holds the delay before the effect, or %1 when it is immediate. Double-click a cell to modify its maneuver.</translation>
+    </message>
+    <message>
+        <source>Maneuver %1</source>
+        <translation>Maneuver %1</translation>
+    </message>
+</context>
+<context>
     <name>Mrb500Ctl</name>
     <message>
         <source>no command given; see mrb500ctl --help</source>
@@ -1698,6 +1725,18 @@ read it back</translation>
     <message>
         <source>Limite máximo maniobras simples permitidas: </source>
         <translation>Maximum number of simple maneuvers allowed: </translation>
+    </message>
+    <message>
+        <source>Select inputs on the left and one output on the right, then click the arrow or press Enter. You can also drag the inputs onto the output.</source>
+        <translation>Select inputs on the left and one output on the right, then click the arrow or press Enter. You can also drag the inputs onto the output.</translation>
+    </message>
+    <message>
+        <source>Create a maneuver from the selected inputs and the selected output (Enter). You can also drag the inputs onto an output.</source>
+        <translation>Create a maneuver from the selected inputs and the selected output (Enter). You can also drag the inputs onto an output.</translation>
+    </message>
+    <message>
+        <source>Create a maneuver from the selected inputs</source>
+        <translation>Create a maneuver from the selected inputs</translation>
     </message>
 </context>
 <context>
@@ -2321,6 +2360,10 @@ read it back</translation>
     <message>
         <source>&amp;Edit</source>
         <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>View cause-and-effect matrix</source>
+        <translation>View cause-and-effect matrix</translation>
     </message>
 </context>
 <context>

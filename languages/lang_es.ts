@@ -907,10 +907,6 @@ la vuelve a leer</translation>
 <context>
     <name>DialogAddLogic</name>
     <message>
-        <source>Dialog</source>
-        <translation>Diálogo</translation>
-    </message>
-    <message>
         <source>EVENT LIST</source>
         <translation>LISTA DE EVENTOS</translation>
     </message>
@@ -961,6 +957,18 @@ la vuelve a leer</translation>
     <message>
         <source>Reset</source>
         <translation>Reset</translation>
+    </message>
+    <message>
+        <source>Maneuver</source>
+        <translation>Maniobra</translation>
+    </message>
+    <message>
+        <source>Maneuver %1</source>
+        <translation>Maniobra %1</translation>
+    </message>
+    <message>
+        <source>Event %1</source>
+        <translation>Evento %1</translation>
     </message>
 </context>
 <context>
@@ -1583,6 +1591,25 @@ la vuelve a leer</translation>
     </message>
 </context>
 <context>
+    <name>MatrixView</name>
+    <message>
+        <source>Cause-and-effect matrix</source>
+        <translation>Matriz de causa y efecto</translation>
+    </message>
+    <message>
+        <source>No maneuvers.</source>
+        <translation>Sin maniobras.</translation>
+    </message>
+    <message>
+        <source>Rows: causes. Columns: effects. A cell holds the delay before the effect, or %1 when it is immediate. Double-click a cell to modify its maneuver.</source>
+        <translation>Filas: causas. Columnas: efectos. Una celda indica el retardo antes del efecto, o %1 si es inmediato. Haga doble clic en una celda para modificar su maniobra.</translation>
+    </message>
+    <message>
+        <source>Maneuver %1</source>
+        <translation>Maniobra %1</translation>
+    </message>
+</context>
+<context>
     <name>Mrb500Ctl</name>
     <message>
         <source>no command given; see mrb500ctl --help</source>
@@ -1698,6 +1725,18 @@ la vuelve a leer</translation>
     <message>
         <source>Limite máximo maniobras simples permitidas: </source>
         <translation>Límite máximo de maniobras simples permitidas: </translation>
+    </message>
+    <message>
+        <source>Select inputs on the left and one output on the right, then click the arrow or press Enter. You can also drag the inputs onto the output.</source>
+        <translation>Seleccione entradas a la izquierda y una salida a la derecha; después pulse la flecha o Intro. También puede arrastrar las entradas sobre la salida.</translation>
+    </message>
+    <message>
+        <source>Create a maneuver from the selected inputs and the selected output (Enter). You can also drag the inputs onto an output.</source>
+        <translation>Crear una maniobra con las entradas y la salida seleccionadas (Intro). También puede arrastrar las entradas sobre una salida.</translation>
+    </message>
+    <message>
+        <source>Create a maneuver from the selected inputs</source>
+        <translation>Crear una maniobra con las entradas seleccionadas</translation>
     </message>
 </context>
 <context>
@@ -2321,6 +2360,10 @@ la vuelve a leer</translation>
     <message>
         <source>&amp;Edit</source>
         <translation>&amp;Edición</translation>
+    </message>
+    <message>
+        <source>View cause-and-effect matrix</source>
+        <translation>Ver matriz de causa y efecto</translation>
     </message>
 </context>
 <context>

@@ -60,8 +60,10 @@ CauseEffectMatrix::CauseEffectMatrix(const PanelConfiguration &core) {
     std::sort(columns.begin(), columns.end(),
               [](const Effect &a, const Effect &b) { return effectLess(a.action, b.action); });
 
-    cells = QList<QList<QList<quint16>>>(rows.size(), QList<QList<quint16>>(columns.size()));
-    for (const ManiobraConvencional &m : core.maneuvers) {
+    cells = QList<QList<QList<int>>>(rows.size(), QList<QList<int>>(columns.size()));
+    for (int k = 0; k < core.maneuvers.size(); ++k) {
+        const ManiobraConvencional &m = core.maneuvers.at(k);
+        maneuverDelays << m.delay;
         Action action = m.action();
         action.delay = 0;
         qsizetype r = 0;
@@ -70,16 +72,33 @@ CauseEffectMatrix::CauseEffectMatrix(const PanelConfiguration &core) {
         qsizetype c = 0;
         while (columns.at(c).action != action)
             ++c;
-        cells[r][c].append(m.delay);
+        cells[r][c].append(k);
     }
     for (auto &row : cells) {
         for (auto &cell : row)
-            std::sort(cell.begin(), cell.end());
+            std::stable_sort(cell.begin(), cell.end(), [this](int a, int b) {
+                return maneuverDelays.at(a) < maneuverDelays.at(b);
+            });
     }
 }
 
-QList<quint16> CauseEffectMatrix::delays(int cause, int effect) const {
+QList<int> CauseEffectMatrix::maneuvers(int cause, int effect) const {
     return cells.value(cause).value(effect);
+}
+
+QList<int> CauseEffectMatrix::maneuvers(int cause) const {
+    QList<int> all;
+    for (const QList<int> &cell : cells.value(cause))
+        all += cell;
+    std::sort(all.begin(), all.end());
+    return all;
+}
+
+QList<quint16> CauseEffectMatrix::delays(int cause, int effect) const {
+    QList<quint16> found;
+    for (int k : maneuvers(cause, effect))
+        found << maneuverDelays.at(k);
+    return found;
 }
 
 QString CauseEffectMatrix::delayText(quint16 halfSeconds) {

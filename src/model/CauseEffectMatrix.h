@@ -34,6 +34,10 @@ public:
     const QList<Effect> &effects() const { return columns; }
     // Delays in half-seconds of the maneuvers in that cell, ascending; empty when none.
     QList<quint16> delays(int cause, int effect) const;
+    // Indexes in the maneuver list of the maneuvers in that cell, in the order of delays().
+    QList<int> maneuvers(int cause, int effect) const;
+    // Indexes of every maneuver with that cause, ascending.
+    QList<int> maneuvers(int cause) const;
     // "X" for immediate, "20 s" for a delay; several joined by ", "; empty when none.
     QString cellText(int cause, int effect) const;
     static QString delayText(quint16 halfSeconds);
@@ -45,5 +49,6 @@ public:
 private:
     QList<Cause> rows;
     QList<Effect> columns;
-    QList<QList<QList<quint16>>> cells; // [row][column]
+    QList<quint16> maneuverDelays;  // by maneuver index
+    QList<QList<QList<int>>> cells; // [row][column]: maneuver indexes
 };

@@ -5,6 +5,8 @@
 #include "model/ManiobraConvencional.h"
 #include "ui/LogEventWidget.h"
 
+#include <QGroupBox>
+
 namespace {
 
 constexpr int DialogWidth = 650;
@@ -38,6 +40,10 @@ void DialogAddLogic::LogActionComboBoxChanged(int index) {
         ui->frameAuxLog->show();
 }
 
+void DialogAddLogic::setManeuverNumber(int number) {
+    setWindowTitle(tr("Maneuver %1").arg(number));
+}
+
 void DialogAddLogic::loadManeuver(const ManiobraConvencional &maneuver) {
     qDeleteAll(eventLines);
     eventLines.clear();
@@ -46,6 +52,8 @@ void DialogAddLogic::loadManeuver(const ManiobraConvencional &maneuver) {
     for (int i = 0; i < maneuver.events.size(); ++i) {
         auto *line = new LogEventWidget(maneuver, i, ui->scrollAreaWidgetContents);
         line->setMinimumHeight(EventLineHeight);
+        if (auto *group = line->findChild<QGroupBox *>(QStringLiteral("groupBoxEvent")))
+            group->setTitle(tr("Event %1").arg(i + 1));
         ui->logicLayout->addWidget(line, i, 0);
         eventLines << line;
     }

@@ -19,6 +19,8 @@ public:
     explicit DialogAddLogic(QWidget *parent = nullptr);
     ~DialogAddLogic() override;
 
+    // The dialog is titled after the maneuver's number in the table (counted from 1).
+    void setManeuverNumber(int number);
     void loadManeuver(const ManiobraConvencional &maneuver);
     // Writes the choices into the maneuver that was loaded.
     void storeManeuver(ManiobraConvencional &maneuver) const;

@@ -9,11 +9,12 @@
 #include "model/ManeuverDescription.h"
 #include "ui/ActionTreeWidget.h"
 #include "ui/DialogAddLogic.h"
+#include "ui/ManeuverProblemMarks.h"
 #include "ui/UserDialogs.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
-#include <QStyle>
+#include <QMenu>
 
 namespace {
 
@@ -75,6 +76,42 @@ MyActionsWidget::MyActionsWidget(QWidget *parent)
             &MyActionsWidget::tableDoubleClickedSlot);
     connect(actionTree, &ActionTreeWidget::createEvent, this,
             &MyActionsWidget::actionTreeDoubleClickedSlot);
+    setUpCreationAids();
+}
+
+void MyActionsWidget::setUpCreationAids() {
+    // The arrow, Enter in either tree and the outputs' menu ask for a maneuver as a drop does.
+    connect(ui->toolButtonCreate, &QToolButton::clicked, this,
+            &MyActionsWidget::slotCreateSelectedAction);
+    ui->eventsWidget->installEventFilter(this);
+    actionTree->installEventFilter(this);
+    outputMenu = new QMenu(this);
+    createFromInputs =
+        outputMenu->addAction(QString(), this, &MyActionsWidget::slotCreateSelectedAction);
+    createFromInputs->setObjectName(QStringLiteral("actionCreateFromInputs"));
+    actionTree->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(actionTree, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
+        QTreeWidgetItem *output = actionTree->itemAt(at);
+        if (!output || !(output->flags() & Qt::ItemIsSelectable))
+            return;
+        actionTree->setCurrentItem(output);
+        createFromInputs->setEnabled(!ui->eventsWidget->selectedItems().isEmpty());
+        outputMenu->popup(actionTree->viewport()->mapToGlobal(at));
+    });
+    // The hint keeps its line while hidden, so that the trees do not move under the mouse.
+    QSizePolicy policy = ui->labelHint->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    ui->labelHint->setSizePolicy(policy);
+    for (QTreeWidget *tree : {ui->eventsWidget, static_cast<QTreeWidget *>(actionTree)})
+        connect(tree, &QTreeWidget::itemSelectionChanged, this, [this] {
+            ui->labelHint->setVisible(ui->eventsWidget->selectedItems().isEmpty() &&
+                                      actionTree->selectedItems().isEmpty());
+        });
+    retranslateCreationAids();
+}
+
+void MyActionsWidget::retranslateCreationAids() {
+    createFromInputs->setText(tr("Create a maneuver from the selected inputs"));
 }
 
 MyActionsWidget::~MyActionsWidget() {
@@ -100,8 +137,8 @@ void MyActionsWidget::updateTrees() {
     const bool usable = core->num_zones != 0;
     for (QWidget *w :
          {static_cast<QWidget *>(ui->eventsWidget), static_cast<QWidget *>(actionTree),
-          static_cast<QWidget *>(ui->pushButtonAdd), static_cast<QWidget *>(ui->pushButtonDel),
-          static_cast<QWidget *>(ui->pushButtonMod)})
+          static_cast<QWidget *>(ui->toolButtonCreate), static_cast<QWidget *>(ui->pushButtonAdd),
+          static_cast<QWidget *>(ui->pushButtonDel), static_cast<QWidget *>(ui->pushButtonMod)})
         w->setEnabled(usable);
     buildActionTree();
     // Zones and boards changed: a maneuver may now point at something the panel lacks.
@@ -179,29 +216,19 @@ void MyActionsWidget::refreshTable() {
 
 void MyActionsWidget::markProblems() {
     QTableWidget *table = ui->tableWidget;
-    QList<QStringList> reasons(table->rowCount());
-    QList<bool> errors(table->rowCount(), false);
-    for (const ConfigurationProblem &problem : ConfigurationCheck::check(*core)) {
-        if (problem.maneuver < 0 || problem.maneuver >= table->rowCount())
-            continue;
-        reasons[problem.maneuver] << problem.message;
-        errors[problem.maneuver] = errors[problem.maneuver] || problem.isError();
-    }
-    const QIcon warning = style()->standardIcon(QStyle::SP_MessageBoxWarning);
-    const QIcon error = style()->standardIcon(QStyle::SP_MessageBoxCritical);
+    const ManeuverProblemMarks marks(*core);
     for (int row = 0; row < table->rowCount(); ++row) {
-        const bool marked = !reasons[row].isEmpty();
+        QStringList tip = marks.reasons(row);
         // The zones' names come first: the table keeps the fixed descriptions. (While a
         // new model is being shown the table may still hold the old one's rows.)
         const QString names = row < core->maneuvers.size()
                                   ? ConfigurationFields::zoneNamesUsed(*core, core->maneuvers[row])
                                   : QString();
         if (!names.isEmpty())
-            reasons[row].prepend(names);
-        const QString tip = reasons[row].join(QLatin1Char('\n'));
-        table->item(row, 0)->setIcon(!marked ? QIcon() : errors[row] ? error : warning);
+            tip.prepend(names);
+        table->item(row, 0)->setIcon(marks.mark({row}, style()));
         for (int column = 0; column < table->columnCount(); ++column)
-            table->item(row, column)->setToolTip(tip);
+            table->item(row, column)->setToolTip(tip.join(QLatin1Char('\n')));
     }
 }
 
@@ -231,13 +258,16 @@ void MyActionsWidget::slotRemoveAction() {
 
 void MyActionsWidget::slotModify() {
     const QList<int> selected = selectedManeuvers();
-    if (selected.isEmpty())
-        return;
-    const int index = selected.first();
+    if (!selected.isEmpty())
+        modifyManeuver(selected.first());
+}
+
+void MyActionsWidget::modifyManeuver(int index) {
     ManiobraConvencional maneuver;
     if (!core->getManeuver(index, maneuver))
         return;
     DialogAddLogic dialog(this);
+    dialog.setManeuverNumber(index + 1);
     dialog.loadManeuver(maneuver);
     if (dialog.exec() != QDialog::Accepted)
         return;
@@ -323,6 +353,14 @@ bool MyActionsWidget::returnManeouver(QList<int> eventList, QString actionIndex,
 }
 
 bool MyActionsWidget::eventFilter(QObject *watched, QEvent *event) {
+    const bool tree = watched == ui->eventsWidget || watched == actionTree;
+    if (tree && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            slotCreateSelectedAction();
+            return true;
+        }
+    }
     if (watched == ui->tableWidget && event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent *>(event)->key() == Qt::Key_Delete) {
         slotRemoveAction();
@@ -334,6 +372,7 @@ bool MyActionsWidget::eventFilter(QObject *watched, QEvent *event) {
 void MyActionsWidget::retranslate() {
     ui->retranslateUi(this);
     ui->labelFilter->clear();
+    retranslateCreationAids();
     // Tree and table texts come from the model, so they are rebuilt in the new language.
     updateTrees();
     refreshTable();

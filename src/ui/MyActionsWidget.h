@@ -4,6 +4,8 @@
 #include <QWidget>
 
 class ActionTreeWidget;
+class QAction;
+class QMenu;
 class ManiobraConvencional;
 class PanelCore;
 class QTableWidgetItem;
@@ -27,6 +29,8 @@ public:
     void updateTrees();
     void refreshTable();
     void retranslate();
+    // Opens the maneuver at `index` in the logic dialog; on OK it takes the dialog's choices.
+    void modifyManeuver(int index);
 
 public Q_SLOTS:
     void slotRemoveAction();
@@ -44,6 +48,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void setUpCreationAids();
+    void retranslateCreationAids();
     void buildEventTree();
     void buildActionTree();
     void markProblems();
@@ -53,5 +59,7 @@ private:
 
     PanelCore *core = nullptr;
     ActionTreeWidget *actionTree;
+    QMenu *outputMenu = nullptr;
+    QAction *createFromInputs = nullptr;
     Ui::MyActionsWidget *ui;
 };

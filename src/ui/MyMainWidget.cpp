@@ -1,6 +1,7 @@
 #include "ui/MyMainWidget.h"
 #include "ui_MyMainWidget.h"
 
+#include "ui/MatrixView.h"
 #include "ui/MyActionsWidget.h"
 #include "ui/myAdvancedConfigurationWidget.h"
 #include "ui/myconfigurationwidget.h"
@@ -16,6 +17,7 @@ MyMainWidget::MyMainWidget(QWidget *parent)
     , actions(new MyActionsWidget(this))
     , configuration(new myconfigurationwidget(this))
     , advanced(new myAdvancedConfigurationWidget(nullptr, this))
+    , matrix(new MatrixView(this))
     , ui(new Ui::MyMainWidget) {
     ui->setupUi(this);
     ui->layoutTab1->addWidget(configuration);
@@ -25,6 +27,29 @@ MyMainWidget::MyMainWidget(QWidget *parent)
     ui->tabWidget->setCurrentIndex(0);
     ui->tabWidget->removeTab(AdvancedTab);
     connect(ui->tabWidget, &QTabWidget::currentChanged, this, &MyMainWidget::refreshLayout);
+    // Zones, boards and names change the rows' labels and the maneuvers' problems.
+    for (const auto signal : {&myconfigurationwidget::signalElementAddedRemovedModified,
+                              &myconfigurationwidget::signalNumberOfZonesModified,
+                              &myconfigurationwidget::signalZoneNamesModified})
+        connect(configuration, signal, matrix, &MatrixView::refresh);
+    connect(actions, &MyActionsWidget::edited, matrix, &MatrixView::refresh);
+    connect(matrix, &MatrixView::maneuverChosen, actions, &MyActionsWidget::modifyManeuver);
+}
+
+void MyMainWidget::setModel(const PanelConfiguration *model) {
+    matrix->setModel(model);
+}
+
+void MyMainWidget::showManeuvers() {
+    actions->refreshTable();
+    matrix->refresh();
+}
+
+void MyMainWidget::showMatrix() {
+    matrix->refresh();
+    matrix->show();
+    matrix->raise();
+    matrix->activateWindow();
 }
 
 MyMainWidget::~MyMainWidget() {
@@ -43,7 +68,7 @@ void MyMainWidget::showConfiguration() {
     configuration->readNumberOfZones();
     configuration->updateDeviceTree();
     advanced->showGeneralConfiguration();
-    actions->refreshTable();
+    showManeuvers();
     actions->updateTrees();
 }
 

@@ -2,7 +2,9 @@
 
 #include <QWidget>
 
+class MatrixView;
 class MyActionsWidget;
+class PanelConfiguration;
 class myAdvancedConfigurationWidget;
 class myconfigurationwidget;
 namespace Ui {
@@ -10,7 +12,7 @@ class MyMainWidget;
 }
 
 // The central tabs: zones and boards, maneuvers, and the advanced options, whose tab
-// is shown only on request.
+// is shown only on request; and the matrix window, which follows every edit of theirs.
 class MyMainWidget : public QWidget {
     Q_OBJECT
 
@@ -21,10 +23,17 @@ public:
     MyActionsWidget *actionsWidget() const { return actions; }
     myconfigurationwidget *configurationWidget() const { return configuration; }
     myAdvancedConfigurationWidget *advancedWidget() const { return advanced; }
+    MatrixView *matrixView() const { return matrix; }
+
+    void setModel(const PanelConfiguration *model);
 
     void showAdvancedTab(bool show);
     // Every editor shows the model again, without telling of values it cannot show.
     void showConfiguration();
+    // The maneuver table and the matrix show the model's maneuvers again.
+    void showManeuvers();
+    // Opens the matrix window, or brings it to the front.
+    void showMatrix();
     // The title of the tab that holds `editor`, in the current language.
     QString pageTitle(const QWidget *editor) const;
     void retranslate();
@@ -35,5 +44,6 @@ private:
     MyActionsWidget *actions;
     myconfigurationwidget *configuration;
     myAdvancedConfigurationWidget *advanced;
+    MatrixView *matrix;
     Ui::MyMainWidget *ui;
 };

@@ -158,7 +158,7 @@ void MyMainWindow::slotDownloadConfig() {
     // edits of the advanced page included.
     if (!panel->download())
         return;
-    centralTabs->actionsWidget()->refreshTable();
+    centralTabs->showManeuvers();
     centralTabs->advancedWidget()->readGeneralConfiguration();
     edits->replacedByDownload(*core);
     UserDialogs::current().inform(this, tr("Download Panel"), tr("Download ok"));
@@ -322,6 +322,7 @@ void MyMainWindow::pointEditorsAt(PanelCore *model) {
     centralTabs->actionsWidget()->setPanelCore(model);
     centralTabs->advancedWidget()->setPanelCore(model);
     centralTabs->configurationWidget()->setPanelCore(model);
+    centralTabs->setModel(model);
     panel->setPanelCore(model);
     history->setModel(model);
 }

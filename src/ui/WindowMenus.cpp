@@ -1,6 +1,7 @@
 #include "ui/WindowMenus.h"
 
 #include "ui/EditHistory.h"
+#include "ui/MyMainWidget.h"
 #include "ui/MyMainWindow.h"
 
 #include <QAction>
@@ -70,6 +71,10 @@ void WindowMenus::create(MyMainWindow *window) {
     verify->setChecked(true);
     texts << Text{verify, QT_TR_NOOP("Verify after upload")};
     add(options, QT_TR_NOOP("View link log"), "actionViewLinkLog", window, &W::slotViewLinkLog);
+    QAction *matrix = options->addAction(tr("View cause-and-effect matrix"), window->mainWidget(),
+                                         &MyMainWidget::showMatrix);
+    matrix->setObjectName(QStringLiteral("actionViewMatrix"));
+    texts << Text{matrix, QT_TR_NOOP("View cause-and-effect matrix")};
 
     QMenu *configuration = window->menuBar()->addMenu(tr("&Configuration"));
     texts << Text{configuration, QT_TR_NOOP("&Configuration")};

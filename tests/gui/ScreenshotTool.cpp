@@ -11,6 +11,7 @@
 #include "ui/DialogAddLogic.h"
 #include "ui/DifferencesDialog.h"
 #include "ui/LinkLogWindow.h"
+#include "ui/MatrixView.h"
 #include "ui/MyActionsWidget.h"
 #include "ui/MyMainWidget.h"
 #include "ui/MyMainWindow.h"
@@ -174,6 +175,15 @@ int main(int argc, char *argv[]) {
                 ++written;
             written -= clippedLabels(&dialog, file);
         }
+        window.mainWidget()->showMatrix();
+        QApplication::processEvents();
+        MatrixView *matrix = window.mainWidget()->matrixView();
+        const QString matrixFile =
+            QStringLiteral("%1/matrix-%2.png").arg(out, QLatin1String(language));
+        if (matrix->grab().save(matrixFile))
+            ++written;
+        written -= clippedLabels(matrix, matrixFile);
+        matrix->hide();
         if (grabSettings(QStringLiteral("%1/settings-%2.png").arg(out, QLatin1String(language))))
             ++written;
         if (grabComparison(*window.panelCore(),
@@ -209,7 +219,7 @@ int main(int argc, char *argv[]) {
         written -= clippedLabels(log, out + QStringLiteral("/linklog-en.png"));
     }
     dialogs.answers = {true};
-    // Six tabs, two settings dialogs, two comparisons, the about box, the marks, the upload,
-    // the link log and, with a file that has maneuvers, two maneuver dialogs.
-    return written == (hasManeuvers ? 16 : 14) ? 0 : 1;
+    // Six tabs, two matrices, two settings dialogs, two comparisons, the about box, the marks,
+    // the upload, the link log and, with a file that has maneuvers, two maneuver dialogs.
+    return written == (hasManeuvers ? 18 : 16) ? 0 : 1;
 }

@@ -75,26 +75,26 @@ void tst_DialogAddLogic::load_data() {
 
     QTest::newRow("zone3Detector_soundersOnAfter20s")
         << "2.3.2.5 | 1.0.1.3 40"
-        << QStringList{"event1 | *Alarma en zona,Averia en zona | "
+        << QStringList{"Event 1 | *Alarma en zona,Averia en zona | "
                        "*alarma de detector,alarma de pulsador,cualquier alarma"}
         << QStringList{"*Sirenas ON", "Sirenas OFF"} << false << 0 << 0 << 20;
     QTest::newRow("inputOnReset_fourActions")
-        << "5.1.5.2 | 1.0.1.2 0" << QStringList{"event1 | *Entrada ON,Entrada OFF"}
+        << "5.1.5.2 | 1.0.1.2 0" << QStringList{"Event 1 | *Entrada ON,Entrada OFF"}
         << QStringList{"Sirenas ON", "Sirenas OFF", "Mute", "*Reset"} << false << 0 << 0 << 0;
     QTest::newRow("module2Output3Off")
         << "2.0.2.7 | 7.3.7.2 10"
-        << QStringList{"event1 | Alarma en panel,"
+        << QStringList{"Event 1 | Alarma en panel,"
                        "*Alarma de pulsador en panel,Averia en panel"}
         << QStringList{"Output ON", "*Output OFF"} << true << 2 << 3 << 5;
     QTest::newRow("threeEvents_threeLinesInOrder")
         << "2.6.2.4 2.0.2.1 5.1.5.1 | 6.1.7.1 1"
-        << QStringList{"event1 | Alarma en zona,*Averia en zona | "
+        << QStringList{"Event 1 | Alarma en zona,*Averia en zona | "
                        "avería de corte,*avería de cruce,cualquier avería",
-                       "event2 | Alarma en panel,Alarma de pulsador en panel,*Averia en panel",
-                       "event3 | Entrada ON,*Entrada OFF"}
+                       "Event 2 | Alarma en panel,Alarma de pulsador en panel,*Averia en panel",
+                       "Event 3 | Entrada ON,*Entrada OFF"}
         << QStringList{"*Output ON", "Output OFF"} << true << 1 << 1 << 0;
     QTest::newRow("unknownCodes_emptyLists")
-        << "3.1.3.9 2.1.2.0 | 2.0.2.3 4" << QStringList{"event1 | ", "event2 | "} << QStringList{}
+        << "3.1.3.9 2.1.2.0 | 2.0.2.3 4" << QStringList{"Event 1 | ", "Event 2 | "} << QStringList{}
         << false << 0 << 0 << 2;
 }
 

@@ -7,11 +7,11 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QLabel>
 #include <QMimeData>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -253,8 +253,8 @@ void tst_MyActionsWidget::form_hasItsFixedParts() {
     QCOMPARE(table->horizontalHeaderItem(1)->text(), QStringLiteral("Action"));
     QCOMPARE(tree("eventsWidget")->selectionMode(), QAbstractItemView::ExtendedSelection);
     QCOMPARE(tree("actionsWidget")->selectionMode(), QAbstractItemView::SingleSelection);
-    auto *arrow = editor->findChild<QLabel *>("label");
-    QVERIFY(!arrow->pixmap().isNull());
+    auto *arrow = editor->findChild<QToolButton *>("toolButtonCreate");
+    QVERIFY(!arrow->icon().isNull());
 }
 
 void tst_MyActionsWidget::create_bySelectionAndDoubleClick_data() {
