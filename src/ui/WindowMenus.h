@@ -4,6 +4,7 @@
 #include <QKeySequence>
 #include <QList>
 
+class EditHistory;
 class MyMainWindow;
 class QAction;
 class QMenu;
@@ -34,4 +35,5 @@ private:
     QList<Text> texts;
     QMenu *language = nullptr;
     QAction *verify = nullptr;
+    EditHistory *history = nullptr; // names the Edit menu's Undo and Redo
 };

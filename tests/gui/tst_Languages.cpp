@@ -88,7 +88,8 @@ void tst_Languages::switch_retranslatesEveryPage_data() {
     QTest::addColumn<QString>("newQuestion");
 
     QTest::newRow("spanish") << "language_es"
-                             << QStringList{"&Archivo", "&Opciones", "&Configuración", "A&cerca de"}
+                             << QStringList{"&Archivo", "&Edición", "&Opciones", "&Configuración",
+                                            "A&cerca de"}
                              << QStringList{"Elementos", "Acciones", "Configuración avanzada"}
                              << "Número de zonas"
                              << "SALIDAS"
@@ -98,7 +99,8 @@ void tst_Languages::switch_retranslatesEveryPage_data() {
                              << "Confirmación: ¿Desea borrar la configuración actual y crear "
                                 "una nueva?";
     QTest::newRow("english") << "language_en"
-                             << QStringList{"&File", "&Options", "&Configuration", "&About"}
+                             << QStringList{"&File", "&Edit", "&Options", "&Configuration",
+                                            "&About"}
                              << QStringList{"Elements", "Actions", "Advanced Configuration"}
                              << "Number of zones"
                              << "OUTPUTS"

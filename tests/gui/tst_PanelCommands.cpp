@@ -474,7 +474,7 @@ void tst_PanelCommands::transfer_keepsWindowLive() {
 
 void tst_PanelCommands::verifyOption_inOptionsMenuFollowsLanguage() {
     QAction *option = child<QAction>("actionVerifyAfterUpload");
-    QMenu *options = window->menuBar()->actions().at(1)->menu();
+    QMenu *options = window->menuBar()->actions().at(2)->menu();
     QVERIFY(options->actions().contains(option));
     option->trigger();
     window->loadLanguage(QStringLiteral("es"));
