@@ -2139,6 +2139,21 @@ read it back</translation>
     </message>
 </context>
 <context>
+    <name>RecentFiles</name>
+    <message>
+        <source>Recent files</source>
+        <translation>Recent files</translation>
+    </message>
+    <message>
+        <source>Could not open %1.</source>
+        <translation>Could not open %1.</translation>
+    </message>
+    <message>
+        <source>The file no longer exists; it was removed from the recent files.</source>
+        <translation>The file no longer exists; it was removed from the recent files.</translation>
+    </message>
+</context>
+<context>
     <name>ReportExport</name>
     <message>
         <source>Export report...</source>
@@ -2255,6 +2270,14 @@ read it back</translation>
         <source>Product Identifier: %1</source>
         <translation>Product Identifier: %1</translation>
     </message>
+    <message>
+        <source>%1 (absent)</source>
+        <translation>%1 (absent)</translation>
+    </message>
+    <message>
+        <source>Not connected now</source>
+        <translation>Not connected now</translation>
+    </message>
 </context>
 <context>
     <name>UnsavedEdits</name>
@@ -2364,6 +2387,14 @@ read it back</translation>
     <message>
         <source>View cause-and-effect matrix</source>
         <translation>View cause-and-effect matrix</translation>
+    </message>
+    <message>
+        <source>Recent files</source>
+        <translation>Recent files</translation>
+    </message>
+    <message>
+        <source>Clear list</source>
+        <translation>Clear list</translation>
     </message>
 </context>
 <context>

@@ -2139,6 +2139,21 @@ la vuelve a leer</translation>
     </message>
 </context>
 <context>
+    <name>RecentFiles</name>
+    <message>
+        <source>Recent files</source>
+        <translation>Ficheros recientes</translation>
+    </message>
+    <message>
+        <source>Could not open %1.</source>
+        <translation>No se pudo abrir %1.</translation>
+    </message>
+    <message>
+        <source>The file no longer exists; it was removed from the recent files.</source>
+        <translation>El fichero ya no existe; se ha quitado de los ficheros recientes.</translation>
+    </message>
+</context>
+<context>
     <name>ReportExport</name>
     <message>
         <source>Export report...</source>
@@ -2255,6 +2270,14 @@ la vuelve a leer</translation>
         <source>Product Identifier: %1</source>
         <translation>Identificador de producto: %1</translation>
     </message>
+    <message>
+        <source>%1 (absent)</source>
+        <translation>%1 (ausente)</translation>
+    </message>
+    <message>
+        <source>Not connected now</source>
+        <translation>Ahora no está conectado</translation>
+    </message>
 </context>
 <context>
     <name>UnsavedEdits</name>
@@ -2364,6 +2387,14 @@ la vuelve a leer</translation>
     <message>
         <source>View cause-and-effect matrix</source>
         <translation>Ver matriz de causa y efecto</translation>
+    </message>
+    <message>
+        <source>Recent files</source>
+        <translation>Ficheros recientes</translation>
+    </message>
+    <message>
+        <source>Clear list</source>
+        <translation>Vaciar la lista</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,7 @@
 #include "model/XmlConfigReader.h"
 #include "ui/DialogAbout.h"
 #include "ui/EditHistory.h"
+#include "ui/FileDrop.h"
 #include "ui/MyActionsWidget.h"
 #include "ui/MyMainWidget.h"
 #include "ui/PanelCommands.h"
@@ -27,6 +28,9 @@ constexpr int DefaultWidth = 960;
 constexpr int DefaultHeight = 760;
 
 const char *const FileFilter = QT_TRANSLATE_NOOP("MyMainWindow", "Xml files (*.xml)");
+const char *const OpenQuestion =
+    QT_TRANSLATE_NOOP("MyMainWindow", "The current configuration has changes that have not "
+                                      "been saved. Save them before opening another file?");
 
 QString titlePrefix() {
     return QStringLiteral("TrevUSB Configurator ") + ProductInfo::version() + QStringLiteral(" ") +
@@ -51,6 +55,7 @@ QFont windowFont() {
 
 MyMainWindow::MyMainWindow(QWidget *parent, Qt::WindowFlags flags)
     : QMainWindow(parent, flags)
+    , recent(this)
     , core(std::make_unique<PanelCore>())
     , panel(std::make_unique<PanelCommands>(this)) {
     const QFont font = windowFont();
@@ -77,6 +82,8 @@ MyMainWindow::MyMainWindow(QWidget *parent, Qt::WindowFlags flags)
                               &myconfigurationwidget::signalZoneNamesModified})
         connect(centralTabs->configurationWidget(), signal, this,
                 &MyMainWindow::slotUpdateEventActionTrees);
+    connect(&recent, &RecentFiles::chosen, this, &MyMainWindow::openFileAsking);
+    connect(new FileDrop(this), &FileDrop::dropped, this, &MyMainWindow::openFileAsking);
     centralTabs->actionsWidget()->updateTrees();
     setFont(font);
     // Room for both maneuver columns and most of the advanced page without scrolling.
@@ -133,12 +140,6 @@ void MyMainWindow::hideShowAdvancedTab(bool show) {
     centralTabs->showAdvancedTab(show);
 }
 
-void MyMainWindow::slotClose() {
-    close();
-}
-
-void MyMainWindow::slotExportSite() {}
-
 bool MyMainWindow::zonesChosen(const QString &title) {
     if (core->num_zones != 0)
         return true;
@@ -184,7 +185,7 @@ void MyMainWindow::slotExportReport() {
     if (edits->refusedForInput(this, tr("Export report..."), tr("Could not export the report.")))
         return;
     centralTabs->advancedWidget()->writeGeneralConfiguration();
-    ReportExport::run(this, *core, fileName);
+    ReportExport::run(this, *core, fileName, folder);
 }
 
 void MyMainWindow::slotViewLinkLog() {
@@ -267,15 +268,15 @@ bool MyMainWindow::settleUnsavedChanges(bool unsaved, const QString &question) {
 }
 
 void MyMainWindow::slotOpen() {
-    if (!settleUnsavedChanges(hasUnsavedChanges(),
-                              tr("The current configuration has changes that have not been "
-                                 "saved. Save them before opening another file?")))
+    if (!settleUnsavedChanges(hasUnsavedChanges(), tr(OpenQuestion)))
         return;
-    const QString name = UserDialogs::current().openFileName(this, tr("Open Xml"),
-                                                             QStringLiteral("."), tr(FileFilter));
-    if (name.isEmpty())
-        return;
-    openFile(name);
+    const QString name = folder.openFileName(this, tr("Open Xml"), tr(FileFilter));
+    if (!name.isEmpty())
+        openFile(name);
+}
+
+bool MyMainWindow::openFileAsking(const QString &name) {
+    return settleUnsavedChanges(hasUnsavedChanges(), tr(OpenQuestion)) && openFile(name);
 }
 
 void MyMainWindow::rememberSavedState() {
@@ -305,6 +306,7 @@ bool MyMainWindow::openFile(const QString &name) {
                 lines.join(QLatin1Char('\n')));
     }
     fileName = name;
+    recent.add(name);
     installPanelCore(std::move(fresh));
     showConfiguration();
     setNamedTitle();
@@ -332,24 +334,16 @@ void MyMainWindow::showConfiguration() {
     centralTabs->advancedWidget()->reportUnshownValues();
 }
 
-void MyMainWindow::slotSave() {
-    saveConfiguration();
-}
-
-void MyMainWindow::slotSaveAs() {
-    saveConfigurationAs();
-}
-
 bool MyMainWindow::saveConfiguration() {
     return fileName.isEmpty() ? saveConfigurationAs() : saveToFile(fileName);
 }
 
 bool MyMainWindow::saveConfigurationAs() {
-    const QString name = UserDialogs::current().saveFileName(this, tr("Save Xml"),
-                                                             QStringLiteral("."), tr(FileFilter));
+    const QString name = folder.saveFileName(this, tr("Save Xml"), tr(FileFilter));
     if (name.isEmpty() || !saveToFile(name))
         return false;
     fileName = name;
+    recent.add(name);
     setNamedTitle();
     return true;
 }

@@ -3,6 +3,8 @@
 #include "link/PanelCore.h"
 #include "model/LanguageCatalog.h"
 #include "ui/LanguageMenu.h"
+#include "ui/LastFolder.h"
+#include "ui/RecentFiles.h"
 #include "ui/WindowMenus.h"
 
 #include <QMainWindow>
@@ -38,6 +40,8 @@ public:
 
     // Opens a configuration file; on failure says why and changes nothing.
     bool openFile(const QString &name);
+    // The same, after asking about unsaved edits as Open does.
+    bool openFileAsking(const QString &name);
     // A port named on the command line: every configuration in this session uses it,
     // until the user chooses another in the settings dialog.
     void setCommandLinePort(const QString &portName);
@@ -45,11 +49,17 @@ public:
     // Where the serial settings dialog finds the ports (not owned); the system's when null.
     void setSerialPortList(const SerialPortList *list);
 
+    // What is remembered between runs (WindowSettings).
+    PanelCommands *panelCommands() const { return panel.get(); }
+    WindowMenus &windowMenus() { return menus; }
+    RecentFiles *recentFiles() { return &recent; }
+    LastFolder &lastFolder() { return folder; }
+
 public Q_SLOTS:
     void slotLanguageChanged(QAction *action);
     void hideShowAdvancedTab(bool show);
-    void slotClose();
-    void slotExportSite();
+    void slotClose() { close(); }
+    void slotExportSite() {}
     void slotDownloadConfig();
     void slotUploadConfig();
     void slotUpdateDeviceTree();
@@ -59,8 +69,8 @@ public Q_SLOTS:
     void slotReadGeneralConfiguration();
     void slotWriteGeneralConfiguration();
     void configureSerialPortSlot();
-    void slotSave();
-    void slotSaveAs();
+    void slotSave() { saveConfiguration(); }
+    void slotSaveAs() { saveConfigurationAs(); }
     void slotOpen();
     void slotAbout();
     void slotNew();
@@ -96,6 +106,8 @@ private:
     void setNamedTitle();
 
     LanguageMenu languages;
+    RecentFiles recent;
+    LastFolder folder;
 
     WindowMenus menus;
     MyMainWidget *centralTabs = nullptr;

@@ -5,6 +5,7 @@
 #include "link/PanelCore.h"
 #include "ui/LinkLogWindow.h"
 #include "ui/SettingsDialog.h"
+#include "ui/SystemSerialPortList.h"
 #include "ui/TransferProgressDialog.h"
 #include "ui/UserDialogs.h"
 
@@ -173,8 +174,8 @@ void PanelCommands::configureSerialPort() {
     SerialSettings settings = dialog.selectedSettings();
     settings.portSelected = !settings.name.isEmpty();
     core->setSerialSettings(settings);
-    if (!sessionPort.isEmpty() && settings.portSelected)
-        sessionPort = settings.name;
+    if (settings.portSelected)
+        sessionPort = userPort = settings.name;
 }
 
 void PanelCommands::setCommandLinePort(const QString &portName) {
@@ -182,13 +183,27 @@ void PanelCommands::setCommandLinePort(const QString &portName) {
     applySessionPort();
 }
 
+void PanelCommands::restoreChosenPort(const QString &portName) {
+    userPort = portName;
+    if (sessionPort.isEmpty() && !portName.isEmpty() &&
+        SerialPortList::isPresent(availablePorts(), portName))
+        sessionPort = portName;
+    applySessionPort();
+}
+
 void PanelCommands::applySessionPort() {
-    if (sessionPort.isEmpty())
+    const QString name = sessionPort.isEmpty() ? userPort : sessionPort;
+    if (name.isEmpty())
         return;
     SerialSettings settings = core->serialSettings;
-    settings.name = sessionPort;
-    settings.portSelected = true;
+    settings.name = name;
+    // A remembered port that is absent is only named: the settings dialog comes first.
+    settings.portSelected = !sessionPort.isEmpty();
     core->setSerialSettings(settings);
+}
+
+QList<SerialPortDescription> PanelCommands::availablePorts() const {
+    return portList ? portList->availablePorts() : SystemSerialPortList().availablePorts();
 }
 
 bool PanelCommands::portChosen(const QString &title, const QString &text) {

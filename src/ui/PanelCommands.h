@@ -2,6 +2,7 @@
 
 #include "commissioning/CommissioningQuestions.h"
 #include "link/LinkTrace.h"
+#include "ui/SerialPortDescription.h"
 
 #include <QCoreApplication>
 #include <QList>
@@ -37,6 +38,11 @@ public:
     // A port named on the command line: every configuration in this session uses it,
     // until the user chooses another in the settings dialog.
     void setCommandLinePort(const QString &portName);
+    // At start, the port chosen in an earlier run: used when it is present; when absent it
+    // is only offered in the settings dialog, never replaced by another port.
+    void restoreChosenPort(const QString &portName);
+    // The port the user chose last, in this run or an earlier one; not the command line's.
+    QString chosenPort() const { return userPort; }
     // Where the serial settings dialog finds the ports (not owned); the system's when null.
     void setSerialPortList(const SerialPortList *list) { portList = list; }
 
@@ -52,6 +58,7 @@ public:
 
 private:
     void applySessionPort();
+    QList<SerialPortDescription> availablePorts() const;
     // Opens the settings dialog while no port is chosen; false, with `title` and `text`,
     // when there is still none.
     bool portChosen(const QString &title, const QString &text);
@@ -63,8 +70,10 @@ private:
 
     QWidget *window;
     PanelCore *core = nullptr;
-    // Given with --port, or chosen since in the settings dialog: kept across Open.
+    // Given with --port, chosen in the settings dialog or remembered and present: every
+    // configuration of this session uses it, across Open.
     QString sessionPort;
+    QString userPort;
     const SerialPortList *portList = nullptr;
     std::unique_ptr<TransferProgressDialog> progressDialog;
     QList<LinkTrace> lastTraces; // of the last panel command

@@ -1,19 +1,19 @@
 #include "ui/ReportExport.h"
 
 #include "report/CauseEffectReport.h"
+#include "ui/LastFolder.h"
 #include "ui/UserDialogs.h"
 
 #include <QDir>
 #include <QFileInfo>
 
 void ReportExport::run(QWidget *parent, const PanelConfiguration &configuration,
-                       const QString &fileName) {
+                       const QString &fileName, LastFolder &folder) {
     const QString title = tr("Export report...");
-    const QString base = fileName.isEmpty()
-                             ? QStringLiteral("report.pdf")
-                             : QFileInfo(fileName).path() + QLatin1Char('/') +
-                                   QFileInfo(fileName).completeBaseName() + QStringLiteral(".pdf");
-    QString pdf = UserDialogs::current().saveFileName(parent, title, base, tr("PDF files (*.pdf)"));
+    const QString base =
+        fileName.isEmpty() ? QStringLiteral("report") : QFileInfo(fileName).completeBaseName();
+    QString pdf =
+        folder.saveFileName(parent, title, tr("PDF files (*.pdf)"), base + QStringLiteral(".pdf"));
     if (pdf.isEmpty())
         return;
     if (QFileInfo(pdf).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) != 0)

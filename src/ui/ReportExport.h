@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QString>
 
+class LastFolder;
 class PanelConfiguration;
 class QWidget;
 
@@ -13,6 +14,7 @@ class ReportExport {
 
 public:
     // `fileName`: the configuration's file, which names the report; empty when it has none.
+    // The dialog starts in `folder`.
     static void run(QWidget *parent, const PanelConfiguration &configuration,
-                    const QString &fileName);
+                    const QString &fileName, LastFolder &folder);
 };

@@ -60,10 +60,16 @@ SettingsDialog::~SettingsDialog() {
 void SettingsDialog::preselect(const QString &name) {
     if (name.isEmpty())
         return;
-    const int index = ui->serialPortInfoListBox->findText(name);
-    if (index >= 0) {
-        ui->serialPortInfoListBox->setCurrentIndex(index);
-        ui->portPathEdit->clear();
+    QComboBox *box = ui->serialPortInfoListBox;
+    ui->portPathEdit->clear();
+    if (!SerialPortList::isPresent(ports, name)) {
+        // Still the choice until the user makes another: no port that happens to be there
+        // takes its place.
+        absentPort = name;
+        fillPortList();
+        box->setCurrentIndex(box->count() - 1);
+    } else if (const int index = box->findText(name); index >= 0) {
+        box->setCurrentIndex(index);
     } else {
         ui->portPathEdit->setText(name);
     }
@@ -148,6 +154,10 @@ void SettingsDialog::fillPortList() {
                                identifier(port.productIdentifier)};
         box->addItem(port.portName, list);
     }
+    if (!absentPort.isEmpty())
+        box->addItem(tr("%1 (absent)").arg(absentPort),
+                     QStringList{absentPort, tr("Not connected now"), notAvailable(),
+                                 notAvailable(), notAvailable(), notAvailable()});
     // Showing more or fewer ports keeps the choice when it is still listed.
     const int kept = box->findText(previous);
     if (kept > 0)
@@ -156,7 +166,8 @@ void SettingsDialog::fillPortList() {
 
 void SettingsDialog::storeSelection() {
     const QString typed = ui->portPathEdit->text().trimmed();
-    selection.name = typed.isEmpty() ? ui->serialPortInfoListBox->currentText() : typed;
+    selection.name =
+        typed.isEmpty() ? ui->serialPortInfoListBox->currentData().toStringList().value(0) : typed;
 
     if (ui->baudRateBox->currentIndex() == CustomBaudIndex)
         selection.baudRate = ui->baudRateBox->currentText().toInt();

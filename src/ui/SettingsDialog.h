@@ -23,7 +23,8 @@ public:
     ~SettingsDialog() override;
 
     SerialSettings selectedSettings() const { return selection; }
-    // Shows `name` as the current choice: selected when listed, else typed as a path.
+    // Shows `name` as the current choice: selected when listed, typed as a path when it is
+    // there but not listed, and offered in the list marked absent when it is not there.
     void preselect(const QString &name);
 
 private Q_SLOTS:
@@ -40,4 +41,5 @@ private:
     SerialSettings selection;
     QIntValidator *baudValidator;
     QList<SerialPortDescription> ports; // read once, when the dialog is built
+    QString absentPort;                 // preselected, but not there
 };

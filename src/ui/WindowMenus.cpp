@@ -3,6 +3,7 @@
 #include "ui/EditHistory.h"
 #include "ui/MyMainWidget.h"
 #include "ui/MyMainWindow.h"
+#include "ui/RecentFiles.h"
 
 #include <QAction>
 #include <QMenu>
@@ -15,11 +16,14 @@ const QString Icons = QStringLiteral(":/icons/icons/");
 
 } // namespace
 
-template <class Slot>
-QAction *WindowMenus::add(QMenu *menu, const char *text, const char *name, MyMainWindow *window,
-                          Slot slot) {
-    QAction *action = menu->addAction(tr(text), window, slot);
+template <class Receiver, class Slot>
+QAction *WindowMenus::add(QMenu *menu, const char *text, const char *name, Receiver *receiver,
+                          Slot slot, QKeySequence::StandardKey key) {
+    QAction *action = menu->addAction(tr(text), receiver, slot);
     action->setObjectName(QLatin1String(name));
+    // The platform's own keys, none where it has none; the tool bar's twins get none, so
+    // that no key is claimed twice.
+    action->setShortcuts(key);
     texts << Text{action, text};
     return action;
 }
@@ -33,16 +37,23 @@ void WindowMenus::create(MyMainWindow *window) {
     add(file, QT_TR_NOOP("Compare with panel"), "actionCompareWithPanel", window,
         &W::slotCompareWithPanel);
     file->addSeparator();
-    add(file, QT_TR_NOOP("New"), "actionNew", window, &W::slotNew);
-    add(file, QT_TR_NOOP("Open"), "actionOpen", window, &W::slotOpen);
-    add(file, QT_TR_NOOP("Save"), "actionSave", window, &W::slotSave);
-    add(file, QT_TR_NOOP("Save as"), "actionSaveAs", window, &W::slotSaveAs);
+    add(file, QT_TR_NOOP("New"), "actionNew", window, &W::slotNew, QKeySequence::New);
+    add(file, QT_TR_NOOP("Open"), "actionOpen", window, &W::slotOpen, QKeySequence::Open);
+    QMenu *recent = file->addMenu(tr("Recent files"));
+    recent->setObjectName(QStringLiteral("menuRecentFiles"));
+    texts << Text{recent, QT_TR_NOOP("Recent files")};
+    recent->addSeparator();
+    add(recent, QT_TR_NOOP("Clear list"), "actionClearRecentFiles", window->recentFiles(),
+        &RecentFiles::clear);
+    window->recentFiles()->showIn(recent);
+    add(file, QT_TR_NOOP("Save"), "actionSave", window, &W::slotSave, QKeySequence::Save);
+    add(file, QT_TR_NOOP("Save as"), "actionSaveAs", window, &W::slotSaveAs, QKeySequence::SaveAs);
     add(file, QT_TR_NOOP("Export report..."), "actionExportReport", window, &W::slotExportReport);
     file->addSeparator();
     add(file, QT_TR_NOOP("Configure serial port"), "actionSerialPort", window,
         &W::configureSerialPortSlot);
     file->addSeparator();
-    add(file, QT_TR_NOOP("Quit"), "actionQuit", window, &W::slotClose);
+    add(file, QT_TR_NOOP("Quit"), "actionQuit", window, &W::slotClose, QKeySequence::Quit);
 
     // Undo and Redo act on the edit history, which names the step in their texts.
     QMenu *edit = window->menuBar()->addMenu(tr("&Edit"));
@@ -121,4 +132,8 @@ void WindowMenus::retranslate() {
 
 bool WindowMenus::verifyAfterUpload() const {
     return verify->isChecked();
+}
+
+void WindowMenus::setVerifyAfterUpload(bool on) {
+    verify->setChecked(on);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QKeySequence>
 #include <QList>
 
 class EditHistory;
@@ -20,10 +21,12 @@ public:
 
     QMenu *languageMenu() const { return language; }
     bool verifyAfterUpload() const;
+    void setVerifyAfterUpload(bool on);
 
 private:
-    template <class Slot>
-    QAction *add(QMenu *menu, const char *text, const char *name, MyMainWindow *window, Slot slot);
+    template <class Receiver, class Slot>
+    QAction *add(QMenu *menu, const char *text, const char *name, Receiver *receiver, Slot slot,
+                 QKeySequence::StandardKey key = QKeySequence::UnknownKey);
 
     struct Text {
         QObject *item; // a menu, an action or the tool bar

@@ -1,5 +1,6 @@
 #include "model/ProductInfo.h"
 #include "ui/MyMainWindow.h"
+#include "ui/WindowSettings.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -14,14 +15,16 @@ constexpr int SplashMilliseconds = 1500;
 }
 
 int main(int argc, char *argv[]) {
+    // Also where QSettings keeps what the window remembers.
+    QCoreApplication::setOrganizationName(QStringLiteral("mrb500"));
+    QCoreApplication::setApplicationName(QStringLiteral("mrb500-configurator"));
+    QCoreApplication::setApplicationVersion(ProductInfo::version());
     QString portName;
     QString file;
     {
         // Options are read before any window system is needed, so --help and --version
         // work without a display.
         QCoreApplication reader(argc, argv);
-        QCoreApplication::setApplicationName(QStringLiteral("mrb500-configurator"));
-        QCoreApplication::setApplicationVersion(ProductInfo::version());
         QCommandLineParser parser;
         parser.setApplicationDescription(
             QCoreApplication::translate("main", "Prepares the configuration of an MRB-500 panel."));
@@ -47,10 +50,10 @@ int main(int argc, char *argv[]) {
     }
 
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("mrb500-configurator"));
-    QApplication::setApplicationVersion(ProductInfo::version());
 
     MyMainWindow window;
+    (new WindowSettings(&window))->restore(); // the window owns it
+    // For this session only: what the user chose stays remembered.
     if (!portName.isEmpty())
         window.setCommandLinePort(portName);
 

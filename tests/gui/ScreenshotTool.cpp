@@ -58,13 +58,15 @@ int busiestManeuver(const PanelCore &core) {
     return best;
 }
 
-// The serial settings dialog with two adapters attached, in the current language.
+// The serial settings dialog with two adapters attached, in the current language, offering
+// the port chosen before, which is unplugged.
 bool grabSettings(const QString &file) {
     FakeSerialPortList ports;
     ports.ports = {
         FakeSerialPortList::ft232(QStringLiteral("ttyUSB0"), QStringLiteral("FT232R USB UART")),
         FakeSerialPortList::ft232(QStringLiteral("ttyUSB1"))};
     SettingsDialog settings(nullptr, &ports);
+    settings.preselect(QStringLiteral("ttyUSB2"));
     settings.show();
     QApplication::processEvents();
     return settings.grab().save(file) && clippedLabels(&settings, file) == 0;

@@ -162,9 +162,10 @@ void tst_SettingsDialog::chosenPort_data() {
     QTest::addColumn<QString>("name");
     QTest::newRow("second adapter preselected") << true << "ttyUSB1"
                                                 << "" << false << "ttyUSB1";
-    QTest::newRow("unlisted port preselected as path") << true << "/tmp/mrb500"
-                                                       << "" << false << "/tmp/mrb500";
-    QTest::newRow("unlisted port preselected, adapter picked") << true << "/tmp/mrb500"
+    // A port that is there but not listed; one that is not there is offered marked absent.
+    QTest::newRow("unlisted port preselected as path") << true << "/dev/null"
+                                                       << "" << false << "/dev/null";
+    QTest::newRow("unlisted port preselected, adapter picked") << true << "/dev/null"
                                                                << "" << true << "ttyUSB1";
     QTest::newRow("typed path beats the list") << true << ""
                                                << " /dev/pts/7 " << false << "/dev/pts/7";
