@@ -1,5 +1,6 @@
 #include "ScriptedDialogs.h"
 #include "ui/AddressValidator.h"
+#include "ui/DifferencesDialog.h"
 #include "ui/MyMainWindow.h"
 
 #include <QtTest>
@@ -61,6 +62,38 @@ private Q_SLOTS:
         auto *beside = child<QLabel>("lblWS_ipProblem");
         QVERIFY(beside->isVisible());
         QVERIFY2(beside->text().contains("0 to 255"), qPrintable(beside->text()));
+    }
+    // Every value in view without a horizontal scroll bar: short ones whole in their
+    // column, one wider than the screen wrapped; the intro scrolls rather than growing.
+    void differences_columnsCoverContent_data() {
+        QTest::addColumn<int>("valueLength");
+        QTest::addColumn<bool>("whole");
+        QTest::newRow("short_wholeInColumns") << 20 << true;
+        QTest::newRow("widerThanScreen_wrapped") << 400 << false;
+    }
+    void differences_columnsCoverContent() {
+        QFETCH(int, valueLength);
+        QFETCH(bool, whole);
+        ConfigurationDifference changed;
+        changed.area = ConfigurationField::Area::Email;
+        changed.item = "Host";
+        changed.before = QString(valueLength, 'b');
+        changed.after = QString(valueLength, 'a');
+        const QString longIntro = QStringList(80, "A warning of the check.").join('\n');
+        DifferencesDialog dialog(window, "Review", longIntro, {changed, changed}, true);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto *table = dialog.findChild<QTableWidget *>("differencesTable");
+        QVERIFY(!table->horizontalScrollBar()->isVisible());
+        QVERIFY(dialog.height() <= dialog.screen()->availableGeometry().height());
+        QVERIFY(dialog.findChild<QLabel *>("differencesNote")->text().contains("zone names"));
+        QList<int> widths;
+        for (int column = 0; column < table->columnCount(); ++column)
+            widths << table->columnWidth(column);
+        table->resizeColumnsToContents();
+        for (int column = 0; whole && column < table->columnCount(); ++column)
+            QVERIFY2(widths[column] >= table->columnWidth(column),
+                     qPrintable(QString::number(column)));
     }
 };
 
