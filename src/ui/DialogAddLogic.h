@@ -5,6 +5,8 @@
 
 class LogEventWidget;
 class ManiobraConvencional;
+class PanelConfiguration;
+class QLabel;
 namespace Ui {
 class DialogAddLogic;
 }
@@ -19,6 +21,9 @@ public:
     explicit DialogAddLogic(QWidget *parent = nullptr);
     ~DialogAddLogic() override;
 
+    // The module box offers the modules up to the last fitted board of `configuration`
+    // (all three unless told). Before loadManeuver().
+    void setBoards(const PanelConfiguration &configuration);
     void loadManeuver(const ManiobraConvencional &maneuver);
     // Writes the choices into the maneuver that was loaded.
     void storeManeuver(ManiobraConvencional &maneuver) const;
@@ -30,6 +35,8 @@ private:
     enum class ActionKind { Unknown, Panel, AuxiliaryOutput };
 
     Ui::DialogAddLogic *ui;
+    QLabel *keptNote;
+    int fittedBoards;
     QList<LogEventWidget *> eventLines;
     ActionKind actionKind = ActionKind::Unknown;
     // What the action area showed when loaded: only what the user changed is written back.

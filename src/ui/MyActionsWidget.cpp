@@ -238,6 +238,7 @@ void MyActionsWidget::slotModify() {
     if (!core->getManeuver(index, maneuver))
         return;
     DialogAddLogic dialog(this);
+    dialog.setBoards(*core);
     dialog.loadManeuver(maneuver);
     if (dialog.exec() != QDialog::Accepted)
         return;

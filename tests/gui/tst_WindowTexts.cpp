@@ -1,5 +1,8 @@
+#include "ManeuverText.h"
 #include "ScriptedDialogs.h"
+#include "model/PanelConfiguration.h"
 #include "ui/AddressValidator.h"
+#include "ui/DialogAddLogic.h"
 #include "ui/DifferencesDialog.h"
 #include "ui/MyMainWindow.h"
 
@@ -94,6 +97,50 @@ private Q_SLOTS:
         for (int column = 0; whole && column < table->columnCount(); ++column)
             QVERIFY2(widths[column] >= table->columnWidth(column),
                      qPrintable(QString::number(column)));
+    }
+    // Each line shows its zone; the boxes offer the fitted modules and outputs 1 to 4, and
+    // a value from a file they do not offer is kept byte for byte, and said.
+    void maneuverDialog_zonesAndExistingOutputs_data() {
+        QTest::addColumn<QString>("maneuver");
+        QTest::addColumn<int>("boards");
+        QTest::addColumn<QString>("shown"); // zones, then the module and output ranges
+        QTest::addColumn<bool>("keptNote");
+        QTest::newRow("threeZones_eachLineItsZone")
+            << "2.2.2.5 2.5.2.5 2.7.2.1 | 6.1.7.1 0" << 3 << "2 5 7 | 1-3 1-4" << false;
+        QTest::newRow("twoBoards_modules1to2")
+            << "2.0.2.7 | 7.4.7.2 8" << 2 << "| 1-2 1-4" << false;
+        QTest::newRow("output0FromFile_keptAndSaid")
+            << "2.1.2.5 | 6.0.7.1 0" << 1 << "1 | 1-1 0-4" << true;
+        QTest::newRow("module3WithoutBoard_keptAndSaid")
+            << "2.1.2.5 | 8.1.7.1 0" << 1 << "1 | 0-1 1-4" << true;
+    }
+    void maneuverDialog_zonesAndExistingOutputs() {
+        QFETCH(QString, maneuver);
+        QFETCH(int, boards);
+        QFETCH(QString, shown);
+        QFETCH(bool, keptNote);
+        PanelConfiguration configuration;
+        for (int slot = 0; slot < boards; ++slot)
+            configuration.elements[slot].type = Element::RelayBoard;
+        DialogAddLogic dialog(window);
+        dialog.setBoards(configuration);
+        dialog.loadManeuver(maneuverFromText(maneuver));
+        dialog.show();
+        QStringList parts;
+        for (auto *zone : dialog.findChildren<QSpinBox *>("spinBoxZone")) {
+            if (zone->isVisible())
+                parts << zone->text();
+        }
+        parts << "|";
+        for (const char *name : {"spinBoxLogModule", "spinBoxLogOutput"}) {
+            auto *box = dialog.findChild<QSpinBox *>(name);
+            parts << QString::number(box->minimum()) + '-' + QString::number(box->maximum());
+        }
+        QCOMPARE(parts.join(' '), shown);
+        QCOMPARE(dialog.findChild<QLabel *>("labelActionKept")->isVisible(), keptNote);
+        ManiobraConvencional stored = maneuverFromText(maneuver);
+        dialog.storeManeuver(stored);
+        QCOMPARE(maneuverText(stored), maneuver);
     }
 };
 
