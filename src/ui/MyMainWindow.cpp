@@ -344,8 +344,8 @@ bool MyMainWindow::saveConfiguration() {
 }
 
 bool MyMainWindow::saveConfigurationAs() {
-    const QString name = UserDialogs::current().saveFileName(this, tr("Save Xml"),
-                                                             QStringLiteral("."), tr(FileFilter));
+    const QString name = UserDialogs::current().saveFileNameWithSuffix(
+        this, tr("Save Xml"), QStringLiteral("."), tr(FileFilter), QStringLiteral("xml"));
     if (name.isEmpty() || !saveToFile(name))
         return false;
     fileName = name;

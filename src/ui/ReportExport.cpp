@@ -13,11 +13,10 @@ void ReportExport::run(QWidget *parent, const PanelConfiguration &configuration,
                              ? QStringLiteral("report.pdf")
                              : QFileInfo(fileName).path() + QLatin1Char('/') +
                                    QFileInfo(fileName).completeBaseName() + QStringLiteral(".pdf");
-    QString pdf = UserDialogs::current().saveFileName(parent, title, base, tr("PDF files (*.pdf)"));
+    const QString pdf = UserDialogs::current().saveFileNameWithSuffix(
+        parent, title, base, tr("PDF files (*.pdf)"), QStringLiteral("pdf"));
     if (pdf.isEmpty())
         return;
-    if (QFileInfo(pdf).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) != 0)
-        pdf += QStringLiteral(".pdf");
     const QFileInfo info(pdf);
     const QString csv =
         info.path() + QLatin1Char('/') + info.completeBaseName() + QStringLiteral(".csv");

@@ -2,6 +2,7 @@
 #include "ScriptedDialogs.h"
 #include "model/PanelConfiguration.h"
 #include "ui/AddressValidator.h"
+#include "ui/DialogAbout.h"
 #include "ui/DialogAddLogic.h"
 #include "ui/DifferencesDialog.h"
 #include "ui/MyMainWindow.h"
@@ -141,6 +142,38 @@ private Q_SLOTS:
         ManiobraConvencional stored = maneuverFromText(maneuver);
         dialog.storeManeuver(stored);
         QCOMPARE(maneuverText(stored), maneuver);
+    }
+    // A name typed without ".xml" is saved with it, so that Open's filter shows it; a file
+    // the added suffix would replace is replaced only when the user says so.
+    void saveAs_suffixAdded_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("existing"); // the name with ".xml" already exists
+        QTest::addColumn<QString>("saved");
+        QTest::newRow("noSuffix_xmlAdded") << "office" << false << "office.xml";
+        QTest::newRow("xmlSuffix_asTyped") << "office.XML" << false << "office.XML";
+        QTest::newRow("addedNameExists_notReplacedUnasked") << "office" << true << "";
+    }
+    void saveAs_suffixAdded() {
+        QFETCH(QString, typed);
+        QFETCH(bool, existing);
+        QFETCH(QString, saved);
+        QTemporaryDir dir;
+        QFile other(dir.filePath("office.xml"));
+        QVERIFY(!existing || (other.open(QIODevice::WriteOnly) && other.write("other") == 5));
+        other.close();
+        dialogs->saveName = dir.filePath(typed);
+        dialogs->answers = {false};
+        window->slotSaveAs();
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files),
+                 QStringList(existing ? "office.xml" : saved));
+        QCOMPARE(dialogs->questions.size(), existing ? 1 : 0);
+        QCOMPARE(QFileInfo(other).size(), existing ? 5 : QFileInfo(other).size());
+    }
+
+    void about_readsVersionOnce() {
+        DialogAbout about(window);
+        QVERIFY2(about.findChild<QLabel *>("label_1")->text().endsWith(" version 2.07"),
+                 qPrintable(about.findChild<QLabel *>("label_1")->text()));
     }
 };
 
