@@ -2,7 +2,6 @@
 #include "ScriptedDialogs.h"
 #include "model/PanelConfiguration.h"
 #include "ui/AddressValidator.h"
-#include "ui/DialogAbout.h"
 #include "ui/DialogAddLogic.h"
 #include "ui/DifferencesDialog.h"
 #include "ui/MyMainWindow.h"
@@ -168,12 +167,6 @@ private Q_SLOTS:
                  QStringList(existing ? "office.xml" : saved));
         QCOMPARE(dialogs->questions.size(), existing ? 1 : 0);
         QCOMPARE(QFileInfo(other).size(), existing ? 5 : QFileInfo(other).size());
-    }
-
-    void about_readsVersionOnce() {
-        DialogAbout about(window);
-        QVERIFY2(about.findChild<QLabel *>("label_1")->text().endsWith(" version 2.07"),
-                 qPrintable(about.findChild<QLabel *>("label_1")->text()));
     }
 };
 
