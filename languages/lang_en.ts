@@ -888,10 +888,6 @@ read it back</translation>
         <translation>Close</translation>
     </message>
     <message>
-        <source>Trevik Fire USB Configuration Software version </source>
-        <translation>Trevik Fire USB Configuration Software version </translation>
-    </message>
-    <message>
         <source>Compilation Date %1</source>
         <translation>Compilation Date %1</translation>
     </message>
@@ -902,6 +898,10 @@ read it back</translation>
     <message>
         <source>Support: ask on the project&apos;s issue tracker, or read the &lt;a href=&quot;%1&quot;&gt;README&lt;/a&gt; that comes with the program.</source>
         <translation>Support: ask on the project&apos;s issue tracker, or read the &lt;a href=&quot;%1&quot;&gt;README&lt;/a&gt; that comes with the program.</translation>
+    </message>
+    <message>
+        <source>Trevik Fire USB Configuration Software version %1</source>
+        <translation>Trevik Fire USB Configuration Software version %1</translation>
     </message>
 </context>
 <context>
@@ -970,6 +970,14 @@ read it back</translation>
         <source>Event %1</source>
         <translation>Event %1</translation>
     </message>
+    <message>
+        <source>Module %1 is not among the fitted boards: the maneuver keeps it unless you choose another module.</source>
+        <translation>Module %1 is not among the fitted boards: the maneuver keeps it unless you choose another module.</translation>
+    </message>
+    <message>
+        <source>A board has outputs 1 to %1: the maneuver keeps output %2 unless you choose another output.</source>
+        <translation>A board has outputs 1 to %1: the maneuver keeps output %2 unless you choose another output.</translation>
+    </message>
 </context>
 <context>
     <name>DifferencesDialog</name>
@@ -1008,6 +1016,10 @@ read it back</translation>
     <message>
         <source>changed</source>
         <translation>changed</translation>
+    </message>
+    <message>
+        <source>The panel does not store the number of zones, the boards or the zone names, so they are not compared.</source>
+        <translation>The panel does not store the number of zones, the boards or the zone names, so they are not compared.</translation>
     </message>
 </context>
 <context>
@@ -1101,6 +1113,10 @@ read it back</translation>
     <message>
         <source>%1 needs a number from 1 to 65535, or nothing for no port</source>
         <translation>%1 needs a number from 1 to 65535, or nothing for no port</translation>
+    </message>
+    <message>
+        <source>Not taken: %1 holds four numbers from 0 to 255 separated by dots</source>
+        <translation>Not taken: %1 holds four numbers from 0 to 255 separated by dots</translation>
     </message>
 </context>
 <context>
@@ -2288,6 +2304,13 @@ read it back</translation>
     <message>
         <source>Correct these fields first:</source>
         <translation>Correct these fields first:</translation>
+    </message>
+</context>
+<context>
+    <name>UserDialogs</name>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 already exists. Do you want to replace it?</translation>
     </message>
 </context>
 <context>

@@ -888,10 +888,6 @@ la vuelve a leer</translation>
         <translation>Cerrar</translation>
     </message>
     <message>
-        <source>Trevik Fire USB Configuration Software version </source>
-        <translation>Software de configuración USB Trevik Fire versión </translation>
-    </message>
-    <message>
         <source>Compilation Date %1</source>
         <translation>Fecha de compilación %1</translation>
     </message>
@@ -902,6 +898,10 @@ la vuelve a leer</translation>
     <message>
         <source>Support: ask on the project&apos;s issue tracker, or read the &lt;a href=&quot;%1&quot;&gt;README&lt;/a&gt; that comes with the program.</source>
         <translation>Soporte: pregunte en el gestor de incidencias del proyecto o lea el &lt;a href=&quot;%1&quot;&gt;README&lt;/a&gt; que acompaña al programa.</translation>
+    </message>
+    <message>
+        <source>Trevik Fire USB Configuration Software version %1</source>
+        <translation>Software de configuración USB Trevik Fire versión %1</translation>
     </message>
 </context>
 <context>
@@ -970,6 +970,14 @@ la vuelve a leer</translation>
         <source>Event %1</source>
         <translation>Evento %1</translation>
     </message>
+    <message>
+        <source>Module %1 is not among the fitted boards: the maneuver keeps it unless you choose another module.</source>
+        <translation>El módulo %1 no es ninguna de las placas instaladas: la maniobra lo conserva salvo que elija otro módulo.</translation>
+    </message>
+    <message>
+        <source>A board has outputs 1 to %1: the maneuver keeps output %2 unless you choose another output.</source>
+        <translation>Una placa tiene las salidas 1 a %1: la maniobra conserva la salida %2 salvo que elija otra salida.</translation>
+    </message>
 </context>
 <context>
     <name>DifferencesDialog</name>
@@ -1008,6 +1016,10 @@ la vuelve a leer</translation>
     <message>
         <source>changed</source>
         <translation>cambiada</translation>
+    </message>
+    <message>
+        <source>The panel does not store the number of zones, the boards or the zone names, so they are not compared.</source>
+        <translation>La central no guarda el número de zonas, las placas ni los nombres de zona, así que no se comparan.</translation>
     </message>
 </context>
 <context>
@@ -1101,6 +1113,10 @@ la vuelve a leer</translation>
     <message>
         <source>%1 needs a number from 1 to 65535, or nothing for no port</source>
         <translation>%1 necesita un número de 1 a 65535, o nada si no hay puerto</translation>
+    </message>
+    <message>
+        <source>Not taken: %1 holds four numbers from 0 to 255 separated by dots</source>
+        <translation>No admitido: %1 lleva cuatro números de 0 a 255 separados por puntos</translation>
     </message>
 </context>
 <context>
@@ -1704,7 +1720,7 @@ la vuelve a leer</translation>
     </message>
     <message>
         <source>Rele</source>
-        <translation>Rele</translation>
+        <translation>Relé</translation>
     </message>
     <message>
         <source>Please select one event source from the event tree</source>
@@ -2291,6 +2307,13 @@ la vuelve a leer</translation>
     </message>
 </context>
 <context>
+    <name>UserDialogs</name>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 ya existe. ¿Desea reemplazarlo?</translation>
+    </message>
+</context>
+<context>
     <name>WindowMenus</name>
     <message>
         <source>&amp;File</source>
@@ -2535,7 +2558,7 @@ la vuelve a leer</translation>
     </message>
     <message>
         <source>Ingles</source>
-        <translation>Ingles</translation>
+        <translation>Inglés</translation>
     </message>
     <message>
         <source>Configuración SMTP</source>

@@ -11,8 +11,12 @@ inline QString model() {
 inline QString productLine() {
     return QStringLiteral(" Conventional Panel Configurator ");
 }
+// "2.07": where a text already says "version" before it.
+inline QString versionNumber() {
+    return QStringLiteral("2.07");
+}
 inline QString version() {
-    return QStringLiteral("Version 2.07");
+    return QStringLiteral("Version ") + versionNumber();
 }
 inline QString buildDate() {
     return QStringLiteral("2019/10/30");

@@ -8,6 +8,7 @@
 #include "model/ManeuverDescription.h"
 #include "model/PanelConfiguration.h"
 #include "model/ProductInfo.h"
+#include "report/ReportPages.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
@@ -223,6 +224,7 @@ bool CauseEffectReport::writePdf(const QString &fileName) {
         document.setHtml(html());
         const QSizeF body(page.width(), page.height() - footerHeight);
         document.setPageSize(body);
+        ReportPages::keepHeadingsWithNext(document);
         const int pages = document.pageCount();
 
         QFont small = font;

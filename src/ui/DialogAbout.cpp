@@ -11,8 +11,8 @@ DialogAbout::DialogAbout(QWidget *parent)
     , ui(new Ui::DialogAbout) {
     ui->setupUi(this);
     connect(ui->pushButton, &QPushButton::clicked, this, &QDialog::close);
-    ui->label_1->setText(tr("Trevik Fire USB Configuration Software version ") +
-                         ProductInfo::version());
+    ui->label_1->setText(
+        tr("Trevik Fire USB Configuration Software version %1").arg(ProductInfo::versionNumber()));
     ui->label_2->setText(tr("Compilation Date %1").arg(ProductInfo::buildDate()));
     const QString readme =
         QUrl::fromLocalFile(QDir::cleanPath(QCoreApplication::applicationDirPath() +

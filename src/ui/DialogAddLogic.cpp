@@ -3,9 +3,13 @@
 
 #include "model/ManeuverCodes.h"
 #include "model/ManiobraConvencional.h"
+#include "model/PanelConfiguration.h"
 #include "ui/LogEventWidget.h"
 
 #include <QGroupBox>
+#include <QLabel>
+
+#include <algorithm>
 
 namespace {
 
@@ -16,17 +20,36 @@ constexpr int AuxFrameIndex = 4;
 
 using namespace ManeuverCodes;
 
+constexpr int FirstNumber = 1; // of the modules and of their outputs
+
+// Offers FirstNumber..last. A value outside them (from a file) shows as the box's bottom
+// item, and stays current until the user picks another: false then.
+bool offer(QSpinBox *box, int last, int value) {
+    const bool offered = value >= FirstNumber && value <= last;
+    const int bottom = offered ? FirstNumber : FirstNumber - 1;
+    box->setSpecialValueText(offered ? QString() : QString::number(value));
+    box->setRange(bottom, std::max(last, bottom));
+    box->setValue(offered ? value : bottom);
+    return offered;
+}
+
 } // namespace
 
 DialogAddLogic::DialogAddLogic(QWidget *parent)
     : QDialog(parent)
-    , ui(new Ui::DialogAddLogic) {
+    , ui(new Ui::DialogAddLogic)
+    , keptNote(new QLabel(this))
+    // Module numbers are board slots + 1.
+    , fittedBoards(boardSlot(LastBoardBlock) + 1) {
     ui->setupUi(this);
     setFixedSize(DialogWidth, DialogHeight);
-    // Module numbers are board slots + 1.
-    ui->spinBoxLogModule->setRange(0, boardSlot(LastBoardBlock) + 1);
-    ui->spinBoxLogOutput->setRange(0, BoardOutputs);
+    ui->spinBoxLogModule->setRange(FirstNumber, fittedBoards);
+    ui->spinBoxLogOutput->setRange(FirstNumber, BoardOutputs);
     ui->frameAuxLog->hide();
+    keptNote->setObjectName(QStringLiteral("labelActionKept"));
+    keptNote->setWordWrap(true);
+    keptNote->hide();
+    ui->verticalLayout->insertWidget(ui->verticalLayout->indexOf(ui->frameAuxLog) + 1, keptNote);
     connect(ui->comboBoxLogAction, &QComboBox::currentIndexChanged, this,
             &DialogAddLogic::LogActionComboBoxChanged);
 }
@@ -42,6 +65,14 @@ void DialogAddLogic::LogActionComboBoxChanged(int index) {
 
 void DialogAddLogic::setManeuverNumber(int number) {
     setWindowTitle(tr("Maneuver %1").arg(number));
+}
+
+void DialogAddLogic::setBoards(const PanelConfiguration &configuration) {
+    fittedBoards = 0;
+    for (int slot = 0; slot < PanelConfiguration::ElementSlots; ++slot) {
+        if (configuration.elements[slot].type != Element::Empty)
+            fittedBoards = slot + 1;
+    }
 }
 
 void DialogAddLogic::loadManeuver(const ManiobraConvencional &maneuver) {
@@ -61,14 +92,26 @@ void DialogAddLogic::loadManeuver(const ManiobraConvencional &maneuver) {
 
     QComboBox *actions = ui->comboBoxLogAction;
     actions->clear();
+    keptNote->hide();
     actions->setEditable(false);
     if (maneuver.act_blk >= FirstBoardBlock && maneuver.act_blk <= LastBoardBlock) {
         actionKind = ActionKind::AuxiliaryOutput;
         actions->addItem(tr("Output ON"), int(OutputOn));
         actions->addItem(tr("Output OFF"), int(OutputOff));
         ui->frameAuxLog->show();
-        ui->spinBoxLogModule->setValue(boardSlot(maneuver.act_blk) + 1);
-        ui->spinBoxLogOutput->setValue(maneuver.act_blk_port);
+        const int module = boardSlot(maneuver.act_blk) + 1;
+        QStringList kept;
+        if (!offer(ui->spinBoxLogModule, fittedBoards, module))
+            kept << tr("Module %1 is not among the fitted boards: the maneuver keeps it "
+                       "unless you choose another module.")
+                        .arg(module);
+        if (!offer(ui->spinBoxLogOutput, BoardOutputs, maneuver.act_blk_port))
+            kept << tr("A board has outputs 1 to %1: the maneuver keeps output %2 unless "
+                       "you choose another output.")
+                        .arg(BoardOutputs)
+                        .arg(maneuver.act_blk_port);
+        keptNote->setText(kept.join(QLatin1Char('\n')));
+        keptNote->setVisible(!kept.isEmpty());
     } else if (maneuver.act_blk == PanelBlock) {
         actionKind = ActionKind::Panel;
         ui->frameAuxLog->hide();

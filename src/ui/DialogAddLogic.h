@@ -5,6 +5,8 @@
 
 class LogEventWidget;
 class ManiobraConvencional;
+class PanelConfiguration;
+class QLabel;
 namespace Ui {
 class DialogAddLogic;
 }
@@ -21,6 +23,9 @@ public:
 
     // The dialog is titled after the maneuver's number in the table (counted from 1).
     void setManeuverNumber(int number);
+    // The module box offers the modules up to the last fitted board of `configuration`
+    // (all three unless told). Before loadManeuver().
+    void setBoards(const PanelConfiguration &configuration);
     void loadManeuver(const ManiobraConvencional &maneuver);
     // Writes the choices into the maneuver that was loaded.
     void storeManeuver(ManiobraConvencional &maneuver) const;
@@ -32,6 +37,8 @@ private:
     enum class ActionKind { Unknown, Panel, AuxiliaryOutput };
 
     Ui::DialogAddLogic *ui;
+    QLabel *keptNote;
+    int fittedBoards;
     QList<LogEventWidget *> eventLines;
     ActionKind actionKind = ActionKind::Unknown;
     // What the action area showed when loaded: only what the user changed is written back.

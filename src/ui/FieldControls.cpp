@@ -4,6 +4,7 @@
 #include "model/ConfigurationFields.h"
 #include "model/FieldTable.h"
 #include "model/PanelConfiguration.h"
+#include "ui/AddressValidator.h"
 #include "ui/ShownStates.h"
 
 #include <QAbstractButton>
@@ -56,9 +57,27 @@ FieldControls::FieldControls(QWidget *page, std::initializer_list<Mapping> mappi
         list.push_back({FieldTable::find(QLatin1String(m.element), QLatin1String(m.attribute)),
                         child(m.control), qobject_cast<QLabel *>(child(m.reason)),
                         qobject_cast<QAbstractButton *>(child(m.needs)), m.needsChecked});
-        if (list.back().reason)
-            list.back().reason->setStyleSheet(QStringLiteral("color: #c00000;"));
+        const Control &c = list.back();
+        if (c.reason)
+            c.reason->setStyleSheet(QStringLiteral("color: #c00000;"));
+        if (c.field->kind == Kind::Address)
+            takeAddressesOnly(qobject_cast<QLineEdit *>(c.widget), c.reason, c.field);
     }
+}
+
+void FieldControls::takeAddressesOnly(QLineEdit *edit, QLabel *reason,
+                                      const FieldDescriptor *field) {
+    if (!edit)
+        return;
+    edit->setValidator(new AddressValidator(edit));
+    if (!reason)
+        return;
+    // A key not taken is said beside the field, until the text changes again.
+    QObject::connect(edit, &QLineEdit::inputRejected, reason, [reason, field] {
+        reason->setText(tr("Not taken: %1 holds four numbers from 0 to 255 separated by dots")
+                            .arg(field->labelText()));
+        reason->show();
+    });
 }
 
 QList<QWidget *> FieldControls::controls(ConfigurationField::Area area) const {

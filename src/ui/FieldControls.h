@@ -65,6 +65,7 @@ private:
         bool needsChecked;
     };
 
+    static void takeAddressesOnly(QLineEdit *edit, QLabel *reason, const FieldDescriptor *field);
     bool isStored(const Control &control) const;
     QString problemOf(const Control &control) const;
     void showText(QLineEdit *edit, const QString &text);

@@ -15,9 +15,10 @@ QString LastFolder::openFileName(QWidget *parent, const QString &caption, const 
 }
 
 QString LastFolder::saveFileName(QWidget *parent, const QString &caption, const QString &filter,
-                                 const QString &suggested) {
+                                 const QString &suffix, const QString &suggested) {
     const QString start = suggested.isEmpty() ? folder : QDir(folder).filePath(suggested);
-    return remember(UserDialogs::current().saveFileName(parent, caption, start, filter));
+    return remember(
+        UserDialogs::current().saveFileNameWithSuffix(parent, caption, start, filter, suffix));
 }
 
 QString LastFolder::remember(const QString &chosen) {

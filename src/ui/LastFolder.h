@@ -13,9 +13,10 @@ public:
     void setPath(const QString &path);
 
     QString openFileName(QWidget *parent, const QString &caption, const QString &filter);
-    // `suggested`: a file name proposed in the folder; none when empty.
+    // Ends in ".`suffix`" (see UserDialogs::saveFileNameWithSuffix). `suggested`: a file
+    // name proposed in the folder; none when empty.
     QString saveFileName(QWidget *parent, const QString &caption, const QString &filter,
-                         const QString &suggested = {});
+                         const QString &suffix, const QString &suggested = {});
 
 private:
     QString remember(const QString &chosen);

@@ -60,9 +60,14 @@ LogEventWidget::LogEventWidget(const ManiobraConvencional &maneuver, int positio
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(group);
 
-    // The zone is fixed by the tree it was chosen from.
-    zoneLabel->hide();
-    zoneNumber->hide();
+    // The zone is shown, not chosen here: it comes from the tree the event was picked in,
+    // and it tells apart the lines of a maneuver on several zones.
+    zoneLabel->setObjectName(QStringLiteral("labelZone"));
+    zoneNumber->setObjectName(QStringLiteral("spinBoxZone"));
+    zoneNumber->setReadOnly(true);
+    zoneNumber->setButtonSymbols(QAbstractSpinBox::NoButtons);
+    zoneNumber->setFocusPolicy(Qt::NoFocus);
+    zoneNumber->setFrame(false);
     zoneRow->hide();
 
     const Event &event = maneuver.events.at(position);

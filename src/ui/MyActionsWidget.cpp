@@ -268,6 +268,7 @@ void MyActionsWidget::modifyManeuver(int index) {
         return;
     DialogAddLogic dialog(this);
     dialog.setManeuverNumber(index + 1);
+    dialog.setBoards(*core);
     dialog.loadManeuver(maneuver);
     if (dialog.exec() != QDialog::Accepted)
         return;

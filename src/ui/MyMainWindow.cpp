@@ -339,7 +339,8 @@ bool MyMainWindow::saveConfiguration() {
 }
 
 bool MyMainWindow::saveConfigurationAs() {
-    const QString name = folder.saveFileName(this, tr("Save Xml"), tr(FileFilter));
+    const QString name =
+        folder.saveFileName(this, tr("Save Xml"), tr(FileFilter), QStringLiteral("xml"));
     if (name.isEmpty() || !saveToFile(name))
         return false;
     fileName = name;

@@ -12,12 +12,10 @@ void ReportExport::run(QWidget *parent, const PanelConfiguration &configuration,
     const QString title = tr("Export report...");
     const QString base =
         fileName.isEmpty() ? QStringLiteral("report") : QFileInfo(fileName).completeBaseName();
-    QString pdf =
-        folder.saveFileName(parent, title, tr("PDF files (*.pdf)"), base + QStringLiteral(".pdf"));
+    const QString pdf = folder.saveFileName(parent, title, tr("PDF files (*.pdf)"),
+                                            QStringLiteral("pdf"), base + QStringLiteral(".pdf"));
     if (pdf.isEmpty())
         return;
-    if (QFileInfo(pdf).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) != 0)
-        pdf += QStringLiteral(".pdf");
     const QFileInfo info(pdf);
     const QString csv =
         info.path() + QLatin1Char('/') + info.completeBaseName() + QStringLiteral(".csv");

@@ -2,6 +2,7 @@
 
 #include "model/ConfigurationDifference.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -10,6 +11,8 @@ class QWidget;
 // Every question, message and file dialog of the program goes through here, so that a
 // different implementation can answer without a person at the screen.
 class UserDialogs {
+    Q_DECLARE_TR_FUNCTIONS(UserDialogs)
+
 public:
     enum class UnsavedChanges { Save, Discard, Cancel };
 
@@ -30,6 +33,11 @@ public:
                                  const QString &filter) = 0;
     virtual QString saveFileName(QWidget *parent, const QString &caption, const QString &dir,
                                  const QString &filter) = 0;
+    // saveFileName() ending in ".`suffix`", added when the typed name lacks it (so that
+    // the file shows in Open's filter); a file that the added suffix would replace is
+    // replaced only if the user says so. Empty: cancelled.
+    QString saveFileNameWithSuffix(QWidget *parent, const QString &caption, const QString &dir,
+                                   const QString &filter, const QString &suffix);
     // The differences between two configurations, under `text`; an empty list is shown
     // as "no differences".
     virtual void showDifferences(QWidget *parent, const QString &title, const QString &text,

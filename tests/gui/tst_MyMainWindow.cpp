@@ -190,12 +190,12 @@ void tst_MyMainWindow::newWithBoardsButNoZones_clearsBoards() {
 
 void tst_MyMainWindow::saveAs_writesFileAndNamesWindow() {
     fillConfiguration();
-    dialogs->saveName = dir.filePath(QStringLiteral("site"));
+    dialogs->saveName = dir.filePath(QStringLiteral("site.xml"));
     window->slotSaveAs();
 
     QVERIFY(dialogs->failures.isEmpty());
     QCOMPARE(window->currentFileName(), dialogs->saveName);
-    QCOMPARE(window->windowTitle(), namedTitle(dialogs->saveName)); // no extension added
+    QCOMPARE(window->windowTitle(), namedTitle(dialogs->saveName));
     PanelCore reread;
     QString error;
     QVERIFY2(XmlConfigReader::readFile(dialogs->saveName, &reread, &error), qPrintable(error));

@@ -381,12 +381,6 @@ void tst_myAdvancedConfigurationWidget::typing_keptAsTypedRefusedBeside_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("reason"); // beside the field; empty: stored
 
-    QTest::newRow("partsAbove255_refused") << "txtWS_ip"
-                                           << "300.400.1.999"
-                                           << "0 to 255";
-    QTest::newRow("part256_refused") << "txtWS_netmask"
-                                     << "256.1.1.1"
-                                     << "0 to 255";
     QTest::newRow("threeParts_refused") << "txtWS_gateway"
                                         << "192.168.1"
                                         << "0 to 255";
