@@ -967,10 +967,6 @@ read it back</translation>
         <translation>Maneuver %1</translation>
     </message>
     <message>
-        <source>Event %1</source>
-        <translation>Event %1</translation>
-    </message>
-    <message>
         <source>Module %1 is not among the fitted boards: the maneuver keeps it unless you choose another module.</source>
         <translation>Module %1 is not among the fitted boards: the maneuver keeps it unless you choose another module.</translation>
     </message>
@@ -1452,10 +1448,6 @@ read it back</translation>
         <translation>Zone</translation>
     </message>
     <message>
-        <source>event</source>
-        <translation>event</translation>
-    </message>
-    <message>
         <source>Source Type</source>
         <translation>Source Type</translation>
     </message>
@@ -1510,6 +1502,10 @@ read it back</translation>
     <message>
         <source>cualquier avería</source>
         <translation>any fault</translation>
+    </message>
+    <message>
+        <source>Event %1</source>
+        <translation>Event %1</translation>
     </message>
 </context>
 <context>

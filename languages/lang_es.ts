@@ -967,10 +967,6 @@ la vuelve a leer</translation>
         <translation>Maniobra %1</translation>
     </message>
     <message>
-        <source>Event %1</source>
-        <translation>Evento %1</translation>
-    </message>
-    <message>
         <source>Module %1 is not among the fitted boards: the maneuver keeps it unless you choose another module.</source>
         <translation>El módulo %1 no es ninguna de las placas instaladas: la maniobra lo conserva salvo que elija otro módulo.</translation>
     </message>
@@ -1452,10 +1448,6 @@ la vuelve a leer</translation>
         <translation>Zona</translation>
     </message>
     <message>
-        <source>event</source>
-        <translation>evento</translation>
-    </message>
-    <message>
         <source>Source Type</source>
         <translation>Tipo de origen</translation>
     </message>
@@ -1510,6 +1502,10 @@ la vuelve a leer</translation>
     <message>
         <source>cualquier avería</source>
         <translation>cualquier avería</translation>
+    </message>
+    <message>
+        <source>Event %1</source>
+        <translation>Evento %1</translation>
     </message>
 </context>
 <context>

@@ -6,7 +6,6 @@
 #include "model/PanelConfiguration.h"
 #include "ui/LogEventWidget.h"
 
-#include <QGroupBox>
 #include <QLabel>
 
 #include <algorithm>
@@ -83,8 +82,6 @@ void DialogAddLogic::loadManeuver(const ManiobraConvencional &maneuver) {
     for (int i = 0; i < maneuver.events.size(); ++i) {
         auto *line = new LogEventWidget(maneuver, i, ui->scrollAreaWidgetContents);
         line->setMinimumHeight(EventLineHeight);
-        if (auto *group = line->findChild<QGroupBox *>(QStringLiteral("groupBoxEvent")))
-            group->setTitle(tr("Event %1").arg(i + 1));
         ui->logicLayout->addWidget(line, i, 0);
         eventLines << line;
     }

@@ -38,7 +38,7 @@ LogEventWidget::LogEventWidget(const ManiobraConvencional &maneuver, int positio
     , detail(new QComboBox) {
     setMinimumHeight(LineHeight);
     group->setObjectName(QStringLiteral("groupBoxEvent"));
-    group->setTitle(tr("event") + QString::number(position + 1));
+    group->setTitle(tr("Event %1").arg(position + 1));
     group->setFixedWidth(GroupWidth);
     sourceType->setObjectName(QStringLiteral("comboBoxSourceType"));
     zoneRow->setObjectName(QStringLiteral("frameZone"));
