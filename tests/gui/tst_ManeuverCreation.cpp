@@ -1,7 +1,6 @@
 #include "ScriptedDialogs.h"
 #include "link/PanelCore.h"
 #include "model/ItemCodes.h"
-#include "ui/DialogAddLogic.h"
 #include "ui/MyActionsWidget.h"
 
 #include <QtTest>
@@ -77,8 +76,6 @@ private Q_SLOTS:
     void create_byArrowEnterOrMenu_asByDrop_data();
     void create_byArrowEnterOrMenu_asByDrop();
     void hint_shownWhileNothingSelected();
-    void modify_dialogTitledAfterManeuver_data();
-    void modify_dialogTitledAfterManeuver();
 };
 
 void tst_ManeuverCreation::create_byArrowEnterOrMenu_asByDrop_data() {
@@ -96,8 +93,6 @@ void tst_ManeuverCreation::create_byArrowEnterOrMenu_asByDrop_data() {
         << ItemCodes::boardOutput(1, 1) << 1;
     QTest::newRow("arrow_thirteenEvents_refusedAlike")
         << "arrow" << zones(1, 12) + QList<int>{ItemCodes::Input} << ItemCodes::Sounder2 << 0;
-    QTest::newRow("enter_thirteenEvents_refusedAlike")
-        << "enter" << zones(1, 12) + QList<int>{ItemCodes::Input} << ItemCodes::Panel << 0;
 }
 
 void tst_ManeuverCreation::create_byArrowEnterOrMenu_asByDrop() {
@@ -145,35 +140,6 @@ void tst_ManeuverCreation::hint_shownWhileNothingSelected() {
     QTest::keyClick(editor.tree("eventsWidget"), Qt::Key_Enter);
     QCOMPARE(editor.core.maneuvers.size(), 1);
     QVERIFY(hint->isVisible()); // the selections are cleared by the creation
-}
-
-void tst_ManeuverCreation::modify_dialogTitledAfterManeuver_data() {
-    QTest::addColumn<int>("row");
-    QTest::addColumn<QString>("title");
-    QTest::newRow("first") << 0 << "Maneuver 1";
-    QTest::newRow("last") << 2 << "Maneuver 3";
-}
-
-void tst_ManeuverCreation::modify_dialogTitledAfterManeuver() {
-    QFETCH(int, row);
-    QFETCH(QString, title);
-    ScriptedDialogs dialogs;
-    Editor editor;
-    for (int zone = 1; zone <= 3; ++zone) {
-        editor.selectEvents({ItemCodes::zone(zone)});
-        findCode(editor.tree("actionsWidget"), ItemCodes::Sounder1)->setSelected(true);
-        editor.widget.slotCreateSelectedAction();
-    }
-    editor.widget.findChild<QTableWidget *>("tableWidget")->selectRow(row);
-    QString shown;
-    QTimer::singleShot(0, [&shown] {
-        QWidget *dialog = QApplication::activeModalWidget();
-        QVERIFY(qobject_cast<DialogAddLogic *>(dialog));
-        shown = dialog->windowTitle();
-        dialog->close();
-    });
-    editor.widget.slotModify();
-    QCOMPARE(shown, title);
 }
 
 QTEST_MAIN(tst_ManeuverCreation)
