@@ -3,93 +3,58 @@
 
 #include <QTest>
 
-Q_DECLARE_METATYPE(Event)
+Q_DECLARE_METATYPE(ManiobraConvencional)
 
 class TestItemCodes : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void eventCode_data() {
-        QTest::addColumn<int>("code");
-        QTest::addColumn<bool>("known");
-        QTest::addColumn<Event>("event");
+    void toManeuver_data() {
+        QTest::addColumn<QList<int>>("events");
+        QTest::addColumn<int>("action");
+        QTest::addColumn<ManiobraConvencional>("expected"); // no event: refused
 
-        QTest::newRow("zone 1") << 0x2000 << true << Event{2, 1, 2, 2};
-        QTest::newRow("zone 12") << 0x200b << true << Event{2, 12, 2, 2};
-        QTest::newRow("zone 16") << 0x200f << true << Event{2, 16, 2, 2};
-        QTest::newRow("zone 17") << 0x2010 << false << Event{};
-        QTest::newRow("panel") << 0x4000 << true << Event{2, 0, 2, 2};
-        QTest::newRow("4001") << 0x4001 << true << Event{2, 0, 2, 2};
-        QTest::newRow("4002") << 0x4002 << true << Event{2, 0, 2, 1};
-        QTest::newRow("4003") << 0x4003 << false << Event{};
-        QTest::newRow("input") << 0x4004 << true << Event{5, 1, 5, 2};
-        QTest::newRow("input off") << 0x400c << true << Event{5, 1, 5, 1};
-        QTest::newRow("board output") << 0x1000 << false << Event{};
-        QTest::newRow("short hex text 200") << 0x200 << false << Event{};
-        QTest::newRow("zero") << 0 << false << Event{};
+        const Action sounders{1, 0, 1, 3, 0};
+        auto row = [](const char *name, const QList<int> &events, int action,
+                      const QList<Event> &expected, const Action &act) {
+            QTest::newRow(name) << events << action << ManiobraConvencional(expected, act);
+        };
+        auto refused = [](const char *name, const QList<int> &events, int action) {
+            QTest::newRow(name) << events << action << ManiobraConvencional();
+        };
+        using namespace ItemCodes;
+        row("zone 1", {0x2000}, Panel, {{2, 1, 2, 2}}, sounders);
+        row("zone 16", {0x200f}, Panel, {{2, 16, 2, 2}}, sounders);
+        refused("zone 17", {0x2010}, Panel);
+        row("panel alarm", {0x4001}, Panel, {{2, 0, 2, 2}}, sounders);
+        row("panel fault", {0x4002}, Panel, {{2, 0, 2, 1}}, sounders);
+        refused("4003 is no event", {0x4003}, Panel);
+        row("input on", {0x4004}, Panel, {{5, 1, 5, 2}}, sounders);
+        row("input off", {0x400c}, Panel, {{5, 1, 5, 1}}, sounders);
+        refused("board output is no event", {0x1000}, Panel);
+        refused("zero", {0}, Panel);
+        row("slot 0 output 1", {zone(3)}, 0x1000, {{2, 3, 2, 2}}, Action{6, 1, 7, 1, 0});
+        row("slot 2 output 4", {zone(3)}, 0x1023, {{2, 3, 2, 2}}, Action{8, 4, 7, 1, 0});
+        refused("slot 0 output 5", {zone(3)}, 0x1004);
+        refused("slot 3", {zone(3)}, 0x1030);
+        row("sounder 1", {zone(3)}, 0x4001, {{2, 3, 2, 2}}, Action{1, 1, 1, 3, 0});
+        row("sounder 2", {zone(3)}, 0x4002, {{2, 3, 2, 2}}, Action{1, 2, 1, 3, 0});
+        row("reset", {zone(3)}, 0x4003, {{2, 3, 2, 2}}, Action{1, 0, 1, 2, 0});
+        row("mute", {zone(3)}, 0x4004, {{2, 3, 2, 2}}, Action{1, 0, 1, 1, 0});
+        refused("input off is no action", {zone(3)}, 0x400c);
+        refused("zone is no action", {zone(3)}, 0x2000);
+        row("events in selection order", {zone(3), Input, zone(1)}, Sounder2,
+            {{2, 3, 2, 2}, {5, 1, 5, 2}, {2, 1, 2, 2}}, Action{1, 2, 1, 3, 0});
+        refused("one unknown event among known", {zone(1), 0x2010}, Panel);
     }
-    void eventCode() {
-        QFETCH(int, code);
-        QFETCH(bool, known);
-        QFETCH(Event, event);
-
-        ManiobraConvencional m;
-        QCOMPARE(ItemCodes::toManeuver({code}, ItemCodes::Panel, &m), known);
-        if (known)
-            QCOMPARE(m.events, QList<Event>{event});
-    }
-
-    void actionCode_data() {
-        QTest::addColumn<int>("code");
-        QTest::addColumn<bool>("known");
-        QTest::addColumn<Action>("action");
-
-        QTest::newRow("slot 0 output 1") << 0x1000 << true << Action{6, 1, 7, 1, 0};
-        QTest::newRow("slot 1 output 4") << 0x1013 << true << Action{7, 4, 7, 1, 0};
-        QTest::newRow("slot 2 output 4") << 0x1023 << true << Action{8, 4, 7, 1, 0};
-        QTest::newRow("slot 0 output 5") << 0x1004 << false << Action{};
-        QTest::newRow("slot 3") << 0x1030 << false << Action{};
-        QTest::newRow("panel") << 0x4000 << true << Action{1, 0, 1, 3, 0};
-        QTest::newRow("sounder 1") << 0x4001 << true << Action{1, 1, 1, 3, 0};
-        QTest::newRow("sounder 2") << 0x4002 << true << Action{1, 2, 1, 3, 0};
-        QTest::newRow("reset") << 0x4003 << true << Action{1, 0, 1, 2, 0};
-        QTest::newRow("mute") << 0x4004 << true << Action{1, 0, 1, 1, 0};
-        QTest::newRow("input off is no action") << 0x400c << false << Action{};
-        QTest::newRow("zone is no action") << 0x2000 << false << Action{};
-    }
-    void actionCode() {
-        QFETCH(int, code);
-        QFETCH(bool, known);
-        QFETCH(Action, action);
-
-        ManiobraConvencional m;
-        QCOMPARE(ItemCodes::toManeuver({ItemCodes::zone(3)}, code, &m), known);
-        if (known)
-            QCOMPARE(m.action(), action);
-    }
-
-    void helpers_matchTheCodes() {
-        QCOMPARE(ItemCodes::zone(12), 0x200b);
-        QCOMPARE(ItemCodes::boardOutput(2, 4), 0x1023);
-    }
-
-    void toManeuver_keepsSelectionOrderAndZeroDelay() {
-        ManiobraConvencional m;
-        m.delay = 40;
-        QVERIFY(ItemCodes::toManeuver({ItemCodes::zone(3), ItemCodes::Input, ItemCodes::zone(1)},
-                                      ItemCodes::Sounder2, &m));
-        const QList<Event> expected{{2, 3, 2, 2}, {5, 1, 5, 2}, {2, 1, 2, 2}};
-        QCOMPARE(m.events, expected);
-        QCOMPARE(m.delay, quint16(0));
-        QVERIFY(m.isLogic());
-    }
-
-    void toManeuver_unknownCode_leavesManeuverUntouched() {
-        ManiobraConvencional m({Event{5, 1, 5, 1}}, Action{1, 0, 1, 2, 8});
-        const ManiobraConvencional before = m;
-        QVERIFY(!ItemCodes::toManeuver({ItemCodes::zone(1), 0x2010}, ItemCodes::Panel, &m));
-        QVERIFY(!ItemCodes::toManeuver({ItemCodes::zone(1)}, 0x1004, &m));
-        QCOMPARE(m, before);
+    void toManeuver() {
+        QFETCH(QList<int>, events);
+        QFETCH(int, action);
+        QFETCH(ManiobraConvencional, expected);
+        const ManiobraConvencional before({Event{5, 1, 5, 1}}, Action{1, 0, 1, 2, 8});
+        ManiobraConvencional m = before;
+        QCOMPARE(ItemCodes::toManeuver(events, action, &m), !expected.events.isEmpty());
+        QCOMPARE(m, expected.events.isEmpty() ? before : expected);
     }
 };
 

@@ -3,94 +3,54 @@
 
 #include <QTest>
 
-Q_DECLARE_METATYPE(Event)
+Q_DECLARE_METATYPE(ManiobraConvencional)
 
 class TestManeuverDescription : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void eventDescription_singleEvent_data() {
-        QTest::addColumn<Event>("event");
+    // Each kind of event and of action once, as "events => action".
+    void description_data() {
+        QTest::addColumn<ManiobraConvencional>("maneuver");
         QTest::addColumn<QString>("expected");
-
-        QTest::newRow("panel fault") << Event{2, 0, 2, 1} << "Fallo en panel";
-        QTest::newRow("zone fault") << Event{2, 4, 2, 1} << "Fallo en zona 4";
-        QTest::newRow("any alarm in panel") << Event{2, 0, 2, 2} << "Cualquier alarma en panel";
-        QTest::newRow("any alarm in zone") << Event{2, 12, 2, 2} << "Cualquier alarma en zona 12";
-        QTest::newRow("open circuit") << Event{2, 3, 2, 3} << "Fallo de circuito abierto en zona 3";
-        QTest::newRow("open circuit zone 0")
-            << Event{2, 0, 2, 3} << "Fallo de circuito abierto en zona 0";
-        QTest::newRow("short circuit") << Event{2, 2, 2, 4} << "Fallo de cortocircuito en zona 2";
-        QTest::newRow("detector alarm") << Event{2, 3, 2, 5} << "Alarma de detector en zona 3";
-        QTest::newRow("call point in zone") << Event{2, 7, 2, 6} << "Alarma de pulsador en zona 7";
-        QTest::newRow("call point at panel") << Event{2, 0, 2, 7} << "Alarma de pulsador en panel";
-        QTest::newRow("call point at panel ignores port")
-            << Event{2, 5, 2, 7} << "Alarma de pulsador en panel";
-        QTest::newRow("aux input off") << Event{5, 1, 5, 1} << "Entrada auxiliar OFF";
-        QTest::newRow("aux input on") << Event{5, 1, 5, 2} << "Entrada auxiliar ON";
-        QTest::newRow("unknown block") << Event{3, 1, 3, 2} << "";
-        QTest::newRow("unknown zone type") << Event{2, 1, 2, 8} << "";
-        QTest::newRow("unknown aux type") << Event{5, 1, 5, 3} << "";
+        auto row = [](const char *name, const QList<Event> &events, const Action &action,
+                      const char *text) {
+            QTest::newRow(name) << ManiobraConvencional(events, action) << QString::fromUtf8(text);
+        };
+        row("panel fault, mute", {{2, 0, 2, 1}}, {1, 0, 1, 1, 0},
+            "Fallo en panel => Silenciar zumbador y activar led de silenciar central");
+        row("zone fault, reset", {{2, 4, 2, 1}}, {1, 0, 1, 2, 0},
+            "Fallo en zona 4 => Reset general");
+        row("any alarm, sounders on", {{2, 12, 2, 2}}, {1, 0, 1, 3, 0},
+            "Cualquier alarma en zona 12 => Activar sirenas del panel");
+        row("open circuit, sounder 2 on", {{2, 3, 2, 3}}, {1, 2, 1, 3, 0},
+            "Fallo de circuito abierto en zona 3 => Activar sirena 2 del panel");
+        row("short circuit, sounders off", {{2, 2, 2, 4}}, {1, 0, 1, 4, 0},
+            "Fallo de cortocircuito en zona 2 => Desactivar sirenas del panel");
+        row("detector alarm, sounder 2 off", {{2, 3, 2, 5}}, {1, 2, 1, 4, 0},
+            "Alarma de detector en zona 3 => Desactivar sirena 2 del panel");
+        row("call point in a zone, board output on", {{2, 7, 2, 6}}, {7, 2, 7, 1, 0},
+            "Alarma de pulsador en zona 7 => Activar la salida 2 de la placa auxiliar 2");
+        row("call point at the panel ignores its port, board output off", {{2, 5, 2, 7}},
+            {8, 4, 7, 2, 0},
+            "Alarma de pulsador en panel => Desactivar la salida 4 de la placa auxiliar 3");
+        row("input off, delay in half seconds", {{5, 1, 5, 1}}, {1, 2, 1, 3, 10},
+            "Entrada auxiliar OFF => Activar sirena 2 del panel  con retardo de 5s");
+        row("input on, odd delay rounds down", {{5, 1, 5, 2}}, {7, 2, 7, 1, 1},
+            "Entrada auxiliar ON => Activar la salida 2 de la placa auxiliar 2  con retardo de 0s");
+        row("undefined codes: no text, the delay and separators kept",
+            {{2, 1, 2, 2}, {3, 1, 3, 2}, {2, 1, 2, 8}, {5, 1, 5, 3}}, {1, 0, 2, 3, 4},
+            "Cualquier alarma en zona 1 -  -  -  =>   con retardo de 2s");
+        row("undefined actions", {{2, 1, 2, 5}, {2, 2, 2, 5}}, {1, 0, 1, 5, 0},
+            "Alarma de detector en zona 1 - Alarma de detector en zona 2 => ");
+        row("any alarm in the panel, undefined board action", {{2, 0, 2, 2}}, {6, 1, 7, 3, 0},
+            "Cualquier alarma en panel => ");
     }
-    void eventDescription_singleEvent() {
-        QFETCH(Event, event);
+    void description() {
+        QFETCH(ManiobraConvencional, maneuver);
         QFETCH(QString, expected);
-        QCOMPARE(eventDescription(ManiobraConvencional({event}, Action{})), expected);
-    }
-
-    void eventDescription_list_data() {
-        QTest::addColumn<QList<Event>>("events");
-        QTest::addColumn<QString>("expected");
-
-        QTest::newRow("no events") << QList<Event>{} << "";
-        QTest::newRow("zone alarm and aux input")
-            << QList<Event>{{2, 3, 2, 5}, {5, 1, 5, 2}}
-            << "Alarma de detector en zona 3 - Entrada auxiliar ON";
-        QTest::newRow("separator kept for silent event")
-            << QList<Event>{{2, 1, 2, 2}, {3, 0, 3, 0}, {2, 2, 2, 2}}
-            << "Cualquier alarma en zona 1 -  - Cualquier alarma en zona 2";
-        QTest::newRow("silent first event")
-            << QList<Event>{{9, 0, 9, 0}, {5, 1, 5, 1}} << " - Entrada auxiliar OFF";
-    }
-    void eventDescription_list() {
-        QFETCH(QList<Event>, events);
-        QFETCH(QString, expected);
-        QCOMPARE(eventDescription(ManiobraConvencional(events, Action{})), expected);
-    }
-
-    void actionDescription_data() {
-        QTest::addColumn<Action>("action");
-        QTest::addColumn<QString>("expected");
-
-        QTest::newRow("mute") << Action{1, 0, 1, 1, 0}
-                              << "Silenciar zumbador y activar led de silenciar central";
-        QTest::newRow("reset") << Action{1, 0, 1, 2, 0} << "Reset general";
-        QTest::newRow("all sounders on") << Action{1, 0, 1, 3, 0} << "Activar sirenas del panel";
-        QTest::newRow("sounder 1 on") << Action{1, 1, 1, 3, 0} << "Activar sirena 1 del panel";
-        QTest::newRow("sounder 2 on") << Action{1, 2, 1, 3, 0} << "Activar sirena 2 del panel";
-        QTest::newRow("all sounders off")
-            << Action{1, 0, 1, 4, 0} << "Desactivar sirenas del panel";
-        QTest::newRow("sounder 2 off") << Action{1, 2, 1, 4, 0} << "Desactivar sirena 2 del panel";
-        QTest::newRow("board output on")
-            << Action{7, 2, 7, 1, 0} << "Activar la salida 2 de la placa auxiliar 2";
-        QTest::newRow("board 3 output 4 off")
-            << Action{8, 4, 7, 2, 0} << "Desactivar la salida 4 de la placa auxiliar 3";
-        QTest::newRow("sounder 2 delay 10")
-            << Action{1, 2, 1, 3, 10} << "Activar sirena 2 del panel  con retardo de 5s";
-        QTest::newRow("odd delay rounds down")
-            << Action{7, 2, 7, 1, 1}
-            << "Activar la salida 2 de la placa auxiliar 2  con retardo de 0s";
-        QTest::newRow("largest delay")
-            << Action{1, 0, 1, 2, 65535} << "Reset general  con retardo de 32767s";
-        QTest::newRow("unknown block type keeps delay")
-            << Action{1, 0, 2, 3, 4} << "  con retardo de 2s";
-        QTest::newRow("unknown panel action") << Action{1, 0, 1, 5, 0} << "";
-        QTest::newRow("unknown board action") << Action{6, 1, 7, 3, 0} << "";
-    }
-    void actionDescription() {
-        QFETCH(Action, action);
-        QFETCH(QString, expected);
-        QCOMPARE(::actionDescription(ManiobraConvencional({}, action)), expected);
+        QCOMPARE(eventDescription(maneuver) + QStringLiteral(" => ") + actionDescription(maneuver),
+                 expected);
     }
 };
 
