@@ -1,4 +1,3 @@
-#include "link/CommandCodec.h"
 #include "link/HdlcCodec.h"
 
 #include <QTest>
@@ -28,15 +27,6 @@ void TestHdlcCodec::encodeFrame_givesWireBytes_data() {
         << QByteArray::fromHex("7c01") << QByteArray::fromHex("7e7c017d5d7e");
     QTest::newRow("checksum wraps modulo 256")
         << QByteArray::fromHex("ff02") << QByteArray::fromHex("7eff02017e");
-    QTest::newRow("begin upload command")
-        << CommandCodec::beginUpload() << QByteArray::fromHex("7e0000011200137e");
-    QTest::newRow("erase table 7 command")
-        << CommandCodec::eraseTable(7) << QByteArray::fromHex("7e0000010f07177e");
-    QTest::newRow("read table 6 record 0 command")
-        << CommandCodec::readRecord(6, 0) << QByteArray::fromHex("7e000001110600187e");
-    QTest::newRow("reset command") << CommandCodec::resetPanel()
-                                   << QByteArray::fromHex("7e000001010002"
-                                                          "7e");
 }
 
 void TestHdlcCodec::encodeFrame_givesWireBytes() {

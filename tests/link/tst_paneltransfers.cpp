@@ -89,15 +89,11 @@ private Q_SLOTS:
     void download_rebuildsSimpleThenLogicAndSettings();
     void transfer_failsWithReason_data();
     void transfer_failsWithReason();
-    void download_failingHalfwayLeavesTargetUnchanged();
-    void upload_refusesWhatThePanelCannotHold_data();
     void upload_refusesWhatThePanelCannotHold();
-    void progress_growsToMaximum_data();
-    void progress_growsToMaximum();
     void transfer_refusedWhileAnotherRuns();
     void verify_catchesStoredDifference_data();
     void verify_catchesStoredDifference();
-    void trace_ofUploadListsEveryExchangeWithoutPasswords();
+    void restore_putsBackEveryByteOfTheBackup();
 };
 
 void TestPanelTransfers::upload_sendsTheExactRequestSequence() {
@@ -247,101 +243,24 @@ void TestPanelTransfers::transfer_failsWithReason() {
     QCOMPARE(line.transfers.panelPartlyWritten(), partlyWritten);
     QVERIFY(!line.cmd.isOpen());
     QVERIFY(configuration == copy);
+    QVERIFY(line.transfers.lastReadRecords().isEmpty());
     if (!portChosen)
         QCOMPARE(line.panel.requestCount(), 0);
 }
 
-void TestPanelTransfers::download_failingHalfwayLeavesTargetUnchanged() {
-    Line line;
-    QVERIFY(line.upload(mixed()));
-
-    PanelConfiguration target = school();
-    const PanelConfiguration copy = target;
-    const int first = line.panel.requestCount();
-    line.panel.setStep(first + 100, QLatin1Char('S')); // the request and its resend
-    line.panel.setStep(first + 101, QLatin1Char('S'));
-    QVERIFY(!line.download(target));
-    QVERIFY2(matches(line.transfers.error(), QStringLiteral("The panel did not answer: * "
-                                                            "(read table 3 record 18, sent 2 "
-                                                            "times)")),
-             qPrintable(line.transfers.error()));
-    QVERIFY(target == copy);
-    QVERIFY(line.transfers.lastReadRecords().isEmpty());
-
-    // The same target downloads fine once the panel answers again.
-    QVERIFY2(line.download(target), qPrintable(line.transfers.error()));
-    QCOMPARE(target.maneuvers.size(), 4);
-}
-
-void TestPanelTransfers::upload_refusesWhatThePanelCannotHold_data() {
-    QTest::addColumn<int>("simpleCount");
-    QTest::addColumn<int>("events");
-    QTest::addColumn<QString>("userName");
-    QTest::addColumn<QString>("reason");
-    QTest::newRow("29 simple maneuvers") << 29 << 1 << QString() << "29 simple maneuvers";
-    QTest::newRow("13 events") << 1 << 13 << QString() << "13 events";
-    QTest::newRow("maneuver without events") << 1 << 0 << QString() << "has no event";
-    QTest::newRow("33-character text")
-        << 1 << 1 << QString(33, QLatin1Char('x')) << "33 characters";
-    QTest::newRow("text outside Latin-1") << 1 << 1 << QStringLiteral("ab€") << "Latin-1";
-}
-
+// Each refusal is the check's (tst_configurationcheck); any of them sends nothing.
 void TestPanelTransfers::upload_refusesWhatThePanelCannotHold() {
-    QFETCH(int, simpleCount);
-    QFETCH(int, events);
-    QFETCH(QString, userName);
-    QFETCH(QString, reason);
     PanelConfiguration c;
     c.num_zones = 12;
-    for (int i = 0; i < simpleCount; ++i)
+    for (int i = 0; i < 29; ++i)
         c.maneuvers << simple(quint8(1 + i % 12));
-    QList<Event> list;
-    for (int i = 0; i < events; ++i)
-        list << Event{2, quint8(1 + i % 12), 2, 1};
-    c.maneuvers.first().events = list;
-    c.webServer.User = userName;
     Line line;
     QVERIFY(!line.upload(c));
-    QVERIFY2(line.transfers.error().contains(reason), qPrintable(line.transfers.error()));
+    QCOMPARE(line.transfers.error(),
+             QStringLiteral("the panel cannot hold this configuration: 29 "
+                            "simple maneuvers; the panel holds at most 28"));
     QCOMPARE(line.panel.requestCount(), 0);
-}
-
-void TestPanelTransfers::progress_growsToMaximum_data() {
-    QTest::addColumn<QString>("transfer");
-    QTest::addColumn<bool>("fails");
-    QTest::newRow("upload with verify") << "upload" << false;
-    QTest::newRow("download") << "download" << false;
-    QTest::newRow("check") << "check" << false;
-    QTest::newRow("failed download") << "download" << true;
-}
-
-void TestPanelTransfers::progress_growsToMaximum() {
-    QFETCH(QString, transfer);
-    QFETCH(bool, fails);
-    Line line;
-    PanelConfiguration c = mixed();
-    line.transfers.setVerifyAfterUpload(true);
-    if (fails) {
-        line.panel.setStep(90, QLatin1Char('S'));
-        line.panel.setStep(91, QLatin1Char('S'));
-    }
-    QSignalSpy up(&line.transfers, &PanelTransfers::progressUp);
-    QSignalSpy down(&line.transfers, &PanelTransfers::progress);
-    const bool upload = transfer == QLatin1String("upload");
-    const bool ok = upload                               ? line.upload(c)
-                    : transfer == QLatin1String("check") ? line.check()
-                                                         : line.download(c);
-    QCOMPARE(ok, !fails);
-    QCOMPARE((upload ? down : up).size(), 0);
-    const QSignalSpy &spy = upload ? up : down;
-    QVERIFY(spy.size() >= 2);
-    QCOMPARE(spy.first().first().toInt(), 0);
-    for (qsizetype i = 1; i < spy.size(); ++i)
-        QVERIFY2(spy.at(i).first().toInt() > spy.at(i - 1).first().toInt(),
-                 "progress went backwards or stood still");
-    const int last = spy.last().first().toInt();
-    QVERIFY(fails ? last < PanelTransfers::ProgressMaximum
-                  : last == PanelTransfers::ProgressMaximum);
+    QVERIFY(!line.transfers.panelPartlyWritten());
 }
 
 void TestPanelTransfers::transfer_refusedWhileAnotherRuns() {
@@ -390,34 +309,38 @@ void TestPanelTransfers::verify_catchesStoredDifference() {
     QCOMPARE(line.panel.engine.resets(), ok ? 1 : 0);
 }
 
-void TestPanelTransfers::trace_ofUploadListsEveryExchangeWithoutPasswords() {
-    PanelConfiguration c = school();
-    c.webServer.Pass = QStringLiteral("WebSecretXYZ");
-    c.smtp.Password = QStringLiteral("MailSecretXYZ");
-    Line line(QStringLiteral("AAAS")); // one exchange sent twice
-    QVERIFY2(line.upload(c), qPrintable(line.transfers.error()));
+// What no configuration file carries is put back too: a bell in the web user, an action
+// code without a description, and table 6's records that the panel keeps for itself.
+void TestPanelTransfers::restore_putsBackEveryByteOfTheBackup() {
+    Line line;
+    PanelSimulator &engine = line.panel.engine;
+    QVERIFY(line.upload(school()));
+    engine.setRecord(7, 2, QByteArray("Site\x07"));
+    QByteArray first = engine.record(0, 0);
+    first[7] = char(0x99);
+    engine.setRecord(0, 0, first);
+    for (int k = 1; k <= 6; ++k)
+        engine.setRecord(6, k, QByteArray(16, char(0xa0 + k)));
+    const PanelRecords original = engine.memory();
+    PanelConfiguration read;
+    QVERIFY2(line.download(read), qPrintable(line.transfers.error()));
+    const PanelRecords backup = line.transfers.lastReadRecords();
+    QCOMPARE(backup, original);
+    QVERIFY(line.upload(PanelConfiguration()));
+    QVERIFY(engine.memory() != original);
 
-    const LinkTrace &trace = line.transfers.trace();
-    QCOMPARE(trace.transfer(), QStringLiteral("upload"));
-    int sent = 0;
-    int received = 0;
-    for (const LinkTrace::Entry &e : trace.entries()) {
-        sent += e.direction == LinkTrace::Direction::Sent;
-        received += e.direction == LinkTrace::Direction::Received;
-    }
-    QCOMPARE(sent, 186);
-    QCOMPARE(received, 185);
-    QCOMPARE(trace.entries().first().meaning, QStringLiteral("begin upload"));
-    QCOMPARE(trace.entries().last().meaning, QStringLiteral("answer to reset panel: accepted"));
-
-    const QString text = trace.toText();
-    for (const char *secret : {"WebSecretXYZ", "MailSecretXYZ"}) {
-        const QByteArray bytes(secret);
-        QVERIFY(!text.contains(QLatin1String(secret)));
-        QVERIFY(!text.contains(QString::fromLatin1(bytes.left(4).toHex(' '))));
-    }
-    QCOMPARE(text.count(QLatin1String("web password, hidden")), 4); // 2 writes, 2 answers
-    QVERIFY(text.contains(QLatin1String("no answer from panel")));
+    engine.clearRequests();
+    PanelRecords incomplete = backup;
+    incomplete.removeTable(7);
+    QVERIFY(!line.transfers.restore(incomplete, line.panel.settings()));
+    QCOMPARE(line.transfers.error(),
+             QStringLiteral("these records cannot be restored: table 7 record 0 is missing"));
+    QVERIFY(engine.requests().isEmpty());
+    QVERIFY2(line.transfers.restore(backup, line.panel.settings()),
+             qPrintable(line.transfers.error()));
+    QCOMPARE(engine.memory(), original);
+    QCOMPARE(engine.requests().size(), 1 + 7 + 182 + 182 + 1); // read back, then reset
+    QCOMPARE(engine.resets(), 3);
 }
 
 QTEST_GUILESS_MAIN(TestPanelTransfers)
