@@ -1,5 +1,4 @@
 #include "SimulatedPanel.h"
-#include "images/PanelRecordsText.h"
 #include "link/CmdConvencional.h"
 #include "model/XmlConfigReader.h"
 
@@ -28,7 +27,6 @@ private Q_SLOTS:
     void silentPanel_failsAfterTwoAnswerDeadlines();
     void missingPort_failsAtOnceWithoutSending();
     void exchange_ignoresUnsupportedLineControl();
-    void restore_putsBackEveryByteOfTheBackup();
 };
 
 void TestPtyTransfers::roundTrip_framesOnTheWireAndBack() {
@@ -100,49 +98,6 @@ void TestPtyTransfers::exchange_ignoresUnsupportedLineControl() {
     QVERIFY(!cmd.serial->setDataTerminalReady(true));
     QByteArray record;
     QVERIFY2(cmd.readRecord(6, 0, record), qPrintable(cmd.errorString()));
-}
-
-void TestPtyTransfers::restore_putsBackEveryByteOfTheBackup() {
-    SimulatedPanel panel;
-    QVERIFY(panel.open());
-    PanelCore source;
-    QVERIFY(XmlConfigReader::readFile(example("school.xml"), &source));
-    panel.attach(source);
-    QVERIFY(source.uploadConfig());
-    // What no configuration file carries: a bell in the web user, an action code without a
-    // description, and the records of table 6 that the panel keeps for itself.
-    panel.engine.setRecord(7, 2, QByteArray("Site\x07"));
-    QByteArray first = panel.engine.record(0, 0);
-    first[7] = char(0x99);
-    panel.engine.setRecord(0, 0, first);
-    for (int k = 1; k <= 6; ++k)
-        panel.engine.setRecord(6, k, QByteArray(16, char(0xa0 + k)));
-    const PanelRecords original = panel.engine.memory();
-
-    PanelCore core;
-    panel.attach(core);
-    QVERIFY2(core.downloadConfig(), qPrintable(core.transferError()));
-    QCOMPARE(core.lastReadRecords(), original);
-    PanelRecords backup;
-    QString error;
-    QVERIFY(
-        PanelRecordsText::decode(PanelRecordsText::encode(core.lastReadRecords()), backup, &error));
-
-    PanelCore other;
-    panel.attach(other);
-    QVERIFY(other.uploadConfig()); // an empty configuration
-    QVERIFY(panel.engine.memory() != original);
-
-    PanelRecords incomplete = backup;
-    incomplete.removeTable(7);
-    QVERIFY(!core.restoreRecords(incomplete));
-    QCOMPARE(core.transferError(),
-             QStringLiteral("these records cannot be restored: table 7 record 0 is missing"));
-    panel.engine.clearRequests();
-    QVERIFY2(core.restoreRecords(backup), qPrintable(core.transferError()));
-    QCOMPARE(panel.engine.memory(), original);
-    QCOMPARE(panel.engine.requests().size(), 1 + 7 + 182 + 182 + 1); // read back, then reset
-    QCOMPARE(panel.engine.resets(), 3);
 }
 
 QTEST_GUILESS_MAIN(TestPtyTransfers)
