@@ -1,7 +1,5 @@
 #include "SimulatedPanel.h"
 #include "commissioning/CommissioningWorkflow.h"
-#include "images/PanelRecordsText.h"
-#include "link/CmdConvencional.h"
 #include "link/CommandCodec.h"
 #include "model/XmlConfigReader.h"
 
@@ -67,8 +65,6 @@ private Q_SLOTS:
     void upload();
     void upload_backsUpTheWholePanelBeforeTheFirstWrite();
     void readForCompare_takesTheInstallation();
-    void restore_data();
-    void restore();
 
 private:
     std::unique_ptr<SimulatedPanel> panel;
@@ -127,9 +123,6 @@ void TestCommissioningWorkflow::upload_data() {
         << "known" << true << true << true;
     QTest::newRow("verifyOff_mismatchUnseen") << "flip, no verify" << false << true << Stop::None
                                               << "" << false << "known" << true << false << true;
-    QTest::newRow("refusedAtFirstErase_partlyWritten")
-        << "refuse" << false << true << Stop::WriteFailed << "status 5 (erase table 0)" << false
-        << "known" << true << true << true;
     QTest::newRow("overCapacity_refusedBeforeAnything")
         << "capacity" << true << true << Stop::Refused
         << "the panel cannot hold this configuration: 29 simple maneuvers" << false << "" << false
@@ -166,8 +159,6 @@ void TestCommissioningWorkflow::upload() {
         backups += QStringLiteral("/inside");
     } else if (fault.startsWith("flip")) {
         panel->engine.setFlipStored(true);
-    } else if (fault == "refuse") {
-        panel->engine.setRefusalStatus(5);
     } else if (fault == "capacity") {
         while (file->maneuvers.size() < 29 + 3)
             file->maneuvers.prepend(file->maneuvers.first());
@@ -251,38 +242,6 @@ void TestCommissioningWorkflow::readForCompare_takesTheInstallation() {
     QVERIFY(outcome.panel == *file);
     QVERIFY(outcome.review.changes.isEmpty());
     QCOMPARE(outcome.traces.size(), 1);
-}
-
-void TestCommissioningWorkflow::restore_data() {
-    QTest::addColumn<bool>("complete"); // the backup holds every record a download reads
-    QTest::addColumn<Stop>("stop");
-    QTest::newRow("backup_restoredAndVerified") << true << Stop::None;
-    QTest::newRow("incompleteBackup_refused") << false << Stop::Refused;
-}
-
-void TestCommissioningWorkflow::restore() {
-    QFETCH(bool, complete);
-    QFETCH(Stop, stop);
-    PanelCore reader;
-    panel->attach(reader);
-    QVERIFY(reader.downloadConfig());
-    PanelRecords records = reader.lastReadRecords();
-    if (!complete)
-        records.removeTable(7);
-    BackupStore store(backups);
-    QVERIFY(store.save(reader, records));
-    QVERIFY(file->uploadConfig());
-    panel->engine.clearRequests();
-
-    ScriptedQuestions questions;
-    CommissioningWorkflow workflow(*file, questions, backups);
-    const CommissioningOutcome outcome = workflow.restore(store.lastBackup());
-    QCOMPARE(outcome.stop, stop);
-    QCOMPARE(panel->engine.memory() == records, complete);
-    if (!complete) {
-        QVERIFY2(outcome.reason.contains("cannot be restored"), qPrintable(outcome.reason));
-        QVERIFY(panel->engine.requests().isEmpty());
-    }
 }
 
 QTEST_GUILESS_MAIN(TestCommissioningWorkflow)
