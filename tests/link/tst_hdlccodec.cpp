@@ -8,8 +8,6 @@ class TestHdlcCodec : public QObject {
 private Q_SLOTS:
     void encodeFrame_givesWireBytes_data();
     void encodeFrame_givesWireBytes();
-    void unstuff_undoesEscapes_data();
-    void unstuff_undoesEscapes();
 };
 
 void TestHdlcCodec::encodeFrame_givesWireBytes_data() {
@@ -33,26 +31,6 @@ void TestHdlcCodec::encodeFrame_givesWireBytes() {
     QFETCH(QByteArray, payload);
     QFETCH(QByteArray, frame);
     QCOMPARE(HdlcCodec::encodeFrame(payload).toHex(' '), frame.toHex(' '));
-}
-
-void TestHdlcCodec::unstuff_undoesEscapes_data() {
-    QTest::addColumn<QByteArray>("stuffed");
-    QTest::addColumn<QByteArray>("plain");
-    QTest::newRow("escaped flag") << QByteArray::fromHex("017d5e02")
-                                  << QByteArray::fromHex("017e02");
-    QTest::newRow("escaped escape") << QByteArray::fromHex("7d5d") << QByteArray::fromHex("7d");
-    QTest::newRow("lone escape at the end")
-        << QByteArray::fromHex("017d") << QByteArray::fromHex("0120");
-    QTest::newRow("nothing to undo")
-        << QByteArray::fromHex("00112233") << QByteArray::fromHex("00112233");
-}
-
-void TestHdlcCodec::unstuff_undoesEscapes() {
-    QFETCH(QByteArray, stuffed);
-    QFETCH(QByteArray, plain);
-    QCOMPARE(HdlcCodec::unstuff(stuffed).toHex(' '), plain.toHex(' '));
-    if (!stuffed.endsWith(HdlcCodec::Escape))
-        QCOMPARE(HdlcCodec::stuff(plain), stuffed);
 }
 
 QTEST_GUILESS_MAIN(TestHdlcCodec)

@@ -22,7 +22,6 @@ class TestLinkTrace : public QObject {
 private Q_SLOTS:
     void exchange_hidesPasswordBytes_data();
     void exchange_hidesPasswordBytes();
-    void toText_listsEveryEntryInOrder();
 };
 
 void TestLinkTrace::exchange_hidesPasswordBytes_data() {
@@ -67,23 +66,6 @@ void TestLinkTrace::exchange_hidesPasswordBytes() {
                 .startsWith(QStringLiteral("00 00 01 10 %1 %2")
                                 .arg(table, 2, 16, QLatin1Char('0'))
                                 .arg(record, 2, 16, QLatin1Char('0'))));
-}
-
-void TestLinkTrace::toText_listsEveryEntryInOrder() {
-    LinkTrace trace;
-    trace.start(QStringLiteral("upload"));
-    trace.sent(CommandCodec::eraseTable(0));
-    trace.problem(QStringLiteral("no answer from panel within 0.3 s"));
-    trace.sent(CommandCodec::eraseTable(0));
-    trace.received(QByteArray::fromHex("00000f05"));
-    const QStringList lines = trace.toText().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    QCOMPARE(lines.size(), 5);
-    QVERIFY(lines.at(0).startsWith(QLatin1String("# upload, started ")));
-    QVERIFY(lines.at(1).contains(QLatin1String("\tsent\t00 00 01 0f 00\terase table 0")));
-    QVERIFY(lines.at(2).contains(QLatin1String("\tproblem\t\tno answer from panel")));
-    QVERIFY2(lines.at(4).endsWith(QLatin1String(
-                 "\treceived\t00 00 0f 05\tanswer to erase table 0: panel refused with status 5")),
-             qPrintable(lines.at(4)));
 }
 
 QTEST_GUILESS_MAIN(TestLinkTrace)

@@ -62,13 +62,10 @@ private Q_SLOTS:
         panel.attach(*target.cmd);
         target.setSerialSettings(ScriptedPanel::settings());
         QSignalSpy down(&target, &PanelCore::progress);
-        QVERIFY(target.checkConnection());
-        QCOMPARE(target.panelGeneralConfig(), source.generalConfig);
         QVERIFY2(target.downloadConfig(), qPrintable(target.transferError()));
         QCOMPARE(down.last().first().toInt(), PanelCore::ProgressMaximum);
         QVERIFY(target.panelHeld() == source.panelHeld());
         QCOMPARE(target.num_zones, 5);
-        QCOMPARE(target.lastReadRecords().size(), 182);
 
         // Another configuration taken in keeps the port.
         target = PanelConfiguration();

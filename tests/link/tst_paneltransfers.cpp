@@ -26,34 +26,6 @@ ManiobraConvencional simple(quint8 zone) {
     return ManiobraConvencional({Event{2, zone, 2, 5}}, Action{1, 0, 1, 3, quint16(zone * 2)});
 }
 
-ManiobraConvencional logic(quint8 firstZone) {
-    return ManiobraConvencional({Event{2, firstZone, 2, 2}, Event{2, quint8(firstZone + 1), 2, 2}},
-                                Action{6, 1, 7, 1, 0x1234});
-}
-
-// Logic maneuver second in the list; every kind of setting away from its default.
-PanelConfiguration mixed() {
-    PanelConfiguration c;
-    c.num_zones = 4;
-    c.maneuvers = {simple(1), logic(2), simple(3), simple(4)};
-    c.generalConfig = GeneralConfig{1, 1, 300, 2, 1};
-    c.webServer.DHCP = 0;
-    c.webServer.Login = 1;
-    c.webServer.Language = 1;
-    c.webServer.IP = 0xC0A80102;
-    c.webServer.Netmask = 0xFFFFFF00;
-    c.webServer.Gateway = 0xC0A80101;
-    c.webServer.User = QString(32, QLatin1Char('u'));
-    c.webServer.Pass = QStringLiteral("clave");
-    c.smtp.Enable = 1;
-    c.smtp.Port = 587;
-    c.smtp.Auth = 1;
-    c.smtp.Mask = 3;
-    c.smtp.Host = QStringLiteral("smtp.example");
-    c.smtp.InstallId = QStringLiteral("Edificio Río");
-    return c;
-}
-
 // A panel in this process and the transfers that reach it.
 struct Line {
     ScriptedPanel panel;
@@ -136,7 +108,11 @@ void TestPanelTransfers::upload_sendsTheExactRequestSequence() {
 
 void TestPanelTransfers::download_rebuildsSimpleThenLogicAndSettings() {
     Line line;
-    const PanelConfiguration source = mixed();
+    PanelConfiguration source = school();
+    source.maneuvers.move(source.maneuvers.size() - 1, 0); // a logic maneuver first
+    QList<ManiobraConvencional> simpleFirst = source.maneuvers;
+    std::stable_partition(simpleFirst.begin(), simpleFirst.end(),
+                          [](const ManiobraConvencional &m) { return !m.isLogic(); });
     QVERIFY(line.upload(source));
 
     PanelConfiguration target;
@@ -149,8 +125,7 @@ void TestPanelTransfers::download_rebuildsSimpleThenLogicAndSettings() {
     QCOMPARE(line.transfers.checkedGeneralConfig(), source.generalConfig);
     QVERIFY2(line.download(target), qPrintable(line.transfers.error()));
     QVERIFY(!line.cmd.isOpen());
-    QCOMPARE(target.maneuvers,
-             (QList<ManiobraConvencional>{simple(1), simple(3), simple(4), logic(2)}));
+    QCOMPARE(target.maneuvers, simpleFirst);
     QCOMPARE(target.generalConfig, source.generalConfig);
     QCOMPARE(target.webServer, source.webServer);
     QCOMPARE(target.smtp, source.smtp);
@@ -265,7 +240,7 @@ void TestPanelTransfers::upload_refusesWhatThePanelCannotHold() {
 
 void TestPanelTransfers::transfer_refusedWhileAnotherRuns() {
     Line line;
-    PanelConfiguration c = mixed();
+    PanelConfiguration c = school();
     // Progress is reported while the download waits for the panel, as any event would be.
     QList<bool> nested;
     QString nestedReason;
@@ -299,11 +274,8 @@ void TestPanelTransfers::verify_catchesStoredDifference() {
     QFETCH(QString, reason);
     Line line;
     line.panel.engine.setFlipStored(flip);
-    PanelConfiguration c = mixed();
-    c.maneuvers.first().events.first().evt_blk_prt = 9;
-    c.maneuvers[1] = simple(0x0b);
     line.transfers.setVerifyAfterUpload(verify);
-    const bool ok = line.upload(c);
+    const bool ok = line.upload(school());
     QCOMPARE(line.transfers.error(), reason);
     QCOMPARE(ok, reason.isEmpty());
     QCOMPARE(line.panel.engine.resets(), ok ? 1 : 0);

@@ -59,9 +59,6 @@ void TestConfigurationDiff::compare_findsEachKindOfDifference_data() {
         "general option", [](PanelConfiguration &c) { c.generalConfig.delay_confirmation = 7500; },
         Area::General, Kind::Changed, "Confirmation delay changed from \"0 s\" to \"30 s\"");
     row(
-        "cancel mask bit", [](PanelConfiguration &c) { c.generalConfig.cancel_delay = 2; },
-        Area::General, Kind::Changed, "sounder 2");
-    row(
         "web address", [](PanelConfiguration &c) { c.webServer.IP = 0xC0A80102; }, Area::WebServer,
         Kind::Changed, "\"0.0.0.0\" to \"192.168.1.2\"");
     row(
@@ -71,9 +68,6 @@ void TestConfigurationDiff::compare_findsEachKindOfDifference_data() {
         "control characters shown escaped",
         [](PanelConfiguration &c) { c.smtp.InstallId = QStringLiteral("Aula\a\x7f"); }, Area::Email,
         Kind::Changed, "Installation name changed from \"\" to \"Aula\\x07\\x7f\"");
-    row(
-        "board", [](PanelConfiguration &c) { c.elements[2].type = Element::SounderBoard; },
-        Area::Boards, Kind::Changed, "Board 3 changed from \"none\" to \"sounder board\"");
     row(
         "zone name renamed",
         [](PanelConfiguration &c) { c.setZoneName(3, QStringLiteral("Hall")); }, Area::ZoneNames,

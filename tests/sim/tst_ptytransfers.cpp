@@ -2,8 +2,6 @@
 #include "link/CmdConvencional.h"
 #include "model/XmlConfigReader.h"
 
-#include <QElapsedTimer>
-
 namespace {
 
 QString example(const char *name) {
@@ -25,7 +23,6 @@ class TestPtyTransfers : public QObject {
 private Q_SLOTS:
     void roundTrip_framesOnTheWireAndBack();
     void silentPanel_failsAfterTwoAnswerDeadlines();
-    void missingPort_failsAtOnceWithoutSending();
     void exchange_ignoresUnsupportedLineControl();
 };
 
@@ -66,26 +63,6 @@ void TestPtyTransfers::silentPanel_failsAfterTwoAnswerDeadlines() {
                             "panel is powered. Details: no answer from panel within 0.2 s (read "
                             "table 6 record 0, sent 2 times)"));
     QVERIFY(!core.cmd->isOpen());
-}
-
-void TestPtyTransfers::missingPort_failsAtOnceWithoutSending() {
-    SimulatedPanel panel;
-    QVERIFY(panel.open());
-    PanelCore core;
-    SerialSettings s = panel.settings();
-    s.name = QStringLiteral("/nonexistent/mrb500");
-    core.setSerialSettings(s);
-    QElapsedTimer clock;
-    clock.start();
-    QVERIFY(!core.downloadConfig());
-    const QString reason = core.transferError();
-    QVERIFY2(reason.startsWith(QLatin1String("Serial port /nonexistent/mrb500 does not exist: ")) &&
-                 reason.contains(QLatin1String(" Details: cannot open /nonexistent/mrb500: ")),
-             qPrintable(reason));
-    QVERIFY2(clock.elapsed() < DriverSerieHdlc::DefaultAnswerTimeoutMs / 2,
-             "a port that cannot be used must not wait for an answer");
-    QTest::qWait(50);
-    QCOMPARE(panel.line.requestCount(), 0);
 }
 
 void TestPtyTransfers::exchange_ignoresUnsupportedLineControl() {
