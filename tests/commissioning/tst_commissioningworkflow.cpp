@@ -63,7 +63,6 @@ private Q_SLOTS:
     void init();
     void upload_data();
     void upload();
-    void upload_backsUpTheWholePanelBeforeTheFirstWrite();
     void readForCompare_takesTheInstallation();
 
 private:
@@ -201,36 +200,6 @@ void TestCommissioningWorkflow::upload() {
         for (auto r = requests.cbegin(); r != begin; ++r)
             QCOMPARE(*r, requests.first());
     }
-}
-
-void TestCommissioningWorkflow::upload_backsUpTheWholePanelBeforeTheFirstWrite() {
-    PanelCore reader;
-    panel->attach(reader);
-    QVERIFY(reader.downloadConfig());
-    panel->engine.clearRequests();
-    ScriptedQuestions questions;
-    CommissioningWorkflow workflow(*file, questions, backups);
-    const CommissioningOutcome outcome = workflow.upload({});
-    QVERIFY2(outcome.ok(), qPrintable(outcome.reason));
-
-    const QList<QByteArray> &requests = panel->engine.requests();
-    const qsizetype firstChange =
-        std::find_if(requests.cbegin(), requests.cend(),
-                     [](const QByteArray &r) { return code(r) != CommandCodec::ReadRecord; }) -
-        requests.cbegin();
-    QCOMPARE(firstChange, 182); // the whole download, then the upload
-    PanelRecords backedUp;
-    QVERIFY(BackupStore::read(outcome.backupFile, backedUp, nullptr));
-    QCOMPARE(backedUp, reader.lastReadRecords()); // byte for byte
-    // The view opens as a configuration of this installation: zones, boards and names.
-    PanelConfiguration view;
-    QVERIFY(XmlConfigReader::readFile(BackupStore::viewOf(outcome.backupFile), &view));
-    PanelConfiguration shop;
-    QVERIFY(XmlConfigReader::readFile(example("shop.xml"), &shop));
-    QVERIFY(view.panelHeld() == shop.panelHeld());
-    QCOMPARE(view.num_zones, file->num_zones);
-    QCOMPARE(view.elements, file->elements);
-    QCOMPARE(view.zoneName(3), QStringLiteral("Gimnasio"));
 }
 
 void TestCommissioningWorkflow::readForCompare_takesTheInstallation() {
