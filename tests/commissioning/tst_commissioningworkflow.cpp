@@ -86,6 +86,7 @@ void TestCommissioningWorkflow::init() {
     file = std::make_unique<PanelCore>();
     QVERIFY(XmlConfigReader::readFile(example("school.xml"), file.get()));
     file->setZoneName(3, QStringLiteral("Gimnasio"));
+    file->setZoneName(13, QStringLiteral("Anexo")); // a warning, which does not refuse
     panel->attach(*file);
 }
 
@@ -174,6 +175,8 @@ void TestCommissioningWorkflow::upload() {
     QCOMPARE(questions.asked.size(), asked ? 1 : 0);
     QCOMPARE(questions.reviews.size(), review.isEmpty() ? 0 : 1);
     if (!review.isEmpty()) {
+        QCOMPARE(questions.reviews.first().warnings,
+                 QStringList{"Zone 13 is named \"Anexo\", but the panel has 12 zones"});
         QCOMPARE(questions.reviews.first().panelKnown, review == "known");
         QCOMPARE(questions.reviews.first().changes.isEmpty(), review != "known");
     }
