@@ -59,9 +59,6 @@ void TestConfigurationDiff::compare_findsEachKindOfDifference_data() {
         "general option", [](PanelConfiguration &c) { c.generalConfig.delay_confirmation = 7500; },
         Area::General, Kind::Changed, "Confirmation delay changed from \"0 s\" to \"30 s\"");
     row(
-        "web address", [](PanelConfiguration &c) { c.webServer.IP = 0xC0A80102; }, Area::WebServer,
-        Kind::Changed, "\"0.0.0.0\" to \"192.168.1.2\"");
-    row(
         "web password", [](PanelConfiguration &c) { c.webServer.Pass = QStringLiteral("other"); },
         Area::WebServer, Kind::Changed, "Web password changed");
     row(

@@ -27,22 +27,15 @@ private Q_SLOTS:
         row("zone 16", {0x200f}, Panel, {{2, 16, 2, 2}}, sounders);
         refused("zone 17", {0x2010}, Panel);
         row("panel alarm", {0x4001}, Panel, {{2, 0, 2, 2}}, sounders);
-        row("panel fault", {0x4002}, Panel, {{2, 0, 2, 1}}, sounders);
-        refused("4003 is no event", {0x4003}, Panel);
         row("input on", {0x4004}, Panel, {{5, 1, 5, 2}}, sounders);
-        row("input off", {0x400c}, Panel, {{5, 1, 5, 1}}, sounders);
         refused("board output is no event", {0x1000}, Panel);
-        refused("zero", {0}, Panel);
         row("slot 0 output 1", {zone(3)}, 0x1000, {{2, 3, 2, 2}}, Action{6, 1, 7, 1, 0});
         row("slot 2 output 4", {zone(3)}, 0x1023, {{2, 3, 2, 2}}, Action{8, 4, 7, 1, 0});
         refused("slot 0 output 5", {zone(3)}, 0x1004);
         refused("slot 3", {zone(3)}, 0x1030);
-        row("sounder 1", {zone(3)}, 0x4001, {{2, 3, 2, 2}}, Action{1, 1, 1, 3, 0});
         row("sounder 2", {zone(3)}, 0x4002, {{2, 3, 2, 2}}, Action{1, 2, 1, 3, 0});
         row("reset", {zone(3)}, 0x4003, {{2, 3, 2, 2}}, Action{1, 0, 1, 2, 0});
         row("mute", {zone(3)}, 0x4004, {{2, 3, 2, 2}}, Action{1, 0, 1, 1, 0});
-        refused("input off is no action", {zone(3)}, 0x400c);
-        refused("zone is no action", {zone(3)}, 0x2000);
         row("events in selection order", {zone(3), Input, zone(1)}, Sounder2,
             {{2, 3, 2, 2}, {5, 1, 5, 2}, {2, 1, 2, 2}}, Action{1, 2, 1, 3, 0});
         refused("one unknown event among known", {zone(1), 0x2010}, Panel);
