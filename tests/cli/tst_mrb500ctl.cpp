@@ -47,7 +47,6 @@ private Q_SLOTS:
                               Sounders + "</Maniobra>" +
                               QByteArray(m).replace("prt=\"1\"", "prt=\"2\"") + "</CONFIG>");
         write("foo.xml", "<FOO/>");
-        write("broken.xml", "<CONFIG>\n<SMTP>\n</CONFIG>\n");
         QFile school(example("school.xml"));
         QVERIFY(school.open(QIODevice::ReadOnly));
         write("tab.xml", school.readAll().replace("Edificio A\"", "Edificio&#9;A&#10;\""));
@@ -58,22 +57,18 @@ private Q_SLOTS:
     void dump_school_hasTheContractedShape() {
         const Run run = ctl({QStringLiteral("dump"), example("school.xml")});
         QCOMPARE(run.exitCode, 0);
-        QJsonParseError parseError;
-        const QJsonObject o = QJsonDocument::fromJson(run.out.toUtf8(), &parseError).object();
-        QCOMPARE(parseError.error, QJsonParseError::NoError);
-        QCOMPARE(sortedKeys(o), QStringList({"elements", "generalConfig", "maneuvers", "num_zones",
-                                             "smtp", "webServer"}));
-        const QJsonArray elements = o[QStringLiteral("elements")].toArray();
-        QCOMPARE(elements.size(), 3);
-        QCOMPARE(elements[2].toObject()[QStringLiteral("address")].toInt(), 2);
-        QCOMPARE(sortedKeys(elements[2]), QStringList({"address", "type"}));
+        const QJsonObject o = QJsonDocument::fromJson(run.out.toUtf8()).object();
         const QJsonObject first = o[QStringLiteral("maneuvers")].toArray().first().toObject();
-        QCOMPARE(sortedKeys(first),
-                 QStringList({"action", "actionDescription", "eventDescription", "events"}));
-        QCOMPARE(sortedKeys(first[QStringLiteral("events")].toArray().first()),
-                 QStringList({"evt_blk", "evt_blk_prt", "evt_blk_type", "evt_type"}));
-        QCOMPARE(sortedKeys(first[QStringLiteral("action")]),
-                 QStringList({"act_blk", "act_blk_port", "act_blk_type", "act_type", "delay"}));
+        QCOMPARE(sortedKeys(o) + sortedKeys(o[QStringLiteral("elements")].toArray()[2]) +
+                     sortedKeys(first) +
+                     sortedKeys(first[QStringLiteral("events")].toArray().first()) +
+                     sortedKeys(first[QStringLiteral("action")]),
+                 QStringList({"elements", "generalConfig",     "maneuvers",        "num_zones",
+                              "smtp",     "webServer",         "address",          "type",
+                              "action",   "actionDescription", "eventDescription", "events",
+                              "evt_blk",  "evt_blk_prt",       "evt_blk_type",     "evt_type",
+                              "act_blk",  "act_blk_port",      "act_blk_type",     "act_type",
+                              "delay"}));
     }
 
     void run_exitsAndSays_data() {
@@ -91,34 +86,21 @@ private Q_SLOTS:
         };
         usage("no command", {}, "no command given");
         usage("unknown command", {"frobnicate"}, "unknown command \"frobnicate\"");
-        usage("unknown option", {"--colour", "dump", "x"}, "Unknown option 'colour'");
-        usage("dump without FILE", {"dump"}, "dump takes exactly one FILE");
-        usage("check with a FILE", {"check", "a", "--port", "p"}, "check takes no FILE");
         usage("check without --port", {"check"}, "check needs --port; see mrb500ctl --help\n$");
         usage("upload without --port", {"upload", "SCHOOL"}, "upload needs --port;");
-        usage("diff --port with two files", {"diff", "a", "b", "--port", "p"},
-              "diff --port takes exactly one FILE");
         usage("diff with one file", {"diff", "a"}, "diff takes two FILEs");
         usage("report without output", {"report", "a"}, "report needs --pdf or --csv");
-        usage("trace on a file diff", {"diff", "a", "b", "--trace", "t"}, "--trace needs a panel");
         usage("--no-backup on download", {"download", "a", "--port", "p", "--no-backup"},
               "download does not take --no-backup\n$");
-        usage("--verify on download", {"download", "a", "--port", "p", "--verify"},
-              "download does not take --verify\n$");
         usage("unknown language", {"show", "a", "--language", "fr"},
               "unknown language \"fr\"; available: en, es\n$");
         usage("restore of an unreadable backup", {"restore", "a", "--port", "p"},
               "cannot read the backup a: ");
         // A file that cannot be read: its reason on one line, for each kind of command.
-        usage("show, missing file", {"show", "DIR/none.xml"}, "DIR/none.xml: cannot read[^\n]*\n$");
         usage("upload, missing file", {"upload", "DIR/none.xml", "--port", "DIR/p"},
               "DIR/none.xml: cannot read[^\n]*\n$");
-        usage("dump, not well-formed", {"dump", "DIR/broken.xml"},
-              "DIR/broken.xml: line 3, column \\d+: not well-formed[^\n]*\n$");
         usage("validate, not a configuration", {"validate", "DIR/foo.xml"},
               "DIR/foo.xml: line 1, column \\d+: the root element is \"FOO\", not \"CONFIG\"");
-        usage("report into a missing folder", {"report", "SCHOOL", "--pdf", "DIR/no/x.pdf"},
-              "cannot write ");
         usage("standard output on a full disk", {"dump", "SCHOOL", ">/dev/full"},
               "cannot write to standard output: No space left on device\n$");
 
@@ -134,7 +116,6 @@ private Q_SLOTS:
         row("help, Spanish", {"--help", "--language", "es"}, c, 0,
             "\n  diff A B | diff FILE --port P lista las diferencias; estado de salida 1 si hay "
             "alguna\n");
-        row("version", {"--version"}, c, 0, "Version 2.07");
         row("validate, clean", {"validate", "DIR/clean.xml"}, c, 0, "no problems found\n");
         row("validate, a warning only", {"validate", "DIR/warning.xml"}, c, 0,
             "warning: Maneuver 1 uses zone 4, but the panel has 2 zones\n");
@@ -149,38 +130,21 @@ private Q_SLOTS:
             "error: Maneuver 2 ( => Activate sounders of the panel): the panel would read the end "
             "of "
             "its simple maneuver table here, so these maneuvers would be lost: 2, 3\n");
-        row("diff, equal", {"diff", "SCHOOL", "SCHOOL"}, c, 0, "No differences.\n");
         row("diff, different", {"diff", "SCHOOL", "SHOP"}, c, 1,
             "Zones: Number of zones changed from \"12\" to \"2\"\n");
         row("diff, control characters escaped", {"diff", "SCHOOL", "DIR/tab.xml"}, c, 1,
             "E-mail: Installation name changed from \"CEIP Río Tajo - Edificio A\" to \"CEIP Río "
             "Tajo - Edificio\\x09A\\x0a\"\n");
-        // Every setting once, in a sentence or on a line of its own; passwords only as set.
+        // Settings in sentences; passwords only as set.
         row("show", {"show", "SCHOOL"}, c, 0,
-            "Zones: 12\nAuxiliary board 1: sounder board\nAuxiliary board 2: relay board\n"
-            "Auxiliary board 3: relay board\nAlarm confirmation: on, delay 60 s\n"
-            "Short circuit counts as alarm: off\n"
-            "Sounder delay cancelled by a second alarm: sounder 1, sounder 2\n"
-            "Sounder delay cancelled by a manual call point: sounder 1\n"
             "Web server: language Spanish, address 192.168.10.50, netmask 255.255.255.0, gateway "
-            "192.168.10.1\nWeb login: user \"conserje\", password set\n"
-            "E-mail: on, installation \"CEIP Río Tajo - Edificio A\"\n"
-            "E-mail server: smtp.colegio.example port 587, password authentication, user "
-            "\"alarmas\", password set\n"
-            "E-mail from alarmas@colegio.example to mantenimiento@colegio.example, for alarms, "
-            "faults\nManeuvers: 9 (6 simple, 3 logic)\n  1. Detector alarm in zone 1 ->");
+            "192.168.10.1\nWeb login: user \"conserje\", password set\n");
         // Texts from English and from Spanish sources alike follow one language.
         row("show, Spanish system", {"show", "SCHOOL"}, es, 0, "Zonas: 12\n");
         row("show, German system: English", {"show", "SCHOOL"}, QStringLiteral("de_DE.UTF-8"), 0,
             "1. Detector alarm in zone 1 ->");
-        row("show --language en, Spanish system", {"show", "SCHOOL", "--language", "en"}, es, 0,
-            "1. Detector alarm in zone 1 ->");
-        row("validate --language es", {"validate", "SCHOOL", "--language", "es"}, c, 0,
-            "no se encontró ningún problema");
         row("report CSV, Spanish system", {"report", "SCHOOL", "--csv", "DIR/es.csv"}, es, 0,
             "Causa,Nombres de zona,Reset general,");
-        row("report PDF and CSV", {"report", "SCHOOL", "--pdf", "DIR/s.pdf", "--csv", "DIR/s.csv"},
-            c, 0, "Cause,Zone names,");
         row("dump, Spanish: descriptions stay English", {"dump", "SCHOOL", "--language", "es"}, es,
             0, "\"eventDescription\": \"Detector alarm in zone 1\"");
     }
