@@ -33,7 +33,6 @@ private Q_SLOTS:
     void save_keepsRecordsWithAPrivateView();
     void save_keepsWhatRetriesMustNotPushOut_data();
     void save_keepsWhatRetriesMustNotPushOut();
-    void save_failsWithReasonWhereNothingCanBeWritten();
     void partlyWrittenAdvice_givesACommandToPaste();
 };
 
@@ -117,17 +116,6 @@ void TestBackupStore::save_keepsWhatRetriesMustNotPushOut() {
     QCOMPARE(QDir(store.directory()).entryList({QStringLiteral("panel-2*.xml")}).size(),
              store.backups().size());
     QVERIFY(own.exists());
-}
-
-void TestBackupStore::save_failsWithReasonWhereNothingCanBeWritten() {
-    QTemporaryDir dir;
-    QFile blocker(dir.filePath(QStringLiteral("file")));
-    QVERIFY(blocker.open(QIODevice::WriteOnly));
-    BackupStore store(blocker.fileName() + QStringLiteral("/backups"));
-    QVERIFY(!store.save(PanelConfiguration(), holding(1)));
-    QVERIFY2(store.errorString().startsWith(QLatin1String("cannot create the backup folder")),
-             qPrintable(store.errorString()));
-    QVERIFY(store.lastBackup().isEmpty());
 }
 
 void TestBackupStore::partlyWrittenAdvice_givesACommandToPaste() {

@@ -62,7 +62,6 @@ private Q_SLOTS:
     void download_rebuildsSimpleThenLogicAndSettings();
     void transfer_failsWithReason_data();
     void transfer_failsWithReason();
-    void transfer_refusedWhileAnotherRuns();
     void verify_catchesStoredDifference_data();
     void verify_catchesStoredDifference();
     void restore_putsBackEveryByteOfTheBackup();
@@ -211,25 +210,6 @@ void TestPanelTransfers::transfer_failsWithReason() {
     QVERIFY(line.transfers.lastReadRecords().isEmpty());
     if (!portChosen)
         QCOMPARE(line.panel.requestCount(), 0);
-}
-
-void TestPanelTransfers::transfer_refusedWhileAnotherRuns() {
-    Line line;
-    PanelConfiguration c = school();
-    // Progress is reported while the download waits for the panel, as any event would be.
-    QList<bool> nested;
-    QString nestedReason;
-    connect(&line.transfers, &PanelTransfers::progress, this, [&](int value) {
-        if (value != 50)
-            return;
-        nested << line.upload(c) << line.check() << line.download(c);
-        nestedReason = line.transfers.error();
-    });
-    QVERIFY2(line.download(c), qPrintable(line.transfers.error()));
-    QCOMPARE(nested, (QList<bool>{false, false, false}));
-    QCOMPARE(nestedReason, QStringLiteral("a transfer with the panel is already running"));
-    QCOMPARE(line.transfers.error(), QString());
-    QCOMPARE(line.panel.requestCount(), 182);
 }
 
 void TestPanelTransfers::verify_catchesStoredDifference_data() {

@@ -22,7 +22,6 @@ class TestPtyTransfers : public QObject {
 
 private Q_SLOTS:
     void roundTrip_framesOnTheWireAndBack();
-    void silentPanel_failsAfterTwoAnswerDeadlines();
     void exchange_ignoresUnsupportedLineControl();
 };
 
@@ -47,22 +46,6 @@ void TestPtyTransfers::roundTrip_framesOnTheWireAndBack() {
     QVERIFY(!target.cmd->isOpen());
     QVERIFY(target.panelHeld() == source.panelHeld());
     QCOMPARE(panel.line.requestCount(), 185 + 182);
-}
-
-void TestPtyTransfers::silentPanel_failsAfterTwoAnswerDeadlines() {
-    SimulatedPanel panel;
-    QVERIFY(panel.open());
-    PtyPanel::Faults faults;
-    faults.silent = true;
-    panel.line.setFaults(faults);
-    PanelCore core;
-    panel.attach(core, 200);
-    QVERIFY(!core.checkConnection());
-    QCOMPARE(core.transferError(),
-             QStringLiteral("The panel did not answer: check the cable, the port and that the "
-                            "panel is powered. Details: no answer from panel within 0.2 s (read "
-                            "table 6 record 0, sent 2 times)"));
-    QVERIFY(!core.cmd->isOpen());
 }
 
 void TestPtyTransfers::exchange_ignoresUnsupportedLineControl() {
