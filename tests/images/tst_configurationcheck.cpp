@@ -37,16 +37,18 @@ private Q_SLOTS:
         QTest::addColumn<Setup>("setup");
         QTest::addColumn<QStringList>("expected");
 
-        QTest::newRow("28 simple maneuvers fit")
-            << Setup([](PanelConfiguration &c) { addManeuvers(c, 28, 1); }) << QStringList{};
-        QTest::newRow("29 simple maneuvers")
-            << Setup([](PanelConfiguration &c) { addManeuvers(c, 29, 1); })
-            << QStringList{"E:29 simple maneuvers; the panel holds at most 28"};
-        QTest::newRow("40 logic maneuvers fit")
-            << Setup([](PanelConfiguration &c) { addManeuvers(c, 40, 2); }) << QStringList{};
-        QTest::newRow("41 logic maneuvers")
-            << Setup([](PanelConfiguration &c) { addManeuvers(c, 41, 12); })
-            << QStringList{"E:41 logic maneuvers; the panel holds at most 40"};
+        QTest::newRow("full tables fit") << Setup([](PanelConfiguration &c) {
+            addManeuvers(c, 28, 1);
+            addManeuvers(c, 40, 2);
+            c.smtp.InstallId = QString(32, QLatin1Char('x'));
+        }) << QStringList{};
+        QTest::newRow("a maneuver beyond each table")
+            << Setup([](PanelConfiguration &c) {
+                   addManeuvers(c, 29, 1);
+                   addManeuvers(c, 41, 12);
+               })
+            << QStringList{"E:29 simple maneuvers; the panel holds at most 28",
+                           "E:41 logic maneuvers; the panel holds at most 40"};
         QTest::newRow("13 events")
             << Setup([](PanelConfiguration &c) { addManeuvers(c, 1, 13); })
             << QStringList{"E:Maneuver 1 has 13 events; the panel holds at most 12"};
@@ -54,9 +56,6 @@ private Q_SLOTS:
             addManeuvers(c, 1, 1);
             addManeuvers(c, 1, 0);
         }) << QStringList{"E:Maneuver 2 has no event"};
-        QTest::newRow("text of 32 characters fits") << Setup([](PanelConfiguration &c) {
-            c.smtp.InstallId = QString(32, QLatin1Char('x'));
-        }) << QStringList{};
         QTest::newRow("text of 33 characters") << Setup([](PanelConfiguration &c) {
             c.webServer.Pass = QString(33, QLatin1Char('x'));
         }) << QStringList{"E:Web password has 33 characters; the panel holds at most 32"};
