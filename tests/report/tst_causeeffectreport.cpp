@@ -66,9 +66,6 @@ void TestCauseEffectReport::writePdf_replacesTheFileOnlyWhenWritten() {
     QVERIFY(written.open(QIODevice::ReadOnly));
     const QByteArray bytes = written.readAll();
     QVERIFY(bytes.startsWith("%PDF-"));
-    QVERIFY(bytes.count("/Type /Page\n") + bytes.count("/Type /Page ") +
-                bytes.count("/Type /Page/") >=
-            2); // more than one page
 
     QVERIFY(!report.writePdf(dir.filePath(QStringLiteral("missing/report.pdf"))));
     QVERIFY(report.errorString().startsWith(QLatin1String("cannot write ")));
