@@ -2,7 +2,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -11,354 +10,175 @@
 
 namespace {
 
-QStringList keys(const QJsonObject &o) {
-    QStringList k = o.keys();
-    k.sort();
-    return k;
+QStringList sortedKeys(const QJsonValue &value) {
+    QStringList keys = value.toObject().keys();
+    keys.sort();
+    return keys;
 }
 
-QStringList sorted(QStringList list) {
-    list.sort();
-    return list;
-}
+const char *const Event1 = "<Event evt_blk=\"2\" evt_blk_prt=\"1\" evt_blk_type=\"2\" "
+                           "evt_type=\"5\"/>";
+const char *const Sounders = "<Action act_blk=\"1\" act_blk_type=\"1\" act_type=\"3\"/>";
 
 } // namespace
 
+// mrb500ctl's commands that need no panel, as a user runs them: each row one run.
 class TestMrb500Ctl : public QObject {
     Q_OBJECT
 
 private:
     QTemporaryDir dir;
 
-    QString file(const QString &name, const QByteArray &content) {
-        const QString path = dir.filePath(name);
-        QFile f(path);
-        if (f.open(QIODevice::WriteOnly))
-            f.write(content);
-        return path;
+    void write(const char *name, const QByteArray &content) {
+        QFile f(dir.filePath(QLatin1String(name)));
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(content) == content.size());
     }
 
 private Q_SLOTS:
-    void dump_school_printsEveryFieldAsContracted() {
+    void initTestCase() {
+        const QByteArray m = QByteArray("<Maniobra>") + Event1 + Sounders + "</Maniobra>";
+        write("clean.xml", "<CONFIG><GeneralConfig num_zones=\"4\"/>" + m + "</CONFIG>");
+        write("warning.xml", "<CONFIG><GeneralConfig num_zones=\"2\"/>" +
+                                 QByteArray(m).replace("prt=\"1\"", "prt=\"4\"") + "</CONFIG>");
+        write("errors.xml", "<CONFIG colour=\"red\"><GeneralConfig num_zones=\"3\"/>" +
+                                QByteArray(m).replace("evt_type=\"5\"", "evt_type=\"9\"") +
+                                "\n<Maniobra/></CONFIG>");
+        write("zero.xml", "<CONFIG><GeneralConfig num_zones=\"2\"/>" + m + "<Maniobra><Event/>" +
+                              Sounders + "</Maniobra>" +
+                              QByteArray(m).replace("prt=\"1\"", "prt=\"2\"") + "</CONFIG>");
+        write("foo.xml", "<FOO/>");
+        QFile school(example("school.xml"));
+        QVERIFY(school.open(QIODevice::ReadOnly));
+        write("tab.xml", school.readAll().replace("Edificio A\"", "Edificio&#9;A&#10;\""));
+    }
+
+    // The dump's shape is a contract with other tools; each setting's key and value are the
+    // field table's (tst_fieldtable).
+    void dump_school_hasTheContractedShape() {
         const Run run = ctl({QStringLiteral("dump"), example("school.xml")});
         QCOMPARE(run.exitCode, 0);
-        QCOMPARE(run.err, QString());
-        QJsonParseError parseError;
-        const QJsonObject o = QJsonDocument::fromJson(run.out.toUtf8(), &parseError).object();
-        QCOMPARE(parseError.error, QJsonParseError::NoError);
-
-        QCOMPARE(keys(o), sorted({"num_zones", "elements", "generalConfig", "webServer", "smtp",
-                                  "maneuvers"}));
-        QCOMPARE(o[QStringLiteral("num_zones")].toInt(), 12);
-        const QJsonArray elements = o[QStringLiteral("elements")].toArray();
-        QCOMPARE(elements.size(), 3);
-        QCOMPARE(keys(elements[2].toObject()), sorted({"address", "type"}));
-        QCOMPARE(elements[2].toObject()[QStringLiteral("address")].toInt(), 2);
-        // Each setting's key and value are the field table's (tst_fieldtable); two of them
-        // as read from the file.
-        QCOMPARE(o[QStringLiteral("webServer")].toObject()[QStringLiteral("IP")].toDouble(),
-                 3232238130.0); // 192.168.10.50
-        QCOMPARE(o[QStringLiteral("smtp")].toObject()[QStringLiteral("InstallId")].toString(),
-                 QStringLiteral("CEIP Río Tajo - Edificio A"));
-
+        const QJsonObject o = QJsonDocument::fromJson(run.out.toUtf8()).object();
         const QJsonObject first = o[QStringLiteral("maneuvers")].toArray().first().toObject();
-        QCOMPARE(keys(first),
-                 sorted({"events", "action", "eventDescription", "actionDescription"}));
-        QCOMPARE(keys(first[QStringLiteral("events")].toArray().first().toObject()),
-                 sorted({"evt_blk", "evt_blk_prt", "evt_blk_type", "evt_type"}));
-        QCOMPARE(keys(first[QStringLiteral("action")].toObject()),
-                 sorted({"act_blk", "act_blk_port", "act_blk_type", "act_type", "delay"}));
-        QCOMPARE(first[QStringLiteral("eventDescription")].toString(),
-                 QStringLiteral("Detector alarm in zone 1"));
-        QCOMPARE(first[QStringLiteral("actionDescription")].toString(),
-                 QStringLiteral("Activate sounders of the panel  with a delay of 30s"));
+        QCOMPARE(sortedKeys(o) + sortedKeys(o[QStringLiteral("elements")].toArray()[2]) +
+                     sortedKeys(first) +
+                     sortedKeys(first[QStringLiteral("events")].toArray().first()) +
+                     sortedKeys(first[QStringLiteral("action")]),
+                 QStringList({"elements", "generalConfig",     "maneuvers",        "num_zones",
+                              "smtp",     "webServer",         "address",          "type",
+                              "action",   "actionDescription", "eventDescription", "events",
+                              "evt_blk",  "evt_blk_prt",       "evt_blk_type",     "evt_type",
+                              "act_blk",  "act_blk_port",      "act_blk_type",     "act_type",
+                              "delay"}));
     }
 
-    // Every setting once, in a sentence or on a line of its own; passwords only as set.
-    void show_school_summarisesWithoutPasswords() {
-        const Run run = ctl({QStringLiteral("show"), example("school.xml")});
-        QCOMPARE(run.exitCode, 0);
-        QCOMPARE(run.err, QString());
-        QCOMPARE(
-            run.out.split(QLatin1Char('\n')).mid(0, 14),
-            QStringList({"Zones: 12", "Auxiliary board 1: sounder board",
-                         "Auxiliary board 2: relay board", "Auxiliary board 3: relay board",
-                         "Alarm confirmation: on, delay 60 s", "Short circuit counts as alarm: off",
-                         "Sounder delay cancelled by a second alarm: sounder 1, sounder 2",
-                         "Sounder delay cancelled by a manual call point: sounder 1",
-                         "Web server: language Spanish, address 192.168.10.50, netmask "
-                         "255.255.255.0, gateway 192.168.10.1",
-                         "Web login: user \"conserje\", password set",
-                         "E-mail: on, installation \"CEIP Río Tajo - Edificio A\"",
-                         "E-mail server: smtp.colegio.example port 587, password authentication, "
-                         "user \"alarmas\", password set",
-                         "E-mail from alarmas@colegio.example to mantenimiento@colegio.example, "
-                         "for alarms, faults",
-                         "Maneuvers: 9 (6 simple, 3 logic)"}));
-    }
+    void run_exitsAndSays_data() {
+        QTest::addColumn<QStringList>("arguments"); // DIR, SCHOOL, SHOP replaced
+        QTest::addColumn<QString>("locale");        // the system's (LC_ALL)
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("out"); // a part of standard output (with --csv: of the CSV)
+        QTest::addColumn<QString>("err"); // a regular expression standard error matches
 
-    // Texts from English and from Spanish sources alike follow one language.
-    void language_data() {
-        QTest::addColumn<QStringList>("arguments"); // DIR is replaced
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<QString>("expected"); // in the output, or in the CSV written
+        const QString c = QStringLiteral("C.UTF-8");
+        const QString es = QStringLiteral("es_ES.UTF-8");
+        auto usage = [&](const char *name, const QStringList &arguments, const char *err) {
+            QTest::newRow(name) << arguments << c << 2 << QString()
+                                << QStringLiteral("^mrb500ctl: ") + QLatin1String(err);
+        };
+        usage("no command", {}, "no command given");
+        usage("unknown command", {"frobnicate"}, "unknown command \"frobnicate\"");
+        usage("check without --port", {"check"}, "check needs --port; see mrb500ctl --help\n$");
+        usage("upload without --port", {"upload", "SCHOOL"}, "upload needs --port;");
+        usage("diff with one file", {"diff", "a"}, "diff takes two FILEs");
+        usage("report without output", {"report", "a"}, "report needs --pdf or --csv");
+        usage("--no-backup on download", {"download", "a", "--port", "p", "--no-backup"},
+              "download does not take --no-backup\n$");
+        usage("unknown language", {"show", "a", "--language", "fr"},
+              "unknown language \"fr\"; available: en, es\n$");
+        usage("restore of an unreadable backup", {"restore", "a", "--port", "p"},
+              "cannot read the backup a: ");
+        // A file that cannot be read: its reason on one line, for each kind of command.
+        usage("upload, missing file", {"upload", "DIR/none.xml", "--port", "DIR/p"},
+              "DIR/none.xml: cannot read[^\n]*\n$");
+        usage("validate, not a configuration", {"validate", "DIR/foo.xml"},
+              "DIR/foo.xml: line 1, column \\d+: the root element is \"FOO\", not \"CONFIG\"");
+        usage("standard output on a full disk", {"dump", "SCHOOL", ">/dev/full"},
+              "cannot write to standard output: No space left on device\n$");
 
-        const QString school = example("school.xml");
-        QTest::newRow("show, Spanish system") << QStringList{"show", school} << "es_ES.UTF-8"
-                                              << "Zonas: 12";
-        QTest::newRow("show, German system: English")
-            << QStringList{"show", school} << "de_DE.UTF-8"
-            << "1. Detector alarm in zone 1 ->";
-        QTest::newRow("show --language en, Spanish system")
-            << QStringList{"show", school, "--language", "en"} << "es_ES.UTF-8"
-            << "1. Detector alarm in zone 1 ->";
-        QTest::newRow("validate --language es")
-            << QStringList{"validate", school, "--language", "es"} << "C.UTF-8"
-            << "no se encontró ningún problema";
-        QTest::newRow("report CSV, Spanish system")
-            << QStringList{"report", school, "--csv", "DIR/m.csv"} << "es_ES.UTF-8"
-            << "Causa,Nombres de zona,Reset general,";
-        // The commands' list in the help comes from the command table.
-        QTest::newRow("help lists the commands")
-            << QStringList{"--help"} << "C.UTF-8"
-            << "  upload FILE --port P [--no-verify] [--no-backup] [--show-changes]\n"
-               "                                back up the panel, write FILE to it and read it\n"
-               "                                back (not with --no-verify)\n"
-               "  download FILE --port P [--base BASEFILE]\n"
-               "                                read the panel into FILE; zones and boards from "
-               "BASEFILE\n"
-               "  check --port P                read the panel's general options\n";
-        QTest::newRow("help, Spanish")
-            << QStringList{"--help", "--language", "es"} << "C.UTF-8"
-            << "\n  diff A B | diff FILE --port P lista las diferencias; estado de salida 1 si hay "
-               "alguna\n";
-        QTest::newRow("dump, Spanish system and language")
-            << QStringList{"dump", school, "--language", "es"} << "es_ES.UTF-8"
-            << "\"eventDescription\": \"Detector alarm in zone 1\"";
+        auto row = [](const char *name, const QStringList &arguments, const QString &locale,
+                      int exitCode, const QString &out) {
+            QTest::newRow(name) << arguments << locale << exitCode << out << "^$";
+        };
+        row("help lists the commands from the command table", {"--help"}, c, 0,
+            "  upload FILE --port P [--no-verify] [--no-backup] [--show-changes]\n"
+            "                                back up the panel, write FILE to it and read it\n"
+            "                                back (not with --no-verify)\n"
+            "  download FILE --port P [--base BASEFILE]\n");
+        row("help, Spanish", {"--help", "--language", "es"}, c, 0,
+            "\n  diff A B | diff FILE --port P lista las diferencias; estado de salida 1 si hay "
+            "alguna\n");
+        row("validate, clean", {"validate", "DIR/clean.xml"}, c, 0, "no problems found\n");
+        row("validate, a warning only", {"validate", "DIR/warning.xml"}, c, 0,
+            "warning: Maneuver 1 uses zone 4, but the panel has 2 zones\n");
+        row("validate, errors and what was ignored", {"validate", "DIR/errors.xml", "--verbose"}, c,
+            1,
+            "note: line 1: attribute \"colour\" of \"CONFIG\" ignored\n"
+            "error: Maneuver 2 has no \"Action\" element (line 2)\n"
+            "error: The number of zones is 3; panels have 0, 2, 4, 8 or 12\n"
+            "error: Maneuver 1 has an event the panel does not define: block 2, block type 2, "
+            "type 9\nerror: Maneuver 2 has no event\n");
+        row("validate, event block 0", {"validate", "DIR/zero.xml"}, c, 1,
+            "error: Maneuver 2 ( => Activate sounders of the panel): the panel would read the end "
+            "of "
+            "its simple maneuver table here, so these maneuvers would be lost: 2, 3\n");
+        row("diff, different", {"diff", "SCHOOL", "SHOP"}, c, 1,
+            "Zones: Number of zones changed from \"12\" to \"2\"\n");
+        row("diff, control characters escaped", {"diff", "SCHOOL", "DIR/tab.xml"}, c, 1,
+            "E-mail: Installation name changed from \"CEIP Río Tajo - Edificio A\" to \"CEIP Río "
+            "Tajo - Edificio\\x09A\\x0a\"\n");
+        // Settings in sentences; passwords only as set.
+        row("show", {"show", "SCHOOL"}, c, 0,
+            "Web server: language Spanish, address 192.168.10.50, netmask 255.255.255.0, gateway "
+            "192.168.10.1\nWeb login: user \"conserje\", password set\n");
+        // Texts from English and from Spanish sources alike follow one language.
+        row("show, Spanish system", {"show", "SCHOOL"}, es, 0, "Zonas: 12\n");
+        row("show, German system: English", {"show", "SCHOOL"}, QStringLiteral("de_DE.UTF-8"), 0,
+            "1. Detector alarm in zone 1 ->");
+        row("report CSV, Spanish system", {"report", "SCHOOL", "--csv", "DIR/es.csv"}, es, 0,
+            "Causa,Nombres de zona,Reset general,");
+        row("dump, Spanish: descriptions stay English", {"dump", "SCHOOL", "--language", "es"}, es,
+            0, "\"eventDescription\": \"Detector alarm in zone 1\"");
     }
-    void language() {
+    void run_exitsAndSays() {
         QFETCH(QStringList, arguments);
         QFETCH(QString, locale);
-        QFETCH(QString, expected);
-        arguments.replaceInStrings(QStringLiteral("DIR"), dir.path());
-        const Run run = ctl(arguments, locale);
-        QCOMPARE(run.err, QString());
-        QString output = run.out;
+        QFETCH(int, exitCode);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        for (QStringList::iterator a = arguments.begin(); a != arguments.end(); ++a)
+            a->replace(QLatin1String("DIR"), dir.path())
+                .replace(QLatin1String("SCHOOL"), example("school.xml"))
+                .replace(QLatin1String("SHOP"), example("shop.xml"));
+        err.replace(QLatin1String("DIR"), QRegularExpression::escape(dir.path()));
+        const QString output = arguments.removeAll(QStringLiteral(">/dev/full"))
+                                   ? QStringLiteral("/dev/full")
+                                   : QString();
+
+        const Run run = ctl(arguments, locale, output);
+        QCOMPARE(run.exitCode, exitCode);
+        QVERIFY2(run.err.contains(QRegularExpression(err)), qPrintable(run.err));
+        QVERIFY(exitCode != 2 || run.out.isEmpty());
+        QString said = run.out;
         const qsizetype csv = arguments.indexOf(QStringLiteral("--csv"));
         if (csv >= 0) {
             QFile written(arguments.at(csv + 1));
             QVERIFY(written.open(QIODevice::ReadOnly));
-            output = QString::fromUtf8(written.readAll());
+            said = QString::fromUtf8(written.readAll());
         }
-        QVERIFY2(output.contains(expected), qPrintable(output));
-    }
-
-    void validate_data() {
-        QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<int>("exitCode");
-        QTest::addColumn<QStringList>("lines");
-
-        QTest::newRow("clean") << QByteArray("<CONFIG><GeneralConfig num_zones=\"4\"/></CONFIG>")
-                               << 0 << QStringList{QStringLiteral("no problems found")};
-        QTest::newRow("warning only")
-            << QByteArray("<CONFIG><GeneralConfig num_zones=\"2\"/><Maniobra><Event evt_blk=\"2\" "
-                          "evt_blk_prt=\"4\" evt_blk_type=\"2\" evt_type=\"2\"/><Action "
-                          "act_blk=\"1\" act_blk_port=\"0\" act_blk_type=\"1\" act_type=\"3\"/>"
-                          "</Maniobra></CONFIG>")
-            << 0 << QStringList{"warning: Maneuver 1 uses zone 4, but the panel has 2 zones"};
-        QTest::newRow("errors, and notes of what was ignored")
-            << QByteArray("<CONFIG colour=\"red\"><GeneralConfig num_zones=\"3\"/><Maniobra>"
-                          "<Event evt_blk=\"2\" evt_blk_prt=\"1\" evt_blk_type=\"2\" "
-                          "evt_type=\"9\"/><Action act_blk=\"1\" act_blk_port=\"0\" "
-                          "act_blk_type=\"1\" act_type=\"3\"/></Maniobra>\n<Maniobra/>"
-                          "</CONFIG>")
-            << 1
-            << QStringList{"note: line 1: attribute \"colour\" of \"CONFIG\" ignored",
-                           "error: Maneuver 2 has no \"Action\" element (line 2)",
-                           "error: The number of zones is 3; panels have 0, 2, 4, 8 or 12",
-                           "error: Maneuver 1 has an event the panel does not define: block 2, "
-                           "block type 2, type 9",
-                           "error: Maneuver 2 has no event"};
-        QTest::newRow("event block 0")
-            << QByteArray("<CONFIG><GeneralConfig num_zones=\"2\"/><Maniobra><Event evt_blk=\"2\" "
-                          "evt_blk_prt=\"1\" evt_blk_type=\"2\" evt_type=\"5\"/><Action "
-                          "act_blk=\"1\" act_blk_type=\"1\" act_type=\"3\"/></Maniobra>"
-                          "<Maniobra><Event/><Action act_blk=\"1\" act_blk_type=\"1\" "
-                          "act_type=\"3\"/></Maniobra><Maniobra><Event evt_blk=\"2\" "
-                          "evt_blk_prt=\"2\" evt_blk_type=\"2\" evt_type=\"5\"/><Action "
-                          "act_blk=\"1\" act_blk_type=\"1\" act_type=\"3\"/></Maniobra>"
-                          "</CONFIG>")
-            << 1
-            << QStringList{"the panel would read the end of its simple maneuver table here, so "
-                           "these maneuvers would be lost: 2, 3"};
-    }
-    void validate() {
-        QFETCH(QByteArray, content);
-        QFETCH(int, exitCode);
-        QFETCH(QStringList, lines);
-
-        const Run run = ctl({QStringLiteral("validate"), file(QStringLiteral("v.xml"), content),
-                             QStringLiteral("--verbose")});
-        QCOMPARE(run.exitCode, exitCode);
-        QCOMPARE(run.err, QString());
-        const QStringList printed = run.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-        QCOMPARE(printed.size(), lines.size());
-        for (int i = 0; i < lines.size(); ++i)
-            QVERIFY2(printed.at(i).endsWith(lines.at(i)), qPrintable(printed.at(i)));
-    }
-
-    void badFile_exitsTwoWithOneLine_data() {
-        QTest::addColumn<QByteArray>("content"); // null: no file at all
-        QTest::addColumn<QString>("reason");
-
-        QTest::newRow("missing file") << QByteArray() << "cannot read";
-        QTest::newRow("not well-formed") << QByteArray("<CONFIG>\n<SMTP>\n</CONFIG>\n")
-                                         << "line 3, column \\d+: not well-formed";
-        QTest::newRow("entity bomb")
-            << QByteArray("<!DOCTYPE C [<!ENTITY a \"aaaaaaaaaaaaaaaa\"><!ENTITY b \"&a;&a;&a;&a;"
-                          "&a;&a;&a;&a;\"><!ENTITY c \"&b;&b;&b;&b;&b;&b;&b;&b;\"><!ENTITY d \"&c;"
-                          "&c;&c;&c;&c;&c;&c;&c;\">]><C a=\"&d;&d;&d;&d;&d;&d;&d;&d;&d;\"/>")
-            << "line 1, column \\d+: document type declarations are not accepted";
-        QTest::newRow("external entity")
-            << QByteArray("<!DOCTYPE C SYSTEM \"http://192.0.2.1/x.dtd\"><C>&x;</C>")
-            << "document type declarations are not accepted";
-        QTest::newRow("not a number")
-            << QByteArray("<CONFIG><Event evt_blk=\"two\"/></CONFIG>")
-            << "line 1, column \\d+: element \"Event\", attribute \"evt_blk\": \"two\" is not a "
-               "number";
-        QTest::newRow("out of range") << QByteArray("<CONFIG><Action delay=\"65536\"/></CONFIG>")
-                                      << "attribute \"delay\": 65536 does not fit 0 to 65535";
-        QTest::newRow("over 1 MiB") << QByteArray(1024 * 1024 + 1, '\n') << "larger than 1048576";
-        QTest::newRow("binary") << QByteArray("\x00\xff\xfe\x01", 4) << "line 1, column \\d+";
-        QTest::newRow("not a configuration")
-            << QByteArray("<FOO/>") << "the root element is \"FOO\", not \"CONFIG\"";
-    }
-    void badFile_exitsTwoWithOneLine() {
-        QFETCH(QByteArray, content);
-        QFETCH(QString, reason);
-
-        const QString path = content.isNull() ? dir.filePath(QStringLiteral("none.xml"))
-                                              : file(QStringLiteral("bad.xml"), content);
-        for (const char *command : {"show", "dump", "validate"}) {
-            const Run run = ctl({QLatin1String(command), path});
-            QCOMPARE(run.exitCode, 2);
-            QCOMPARE(run.out, QString());
-            QVERIFY2(run.err.count(QLatin1Char('\n')) == 1 && run.err.endsWith(QLatin1Char('\n')),
-                     qPrintable(run.err));
-            QVERIFY2(
-                run.err.startsWith(QStringLiteral("mrb500ctl: ") + path + QStringLiteral(": ")),
-                qPrintable(run.err));
-            QVERIFY2(run.err.contains(QRegularExpression(reason)), qPrintable(run.err));
+        QVERIFY2(said.contains(out), qPrintable(said));
+        if (arguments.value(0) != QLatin1String("dump")) {
+            for (const char *password : {"Pr0tecci0n", "s3cret0-Tajo"})
+                QVERIFY(!said.contains(QLatin1String(password)));
         }
-    }
-
-    void diff_exitsByResult_data() {
-        QTest::addColumn<QString>("second");
-        QTest::addColumn<int>("exitCode");
-        QTest::addColumn<QString>("firstLine");
-        QTest::newRow("equal") << example("school.xml") << 0 << "No differences.";
-        QTest::newRow("different")
-            << example("shop.xml") << 1 << "Zones: Number of zones changed from \"12\" to \"2\"";
-        QTest::newRow("unreadable") << dir.filePath(QStringLiteral("none.xml")) << 2 << "";
-        QFile school(example("school.xml"));
-        QVERIFY(school.open(QIODevice::ReadOnly));
-        QTest::newRow("control character shown escaped")
-            << file(QStringLiteral("tab.xml"),
-                    school.readAll().replace("Edificio A\"", "Edificio&#9;A&#10;\""))
-            << 1
-            << "E-mail: Installation name changed from \"CEIP Río Tajo - Edificio A\" to \"CEIP "
-               "Río Tajo - Edificio\\x09A\\x0a\"";
-    }
-    void diff_exitsByResult() {
-        QFETCH(QString, second);
-        QFETCH(int, exitCode);
-        QFETCH(QString, firstLine);
-        const Run run = ctl({QStringLiteral("diff"), example("school.xml"), second});
-        QCOMPARE(run.exitCode, exitCode);
-        QCOMPARE(run.out.section(QLatin1Char('\n'), 0, 0), firstLine);
-        QCOMPARE(run.err.isEmpty(), exitCode != 2);
-        for (const char *password : {"Pr0tecci0n", "s3cret0-Tajo"})
-            QVERIFY(!run.out.contains(QLatin1String(password)));
-    }
-
-    void output_thatCannotBeWritten_exitsTwo() {
-        const Run run = ctl({QStringLiteral("dump"), example("school.xml")},
-                            QStringLiteral("C.UTF-8"), QStringLiteral("/dev/full"));
-        QCOMPARE(run.exitCode, 2);
-        QCOMPARE(run.err, QStringLiteral("mrb500ctl: cannot write to standard output: No space "
-                                         "left on device\n"));
-    }
-
-    void report_writesPdfAndCsv() {
-        const QString pdf = dir.filePath(QStringLiteral("school.pdf"));
-        const QString csv = dir.filePath(QStringLiteral("school.csv"));
-        const Run run = ctl({QStringLiteral("report"), example("school.xml"),
-                             QStringLiteral("--pdf"), pdf, QStringLiteral("--csv"), csv});
-        QCOMPARE(run.err, QString());
-        QCOMPARE(run.exitCode, 0);
-        QFile written(pdf);
-        QVERIFY(written.open(QIODevice::ReadOnly));
-        QVERIFY(written.read(5) == "%PDF-");
-        QFile matrix(csv);
-        QVERIFY(matrix.open(QIODevice::ReadOnly));
-        QVERIFY(matrix.readLine().startsWith("Cause,Zone names,"));
-
-        const Run missing =
-            ctl({QStringLiteral("report"), example("school.xml"), QStringLiteral("--pdf"),
-                 dir.filePath(QStringLiteral("no/x.pdf"))});
-        QCOMPARE(missing.exitCode, 2);
-        QVERIFY(missing.err.startsWith(QLatin1String("mrb500ctl: cannot write ")));
-    }
-
-    void usage_data() {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<int>("exitCode");
-        QTest::addColumn<QString>("stderrPattern");
-
-        QTest::newRow("no command") << QStringList{} << 2 << "^mrb500ctl: no command given";
-        QTest::newRow("unknown command")
-            << QStringList{"frobnicate"} << 2 << "^mrb500ctl: unknown command \"frobnicate\"";
-        QTest::newRow("missing file")
-            << QStringList{"dump"} << 2 << "^mrb500ctl: dump takes exactly one FILE";
-        QTest::newRow("two files")
-            << QStringList{"show", "a", "b"} << 2 << "^mrb500ctl: show takes exactly one FILE";
-        QTest::newRow("unknown option")
-            << QStringList{"--colour", "dump", "x"} << 2 << "^mrb500ctl: Unknown option 'colour'";
-        QTest::newRow("check with a file")
-            << QStringList{"check", "a", "--port", "p"} << 2 << "^mrb500ctl: check takes no FILE";
-        QTest::newRow("diff --port with two files")
-            << QStringList{"diff", "a", "b", "--port", "p"} << 2
-            << "^mrb500ctl: diff --port takes exactly one FILE";
-        QTest::newRow("diff with one file")
-            << QStringList{"diff", "a"} << 2 << "^mrb500ctl: diff takes two FILEs";
-        QTest::newRow("report without output")
-            << QStringList{"report", "a"} << 2 << "^mrb500ctl: report needs --pdf or --csv";
-        QTest::newRow("trace on a file diff") << QStringList{"diff", "a", "b", "--trace", "t"} << 2
-                                              << "^mrb500ctl: --trace needs a panel";
-        QTest::newRow("--pdf on show")
-            << QStringList{"show", "a", "--pdf", "x"} << 2 << "^mrb500ctl: show takes no options";
-        QTest::newRow("--no-backup on download")
-            << QStringList{"download", "a", "--port", "p", "--no-backup"} << 2
-            << "^mrb500ctl: download does not take --no-backup";
-        QTest::newRow("restore of an unreadable backup")
-            << QStringList{"restore", "a", "--port", "p"} << 2
-            << "^mrb500ctl: cannot read the backup a: ";
-        QTest::newRow("unknown language")
-            << QStringList{"show", "a", "--language", "fr"} << 2
-            << "^mrb500ctl: unknown language \"fr\"; available: en, es\n$";
-        QTest::newRow("help") << QStringList{"--help"} << 0 << "^$";
-        QTest::newRow("version") << QStringList{"--version"} << 0 << "^$";
-    }
-    void usage() {
-        QFETCH(QStringList, arguments);
-        QFETCH(int, exitCode);
-        QFETCH(QString, stderrPattern);
-
-        const Run run = ctl(arguments);
-        QCOMPARE(run.exitCode, exitCode);
-        QVERIFY2(run.err.contains(QRegularExpression(stderrPattern)), qPrintable(run.err));
-        if (exitCode == 0)
-            QVERIFY(!run.out.isEmpty());
     }
 };
 

@@ -1,7 +1,5 @@
 #include "SimulatedPanel.h"
 #include "commissioning/CommissioningWorkflow.h"
-#include "images/PanelRecordsText.h"
-#include "link/CmdConvencional.h"
 #include "link/CommandCodec.h"
 #include "model/XmlConfigReader.h"
 
@@ -65,10 +63,7 @@ private Q_SLOTS:
     void init();
     void upload_data();
     void upload();
-    void upload_backsUpTheWholePanelBeforeTheFirstWrite();
     void readForCompare_takesTheInstallation();
-    void restore_data();
-    void restore();
 
 private:
     std::unique_ptr<SimulatedPanel> panel;
@@ -91,6 +86,7 @@ void TestCommissioningWorkflow::init() {
     file = std::make_unique<PanelCore>();
     QVERIFY(XmlConfigReader::readFile(example("school.xml"), file.get()));
     file->setZoneName(3, QStringLiteral("Gimnasio"));
+    file->setZoneName(13, QStringLiteral("Anexo")); // a warning, which does not refuse
     panel->attach(*file);
 }
 
@@ -127,9 +123,6 @@ void TestCommissioningWorkflow::upload_data() {
         << "known" << true << true << true;
     QTest::newRow("verifyOff_mismatchUnseen") << "flip, no verify" << false << true << Stop::None
                                               << "" << false << "known" << true << false << true;
-    QTest::newRow("refusedAtFirstErase_partlyWritten")
-        << "refuse" << false << true << Stop::WriteFailed << "status 5 (erase table 0)" << false
-        << "known" << true << true << true;
     QTest::newRow("overCapacity_refusedBeforeAnything")
         << "capacity" << true << true << Stop::Refused
         << "the panel cannot hold this configuration: 29 simple maneuvers" << false << "" << false
@@ -166,8 +159,6 @@ void TestCommissioningWorkflow::upload() {
         backups += QStringLiteral("/inside");
     } else if (fault.startsWith("flip")) {
         panel->engine.setFlipStored(true);
-    } else if (fault == "refuse") {
-        panel->engine.setRefusalStatus(5);
     } else if (fault == "capacity") {
         while (file->maneuvers.size() < 29 + 3)
             file->maneuvers.prepend(file->maneuvers.first());
@@ -184,6 +175,8 @@ void TestCommissioningWorkflow::upload() {
     QCOMPARE(questions.asked.size(), asked ? 1 : 0);
     QCOMPARE(questions.reviews.size(), review.isEmpty() ? 0 : 1);
     if (!review.isEmpty()) {
+        QCOMPARE(questions.reviews.first().warnings,
+                 QStringList{"Zone 13 is named \"Anexo\", but the panel has 12 zones"});
         QCOMPARE(questions.reviews.first().panelKnown, review == "known");
         QCOMPARE(questions.reviews.first().changes.isEmpty(), review != "known");
     }
@@ -212,36 +205,6 @@ void TestCommissioningWorkflow::upload() {
     }
 }
 
-void TestCommissioningWorkflow::upload_backsUpTheWholePanelBeforeTheFirstWrite() {
-    PanelCore reader;
-    panel->attach(reader);
-    QVERIFY(reader.downloadConfig());
-    panel->engine.clearRequests();
-    ScriptedQuestions questions;
-    CommissioningWorkflow workflow(*file, questions, backups);
-    const CommissioningOutcome outcome = workflow.upload({});
-    QVERIFY2(outcome.ok(), qPrintable(outcome.reason));
-
-    const QList<QByteArray> &requests = panel->engine.requests();
-    const qsizetype firstChange =
-        std::find_if(requests.cbegin(), requests.cend(),
-                     [](const QByteArray &r) { return code(r) != CommandCodec::ReadRecord; }) -
-        requests.cbegin();
-    QCOMPARE(firstChange, 182); // the whole download, then the upload
-    PanelRecords backedUp;
-    QVERIFY(BackupStore::read(outcome.backupFile, backedUp, nullptr));
-    QCOMPARE(backedUp, reader.lastReadRecords()); // byte for byte
-    // The view opens as a configuration of this installation: zones, boards and names.
-    PanelConfiguration view;
-    QVERIFY(XmlConfigReader::readFile(BackupStore::viewOf(outcome.backupFile), &view));
-    PanelConfiguration shop;
-    QVERIFY(XmlConfigReader::readFile(example("shop.xml"), &shop));
-    QVERIFY(view.panelHeld() == shop.panelHeld());
-    QCOMPARE(view.num_zones, file->num_zones);
-    QCOMPARE(view.elements, file->elements);
-    QCOMPARE(view.zoneName(3), QStringLiteral("Gimnasio"));
-}
-
 void TestCommissioningWorkflow::readForCompare_takesTheInstallation() {
     QVERIFY(file->uploadConfig());
     ScriptedQuestions questions;
@@ -251,38 +214,6 @@ void TestCommissioningWorkflow::readForCompare_takesTheInstallation() {
     QVERIFY(outcome.panel == *file);
     QVERIFY(outcome.review.changes.isEmpty());
     QCOMPARE(outcome.traces.size(), 1);
-}
-
-void TestCommissioningWorkflow::restore_data() {
-    QTest::addColumn<bool>("complete"); // the backup holds every record a download reads
-    QTest::addColumn<Stop>("stop");
-    QTest::newRow("backup_restoredAndVerified") << true << Stop::None;
-    QTest::newRow("incompleteBackup_refused") << false << Stop::Refused;
-}
-
-void TestCommissioningWorkflow::restore() {
-    QFETCH(bool, complete);
-    QFETCH(Stop, stop);
-    PanelCore reader;
-    panel->attach(reader);
-    QVERIFY(reader.downloadConfig());
-    PanelRecords records = reader.lastReadRecords();
-    if (!complete)
-        records.removeTable(7);
-    BackupStore store(backups);
-    QVERIFY(store.save(reader, records));
-    QVERIFY(file->uploadConfig());
-    panel->engine.clearRequests();
-
-    ScriptedQuestions questions;
-    CommissioningWorkflow workflow(*file, questions, backups);
-    const CommissioningOutcome outcome = workflow.restore(store.lastBackup());
-    QCOMPARE(outcome.stop, stop);
-    QCOMPARE(panel->engine.memory() == records, complete);
-    if (!complete) {
-        QVERIFY2(outcome.reason.contains("cannot be restored"), qPrintable(outcome.reason));
-        QVERIFY(panel->engine.requests().isEmpty());
-    }
 }
 
 QTEST_GUILESS_MAIN(TestCommissioningWorkflow)

@@ -47,13 +47,6 @@ void TestPanelRecords::text_decode_data() {
     QTest::newRow("blank lines, CR LF") << "# MRB-500 panel records 1\r\n\r\n" + valid << "";
     QTest::newRow("short record") << valid + "0 1 00112233\n"
                                   << "line 2: expected \"table record\" and 32 hex digits";
-    QTest::newRow("hex digits that are not")
-        << valid + "0 1 00112233445566778899aabbccddeezz\n"
-        << "line 2: expected \"table record\" and 32 hex digits";
-    QTest::newRow("table out of range") << valid + "256 0 00112233445566778899aabbccddeeff\n"
-                                        << "line 2: expected \"table record\" and 32 hex digits";
-    QTest::newRow("missing field") << valid + "0 00112233445566778899aabbccddeeff\n"
-                                   << "line 2: expected \"table record\" and 32 hex digits";
     QTest::newRow("record listed twice")
         << valid + valid << "line 2: table 6 record 0 is listed a second time";
     QTest::newRow("another format's heading")
@@ -79,7 +72,6 @@ void TestPanelRecords::restoreProblem_namesFirstRecordAmiss_data() {
     QTest::addColumn<int>("record");
     QTest::addColumn<int>("size"); // -1: the table is removed
     QTest::addColumn<QString>("problem");
-    QTest::newRow("whole download set") << 6 << 6 << 16 << "";
     QTest::newRow("table missing") << 7 << 0 << -1 << "table 7 record 0 is missing";
     QTest::newRow("record of 15 bytes")
         << 6 << 6 << 15 << "table 6 record 6 holds 15 bytes instead of 16";

@@ -35,9 +35,6 @@ void TestCmdConvencional::command_resendsAndReports_data() {
     QTest::newRow("answer in pieces") << "read"
                                       << "P" << int(F::None) << 1 << ""
                                       << "read table 1 record 7: logic maneuvers";
-    QTest::newRow("one missing answer, then accepted") << "read"
-                                                       << "SA" << int(F::None) << 2 << ""
-                                                       << "no answer, sending again (1 of 1)";
     QTest::newRow("second silence ends the resends")
         << "read"
         << "CSSA" << int(F::NoAnswer) << 3
@@ -58,9 +55,6 @@ void TestCmdConvencional::command_resendsAndReports_data() {
         << "read table 1 record 7: logic maneuvers";
     QTest::newRow("reset, missing answer passes") << "reset"
                                                   << "S" << int(F::None) << 1 << ""
-                                                  << "reset panel";
-    QTest::newRow("reset, corrupt answer passes") << "reset"
-                                                  << "C" << int(F::None) << 1 << ""
                                                   << "reset panel";
     QTest::newRow("reset, refusal passes") << "reset"
                                            << "R" << int(F::None) << 1 << ""
