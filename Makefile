@@ -2,7 +2,7 @@
 BUILD ?= build
 CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps configure build test run screenshots bench fuzz clean
+.PHONY: all deps configure build test run screenshots bench fuzz clean package package-check
 
 all: build
 
@@ -24,6 +24,15 @@ run: build
 
 screenshots: build
 	scripts/screenshots.sh $(BUILD)/screenshots
+
+# build/mrb500-configurator_<version>_<arch>.deb
+package: build
+	cmake --build $(BUILD) --target package
+
+# lintian, appstreamcli and desktop-file-validate on that package, and its shell completion.
+package-check: package
+	@scripts/install-deps.sh lintian appstream desktop-file-utils bash-completion
+	scripts/check-package.sh $(BUILD)
 
 # Full upload and download against the simulator at 9600 baud, against the wire time;
 # verified uploads over a line that corrupts 5% of the answers.

@@ -508,6 +508,41 @@
     </message>
 </context>
 <context>
+    <name>ConfigurationStep</name>
+    <message>
+        <source>Change number of zones</source>
+        <translation>Change number of zones</translation>
+    </message>
+    <message>
+        <source>Change boards</source>
+        <translation>Change boards</translation>
+    </message>
+    <message>
+        <source>Rename zone %1</source>
+        <translation>Rename zone %1</translation>
+    </message>
+    <message>
+        <source>Create maneuver %1</source>
+        <translation>Create maneuver %1</translation>
+    </message>
+    <message>
+        <source>Delete maneuver %1</source>
+        <translation>Delete maneuver %1</translation>
+    </message>
+    <message>
+        <source>Modify maneuver %1</source>
+        <translation>Modify maneuver %1</translation>
+    </message>
+    <message>
+        <source>Change &quot;%1&quot;</source>
+        <translation>Change &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Change the configuration</source>
+        <translation>Change the configuration</translation>
+    </message>
+</context>
+<context>
     <name>ConfigurationSummary</name>
     <message>
         <source>Zones: %1</source>
@@ -1024,6 +1059,29 @@ read it back</translation>
     <message>
         <source>Serial port %1 does not take the panel&apos;s line settings: choose the port of the panel&apos;s USB adapter.</source>
         <translation>Serial port %1 does not take the panel&apos;s line settings: choose the port of the panel&apos;s USB adapter.</translation>
+    </message>
+</context>
+<context>
+    <name>EditHistory</name>
+    <message>
+        <source>Undo typing that cannot be stored</source>
+        <translation>Undo typing that cannot be stored</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Undo %1</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Redo %1</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Redo</translation>
     </message>
 </context>
 <context>
@@ -2259,6 +2317,10 @@ read it back</translation>
     <message>
         <source>Upload Config to panel</source>
         <translation>Upload Config to panel</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edit</translation>
     </message>
 </context>
 <context>

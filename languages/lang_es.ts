@@ -508,6 +508,41 @@
     </message>
 </context>
 <context>
+    <name>ConfigurationStep</name>
+    <message>
+        <source>Change number of zones</source>
+        <translation>Cambiar el número de zonas</translation>
+    </message>
+    <message>
+        <source>Change boards</source>
+        <translation>Cambiar las placas auxiliares</translation>
+    </message>
+    <message>
+        <source>Rename zone %1</source>
+        <translation>Renombrar la zona %1</translation>
+    </message>
+    <message>
+        <source>Create maneuver %1</source>
+        <translation>Crear la maniobra %1</translation>
+    </message>
+    <message>
+        <source>Delete maneuver %1</source>
+        <translation>Borrar la maniobra %1</translation>
+    </message>
+    <message>
+        <source>Modify maneuver %1</source>
+        <translation>Modificar la maniobra %1</translation>
+    </message>
+    <message>
+        <source>Change &quot;%1&quot;</source>
+        <translation>Cambiar &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Change the configuration</source>
+        <translation>Cambiar la configuración</translation>
+    </message>
+</context>
+<context>
     <name>ConfigurationSummary</name>
     <message>
         <source>Zones: %1</source>
@@ -1024,6 +1059,29 @@ la vuelve a leer</translation>
     <message>
         <source>Serial port %1 does not take the panel&apos;s line settings: choose the port of the panel&apos;s USB adapter.</source>
         <translation>El puerto serie %1 no admite los parámetros de línea de la central: elija el puerto del adaptador USB de la central.</translation>
+    </message>
+</context>
+<context>
+    <name>EditHistory</name>
+    <message>
+        <source>Undo typing that cannot be stored</source>
+        <translation>Deshacer lo escrito que no se puede guardar</translation>
+    </message>
+    <message>
+        <source>Undo %1</source>
+        <translation>Deshacer: %1</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Rehacer: %1</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rehacer</translation>
     </message>
 </context>
 <context>
@@ -2259,6 +2317,10 @@ la vuelve a leer</translation>
     <message>
         <source>Upload Config to panel</source>
         <translation>Cargar la configuración en la central</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edición</translation>
     </message>
 </context>
 <context>

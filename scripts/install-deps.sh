@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that the build and the tests need; skips what is present.
+# Installs the Debian packages that the build and the tests need, and any named as
+# arguments; skips what is present.
 set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build
     qt6-base-dev qt6-serialport-dev qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools
     qt6-l10n-tools qt6-translations-l10n qt6-qpa-plugins libqt6svg6 libgl-dev
-    fontconfig fonts-dejavu-core xvfb xauth imagemagick x11-utils
+    fontconfig fonts-dejavu-core xvfb xauth imagemagick x11-utils help2man
+    "$@"
 )
 
 missing=()

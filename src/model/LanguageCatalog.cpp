@@ -2,9 +2,15 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 
 QString LanguageCatalog::directory() {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/languages");
+    const QDir program(QCoreApplication::applicationDirPath());
+    const QString buildTree = program.filePath(QStringLiteral("languages"));
+    if (QFileInfo(buildTree).isDir())
+        return buildTree;
+    // Relative to the program, so that a package installed under any prefix finds them.
+    return QDir::cleanPath(program.filePath(QStringLiteral(MRB500_TRANSLATIONS_FROM_PROGRAM)));
 }
 
 QStringList LanguageCatalog::codes() {

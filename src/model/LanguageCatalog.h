@@ -4,8 +4,9 @@
 #include <QString>
 #include <QStringList>
 
-// The program's translations: lang_<code>.qm files in the folder languages/ beside the
-// executable. English is the fallback wherever the system's language has none.
+// The program's translations: lang_<code>.qm files in languages/ beside the executable in a
+// build tree, else in the installed data folder. English is the fallback wherever the
+// system's language has none.
 class LanguageCatalog {
 public:
     static QString directory();

@@ -39,6 +39,14 @@ void MyMainWidget::showAdvancedTab(bool show) {
         ui->tabWidget->removeTab(AdvancedTab);
 }
 
+void MyMainWidget::showConfiguration() {
+    configuration->readNumberOfZones();
+    configuration->updateDeviceTree();
+    advanced->showGeneralConfiguration();
+    actions->refreshTable();
+    actions->updateTrees();
+}
+
 QString MyMainWidget::pageTitle(const QWidget *editor) const {
     if (editor == configuration)
         return tr("Elements");

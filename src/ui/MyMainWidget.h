@@ -23,6 +23,8 @@ public:
     myAdvancedConfigurationWidget *advancedWidget() const { return advanced; }
 
     void showAdvancedTab(bool show);
+    // Every editor shows the model again, without telling of values it cannot show.
+    void showConfiguration();
     // The title of the tab that holds `editor`, in the current language.
     QString pageTitle(const QWidget *editor) const;
     void retranslate();

@@ -6,6 +6,7 @@
 #include "model/ProductInfo.h"
 #include "model/XmlConfigReader.h"
 #include "ui/DialogAbout.h"
+#include "ui/EditHistory.h"
 #include "ui/MyActionsWidget.h"
 #include "ui/MyMainWidget.h"
 #include "ui/PanelCommands.h"
@@ -19,7 +20,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFontDatabase>
-#include <QTimer>
 
 namespace {
 
@@ -64,28 +64,19 @@ MyMainWindow::MyMainWindow(QWidget *parent, Qt::WindowFlags flags)
 
     centralTabs = new MyMainWidget(this);
     setCentralWidget(centralTabs);
-    edits = std::make_unique<UnsavedEdits>(centralTabs);
+    history = new EditHistory(
+        centralTabs, [this] { return !edits->inputProblems().isEmpty(); }, this);
+    edits = std::make_unique<UnsavedEdits>(centralTabs, history);
     pointEditorsAt(core.get());
 
     createMenus();
-    // Checked once the event that edited something is over: an editor that is still
-    // being reloaded must not be compared, nor stored into the model half done.
-    modifiedCheck.setSingleShot(true);
-    modifiedCheck.setInterval(0);
-    connect(&modifiedCheck, &QTimer::timeout, this,
+    connect(history, &EditHistory::settled, this,
             [this] { setWindowModified(hasUnsavedChanges()); });
-    const auto edited = [this] {
-        modifiedCheck.start();
-    };
     for (const auto signal : {&myconfigurationwidget::signalElementAddedRemovedModified,
                               &myconfigurationwidget::signalNumberOfZonesModified,
-                              &myconfigurationwidget::signalZoneNamesModified}) {
+                              &myconfigurationwidget::signalZoneNamesModified})
         connect(centralTabs->configurationWidget(), signal, this,
                 &MyMainWindow::slotUpdateEventActionTrees);
-        connect(centralTabs->configurationWidget(), signal, this, edited);
-    }
-    connect(centralTabs->actionsWidget(), &MyActionsWidget::edited, this, edited);
-    connect(centralTabs->advancedWidget(), &myAdvancedConfigurationWidget::edited, this, edited);
     centralTabs->actionsWidget()->updateTrees();
     setFont(font);
     // Room for both maneuver columns and most of the advanced page without scrolling.
@@ -169,7 +160,7 @@ void MyMainWindow::slotDownloadConfig() {
         return;
     centralTabs->actionsWidget()->refreshTable();
     centralTabs->advancedWidget()->readGeneralConfiguration();
-    setWindowModified(hasUnsavedChanges()); // what was read is in no file yet
+    edits->replacedByDownload(*core);
     UserDialogs::current().inform(this, tr("Download Panel"), tr("Download ok"));
 }
 
@@ -289,11 +280,10 @@ void MyMainWindow::slotOpen() {
 
 void MyMainWindow::rememberSavedState() {
     edits->remember(*core);
-    setWindowModified(false);
 }
 
 bool MyMainWindow::hasUnsavedChanges() {
-    return edits->pending(*core);
+    return edits->pending();
 }
 
 bool MyMainWindow::openFile(const QString &name) {
@@ -333,15 +323,12 @@ void MyMainWindow::pointEditorsAt(PanelCore *model) {
     centralTabs->advancedWidget()->setPanelCore(model);
     centralTabs->configurationWidget()->setPanelCore(model);
     panel->setPanelCore(model);
+    history->setModel(model);
 }
 
 void MyMainWindow::showConfiguration() {
-    myconfigurationwidget *zones = centralTabs->configurationWidget();
-    zones->readNumberOfZones();
-    zones->updateDeviceTree();
-    centralTabs->advancedWidget()->readGeneralConfiguration();
-    centralTabs->actionsWidget()->refreshTable();
-    centralTabs->actionsWidget()->updateTrees();
+    centralTabs->showConfiguration();
+    centralTabs->advancedWidget()->reportUnshownValues();
 }
 
 void MyMainWindow::slotSave() {
@@ -372,8 +359,7 @@ bool MyMainWindow::saveToFile(const QString &name) {
     MyXMLWriter writer(core.get());
     centralTabs->advancedWidget()->writeGeneralConfiguration();
     if (writer.writeFile(name)) {
-        edits->remember(*core);
-        setWindowModified(false);
+        edits->markSaved(*core);
         return true;
     }
     UserDialogs::current().reportFailure(this, tr("Save Xml"), tr("Could not save %1.").arg(name),

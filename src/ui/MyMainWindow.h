@@ -6,10 +6,10 @@
 #include "ui/WindowMenus.h"
 
 #include <QMainWindow>
-#include <QTimer>
 
 #include <memory>
 
+class EditHistory;
 class MyMainWidget;
 class PanelCommands;
 class SerialPortList;
@@ -21,7 +21,7 @@ class QMenu;
 // The one top-level window: owns the configuration being edited, hosts the editors and
 // carries the file, panel, language and about commands. The panel commands live in
 // PanelCommands and the languages in LanguageMenu, whose slots here forward to them; the
-// menus are WindowMenus, what edits would be lost UnsavedEdits.
+// menus are WindowMenus, what edits would be lost UnsavedEdits, their undo EditHistory.
 class MyMainWindow : public QMainWindow {
     Q_OBJECT
 
@@ -31,6 +31,7 @@ public:
 
     PanelCore *panelCore() const { return core.get(); }
     MyMainWidget *mainWidget() const { return centralTabs; }
+    EditHistory *editHistory() const { return history; }
     QString currentFileName() const { return fileName; }
     QString translationsDirectory() const { return LanguageCatalog::directory(); }
     QString currentLanguage() const { return languages.current(); }
@@ -86,8 +87,8 @@ private:
     void pointEditorsAt(PanelCore *model);
     // Every editor shows the model again.
     void showConfiguration();
-    // The configuration as last opened, saved or made new, to tell whether edits would be
-    // lost. The advanced page is stored into the model first: it keeps its edits apart.
+    // The configuration as opened or made new, to tell whether edits would be lost; the
+    // edit history starts again from it.
     void rememberSavedState();
     bool hasUnsavedChanges();
     // Says so when the configuration has no zones yet.
@@ -101,6 +102,6 @@ private:
     QString fileName;
     std::unique_ptr<PanelCore> core;
     std::unique_ptr<PanelCommands> panel;
+    EditHistory *history = nullptr;
     std::unique_ptr<UnsavedEdits> edits;
-    QTimer modifiedCheck;
 };

@@ -1,5 +1,6 @@
 #include "ui/UnsavedEdits.h"
 
+#include "ui/EditHistory.h"
 #include "ui/MyMainWidget.h"
 #include "ui/UserDialogs.h"
 #include "ui/myAdvancedConfigurationWidget.h"
@@ -8,16 +9,26 @@
 void UnsavedEdits::remember(PanelConfiguration &configuration) {
     editors->advancedWidget()->writeGeneralConfiguration();
     saved = configuration;
+    history->restart(true);
 }
 
-bool UnsavedEdits::pending(PanelConfiguration &configuration) {
-    editors->advancedWidget()->writeGeneralConfiguration();
+void UnsavedEdits::markSaved(const PanelConfiguration &configuration) {
+    saved = configuration;
+    history->markSaved();
+}
+
+void UnsavedEdits::replacedByDownload(const PanelConfiguration &configuration) {
+    history->restart(configuration == saved);
+}
+
+bool UnsavedEdits::pending() {
+    history->record();
     // A field typed but not yet storable is an edit the model does not hold.
-    return !inputProblems().isEmpty() || configuration != saved;
+    return !inputProblems().isEmpty() || !history->isClean();
 }
 
-bool UnsavedEdits::pendingInPanelPart(PanelConfiguration &configuration) {
-    editors->advancedWidget()->writeGeneralConfiguration();
+bool UnsavedEdits::pendingInPanelPart(const PanelConfiguration &configuration) {
+    history->record();
     return !editors->advancedWidget()->inputProblems().isEmpty() ||
            configuration.panelHeld() != saved.panelHeld();
 }

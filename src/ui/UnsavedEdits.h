@@ -5,23 +5,29 @@
 #include <QCoreApplication>
 #include <QStringList>
 
+class EditHistory;
 class MyMainWidget;
 class QWidget;
 
 // What the window would lose or cannot store: edits since the configuration was last
-// opened, saved or made new, and fields of the editors typed but not storable. The
-// advanced page keeps its edits apart: it is stored into the model before each look.
+// opened, saved or made new (the edit history is not at its saved state), and fields of
+// the editors typed but not storable.
 class UnsavedEdits {
     Q_DECLARE_TR_FUNCTIONS(UnsavedEdits)
 
 public:
-    explicit UnsavedEdits(MyMainWidget *editors)
-        : editors(editors) {}
+    UnsavedEdits(MyMainWidget *editors, EditHistory *history)
+        : editors(editors)
+        , history(history) {}
 
+    // Opened or made new: the configuration is its file's, with no history.
     void remember(PanelConfiguration &configuration);
-    bool pending(PanelConfiguration &configuration);
+    void markSaved(const PanelConfiguration &configuration);
+    // Read from the panel: no history, and unsaved unless it equals the file.
+    void replacedByDownload(const PanelConfiguration &configuration);
+    bool pending();
     // Edits of what the panel holds; zones and boards stay through a download.
-    bool pendingInPanelPart(PanelConfiguration &configuration);
+    bool pendingInPanelPart(const PanelConfiguration &configuration);
 
     // By page; empty when every field can be stored.
     QStringList inputProblems() const;
@@ -32,5 +38,6 @@ public:
 
 private:
     MyMainWidget *editors;
+    EditHistory *history;
     PanelConfiguration saved;
 };

@@ -1,5 +1,6 @@
 #include "ui/WindowMenus.h"
 
+#include "ui/EditHistory.h"
 #include "ui/MyMainWindow.h"
 
 #include <QAction>
@@ -41,6 +42,19 @@ void WindowMenus::create(MyMainWindow *window) {
         &W::configureSerialPortSlot);
     file->addSeparator();
     add(file, QT_TR_NOOP("Quit"), "actionQuit", window, &W::slotClose);
+
+    // Undo and Redo act on the edit history, which names the step in their texts.
+    QMenu *edit = window->menuBar()->addMenu(tr("&Edit"));
+    texts << Text{edit, QT_TR_NOOP("&Edit")};
+    history = window->editHistory();
+    const auto step = [&](const char *name, void (EditHistory::*slot)(), auto keys) {
+        QAction *action = edit->addAction(QString(), history, slot);
+        action->setObjectName(QLatin1String(name));
+        action->setShortcuts(keys);
+        return action;
+    };
+    QAction *undo = step("actionUndo", &EditHistory::undo, QKeySequence::Undo);
+    history->showStepsOn(undo, step("actionRedo", &EditHistory::redo, QKeySequence::Redo));
 
     QMenu *options = window->menuBar()->addMenu(tr("&Options"));
     texts << Text{options, QT_TR_NOOP("&Options")};
@@ -96,6 +110,8 @@ void WindowMenus::retranslate() {
         else if (auto *bar = qobject_cast<QToolBar *>(t.item))
             bar->setWindowTitle(tr(t.text));
     }
+    if (history)
+        history->retranslate();
 }
 
 bool WindowMenus::verifyAfterUpload() const {

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QList>
 
+class EditHistory;
 class MyMainWindow;
 class QAction;
 class QMenu;
@@ -31,4 +32,5 @@ private:
     QList<Text> texts;
     QMenu *language = nullptr;
     QAction *verify = nullptr;
+    EditHistory *history = nullptr; // names the Edit menu's Undo and Redo
 };

@@ -224,6 +224,11 @@ void myAdvancedConfigurationWidget::writeGeneralConfiguration() {
 }
 
 void myAdvancedConfigurationWidget::readGeneralConfiguration() {
+    showGeneralConfiguration();
+    reportUnshownValues();
+}
+
+void myAdvancedConfigurationWidget::showGeneralConfiguration() {
     qCDebug(internalDiagnostics) << "Update Config Panel";
     const GeneralConfig &g = core->generalConfig;
 
@@ -251,7 +256,6 @@ void myAdvancedConfigurationWidget::readGeneralConfiguration() {
     updateSMTPConfiguration();
     showInputProblems();
     shown.remember(this);
-    reportUnshownValues();
 }
 
 bool myAdvancedConfigurationWidget::canShow(const FieldDescriptor &field) const {

@@ -29,6 +29,10 @@ public:
     void setPanelCore(PanelCore *core) { this->core = core; }
 
     void readGeneralConfiguration();
+    // The model's values, without telling of those the page cannot show (undo, redo).
+    void showGeneralConfiguration();
+    // Tells the user of the model's values that the page cannot show as they are.
+    void reportUnshownValues();
     void writeGeneralConfiguration();
     void retranslate();
     // One line per field that holds what cannot be stored, naming the section, the field
@@ -56,7 +60,6 @@ private:
     QList<QLineEdit *> addressFields() const;
     void showInputProblems();
     bool canShow(const FieldDescriptor &field) const;
-    void reportUnshownValues();
 
     Ui::myAdvancedConfigurationWidget *ui;
     PanelCore *core;

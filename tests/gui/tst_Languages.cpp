@@ -95,7 +95,8 @@ void tst_Languages::switch_retranslatesEveryEditorShowingTheModel() {
     QCoreApplication::sendPostedEvents(); // Qt posts the language change to the windows
 
     QCOMPARE(window->currentLanguage(), QStringLiteral("es"));
-    QCOMPARE(menuTitles(), (QStringList{"&Archivo", "&Opciones", "&Configuración", "A&cerca de"}));
+    QCOMPARE(menuTitles(),
+             (QStringList{"&Archivo", "&Edición", "&Opciones", "&Configuración", "A&cerca de"}));
     auto *tabs = child<QTabWidget>("tabWidget");
     QCOMPARE((QStringList{tabs->tabText(0), tabs->tabText(1), tabs->tabText(2)}),
              (QStringList{"Elementos", "Acciones", "Configuración avanzada"}));
