@@ -57,9 +57,6 @@ void tst_DialogAddLogic::load_data() {
     QTest::addColumn<QStringList>("lineTexts");
     QTest::addColumn<QStringList>("actions");
     QTest::addColumn<QList<int>>("moduleOutputDelay"); // module -1: the frame is hidden
-    QTest::newRow("inputOnReset_fourActions")
-        << "5.1.5.2 | 1.0.1.2 0" << QStringList{"event1 | *Entrada ON,Entrada OFF"}
-        << QStringList{"Sirenas ON", "Sirenas OFF", "Mute", "*Reset"} << QList<int>{-1, 0, 0};
     QTest::newRow("module2Output3Off")
         << "2.0.2.7 | 7.3.7.2 10"
         << QStringList{"event1 | Alarma en panel,*Alarma de pulsador en panel,Averia en panel"}
@@ -111,31 +108,25 @@ void tst_DialogAddLogic::store_data() {
     QTest::addColumn<QString>("action");
     QTest::addColumn<QList<int>>("moduleOutputDelay");
     QTest::addColumn<QString>("expected");
-    const QString detector = QStringLiteral("2.3.2.5 | 1.0.1.3 40");
+    const auto row = [](const char *name, const char *maneuver, const char *source,
+                        const char *detail, const char *action, const QList<int> &boxes,
+                        const char *expected) {
+        QTest::newRow(name) << QString(maneuver) << QString(source) << QString(detail)
+                            << QString(action) << boxes << QString(expected);
+    };
+    const char *detector = "2.3.2.5 | 1.0.1.3 40";
     const QList<int> untouched{-1, -1, -1};
-    QTest::newRow("delay7_stores14") << detector << ""
-                                     << ""
-                                     << "" << QList<int>{-1, -1, 7} << "2.3.2.5 | 1.0.1.3 14";
-    QTest::newRow("soundersOff_keepsDelay") << detector << ""
-                                            << ""
-                                            << "Sirenas OFF" << untouched << "2.3.2.5 | 1.0.1.4 40";
-    QTest::newRow("inputToResetAndOff_delayZero")
-        << "5.1.5.2 | 1.0.1.3 40"
-        << "Entrada OFF"
-        << ""
-        << "Reset" << QList<int>{-1, -1, 9} << "5.1.5.1 | 1.0.1.2 0";
-    QTest::newRow("zoneAlarmToShortCircuit_keepsZone") << detector << "Averia en zona"
-                                                       << "avería de cruce"
-                                                       << "" << untouched << "2.3.2.4 | 1.0.1.3 40";
-    QTest::newRow("panelFaultToCallPoint") << "2.0.2.1 | 1.0.1.4 0"
-                                           << "Alarma de pulsador en panel"
-                                           << ""
-                                           << "" << untouched << "2.0.2.7 | 1.0.1.4 0";
-    QTest::newRow("module2Output3_toModule3Output1On")
-        << "2.1.2.5 | 7.3.7.2 10"
-        << ""
-        << ""
-        << "Output ON" << QList<int>{3, 1, -1} << "2.1.2.5 | 8.1.7.1 10";
+    row("delay7_stores14", detector, "", "", "", {-1, -1, 7}, "2.3.2.5 | 1.0.1.3 14");
+    row("soundersOff_keepsDelay", detector, "", "", "Sirenas OFF", untouched,
+        "2.3.2.5 | 1.0.1.4 40");
+    row("inputToResetAndOff_delayZero", "5.1.5.2 | 1.0.1.3 40", "Entrada OFF", "", "Reset",
+        {-1, -1, 9}, "5.1.5.1 | 1.0.1.2 0");
+    row("zoneAlarmToShortCircuit_keepsZone", detector, "Averia en zona", "avería de cruce", "",
+        untouched, "2.3.2.4 | 1.0.1.3 40");
+    row("panelFaultToCallPoint", "2.0.2.1 | 1.0.1.4 0", "Alarma de pulsador en panel", "", "",
+        untouched, "2.0.2.7 | 1.0.1.4 0");
+    row("module2Output3_toModule3Output1On", "2.1.2.5 | 7.3.7.2 10", "", "", "Output ON",
+        {3, 1, -1}, "2.1.2.5 | 8.1.7.1 10");
 }
 
 void tst_DialogAddLogic::store() {

@@ -62,16 +62,12 @@ private Q_SLOTS:
     void init();
     void cleanup();
     void start_advancedTabHiddenToggledKeepsValues();
-    void save_namesWindowOnlyWhenWritten_data();
-    void save_namesWindowOnlyWhenWritten();
-    void open_showsFileInEveryEditorOrWhyNot();
-    void openThenSave_keepsWhatEditorsCannotShow();
+    void open_showsFileAsItIsSavesItUnchanged();
+    void save_namesWindowClearsMark();
     void newDiscarding_resetsEverythingQuietly();
     void replacingCommand_settlesUnsavedEdits_data();
     void replacingCommand_settlesUnsavedEdits();
     void questions_enterTakesTheSafeAnswer();
-    void edit_marksTitleUntilSaved_data();
-    void edit_marksTitleUntilSaved();
     void command_refusedBeforeAnythingIsWritten_data();
     void command_refusedBeforeAnythingIsWritten();
     void commandLinePort_survivesOpenUntilUserChooses();
@@ -135,92 +131,51 @@ void tst_MyMainWindow::start_advancedTabHiddenToggledKeepsValues() {
     QCOMPARE(receivers(), connections); // a tab switch lays its page out once
 }
 
-void tst_MyMainWindow::save_namesWindowOnlyWhenWritten_data() {
-    QTest::addColumn<QString>("command");
-    QTest::addColumn<QString>("chosen"); // in the save dialog; empty: cancelled
-    QTest::addColumn<bool>("written");
-    const QString save = QStringLiteral("actionSave"), saveAs = QStringLiteral("actionSaveAs");
-    QTest::newRow("saveAs_noExtensionAdded") << saveAs << QStringLiteral("site") << true;
-    QTest::newRow("saveUnnamed_asksForName") << save << QStringLiteral("unnamed.xml") << true;
-    QTest::newRow("saveAsCancelled_staysUnnamed") << saveAs << QString() << false;
-    QTest::newRow("folderMissing_failsStaysUnnamed") << saveAs << QStringLiteral("no/x") << false;
-}
-
-void tst_MyMainWindow::save_namesWindowOnlyWhenWritten() {
-    QFETCH(QString, command);
-    QFETCH(QString, chosen);
-    QFETCH(bool, written);
-    fillConfiguration();
-    dialogs->saveName = chosen.isEmpty() ? QString() : dir.filePath(chosen);
-    action(qPrintable(command))->trigger();
-    QCoreApplication::processEvents(); // the modified mark is set once the edit is over
-
-    QCOMPARE(window->currentFileName(), written ? dialogs->saveName : QString());
-    QCOMPARE(window->windowTitle(), written ? namedTitle(dialogs->saveName) : StartTitle);
-    QCOMPARE(window->isWindowModified(), !written);
-    QCOMPARE(dialogs->failures.size(), !written && !chosen.isEmpty() ? 1 : 0);
-    if (written)
-        QVERIFY(fileContent(dialogs->saveName) == *window->panelCore());
-}
-
-void tst_MyMainWindow::open_showsFileInEveryEditorOrWhyNot() {
-    dialogs->openName = writeFile(
-        "site.xml", "<CONFIG><GeneralConfig num_zones=\"4\" confirmation_general_mode=\"1\" "
-                    "delay_confirmation=\"12500\"/><WebServer Language=\"1\"/>"
-                    "<Elements><Element address=\"0\" type=\"1\"/>"
-                    "<Element address=\"1\" type=\"2\"/></Elements><Maniobras><Maniobra>"
-                    "<Event evt_blk=\"2\" evt_blk_prt=\"3\" evt_blk_type=\"2\" evt_type=\"5\"/>"
-                    "<Action act_blk=\"1\" act_blk_port=\"0\" act_blk_type=\"1\" act_type=\"3\" "
-                    "delay=\"40\"/></Maniobra><Maniobra><Event evt_blk=\"2\" evt_blk_prt=\"4\" "
-                    "evt_blk_type=\"2\" evt_type=\"5\"/></Maniobra></Maniobras></CONFIG>");
-    action("actionOpen")->trigger();
-
-    // The second maneuver borrows the first one's action: said at once.
-    QCOMPARE(dialogs->messages.size(), 1);
-    QVERIFY2(dialogs->messages.first().contains("Maneuver 2 has no \"Action\" element"),
-             qPrintable(dialogs->messages.first()));
-    QCOMPARE(window->windowTitle(), namedTitle(dialogs->openName));
-    QCOMPARE((QStringList{box(0)->currentText(), box(1)->currentText(), box(2)->currentText()}),
-             (QStringList{"4", "Sounders", "Relays"}));
-    QVERIFY(child<QAbstractButton>("radioButtonConfirmation")->isChecked());
-    QCOMPARE(child<QComboBox>("cbWS_Language")->currentIndex(), 1);
-    QCOMPARE(table()->item(0, 1)->text(),
-             QStringLiteral("Activate sounders of the panel  with a delay of 20s"));
-    QCOMPARE(table()->rowCount(), 2);
-    QCOMPARE(child<QTreeWidget>("eventsWidget")->topLevelItem(0)->childCount(), 5);
-    QVERIFY(!window->isWindowModified());
-
-    // A file the reader refuses: the reason, and everything stays.
-    const PanelCore *core = window->panelCore();
-    const QString opened = dialogs->openName;
-    dialogs->openName = writeFile("broken.xml", "<CONFIG>\n<GeneralConfig>\n</CONFIG>\n");
-    action("actionOpen")->trigger();
-    QVERIFY2(dialogs->failures.value(0).contains("line 3"), qPrintable(dialogs->failures.value(0)));
-    QCOMPARE(window->panelCore(), core);
-    QCOMPARE(window->windowTitle(), namedTitle(opened));
-    QCOMPARE(table()->rowCount(), 2);
-}
-
-void tst_MyMainWindow::openThenSave_keepsWhatEditorsCannotShow() {
+void tst_MyMainWindow::open_showsFileAsItIsSavesItUnchanged() {
+    // Values the editors cannot show (a delay under 50 s, language 5, Auth 7, zone count 6,
+    // board type 7 after a gap), and a maneuver that borrows the previous one's action.
     const QString file = writeFile(
         "odd.xml", "<CONFIG><GeneralConfig num_zones=\"6\" confirmation_general_mode=\"1\" "
                    "delay_confirmation=\"5000\"/><WebServer Language=\"5\"/>"
                    "<SMTP Enable=\"1\" Auth=\"7\" Port=\"25\"/><Elements>"
                    "<Element address=\"0\" type=\"1\"/><Element address=\"1\" type=\"0\"/>"
-                   "<Element address=\"2\" type=\"7\"/></Elements></CONFIG>");
+                   "<Element address=\"2\" type=\"7\"/></Elements><Maniobras><Maniobra>"
+                   "<Event evt_blk=\"2\" evt_blk_prt=\"3\" evt_blk_type=\"2\" evt_type=\"5\"/>"
+                   "<Action act_blk=\"1\" act_blk_port=\"0\" act_blk_type=\"1\" act_type=\"3\" "
+                   "delay=\"40\"/></Maniobra><Maniobra><Event evt_blk=\"2\" evt_blk_prt=\"4\" "
+                   "evt_blk_type=\"2\" evt_type=\"5\"/></Maniobra></Maniobras></CONFIG>");
     const PanelConfiguration original = fileContent(file);
-    QVERIFY(window->openFile(file));
-    QCOMPARE(dialogs->messages.size(), 1);
-    for (const char *value : {"delay_confirmation=\"5000\"", "Language=\"5\"", "Auth=\"7\""})
-        QVERIFY2(dialogs->messages.first().contains(QLatin1String(value)),
-                 qPrintable(dialogs->messages.first()));
-    // Shown as they are: a zone count and a board type of their own, and a gap.
+    dialogs->openName = file;
+    action("actionOpen")->trigger();
+
+    // Said at once, before anything changes: the reader's notice, then the editors'.
+    QCOMPARE(dialogs->messages.size(), 2);
+    const QString said = dialogs->messages.join('|');
+    for (const char *value : {"Maneuver 2 has no \"Action\" element", "delay_confirmation=\"5000\"",
+                              "Language=\"5\"", "Auth=\"7\""})
+        QVERIFY2(said.contains(QLatin1String(value)), qPrintable(said));
+    QCOMPARE(window->windowTitle(), namedTitle(file));
     QCOMPARE((QStringList{box(0)->currentText(), box(1)->currentText(), box(2)->currentText(),
                           box(3)->currentText()}),
              (QStringList{"6", "Sounders", "None", "unknown type 7"}));
+    QVERIFY(child<QAbstractButton>("radioButtonConfirmation")->isChecked());
+    QCOMPARE(table()->item(0, 1)->text(),
+             QStringLiteral("Activate sounders of the panel  with a delay of 20s"));
+    QCOMPARE(table()->rowCount(), 2);
+    QCOMPARE(child<QTreeWidget>("eventsWidget")->topLevelItem(0)->childCount(), 6 + 1);
+    QVERIFY(!window->isWindowModified());
     window->slotSave();
     QVERIFY(dialogs->failures.isEmpty());
     QVERIFY(fileContent(file) == original);
+
+    // A file the reader refuses: the reason, and everything stays.
+    const PanelCore *core = window->panelCore();
+    dialogs->openName = writeFile("broken.xml", "<CONFIG>\n<GeneralConfig>\n</CONFIG>\n");
+    action("actionOpen")->trigger();
+    QVERIFY2(dialogs->failures.value(0).contains("line 3"), qPrintable(dialogs->failures.value(0)));
+    QCOMPARE(window->panelCore(), core);
+    QCOMPARE(window->windowTitle(), namedTitle(file));
+    QCOMPARE(table()->rowCount(), 2);
     // A listed count and known types again: the items of their own are gone.
     QVERIFY(window->openFile(writeFile("plain.xml", "<CONFIG><GeneralConfig num_zones=\"4\"/>"
                                                     "</CONFIG>")));
@@ -259,19 +214,14 @@ void tst_MyMainWindow::replacingCommand_settlesUnsavedEdits_data() {
     const auto save = UnsavedChanges::Save, discard = UnsavedChanges::Discard,
                cancel = UnsavedChanges::Cancel;
     QTest::newRow("quit, saved, no") << quit << none << false << cancel << sure << false;
-    QTest::newRow("quit, saved, yes") << quit << none << true << cancel << sure << true;
-    QTest::newRow("quit, edited, cancel") << quit << maneuver << true << cancel << unsaved << false;
     QTest::newRow("quit, edited, save") << quit << maneuver << false << save << unsaved << true;
     QTest::newRow("quit, field, save refused") << quit << field << true << save << unsaved << false;
-    QTest::newRow("open, saved") << open << none << false << cancel << none << true;
     QTest::newRow("open, edited, cancel") << open << maneuver << true << cancel << unsaved << false;
     QTest::newRow("open, edited, discard")
         << open << maneuver << false << discard << unsaved << true;
-    QTest::newRow("open, edited, save") << open << maneuver << false << save << unsaved << true;
     QTest::newRow("new, saved, no") << newFile << none << false << cancel << erase << false;
     QTest::newRow("new, edited, cancel")
         << newFile << maneuver << true << cancel << unsaved << false;
-    QTest::newRow("download, saved") << download << none << false << cancel << none << true;
     QTest::newRow("download, edited, cancel")
         << download << maneuver << true << cancel << unsaved << false;
 }
@@ -327,41 +277,25 @@ void tst_MyMainWindow::questions_enterTakesTheSafeAnswer() {
     QCOMPARE(choice, UnsavedChanges::Save);
 }
 
-void tst_MyMainWindow::edit_marksTitleUntilSaved_data() {
-    QTest::addColumn<QString>("editor");
-    for (const char *editor : {"zones", "zone names", "maneuvers", "advanced"})
-        QTest::newRow(editor) << QString(editor);
-}
-
-void tst_MyMainWindow::edit_marksTitleUntilSaved() {
-    QFETCH(QString, editor);
+void tst_MyMainWindow::save_namesWindowClearsMark() {
     fillConfiguration();
     dialogs->saveName = path("marked.xml");
     window->slotSaveAs();
-    QCoreApplication::processEvents();
+    QCoreApplication::processEvents(); // the modified mark is set once the edit is over
     QVERIFY(!window->isWindowModified());
-
-    if (editor == "zones") {
-        box(0)->setCurrentIndex(3);
-    } else if (editor == "zone names") {
-        QTest::keyClicks(child<QLineEdit>("zoneNameEdit2"), "Hall");
-    } else if (editor == "maneuvers") {
-        table()->selectRow(0);
-        child<QAbstractButton>("pushButtonDel")->click();
-    } else {
-        child<QAbstractButton>("chkbWS_dhcp")->click();
-    }
+    QCOMPARE(window->windowTitle(), namedTitle(dialogs->saveName));
+    child<QAbstractButton>("chkbWS_dhcp")->click();
     QCoreApplication::processEvents();
     QVERIFY(window->isWindowModified());
     dialogs->saveName.clear(); // Save to the known name asks nothing
     window->slotSave();
     QVERIFY(!window->isWindowModified());
-    QCOMPARE(window->windowTitle(), namedTitle(path("marked.xml")));
+    QVERIFY(fileContent(path("marked.xml")) == *window->panelCore());
 }
 
 void tst_MyMainWindow::command_refusedBeforeAnythingIsWritten_data() {
     QTest::addColumn<QString>("command");
-    QTest::addColumn<QString>("cause"); // a field not storable, no zones or 29 simple maneuvers
+    QTest::addColumn<QString>("cause"); // a field not storable or no zones
     QTest::addColumn<QString>("shown");
     QTest::addColumn<QString>("detail"); // further down what is shown
     const QString
@@ -380,11 +314,6 @@ void tst_MyMainWindow::command_refusedBeforeAnythingIsWritten_data() {
     QTest::newRow("upload, no zones") << upload << noZones << zonesFirst << zonesFirst;
     QTest::newRow("download, no zones")
         << QString("actionDownload") << noZones << zonesFirst << zonesFirst;
-    QTest::newRow("upload, 29 simple maneuvers")
-        << upload << QString("29 simple")
-        << QString("Error uploading to panel.\nThe panel cannot hold this configuration, so "
-                   "nothing was sent:")
-        << QString("\n- 29 simple maneuvers; the panel holds at most 28");
 }
 
 void tst_MyMainWindow::command_refusedBeforeAnythingIsWritten() {
@@ -398,10 +327,6 @@ void tst_MyMainWindow::command_refusedBeforeAnythingIsWritten() {
         fillConfiguration();
     if (cause == "field")
         child<QLineEdit>("txtWS_gateway")->setText(QStringLiteral("192.168.1"));
-    for (int i = 1; cause == "29 simple" && i < 29; ++i)
-        window->panelCore()->addManeuver(window->panelCore()->maneuvers.first());
-    if (cause == "29 simple")
-        window->panelCore()->removeManeuver(1); // the logic one
     action(qPrintable(command))->trigger();
 
     const QString seen = (dialogs->messages + dialogs->failures).join('|');
@@ -441,9 +366,6 @@ void tst_MyMainWindow::zoneChoices_storedPackedAndGated_data() {
     QTest::newRow("firstBackToNone_clearsAllBoards")
         << QList<QPoint>{{0, 2}, {1, 2}, {2, 1}, {3, 2}, {1, 0}} << 4 << QList<int>{0, 0, 0}
         << QList<bool>{true, false, false};
-    QTest::newRow("secondBackToNone_clearsSecondAndThird")
-        << QList<QPoint>{{0, 2}, {1, 2}, {2, 1}, {3, 2}, {2, 0}} << 4 << QList<int>{2, 0, 0}
-        << QList<bool>{true, true, false};
     QTest::newRow("zonesBackToSelect_clearsBoardsAndWarns")
         << QList<QPoint>{{0, 2}, {1, 1}, {2, 2}, {0, 0}} << 0 << QList<int>{0, 0, 0}
         << QList<bool>{false, false, false};
@@ -514,9 +436,6 @@ void tst_MyMainWindow::exportReport_writesPdfAndCsvOrSaysWhy() {
     QVERIFY(pdf.open(QIODevice::ReadOnly) && pdf.read(5) == "%PDF-");
     QVERIFY(csv.open(QIODevice::ReadOnly) && csv.readLine().startsWith("Cause,"));
     QCOMPARE(dialogs->messages.size(), 1);
-    dialogs->saveName = path("missing/report.pdf");
-    action("actionExportReport")->trigger();
-    QVERIFY(dialogs->failures.value(0).startsWith("Could not export the report.\n"));
 }
 
 QTEST_MAIN(tst_MyMainWindow)

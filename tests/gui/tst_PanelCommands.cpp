@@ -250,7 +250,7 @@ void tst_PanelCommands::upload_asksAndShowsOutcome() {
 
 void tst_PanelCommands::read_showsWhatWasReadOrTheLinkReason_data() {
     QTest::addColumn<QString>("command");
-    QTest::addColumn<QString>("panelFile"); // empty: a silent panel
+    QTest::addColumn<QString>("panelFile"); // empty: a silent panel; midway: silent after 40 reads
     QTest::addColumn<QString>("shown");     // how it opens
     const QString compare = "actionCompareWithPanel", download = "actionDownload",
                   silent = "Error downloading from panel.\nThe panel did not answer: check the "
@@ -264,18 +264,24 @@ void tst_PanelCommands::read_showsWhatWasReadOrTheLinkReason_data() {
         << QString("Differences between the panel (before) and this configuration (after): ");
     QTest::newRow("compare, silent") << compare << QString() << silent + "0 record 0";
     QTest::newRow("download") << download << QString("shop.xml") << QString("Download ok");
-    QTest::newRow("download, silent") << download << QString() << silent + "6 record 0";
+    QTest::newRow("download, silent midway") << download << QString("midway") << silent;
 }
 
 void tst_PanelCommands::read_showsWhatWasReadOrTheLinkReason() {
     QFETCH(QString, command);
     QFETCH(QString, panelFile);
     QFETCH(QString, shown);
-    fillPanelWith(panelFile.isEmpty() ? "shop.xml" : qPrintable(panelFile));
+    const bool midway = panelFile == "midway";
+    fillPanelWith(panelFile.isEmpty() || midway ? "shop.xml" : qPrintable(panelFile));
     attachPanel();
     PtyPanel::Faults faults;
     faults.silent = panelFile.isEmpty();
     panel->line.setFaults(faults);
+    const int failing = panel->line.requestCount() + 1 + 40; // after the check and 40 reads
+    for (int request : {failing, failing + 1})               // and its resend
+        if (midway)
+            panel->line.dropAnswer(request);
+    const PanelConfiguration before = *window->panelCore();
     trigger(qPrintable(command));
 
     const QString seen = (dialogs->messages + dialogs->differences + dialogs->failures).join('|');
@@ -286,6 +292,7 @@ void tst_PanelCommands::read_showsWhatWasReadOrTheLinkReason() {
     QVERIFY(!window->findChild<TransferProgressDialog *>());
     // A download shows what it read, zones and boards staying; a failure changes nothing.
     const bool read = shown == "Download ok";
+    QCOMPARE(*window->panelCore() == before, !read);
     QCOMPARE(window->panelCore()->num_zones, 12);
     QCOMPARE(child<QTableWidget>("tableWidget")->rowCount(), read ? 3 : 9);
     QCOMPARE(child<QLineEdit>("txtSMTP_svr")->text(), read ? QString() : "smtp.colegio.example");

@@ -38,7 +38,6 @@ private Q_SLOTS:
     void init();
     void cleanup();
     void ports_ft232OnlyUnlessAllShown();
-    void untouched_yieldsFixedLineParameters();
     void chosenPort_data();
     void chosenPort();
 };
@@ -70,37 +69,22 @@ void tst_SettingsDialog::ports_ft232OnlyUnlessAllShown() {
     QCOMPARE(shown().mid(8), (QStringList{"Vendor Identifier: N/A", "Product Identifier: N/A"}));
 }
 
-void tst_SettingsDialog::untouched_yieldsFixedLineParameters() {
-    child<QPushButton>("applyButton")->click();
-    QCOMPARE(dialog->result(), int(QDialog::Accepted));
-    const SerialSettings s = dialog->selectedSettings();
-    QCOMPARE((QList<int>{s.baudRate, s.dataBits, s.parity, s.stopBits, s.flowControl}),
-             (QList<int>{9600, QSerialPort::Data8, QSerialPort::NoParity, QSerialPort::OneStop,
-                         QSerialPort::NoFlowControl}));
-    QCOMPARE((QStringList{s.stringBaudRate, s.stringDataBits, s.stringParity, s.stringStopBits,
-                          s.stringFlowControl}),
-             (QStringList{"9600", "8", "None", "1", "None"}));
-    QVERIFY(!child<QComboBox>("baudRateBox")->isEnabled()); // the panel speaks nothing else
-}
-
 void tst_SettingsDialog::chosenPort_data() {
     QTest::addColumn<bool>("adapters"); // FT232 adapters attached
     QTest::addColumn<QString>("preselected");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<bool>("pickNext"); // the user then picks the next port of the list
     QTest::addColumn<QString>("name");
-    QTest::newRow("second adapter preselected") << true << "ttyUSB1"
-                                                << "" << false << "ttyUSB1";
-    QTest::newRow("unlisted port preselected as path") << true << "/tmp/mrb500"
-                                                       << "" << false << "/tmp/mrb500";
-    QTest::newRow("unlisted port preselected, adapter picked") << true << "/tmp/mrb500"
-                                                               << "" << true << "ttyUSB1";
-    QTest::newRow("typed path beats the list") << true << ""
-                                               << " /dev/pts/7 " << false << "/dev/pts/7";
-    QTest::newRow("blank path ignored") << true << ""
-                                        << "   " << false << "ttyUSB0";
-    QTest::newRow("no adapter, nothing typed") << false << ""
-                                               << "" << false << "";
+    const auto row = [](const char *name, bool adapters, const char *preselected, const char *typed,
+                        bool pickNext, const char *chosen) {
+        QTest::newRow(name) << adapters << QString(preselected) << QString(typed) << pickNext
+                            << QString(chosen);
+    };
+    row("unlisted port preselected as path", true, "/tmp/mrb500", "", false, "/tmp/mrb500");
+    row("unlisted port preselected, adapter picked", true, "/tmp/mrb500", "", true, "ttyUSB1");
+    row("typed path beats the list", true, "", " /dev/pts/7 ", false, "/dev/pts/7");
+    row("blank path ignored", true, "", "   ", false, "ttyUSB0");
+    row("no adapter, nothing typed", false, "", "", false, "");
 }
 
 void tst_SettingsDialog::chosenPort() {
@@ -122,7 +106,13 @@ void tst_SettingsDialog::chosenPort() {
     if (pickNext)
         QTest::keyClick(portBox(), Qt::Key_Down);
     child<QPushButton>("applyButton")->click();
-    QCOMPARE(dialog->selectedSettings().name, name);
+    const SerialSettings s = dialog->selectedSettings();
+    QCOMPARE(s.name, name);
+    // The panel speaks nothing else.
+    QCOMPARE((QList<int>{s.baudRate, s.dataBits, s.parity, s.stopBits, s.flowControl}),
+             (QList<int>{9600, QSerialPort::Data8, QSerialPort::NoParity, QSerialPort::OneStop,
+                         QSerialPort::NoFlowControl}));
+    QVERIFY(!child<QComboBox>("baudRateBox")->isEnabled());
 }
 
 QTEST_MAIN(tst_SettingsDialog)
