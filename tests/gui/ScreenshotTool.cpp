@@ -35,17 +35,6 @@ int clippedLabels(QWidget *page, const QString &file) {
     return clipped;
 }
 
-// The first maneuver with the most events up to three: the dialog's usual busy case.
-int busiestManeuver(const PanelConfiguration &c) {
-    int best = -1;
-    for (int i = 0; i < c.maneuvers.size(); ++i) {
-        const int events = int(c.maneuvers.at(i).events.size());
-        if (events <= 3 && (best < 0 || events > c.maneuvers.at(best).events.size()))
-            best = i;
-    }
-    return best;
-}
-
 } // namespace
 
 int main(int argc, char *argv[]) {
@@ -66,15 +55,11 @@ int main(int argc, char *argv[]) {
     if (!dialogs.openName.isEmpty())
         window.slotOpen();
     window.findChild<QAction *>(QStringLiteral("actionAdvanced"))->trigger();
-    // Some zones named, as installers do.
-    const char *const zoneNames[] = {"Entrance hall", "Gym", "Kitchen", "Library - 1st floor"};
-    for (int zone = 1; zone <= int(std::size(zoneNames)); ++zone) {
-        if (zone <= window.panelCore()->num_zones)
-            window.panelCore()->setZoneName(zone, QLatin1String(zoneNames[zone - 1]));
-    }
+    for (int zone = 1; zone <= qMin(2, window.panelCore()->num_zones); ++zone) // as installers do
+        window.panelCore()->setZoneName(zone, QStringLiteral("Library - 1st floor"));
     window.mainWidget()->configurationWidget()->readNumberOfZones();
     auto *tabs = window.findChild<QTabWidget *>(QStringLiteral("tabWidget"));
-    const int maneuver = busiestManeuver(*window.panelCore());
+    const int maneuver = window.panelCore()->maneuvers.isEmpty() ? -1 : 0;
     for (const char *language : {"en", "es"}) {
         window.loadLanguage(QLatin1String(language));
         int tab = 0;

@@ -1,3 +1,4 @@
+#include "ManeuverText.h"
 #include "ScriptedDialogs.h"
 #include "link/PanelCore.h"
 #include "model/ItemCodes.h"
@@ -11,11 +12,10 @@
 namespace {
 
 QTreeWidgetItem *findCode(QTreeWidget *tree, int code) {
-    for (QTreeWidgetItemIterator it(tree); *it; ++it) {
-        if ((*it)->type() == code)
-            return *it;
-    }
-    return nullptr;
+    QTreeWidgetItemIterator it(tree);
+    while (*it && (*it)->type() != code)
+        ++it;
+    return *it;
 }
 
 // One maneuver editor on its own panel: 12 zones, a relay and a sounder board.
@@ -36,28 +36,30 @@ struct Editor {
             findCode(tree("eventsWidget"), code)->setSelected(true);
     }
     QPoint outputAt(int code) {
-        return tree("actionsWidget")
-            ->visualItemRect(findCode(tree("actionsWidget"), code))
-            .center();
+        QTreeWidget *outputs = tree("actionsWidget");
+        return outputs->visualItemRect(findCode(outputs, code)).center();
     }
 
     PanelCore core;
     MyActionsWidget widget;
 };
 
-// What a user's drag of the selected events onto that output hands the action tree.
-void drop(Editor &editor, int output) {
+// What a user's drag of the selected events onto that output hands the action tree; Shift
+// asks for a move, which would make the event tree delete what it dragged.
+Qt::DropAction drop(Editor &editor, int output) {
     QTreeWidget *events = editor.tree("eventsWidget");
     std::unique_ptr<QMimeData> data(
         events->model()->mimeData(events->selectionModel()->selectedIndexes()));
     QWidget *target = editor.tree("actionsWidget")->viewport();
     const QPoint at = editor.outputAt(output);
-    QDragEnterEvent enter(at, Qt::CopyAction, data.get(), Qt::LeftButton, {});
+    const auto offered = Qt::CopyAction | Qt::MoveAction;
+    QDragEnterEvent enter(at, offered, data.get(), Qt::LeftButton, Qt::ShiftModifier);
     QApplication::sendEvent(target, &enter);
-    QDragMoveEvent move(at, Qt::CopyAction, data.get(), Qt::LeftButton, {});
+    QDragMoveEvent move(at, offered, data.get(), Qt::LeftButton, Qt::ShiftModifier);
     QApplication::sendEvent(target, &move);
-    QDropEvent dropped(at, Qt::CopyAction, data.get(), Qt::LeftButton, {});
+    QDropEvent dropped(at, offered, data.get(), Qt::LeftButton, Qt::ShiftModifier);
     QApplication::sendEvent(target, &dropped);
+    return dropped.dropAction();
 }
 
 QList<int> zones(int first, int last) {
@@ -73,48 +75,57 @@ class tst_ManeuverCreation : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void create_byArrowEnterOrMenu_asByDrop_data();
-    void create_byArrowEnterOrMenu_asByDrop();
-    void hint_shownWhileNothingSelected();
+    void create_byAnyWay_asByDrop_data();
+    void create_byAnyWay_asByDrop();
 };
 
-void tst_ManeuverCreation::create_byArrowEnterOrMenu_asByDrop_data() {
+void tst_ManeuverCreation::create_byAnyWay_asByDrop_data() {
     QTest::addColumn<QString>("way");
     QTest::addColumn<QList<int>>("events");
     QTest::addColumn<int>("output");
     QTest::addColumn<int>("created");
-
-    QTest::newRow("arrow_oneZone_simple") << "arrow" << zones(1, 1) << ItemCodes::Sounder1 << 1;
+    QTest::addColumn<QString>("maneuver"); // created by the drop; empty: not compared
+    QTest::newRow("doubleClick_eventsInSelectionOrder")
+        << "doubleClick" << QList<int>{ItemCodes::Input, ItemCodes::Panel, ItemCodes::zone(2)}
+        << ItemCodes::Sounder1 << 1 << "5.1.5.2 2.0.2.2 2.2.2.2 | 1.1.1.3 0";
+    QTest::newRow("arrow_oneZone_simple")
+        << "arrow" << zones(1, 1) << ItemCodes::Sounder1 << 1 << "2.1.2.2 | 1.1.1.3 0";
     QTest::newRow("enter_twelveEvents_logic")
         << "enter" << zones(1, 11) + QList<int>{ItemCodes::Input} << ItemCodes::boardOutput(0, 4)
-        << 1;
+        << 1 << "";
     QTest::newRow("menu_panelAndZone12_logic")
         << "menu" << QList<int>{ItemCodes::Panel, ItemCodes::zone(12)}
-        << ItemCodes::boardOutput(1, 1) << 1;
+        << ItemCodes::boardOutput(1, 1) << 1 << "";
     QTest::newRow("arrow_thirteenEvents_refusedAlike")
-        << "arrow" << zones(1, 12) + QList<int>{ItemCodes::Input} << ItemCodes::Sounder2 << 0;
+        << "arrow" << zones(1, 12) + QList<int>{ItemCodes::Input} << ItemCodes::Sounder2 << 0 << "";
 }
 
-void tst_ManeuverCreation::create_byArrowEnterOrMenu_asByDrop() {
+void tst_ManeuverCreation::create_byAnyWay_asByDrop() {
     QFETCH(QString, way);
     QFETCH(QList<int>, events);
     QFETCH(int, output);
     QFETCH(int, created);
-
+    QFETCH(QString, maneuver);
     ScriptedDialogs dropped;
     Editor byDrop;
     byDrop.selectEvents(events);
-    drop(byDrop, output);
+    QCOMPARE(drop(byDrop, output), Qt::CopyAction);
+    QCOMPARE(byDrop.core.maneuvers.size(), created);
+    if (!maneuver.isEmpty())
+        QCOMPARE(maneuverText(byDrop.core.maneuvers.value(0)), maneuver);
 
     ScriptedDialogs dialogs;
     Editor editor;
     editor.selectEvents(events);
     QTreeWidget *outputs = editor.tree("actionsWidget");
+    const QPoint at = editor.outputAt(output);
     if (way == "menu") {
-        const QPoint at = editor.outputAt(output);
         QContextMenuEvent menu(QContextMenuEvent::Mouse, at, outputs->viewport()->mapToGlobal(at));
         QApplication::sendEvent(outputs->viewport(), &menu);
         editor.widget.findChild<QAction *>("actionCreateFromInputs")->trigger();
+    } else if (way == "doubleClick") { // a press, release, press Qt makes a double-click
+        QTest::mouseClick(outputs->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(outputs->viewport(), Qt::LeftButton, {}, at);
     } else {
         findCode(outputs, output)->setSelected(true);
         if (way == "enter")
@@ -123,23 +134,8 @@ void tst_ManeuverCreation::create_byArrowEnterOrMenu_asByDrop() {
             QTest::mouseClick(editor.widget.findChild<QToolButton *>("toolButtonCreate"),
                               Qt::LeftButton);
     }
-
-    QCOMPARE(byDrop.core.maneuvers.size(), created);
     QCOMPARE(editor.core.maneuvers, byDrop.core.maneuvers);
     QCOMPARE(dialogs.messages, dropped.messages);
-}
-
-void tst_ManeuverCreation::hint_shownWhileNothingSelected() {
-    ScriptedDialogs dialogs;
-    Editor editor;
-    auto *hint = editor.widget.findChild<QLabel *>("labelHint");
-    QVERIFY(hint->isVisible());
-    findCode(editor.tree("actionsWidget"), ItemCodes::Sounder1)->setSelected(true);
-    QVERIFY(!hint->isVisible());
-    editor.selectEvents({ItemCodes::zone(2)});
-    QTest::keyClick(editor.tree("eventsWidget"), Qt::Key_Enter);
-    QCOMPARE(editor.core.maneuvers.size(), 1);
-    QVERIFY(hint->isVisible()); // the selections are cleared by the creation
 }
 
 QTEST_MAIN(tst_ManeuverCreation)

