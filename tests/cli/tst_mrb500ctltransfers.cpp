@@ -30,12 +30,11 @@ private Q_SLOTS:
     void interrupted_closesThePortAndSaysWhatThePanelHolds();
 
 private:
-    // PORT, DIR, SCHOOL and SHOP replaced.
+    // PORT, DIR and SCHOOL replaced.
     QString expand(QString text) const {
         return text.replace(QLatin1String("PORT"), port)
             .replace(QLatin1String("DIR"), dir.path())
-            .replace(QLatin1String("SCHOOL"), example("school.xml"))
-            .replace(QLatin1String("SHOP"), example("shop.xml"));
+            .replace(QLatin1String("SCHOOL"), example("school.xml"));
     }
     QStringList words(const QString &line) const {
         return line.isEmpty() ? QStringList() : expand(line).split(QLatin1Char(' '));

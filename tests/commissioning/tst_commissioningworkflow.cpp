@@ -14,10 +14,6 @@ QString example(const char *name) {
            QLatin1String(name);
 }
 
-quint8 code(const QByteArray &request) {
-    return quint8(request.at(3));
-}
-
 // Answers as a test row says, and keeps what it was asked and told.
 struct ScriptedQuestions : CommissioningQuestions {
     bool goOnWithoutBackup(const QString &reason) override {
@@ -31,19 +27,15 @@ struct ScriptedQuestions : CommissioningQuestions {
     bool checked(const QStringList &) override { return true; }
     void backedUp(const QString &file, const QString &) override { backups << file; }
     void transferStarted(Transfer transfer) override {
-        ++transfers;
         if (transfer == Transfer::Upload)
             savedBeforeUpload = !backups.isEmpty() && QFile::exists(backups.first());
     }
-    void transferEnded(const QList<LinkTrace> &traces) override { traced = int(traces.size()); }
 
     bool goOn = false;
     bool confirm = true;
     QStringList asked;
     QList<CommissioningReview> reviews;
     QStringList backups;
-    int transfers = 0;
-    int traced = 0;
     bool savedBeforeUpload = false;
 };
 
@@ -175,11 +167,10 @@ void TestCommissioningWorkflow::upload() {
     }
     const QList<QByteArray> requests = panel->engine.requests();
     const auto begin = std::find_if(requests.cbegin(), requests.cend(), [](const QByteArray &r) {
-        return code(r) == CommandCodec::BeginUpload;
+        return quint8(r.at(3)) == CommandCodec::BeginUpload;
     });
     QCOMPARE(begin != requests.cend(), writes);
     QCOMPARE(outcome.partlyWritten, partly);
-    QCOMPARE(!outcome.backupFile.isEmpty(), backedUp);
     QCOMPARE(questions.backups, backedUp ? QStringList{outcome.backupFile} : QStringList{});
     QCOMPARE(questions.savedBeforeUpload, backedUp && writes);
     // Written and backed up: that backup is the one later retries must keep.
@@ -188,10 +179,6 @@ void TestCommissioningWorkflow::upload() {
                  outcome.backupFile.endsWith(QString::fromUtf8(marker.readAll()).trimmed()),
              stop == Stop::None && backedUp);
     QCOMPARE(outcome.verified, stop == Stop::None && options.verify);
-    QCOMPARE(int(outcome.traces.size()), questions.transfers);
-    QCOMPARE(questions.traced, questions.transfers);
-    if (fault == "zones")
-        QVERIFY(requests.isEmpty());
     if (fault == "corrupt") { // the panel is not read again for the review
         for (auto r = requests.cbegin(); r != begin; ++r)
             QCOMPARE(*r, requests.first());

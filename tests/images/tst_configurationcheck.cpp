@@ -49,9 +49,6 @@ private Q_SLOTS:
                })
             << QStringList{"E:29 simple maneuvers; the panel holds at most 28",
                            "E:41 logic maneuvers; the panel holds at most 40"};
-        QTest::newRow("13 events")
-            << Setup([](PanelConfiguration &c) { addManeuvers(c, 1, 13); })
-            << QStringList{"E:Maneuver 1 has 13 events; the panel holds at most 12"};
         QTest::newRow("no event") << Setup([](PanelConfiguration &c) {
             addManeuvers(c, 1, 1);
             addManeuvers(c, 1, 0);

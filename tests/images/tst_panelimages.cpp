@@ -1,4 +1,3 @@
-#include "images/GeneralConfigImage.h"
 #include "images/ManeuverTableImage.h"
 #include "images/WebServerImage.h"
 
@@ -69,9 +68,6 @@ private Q_SLOTS:
                  WebServerImage::Decoded::NoMarker);
         QCOMPARE(web.User, QStringLiteral("kept"));
         QCOMPARE(smtp.Port, quint16(25));
-        GeneralConfig general{1, 1, 65500, 3, 2};
-        QVERIFY(!GeneralConfigImage::decode(QByteArray(5, '\0'), general));
-        QCOMPARE(general, (GeneralConfig{1, 1, 65500, 3, 2}));
     }
 };
 

@@ -7,17 +7,13 @@
 #include "sim/PanelSimulator.h"
 
 #include <QIODevice>
-#include <QTimer>
-
-#include <functional>
 
 // The simulator's engine behind a QIODevice in this process, one letter per request from
 // the first (beyond the script: A): A answers, C with a bad checksum, R with status 5, S is
-// silent, U unplugs, H never lets the frame out, L answers 20 ms late running whileAwaited.
+// silent, U unplugs, H never lets the frame out.
 class ScriptedPanel : public QIODevice {
 public:
     PanelSimulator engine;
-    std::function<void()> whileAwaited;
 
     explicit ScriptedPanel(const QString &script = {})
         : script(script) {}
@@ -78,18 +74,7 @@ private:
         QByteArray frame = HdlcCodec::encodeFrame(reply);
         if (step == 'C')
             frame[1] = char(frame.at(1) ^ 0x01); // the first address byte: never a flag
-        if (step == 'L') {
-            if (whileAwaited)
-                QTimer::singleShot(0, this, whileAwaited);
-            QTimer::singleShot(20, this, [this, frame] { deliver(frame); });
-        } else {
-            incoming.append(frame);
-        }
-    }
-
-    void deliver(const QByteArray &bytes) {
-        incoming.append(bytes);
-        Q_EMIT readyRead();
+        incoming.append(frame);
     }
 
     QString script;

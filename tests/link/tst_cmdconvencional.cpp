@@ -11,7 +11,6 @@ class TestCmdConvencional : public QObject {
 private Q_SLOTS:
     void command_resendsAndReports_data();
     void command_resendsAndReports();
-    void stop_finishesExchangeThenClosesPort();
 };
 
 void TestCmdConvencional::command_resendsAndReports_data() {
@@ -86,27 +85,6 @@ void TestCmdConvencional::command_resendsAndReports() {
     }
     if (command == QLatin1String("read") && ok)
         QCOMPARE(record, QByteArray(16, '\x11'));
-}
-
-void TestCmdConvencional::stop_finishesExchangeThenClosesPort() {
-    ScriptedPanel port(QStringLiteral("LA"));
-    port.engine.setRecord(1, 7, QByteArray(16, '\x11'));
-    port.open(QIODevice::ReadWrite);
-    CmdConvencional cmd;
-    cmd.useDevice(&port);
-    port.whileAwaited = [&cmd] {
-        cmd.requestStop();
-    };
-    QByteArray record;
-    QVERIFY(cmd.readRecord(1, 7, record));
-    QCOMPARE(record, QByteArray(16, '\x11'));
-    QVERIFY(!cmd.writeRecord(1, 8, QByteArray(16, 'x')));
-    QCOMPARE(port.requestCount(), 1);
-    QVERIFY(!cmd.requestSent());
-    QVERIFY(!port.isOpen());
-    QCOMPARE(cmd.failure(), DriverSerieHdlc::Failure::Interrupted);
-    QCOMPARE(cmd.errorString(), QStringLiteral("The transfer was interrupted by the user. "
-                                               "Details: stopped after read table 1 record 7"));
 }
 
 QTEST_GUILESS_MAIN(TestCmdConvencional)

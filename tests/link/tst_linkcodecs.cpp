@@ -37,10 +37,6 @@ private Q_SLOTS:
             << QByteArray::fromHex("0102ff10") + status << "+0000011000";
         QTest::newRow("escapes undone") << QByteArray::fromHex("7e7d5e7d5dfb7e") << "+7e7d";
         QTest::newRow("checksum mismatch") << QByteArray::fromHex("7e0000011000127e") << "-";
-        QTest::newRow("closing flag opens the next frame")
-            << QByteArray::fromHex("7e01017e02027e") << "+01|+02";
-        QTest::newRow("overlong frame refused, next one read")
-            << QByteArray(1, 0x7e) + QByteArray(300, 0x01) + status << "-|+0000011000";
     }
     void append_yieldsFramesHoweverSplit() {
         QFETCH(QByteArray, bytes);

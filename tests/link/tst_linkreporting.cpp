@@ -23,8 +23,6 @@ private Q_SLOTS:
             << int(QSerialPort::DeviceNotFoundError) << "/nonexistent/ttyUSB0" << true
             << "Serial port /nonexistent/ttyUSB0 does not exist: check that the USB adapter is "
                "plugged in, then choose the port again.";
-        QTest::newRow("regular file") << int(QSerialPort::UnsupportedOperationError) << "FILE"
-                                      << true << "FILE is not a serial device: ";
         QTest::newRow("permission denied")
             << int(QSerialPort::PermissionError) << "/dev/null" << false
             << "You may not use serial port /dev/null. On Linux this usually means that your "

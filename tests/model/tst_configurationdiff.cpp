@@ -43,7 +43,6 @@ private Q_SLOTS:
     void compare_findsEachKindOfDifference_data();
     void compare_findsEachKindOfDifference();
     void compare_ignoresManeuverOrder();
-    void compare_panelHeldLeavesOutWhatThePanelDoesNotStore();
 };
 
 void TestConfigurationDiff::compare_findsEachKindOfDifference_data() {
@@ -110,17 +109,6 @@ void TestConfigurationDiff::compare_ignoresManeuverOrder() {
     const auto found = ConfigurationDiff::compare(file, panel);
     QCOMPARE(found.size(), 1);
     QCOMPARE(found.first().kind, Kind::Removed);
-}
-
-void TestConfigurationDiff::compare_panelHeldLeavesOutWhatThePanelDoesNotStore() {
-    PanelConfiguration file;
-    fill(file);
-    PanelConfiguration panel; // as downloaded: no zones, boards or names
-    panel.webServer = file.webServer;
-    panel.smtp = file.smtp;
-    panel.maneuvers = file.maneuvers;
-    QVERIFY(ConfigurationDiff::compare(file, panel, ConfigurationDiff::Scope::PanelHeld).isEmpty());
-    QCOMPARE(ConfigurationDiff::compare(file, panel).size(), 3); // zones, board 1, zone 3 name
 }
 
 QTEST_GUILESS_MAIN(TestConfigurationDiff)

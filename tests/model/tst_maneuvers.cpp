@@ -46,19 +46,6 @@ private Q_SLOTS:
             << maneuver({Event{2, 3, 2, 5}, Event{2, 4, 2, 5}}, 1, 1, 0, 3, 600) << twoEvents
             << true;
 
-        QList<Event> twelve;
-        QByteArray twelveRecord;
-        for (quint8 i = 1; i <= 12; ++i) {
-            twelve << Event{2, i, 2, 1};
-            twelveRecord.append(QByteArray::fromHex("020200 01")).data()[twelveRecord.size() - 2] =
-                char(i);
-        }
-        twelveRecord.append(QByteArray::fromHex("08070301 0000"));
-        QTest::newRow("twelve events, no zero slot")
-            << maneuver(twelve, 8, 7, 3, 1, 0) << twelveRecord << true;
-        QTest::newRow("simple of 8 bytes (the table's last piece)")
-            << maneuver({Event{2, 2, 2, 1}}, 6, 7, 1, 1, 0)
-            << QByteArray::fromHex("0202020106070101") << false;
         QByteArray gap(54, '\0');
         gap.replace(0, 4, QByteArray::fromHex("02020301"));
         gap.replace(8, 4, QByteArray::fromHex("02020401")); // after the zero slot: not an event
@@ -123,7 +110,6 @@ private Q_SLOTS:
         row("zone 16", {0x200f}, Panel, {{2, 16, 2, 2}}, sounders);
         refused("zone 17", {0x2010}, Panel);
         row("slot 2 output 4", {zone(3)}, 0x1023, {{2, 3, 2, 2}}, Action{8, 4, 7, 1, 0});
-        refused("slot 0 output 5", {zone(3)}, 0x1004);
         row("events in selection order", {zone(3), Input, zone(1)}, Sounder2,
             {{2, 3, 2, 2}, {5, 1, 5, 2}, {2, 1, 2, 2}}, Action{1, 2, 1, 3, 0});
     }
