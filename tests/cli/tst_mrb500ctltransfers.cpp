@@ -171,29 +171,38 @@ rm -f "$d/fill"; cp -R "$d/." "$d.out/"; exit $status)";
     QVERIFY(!QFile::exists(memory)); // nothing was written to the panel
 }
 
-// Ctrl-C during an upload, on a panel slowed down so that it comes while it is written.
+// Ctrl-C during an upload, then during a download, on a panel slowed down so that it comes
+// while it is written or read.
 void TestMrb500CtlTransfers::interrupted_closesThePortAndSaysWhatThePanelHolds() {
-    const QString stopAt = QStringLiteral("mrb500ctl: erase table 0\n");
     QVERIFY(startSimulator(QStringLiteral("--latency-ms 20")));
     const QString output = dir.filePath(QStringLiteral("stdout.txt"));
-    QProcess process;
-    process.setStandardOutputFile(output); // redirected: nothing may stay in a buffer
-    process.setReadChannel(QProcess::StandardError);
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
-    process.setProcessEnvironment(environment);
-    process.start(
-        QStringLiteral(MRB500CTL_PATH),
-        words(QStringLiteral("upload SCHOOL --port PORT --verbose --trace DIR/trace.txt")));
-    QString err;
-    while (!err.contains(stopAt) && process.waitForReadyRead(30000))
+    // The exit status (-1: none) and standard error of `command`, stopped once it said `stopAt`.
+    const auto interrupt = [&](const QString &command, const QString &stopAt) {
+        QProcess process;
+        process.setStandardOutputFile(output); // redirected: nothing may stay in a buffer
+        process.setReadChannel(QProcess::StandardError);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+        process.setProcessEnvironment(environment);
+        process.start(QStringLiteral(MRB500CTL_PATH), words(command));
+        QString err;
+        while (!err.contains(stopAt) && process.waitForReadyRead(30000))
+            err += QString::fromUtf8(process.readAllStandardError());
+        ::kill(pid_t(process.processId()), SIGINT);
+        const bool ended = process.waitForFinished(30000);
         err += QString::fromUtf8(process.readAllStandardError());
-    QVERIFY2(err.contains(stopAt), qPrintable(err));
-    QCOMPARE(::kill(pid_t(process.processId()), SIGINT), 0);
-    QVERIFY(process.waitForFinished(30000));
-    err += QString::fromUtf8(process.readAllStandardError());
-    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(process.exitCode(), 130);
+        return std::make_pair(
+            ended && process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1, err);
+    };
+    const auto [readStatus, readErr] =
+        interrupt(QStringLiteral("download DIR/interrupted.xml --port PORT --verbose"),
+                  QStringLiteral("mrb500ctl: read table 0 record 1"));
+    QCOMPARE(readStatus, 130);
+    QVERIFY2(readErr.endsWith(QLatin1String(". Nothing was changed.\n")), qPrintable(readErr));
+    const auto [status, err] =
+        interrupt(QStringLiteral("upload SCHOOL --port PORT --verbose --trace DIR/trace.txt"),
+                  QStringLiteral("mrb500ctl: erase table 0\n"));
+    QCOMPARE(status, 130);
 
     // --verbose: one prefixed line per step, nothing of the program's internals.
     const QStringList lines = err.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
