@@ -29,20 +29,11 @@ class TestBackupStore : public QObject {
 
 private Q_SLOTS:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
-    void defaultDirectory_isTheSameForEveryProgram();
     void save_keepsRecordsWithAPrivateView();
     void save_keepsWhatRetriesMustNotPushOut_data();
     void save_keepsWhatRetriesMustNotPushOut();
     void partlyWrittenAdvice_givesACommandToPaste();
 };
-
-void TestBackupStore::defaultDirectory_isTheSameForEveryProgram() {
-    const QString shared = BackupStore::defaultDirectory();
-    QCoreApplication::setApplicationName(QStringLiteral("another-program"));
-    QCOMPARE(BackupStore::defaultDirectory(), shared);
-    QCOMPARE(shared, QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-                         QStringLiteral("/mrb500-configurator/backups"));
-}
 
 // A panel may hold what no XML file carries: its records are the backup all the same.
 void TestBackupStore::save_keepsRecordsWithAPrivateView() {

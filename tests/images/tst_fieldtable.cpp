@@ -18,16 +18,10 @@ using Area = ConfigurationField::Area;
 
 // The dump's object for each area, as the dump contract names them; "" the top level.
 QString dumpObject(Area area) {
-    switch (area) {
-    case Area::General:
-        return QStringLiteral("generalConfig");
-    case Area::WebServer:
-        return QStringLiteral("webServer");
-    case Area::Email:
-        return QStringLiteral("smtp");
-    default:
-        return {};
-    }
+    return QLatin1String(area == Area::General     ? "generalConfig"
+                         : area == Area::WebServer ? "webServer"
+                         : area == Area::Email     ? "smtp"
+                                                   : "");
 }
 
 QByteArray fileOf(const PanelConfiguration &c) {

@@ -1,4 +1,3 @@
-#include "images/GeneralConfigImage.h"
 #include "images/ManeuverTableImage.h"
 #include "images/WebServerImage.h"
 
@@ -38,16 +37,6 @@ private Q_SLOTS:
         QCOMPARE(ManeuverTableImage::decodeSimple(images.simple) +
                      ManeuverTableImage::decodeLogic(images.logic),
                  (QList<ManiobraConvencional>{simple(1), simple(2), logic(3)}));
-
-        // Full tables fit whole.
-        QList<ManiobraConvencional> full;
-        for (int i = 0; i < 28; ++i)
-            full << simple(quint8(1 + i % 12));
-        for (int i = 0; i < 40; ++i)
-            full << logic(1, 12);
-        QVERIFY(ManeuverTableImage::build(full, images));
-        QCOMPARE(ManeuverTableImage::decodeSimple(images.simple).size(), 28);
-        QCOMPARE(ManeuverTableImage::decodeLogic(images.logic).size(), 40);
     }
 
     void logicRecordAddress_runsOverTables_data() {
@@ -55,7 +44,6 @@ private Q_SLOTS:
         QTest::addColumn<int>("table");
         QTest::addColumn<int>("record");
         QTest::newRow("end of table 1") << 31 << 1 << 31;
-        QTest::newRow("32 starts table 2") << 32 << 2 << 0;
         QTest::newRow("134 is the last") << 134 << 5 << 6;
     }
     void logicRecordAddress_runsOverTables() {
@@ -80,9 +68,6 @@ private Q_SLOTS:
                  WebServerImage::Decoded::NoMarker);
         QCOMPARE(web.User, QStringLiteral("kept"));
         QCOMPARE(smtp.Port, quint16(25));
-        GeneralConfig general{1, 1, 65500, 3, 2};
-        QVERIFY(!GeneralConfigImage::decode(QByteArray(5, '\0'), general));
-        QCOMPARE(general, (GeneralConfig{1, 1, 65500, 3, 2}));
     }
 };
 

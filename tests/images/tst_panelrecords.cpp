@@ -44,14 +44,10 @@ void TestPanelRecords::text_decode_data() {
     QTest::addColumn<QString>("error"); // empty: read
     const QByteArray valid = "6 0 01001d4c030100000000000000000000\n";
     QTest::newRow("without heading, as older simulator files") << valid << "";
-    QTest::newRow("blank lines, CR LF") << "# MRB-500 panel records 1\r\n\r\n" + valid << "";
     QTest::newRow("short record") << valid + "0 1 00112233\n"
                                   << "line 2: expected \"table record\" and 32 hex digits";
     QTest::newRow("record listed twice")
         << valid + valid << "line 2: table 6 record 0 is listed a second time";
-    QTest::newRow("another format's heading")
-        << "# MRB-500 panel records 2\n" + valid
-        << "line 1: expected the heading \"# MRB-500 panel records 1\" on the first line only";
 }
 
 void TestPanelRecords::text_decode() {
@@ -75,8 +71,6 @@ void TestPanelRecords::restoreProblem_namesFirstRecordAmiss_data() {
     QTest::newRow("table missing") << 7 << 0 << -1 << "table 7 record 0 is missing";
     QTest::newRow("record of 15 bytes")
         << 6 << 6 << 15 << "table 6 record 6 holds 15 bytes instead of 16";
-    QTest::newRow("record a download does not read")
-        << 5 << 7 << 16 << "table 5 record 7 is not one the panel's configuration uses";
 }
 
 void TestPanelRecords::restoreProblem_namesFirstRecordAmiss() {

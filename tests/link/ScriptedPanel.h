@@ -7,32 +7,18 @@
 #include "sim/PanelSimulator.h"
 
 #include <QIODevice>
-#include <QTimer>
 
-#include <functional>
-
-// The simulator's protocol engine behind a QIODevice in the test's own process, its line
-// scripted one letter per request from the first: A answers, C answers with a bad
-// checksum, R answers with status 5, S stays silent, U is unplugged before the frame
-// leaves, H never lets the frame out, L answers 20 ms late and runs whileAwaited
-// meanwhile, P answers in 3-byte pieces, one per turn of the event loop. Requests beyond
-// the script are answered. A and C, R, S, U answer at once: transfers run with no wait.
+// The simulator's engine behind a QIODevice in this process, one letter per request from
+// the first (beyond the script: A): A answers, C with a bad checksum, R with status 5, S is
+// silent, U unplugs, H never lets the frame out.
 class ScriptedPanel : public QIODevice {
 public:
     PanelSimulator engine;
-    std::function<void()> whileAwaited;
 
     explicit ScriptedPanel(const QString &script = {})
         : script(script) {}
-    // The script with `letter` for request `number`, counted from 0.
-    void setStep(int number, QChar letter) {
-        if (script.size() <= number)
-            script = script.leftJustified(number + 1, QLatin1Char('A'));
-        script[number] = letter;
-    }
     int requestCount() const { return requests; }
 
-    // Makes configurePort() of `cmd` open this panel; a silent panel fails at once.
     void attach(CmdConvencional &cmd) {
         cmd.useDevice(this);
         cmd.setAnswerTimeout(0);
@@ -88,28 +74,7 @@ private:
         QByteArray frame = HdlcCodec::encodeFrame(reply);
         if (step == 'C')
             frame[1] = char(frame.at(1) ^ 0x01); // the first address byte: never a flag
-        if (step == 'L') {
-            if (whileAwaited)
-                QTimer::singleShot(0, this, whileAwaited);
-            QTimer::singleShot(20, this, [this, frame] { deliver(frame); });
-        } else if (step == 'P') {
-            deliverInPieces(frame);
-        } else {
-            incoming.append(frame);
-        }
-    }
-
-    void deliver(const QByteArray &bytes) {
-        incoming.append(bytes);
-        Q_EMIT readyRead();
-    }
-
-    void deliverInPieces(const QByteArray &rest) {
-        QTimer::singleShot(0, this, [this, rest] {
-            deliver(rest.left(3));
-            if (rest.size() > 3)
-                deliverInPieces(rest.mid(3));
-        });
+        incoming.append(frame);
     }
 
     QString script;

