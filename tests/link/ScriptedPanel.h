@@ -18,6 +18,8 @@ public:
     explicit ScriptedPanel(const QString &script = {})
         : script(script) {}
     int requestCount() const { return requests; }
+    // Bytes already waiting in the port, e.g. a late answer to an earlier request.
+    void inject(const QByteArray &bytes) { incoming.append(bytes); }
 
     void attach(CmdConvencional &cmd) {
         cmd.useDevice(this);

@@ -1,5 +1,6 @@
 #include "ScriptedPanel.h"
 #include "link/CmdConvencional.h"
+#include "link/CommandCodec.h"
 
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -11,6 +12,7 @@ class TestCmdConvencional : public QObject {
 private Q_SLOTS:
     void command_resendsAndReports_data();
     void command_resendsAndReports();
+    void read_lateAnswerOfEarlierRequestDiscarded();
 };
 
 void TestCmdConvencional::command_resendsAndReports_data() {
@@ -85,6 +87,21 @@ void TestCmdConvencional::command_resendsAndReports() {
     }
     if (command == QLatin1String("read") && ok)
         QCOMPARE(record, QByteArray(16, '\x11'));
+}
+
+void TestCmdConvencional::read_lateAnswerOfEarlierRequestDiscarded() {
+    ScriptedPanel port;
+    port.engine.setRecord(1, 7, QByteArray(16, '\x11'));
+    port.open(QIODevice::ReadWrite);
+    PanelSimulator earlier;
+    earlier.setRecord(1, 7, QByteArray(16, '\x22'));
+    port.inject(HdlcCodec::encodeFrame(earlier.answer(CommandCodec::readRecord(1, 7))));
+    CmdConvencional cmd;
+    cmd.useDevice(&port);
+    cmd.setAnswerTimeout(50);
+    QByteArray record;
+    QVERIFY2(cmd.readRecord(1, 7, record), qPrintable(cmd.errorString()));
+    QCOMPARE(record, QByteArray(16, '\x11'));
 }
 
 QTEST_GUILESS_MAIN(TestCmdConvencional)
