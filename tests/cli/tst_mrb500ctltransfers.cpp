@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include "CtlProcess.h"
+#include "images/PanelRecordsText.h"
 
 #include <csignal>
 
@@ -28,6 +29,7 @@ private Q_SLOTS:
     void commands_exitAndReport();
     void fullDisk_keepsTheFileAndThePanel();
     void interrupted_closesThePortAndSaysWhatThePanelHolds();
+    void restore_putsAnOddPanelBackByteForByte();
 
 private:
     // PORT, DIR and SCHOOL replaced.
@@ -53,6 +55,13 @@ private:
         QVERIFY(simulator.waitForFinished(5000));
         QCOMPARE(simulator.exitStatus(), QProcess::NormalExit);
         QVERIFY(!QFileInfo::exists(port)); // the link goes with the simulator
+    }
+    static PanelRecords recordsIn(const QString &file) {
+        QFile f(file);
+        PanelRecords records;
+        if (f.open(QIODevice::ReadOnly))
+            PanelRecordsText::decode(f.readAll(), records, nullptr);
+        return records;
     }
     void write(const QString &name, const QByteArray &content) {
         QFile f(dir.filePath(name));
@@ -224,6 +233,29 @@ void TestMrb500CtlTransfers::interrupted_closesThePortAndSaysWhatThePanelHolds()
                 .contains("\tproblem\t\tThe transfer was interrupted by the user."));
     // The port was closed and its lock removed.
     QCOMPARE(run(QStringLiteral("check --port PORT")).exitCode, 0);
+}
+
+// A panel holding what no configuration file can carry (a control character, its own table 6
+// records) is backed up as its records, and `restore` puts every byte back.
+void TestMrb500CtlTransfers::restore_putsAnOddPanelBackByteForByte() {
+    const QString memory = dir.filePath(QStringLiteral("memory"));
+    QVERIFY(startSimulator(QStringLiteral("--memory DIR/memory")));
+    QCOMPARE(run(QStringLiteral("upload SCHOOL --port PORT --no-backup")).exitCode, 0);
+    stopSimulator();
+    PanelRecords original = recordsIn(memory);
+    original.set(7, 2, QByteArray("Site\x07").leftJustified(16, '\0'));
+    for (quint8 k = 1; k <= 6; ++k)
+        original.set(6, k, QByteArray(16, char(0xa0 + k)));
+    write(QStringLiteral("memory"), PanelRecordsText::encode(original));
+    QVERIFY(startSimulator(QStringLiteral("--memory DIR/memory")));
+
+    const Run up = run(QStringLiteral("upload SCHOOL --port PORT"));
+    QCOMPARE(up.exitCode, 0);
+    const QString backup = up.out.section(QLatin1Char('\n'), 0, 0).section(" saved as ", 1);
+    QTRY_VERIFY_WITH_TIMEOUT(recordsIn(memory) != original, 10000);
+    const Run restored = run(QStringLiteral("restore ") + backup + QStringLiteral(" --port PORT"));
+    QCOMPARE(restored.exitCode, 0);
+    QTRY_VERIFY_WITH_TIMEOUT(recordsIn(memory) == original, 10000);
 }
 
 QTEST_GUILESS_MAIN(TestMrb500CtlTransfers)
