@@ -40,6 +40,8 @@ PATH="$tree/usr/bin:$PATH" bash -c '
         echo "mrb500ctl $* <TAB>:$got"
     }
     expect "show dump validate upload download check diff report ports" ""
-    expect "--port --verify --no-backup --language" upload x.xml --
+    expect "--port --no-verify --no-backup --language" upload x.xml --
+    [[ " $(complete_line show x.xml --) " != *" --port "* ]] ||
+        { echo "mrb500ctl show x.xml -- <TAB> offers --port"; exit 1; }
     expect "en es" show x.xml --language ""
 ' _ "$tree"
